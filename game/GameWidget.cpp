@@ -1,0 +1,191 @@
+#include "game/GameWidget.h"
+
+#include "game/ScoreStore.h"
+#include "levels/LevelCatalogue.h"
+#include "sim/Physics.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+
+namespace {
+constexpr int playfieldWidth = 800;
+constexpr int playfieldHeight = 480;
+const QString scoreFileName = QStringLiteral("scores.dat");
+
+QPoint eventPos(const QMouseEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+} // namespace
+
+GameWidget::GameWidget(QWidget *parent)
+    : QWidget(parent),
+      levelState(0, 0),
+      scoreFile(scoreFileName)
+{
+    setAttribute(Qt::WA_MouseTracking);
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(playfieldWidth, playfieldHeight);
+    // The background gradient spans height(), so this follows the fixed size.
+    buildPaintingResources();
+    levelCount = loadLevel(1);
+    bestTimes = ScoreStore::load(scoreFile.fileName(), levelCount);
+}
+
+QSize GameWidget::sizeHint() const
+{
+    return QSize(400, 400);
+}
+
+QSize GameWidget::minimumSizeHint() const
+{
+    return QSize(50, 50);
+}
+
+void GameWidget::animate()
+{
+    // Game time is counted in timer intervals, never read from a clock. A direct call, with no
+    // timer behind it, counts as one frame tick.
+    const QTimer *timer = qobject_cast<const QTimer *>(sender());
+    const int interval = timer ? timer->interval() : Physics::frameInterval;
+    const bool ended = levelState.step(interval / Physics::millisecondsPerTimeUnit, mousePos);
+    const int status = levelState.status();
+    if (status == Running)
+        totalTime += interval;
+    else if (status == Passed && ended)
+        applyRecordRule();
+    if (status != Running)
+        dragging = false;
+    repaint();
+}
+
+int GameWidget::loadLevel(int level)
+{
+    newRecord = false;
+    totalTime = 0;
+    currentLevel = level;
+    levelState = LevelState(0, 0);
+    LevelCatalogue::addContent(level, levelState);
+    if (!levelNamesFilled) {
+        levelNames.append(LevelCatalogue::names());
+        levelNamesFilled = true;
+    }
+    levelState.setWellCounts(LevelCatalogue::blueWells(level), LevelCatalogue::redWells(level));
+    addFrameArea();
+    return LevelCatalogue::levelCount;
+}
+
+void GameWidget::displayHighScores()
+{
+    showHighScores = !showHighScores;
+}
+
+void GameWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter;
+    painter.begin(this);
+    drawScene(painter);
+    painter.end();
+}
+
+void GameWidget::restartLevel()
+{
+    loadLevel(currentLevel);
+}
+
+void GameWidget::addFrameArea()
+{
+    levelState.addArea(Hazard, LevelCatalogue::framePolygon(width(), height()));
+}
+
+void GameWidget::applyRecordRule()
+{
+    quint32 &best = bestTimes[currentLevel - 1];
+    if (best != 0 && best <= totalTime)
+        return;
+    newRecord = true;
+    best = totalTime;
+    // A failed save is not reported; the new time stays in memory and the old file stays whole.
+    ScoreStore::save(scoreFile.fileName(), bestTimes);
+}
+
+void GameWidget::mousePressEvent(QMouseEvent *event)
+{
+    const int status = levelState.status();
+    const bool ended = status != Ready && status != Running;
+    if (ended && event->button() == Qt::LeftButton)
+        return;
+    if (showHighScores)
+        return;
+    // The second press of a double click arrives here too; it begins no drag.
+    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton) {
+        if (status == Ready)
+            levelState.start();
+        dragging = true;
+        dragStart = eventPos(event);
+    }
+    mousePos = eventPos(event);
+}
+
+void GameWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    mousePos = eventPos(event);
+}
+
+void GameWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    mousePos = eventPos(event);
+    if (showHighScores || event->type() != QEvent::MouseButtonRelease)
+        return;
+    const int status = levelState.status();
+    if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
+        loadLevel(currentLevel % levelCount + 1);
+        return;
+    }
+    if (event->button() == Qt::RightButton) {
+        restartLevel();
+        return;
+    }
+    // Completes from dragStart even when a level end has already cleared dragging.
+    dragging = false;
+    dragEnd = eventPos(event);
+    const QPoint delta = dragStart - dragEnd;
+    if (delta.manhattanLength() < Physics::reach) {
+        levelState.removeWellAt(dragEnd.x(), dragEnd.y());
+        return;
+    }
+    const bool horizontal = qAbs(delta.x()) >= qAbs(delta.y());
+    levelState.addWell(dragStart.x(), dragStart.y(), horizontal ? BlueWell : RedWell);
+}
+
+void GameWidget::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Tab)
+        showHighScores = true;
+}
+
+void GameWidget::keyReleaseEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        emit exit();
+        break;
+    case Qt::Key_Tab:
+        showHighScores = false;
+        break;
+    case Qt::Key_Left:
+        loadLevel((levelCount + currentLevel - 2) % levelCount + 1);
+        break;
+    case Qt::Key_Right:
+        loadLevel(currentLevel % levelCount + 1);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,87 @@
+#ifndef SWIRLFALL_GAMEWIDGET_H
+#define SWIRLFALL_GAMEWIDGET_H
+
+#include "sim/LevelState.h"
+
+#include <QFile>
+#include <QFont>
+#include <QLinearGradient>
+#include <QList>
+#include <QPen>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+class QKeyEvent;
+class QMouseEvent;
+class QPaintEvent;
+class QPainter;
+
+// The playfield: owns the live level, the attempt's time, the best times, the drag state and
+// the painting resources, and advances the level on every frame tick.
+class GameWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit GameWidget(QWidget *parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void exit();
+
+public slots:
+    void animate();
+    void paintEvent(QPaintEvent *event) override;
+    int loadLevel(int level);
+    void displayHighScores();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+
+private:
+    friend class GameWidgetTest;
+    friend class RenderTest;
+
+    void restartLevel();
+    void addFrameArea();
+    void applyRecordRule();
+    void buildPaintingResources();
+    void drawScene(QPainter &painter);
+    void drawHighScores(QPainter &painter);
+
+    QLinearGradient backgroundGradient;
+    QFont countFont;
+    QFont messageFont;
+    QFont helpFont;
+    QFont tableFont;
+    QFont titleFont;
+    QPen tablePen;
+    QPen textPen;
+    QPen helpPen;
+    QPen dragLinePen;
+    QPen dragPointPen;
+
+    QPoint mousePos;
+    quint32 totalTime = 0;
+    bool dragging = false;
+    int currentLevel = 1;
+    QPoint dragStart;
+    QPoint dragEnd;
+    LevelState levelState;
+    QFile scoreFile;
+    QList<quint32> bestTimes;
+    bool levelNamesFilled = false;
+    QList<QString> levelNames;
+    bool showHighScores = false;
+    int levelCount = 0;
+    bool newRecord = false;
+};
+
+#endif

@@ -1,0 +1,94 @@
+// How the level objects draw themselves. Kept apart from sim/ so that the simulation reads as
+// physics and rules alone; only QtGui is needed here.
+#include "sim/Area.h"
+#include "sim/ParticleObject.h"
+#include "sim/WellObject.h"
+
+#include <QPainter>
+
+namespace {
+const QColor redGoalFill(128, 32, 32, 255);
+const QColor blueGoalFill(64, 72, 128, 255);
+const QColor hazardStipple(16, 16, 16, 255);
+// Grow-in and fade-out advance by this much per paint: 32 paints from 0 to 256.
+constexpr int fadeStep = 8;
+constexpr int fadeFull = 256;
+constexpr int opaque = 255;
+} // namespace
+
+// Leaves the painter's pen and brush as the area set them; the frame, painted last, leaves no pen.
+void Area::paint(QPainter &painter) const
+{
+    painter.setPen(Qt::NoPen);
+    switch (kind) {
+    case RedGoal:
+        painter.setBrush(QBrush(redGoalFill, Qt::SolidPattern));
+        painter.drawPolygon(*this, Qt::OddEvenFill);
+        painter.setPen(redGoalPen);
+        painter.setBrush(QBrush(redGoalColor, Qt::FDiagPattern));
+        break;
+    case BlueGoal:
+        painter.setBrush(QBrush(blueGoalFill, Qt::SolidPattern));
+        painter.drawPolygon(*this, Qt::OddEvenFill);
+        painter.setPen(blueGoalPen);
+        painter.setBrush(QBrush(blueGoalColor, Qt::BDiagPattern));
+        break;
+    case Hazard:
+        painter.setBrush(QBrush(hazardStipple, Qt::Dense3Pattern));
+        break;
+    default:
+        break;
+    }
+    painter.drawPolygon(*this, Qt::OddEvenFill);
+}
+
+void WellObject::paint(QPainter &painter)
+{
+    // Its last frame has been drawn; a paint before the step deletes it must not draw it at a
+    // negative scale or alpha.
+    if (gone)
+        return;
+
+    painter.save();
+    painter.translate(*this);
+    painter.setPen(bodyPen);
+    if (placed) {
+        const float scale = fade * (1.0f / opaque);
+        // The brush copies the gradient, so the alpha set below shows from the next paint on.
+        painter.setBrush(QBrush(haloGradient));
+        const int alpha = qMin(removed ? fade : fadeFull - fade, opaque);
+        haloGradient.setColorAt(0, QColor(255, 255, 255, alpha));
+        painter.drawEllipse(haloRect);
+        painter.save();
+        painter.scale(scale, scale);
+    }
+    painter.setBrush(highlighted ? highlightBrush : bodyBrush);
+    painter.drawEllipse(bodyRect);
+    painter.setPen(glyphPen);
+    painter.drawLines(&glyph, 1);
+    if (placed)
+        painter.restore();
+    painter.restore();
+
+    if (removed) {
+        fade -= fadeStep;
+        if (fade <= 0)
+            gone = true;
+    } else if (fade < opaque) {
+        fade += fadeStep;
+    }
+}
+
+// Leaves glyphPen set: the level name and status message are drawn with it.
+void ParticleObject::paint(QPainter &painter) const
+{
+    painter.save();
+    painter.translate(*this);
+    painter.setBrush(bodyBrush);
+    painter.setPen(bodyPen);
+    painter.drawEllipse(bodyRect);
+    painter.setPen(glyphPen);
+    painter.drawLines(&glyph, 1);
+    painter.restore();
+    painter.setPen(glyphPen);
+}

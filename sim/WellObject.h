@@ -1,0 +1,29 @@
+#ifndef SWIRLFALL_WELLOBJECT_H
+#define SWIRLFALL_WELLOBJECT_H
+
+#include "sim/LevelObject.h"
+
+class QPainter;
+
+class WellObject : public LevelObject
+{
+public:
+    // placed is false for a well made only to be drawn as an icon.
+    WellObject(int x, int y, int kind, bool placed);
+
+    void setHighlighted(bool on);
+    void remove();
+    bool isRemoved() const;
+    bool isGone() const;
+    // Not const: each paint advances the grow-in or fade-out.
+    void paint(QPainter &painter);
+
+    bool highlighted = false;
+    QBrush highlightBrush;
+    int fade = 0;
+    bool placed;
+    bool removed = false;
+    bool gone = false;
+};
+
+#endif
