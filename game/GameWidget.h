@@ -48,6 +48,7 @@ protected:
 private:
     friend class GameWidgetTest;
     friend class RenderTest;
+    friend class VorticadeTest;
 
     void restartLevel();
     void addFrameArea();

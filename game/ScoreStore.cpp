@@ -9,11 +9,19 @@ namespace {
 constexpr int entrySize = 4;
 // Marks the check-value slot while reading; it is dropped either way.
 constexpr quint32 placeholder = 0xBEEFCACE;
+
+QList<quint32> noTimes(int levelCount)
+{
+    QList<quint32> times;
+    for (int i = 0; i < levelCount; ++i)
+        times.append(0);
+    return times;
+}
 } // namespace
 
 QList<quint32> read(QIODevice &device, int levelCount)
 {
-    QList<quint32> times(levelCount, 0);
+    QList<quint32> times = noTimes(levelCount);
     times.append(placeholder);
     for (int i = 0; i < times.size(); ++i) {
         uchar bytes[entrySize];
@@ -44,14 +52,16 @@ QList<quint32> load(const QString &fileName, int levelCount)
     QFile file(fileName);
     // A missing or unreadable file reads as no times at all.
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return QList<quint32>(levelCount, 0);
+        return noTimes(levelCount);
     return read(file, levelCount);
 }
 
 bool save(const QString &fileName, const QList<quint32> &times)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write shows in write()'s count: a buffered flush that stops
+    // half-way (a full disk) is not reported, and commit() would rename a truncated file.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (!write(file, times)) {
         file.cancelWriting();

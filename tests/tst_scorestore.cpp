@@ -1,0 +1,201 @@
+// Guards the best-time file: the byte layout other copies of the game read and write, damaged
+// and odd-sized files, and a save that fails half-way, which must never cost the old records.
+#include "game/ScoreStore.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+QByteArray entries(const QList<quint32> &values)
+{
+    QByteArray bytes;
+    for (quint32 value : values) {
+        for (int shift = 0; shift < 32; shift += 8)
+            bytes.append(char((value >> shift) & 0xff));
+    }
+    return bytes;
+}
+
+QList<quint32> count(int n, quint32 first = 1)
+{
+    QList<quint32> values;
+    for (int i = 0; i < n; ++i)
+        values.append(first + quint32(i));
+    return values;
+}
+
+QList<quint32> repeated(int n, quint32 value)
+{
+    QList<quint32> values;
+    for (int i = 0; i < n; ++i)
+        values.append(value);
+    return values;
+}
+
+QList<quint32> padded(QList<quint32> values, int size)
+{
+    return values + repeated(size - values.size(), 0);
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A device that accepts no byte, as a full disk would.
+class RefusingDevice : public QIODevice
+{
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *, qint64) override { return -1; }
+};
+} // namespace
+
+class ScoreStoreTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data();
+    void read();
+    void writeLayout();
+    void roundTripThroughFile();
+    void loadMissingFileGivesNoTimes();
+    void writeToRefusingDevice();
+    void failedSaveKeepsOldFile_data();
+    void failedSaveKeepsOldFile();
+    void saveStoppedByFileSizeLimitKeepsOldFile();
+};
+
+void ScoreStoreTest::read_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<quint32>>("expected");
+
+    QTest::newRow("empty: no times") << QByteArray() << repeated(20, 0);
+    QTest::newRow("3 bytes: a fragment is ignored") << QByteArray("\x01\x02\x03", 3) << repeated(20, 0);
+    QTest::newRow("5 entries and a fragment") << entries(count(5)) + QByteArray("\x09", 1) << padded(count(5), 20);
+    QTest::newRow("20 entries without check value") << entries(count(20)) << count(20);
+    QTest::newRow("21 entries, wrong check value") << entries(count(21, 100)) << count(20, 100);
+    QTest::newRow("22 entries: the rest is ignored") << entries(count(22, 7)) << count(20, 7);
+    QTest::newRow("4 KiB: only the first 21 entries are read") << QByteArray(4096, '\x01') << repeated(20, 0x01010101);
+}
+
+void ScoreStoreTest::read()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<quint32>, expected);
+
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    QCOMPARE(ScoreStore::read(buffer, 20), expected);
+}
+
+void ScoreStoreTest::writeLayout()
+{
+    QList<quint32> times = repeated(20, 0);
+    times[2] = 0x01020304;
+    times[19] = 0xFFFFFFFF;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QVERIFY(ScoreStore::write(buffer, times));
+    const QByteArray bytes = buffer.data();
+    QCOMPARE(bytes.size(), 84);
+    // Level 3's entry, least significant byte first.
+    QCOMPARE(bytes.mid(8, 4), QByteArray("\x04\x03\x02\x01", 4));
+    // The check value is the sum modulo 2^32.
+    QCOMPARE(bytes.mid(80, 4), entries({0x01020303}));
+}
+
+void ScoreStoreTest::roundTripThroughFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scores.dat"));
+    const QList<quint32> times = count(20, 1500);
+    QVERIFY(ScoreStore::save(path, times));
+    QCOMPARE(fileBytes(path).size(), 84);
+    QCOMPARE(ScoreStore::load(path, 20), times);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
+}
+
+void ScoreStoreTest::loadMissingFileGivesNoTimes()
+{
+    QTemporaryDir dir;
+    QCOMPARE(ScoreStore::load(dir.filePath(QStringLiteral("scores.dat")), 20), repeated(20, 0));
+    // A folder where the file should be reads as no times too.
+    QCOMPARE(ScoreStore::load(dir.path(), 20), repeated(20, 0));
+}
+
+void ScoreStoreTest::writeToRefusingDevice()
+{
+    RefusingDevice device;
+    device.open(QIODevice::WriteOnly);
+    QVERIFY(!ScoreStore::write(device, count(20)));
+}
+
+void ScoreStoreTest::failedSaveKeepsOldFile_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("oldFile");
+
+    // Root can write anywhere, so the save is made impossible in ways permissions cannot override.
+    QTest::newRow("target is a folder") << QStringLiteral("scores.dat") << QString();
+    QTest::newRow("parent is a regular file") << QStringLiteral("plain/scores.dat") << QStringLiteral("plain");
+}
+
+void ScoreStoreTest::failedSaveKeepsOldFile()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, oldFile);
+
+    QTemporaryDir dir;
+    if (oldFile.isEmpty())
+        QVERIFY(QDir(dir.path()).mkdir(target));
+    else
+        writeFile(dir.filePath(oldFile), entries(count(21)));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY(!ScoreStore::save(dir.filePath(target), count(20)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    if (!oldFile.isEmpty())
+        QCOMPARE(fileBytes(dir.filePath(oldFile)), entries(count(21)));
+}
+
+void ScoreStoreTest::saveStoppedByFileSizeLimitKeepsOldFile()
+{
+    // A write that stops half-way, as on a full disk: the old 84 bytes must survive whole.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scores.dat"));
+    const QByteArray old = entries(count(21, 40));
+    writeFile(path, old);
+
+    rlimit saved;
+    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+    rlimit tight = saved;
+    tight.rlim_cur = 10;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    QVERIFY(setrlimit(RLIMIT_FSIZE, &tight) == 0);
+    const bool saved84 = ScoreStore::save(path, count(20, 9000));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    QVERIFY(!saved84);
+    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
+}
+
+QTEST_GUILESS_MAIN(ScoreStoreTest)
+#include "tst_scorestore.moc"

@@ -1,0 +1,179 @@
+// Guards the window a player sees first: its fixed size and title, the menus and their
+// shortcuts, the level entries, the frame timer, the About box and the ways to quit.
+#include "app/vorticade.h"
+#include "game/GameWidget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class VorticadeTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void fixedWindow();
+    void gameMenu_data();
+    void gameMenu();
+    void levelEntriesLoadTheirLevel();
+    void frameTimerDrivesTheGame();
+    void quitPaths();
+    void aboutBox();
+
+private:
+    QAction *action(const QString &menu, const QString &caption) const;
+    GameWidget *game() const;
+
+    QTemporaryDir dir;
+    QString oldCurrent;
+    vorticade *window = nullptr;
+};
+
+void VorticadeTest::initTestCase()
+{
+    oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    window = new vorticade(nullptr);
+    window->show();
+    // Window shortcuts need an active window; offscreen activation is immediate.
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void VorticadeTest::cleanupTestCase()
+{
+    delete window;
+    QDir::setCurrent(oldCurrent);
+}
+
+QAction *VorticadeTest::action(const QString &menu, const QString &caption) const
+{
+    for (QAction *top : window->menuBar()->actions()) {
+        if (top->text() != menu)
+            continue;
+        for (QAction *entry : top->menu()->actions()) {
+            if (entry->text() == caption)
+                return entry;
+        }
+    }
+    return nullptr;
+}
+
+GameWidget *VorticadeTest::game() const
+{
+    return qobject_cast<GameWidget *>(window->centralWidget());
+}
+
+void VorticadeTest::fixedWindow()
+{
+    QCOMPARE(window->windowTitle(), QStringLiteral("Swirlfall"));
+    QVERIFY(game());
+    QCOMPARE(game()->size(), QSize(800, 480));
+    const QSize expected(800, 480 + window->menuBar()->sizeHint().height());
+    QCOMPARE(window->size(), expected);
+    QCOMPARE(window->minimumSize(), expected);
+    QCOMPARE(window->maximumSize(), expected);
+    const Qt::WindowFlags flags = window->windowFlags();
+    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    QVERIFY(flags & Qt::WindowTitleHint);
+    QVERIFY(flags & Qt::WindowCloseButtonHint);
+    QVERIFY(flags & Qt::WindowMinimizeButtonHint);
+}
+
+void VorticadeTest::gameMenu_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+
+    QTest::newRow("High scores on Tab") << QStringLiteral("High scores") << QKeySequence(Qt::Key_Tab);
+    QTest::newRow("About on F1") << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
+    QTest::newRow("Quit on Escape") << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
+}
+
+void VorticadeTest::gameMenu()
+{
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+
+    QStringList menus;
+    for (QAction *top : window->menuBar()->actions())
+        menus.append(top->text());
+    QCOMPARE(menus, (QStringList{QStringLiteral("Menu"), QStringLiteral("Levels")}));
+    QAction *entry = action(QStringLiteral("Menu"), caption);
+    QVERIFY(entry);
+    QCOMPARE(entry->shortcut(), shortcut);
+}
+
+void VorticadeTest::levelEntriesLoadTheirLevel()
+{
+    QMenu *levels = window->menuBar()->actions().at(1)->menu();
+    QCOMPARE(levels->actions().size(), 20);
+    for (int i = 1; i <= 20; ++i) {
+        QAction *entry = levels->actions().at(i - 1);
+        QCOMPARE(entry->text(), QStringLiteral("Level %1").arg(i));
+        entry->trigger();
+        QCOMPARE(game()->currentLevel, i);
+    }
+    // Choosing the loaded level again restarts it.
+    game()->levelState.start();
+    levels->actions().last()->trigger();
+    QCOMPARE(game()->levelState.status(), int(Ready));
+
+    QAction *highScores = action(QStringLiteral("Menu"), QStringLiteral("High scores"));
+    highScores->trigger();
+    QVERIFY(game()->showHighScores);
+    highScores->trigger();
+    QVERIFY(!game()->showHighScores);
+}
+
+void VorticadeTest::frameTimerDrivesTheGame()
+{
+    const QList<QTimer *> timers = window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    QCOMPARE(timers.size(), 1);
+    QVERIFY(timers.first()->isActive());
+    QCOMPARE(timers.first()->interval(), 10);
+    QVERIFY(!timers.first()->isSingleShot());
+    game()->loadLevel(2);
+    game()->levelState.start();
+    QMetaObject::invokeMethod(timers.first(), "timeout");
+    QCOMPARE(game()->totalTime, 10u);
+}
+
+void VorticadeTest::quitPaths()
+{
+    QSignalSpy exits(window, SIGNAL(exit()));
+    action(QStringLiteral("Menu"), QStringLiteral("Quit"))->trigger();
+    QCOMPARE(exits.count(), 1);
+    // Escape released in the game widget is forwarded to the window.
+    QTest::keyRelease(game(), Qt::Key_Escape);
+    QCOMPARE(exits.count(), 2);
+}
+
+void VorticadeTest::aboutBox()
+{
+    QString title;
+    QString text;
+    // The box is modal: read and close it from the event loop it runs.
+    QTimer::singleShot(0, this, [&] {
+        QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    QTest::keyClick(game(), Qt::Key_F1);
+    QCOMPARE(title, QStringLiteral("About Swirlfall"));
+    QCOMPARE(text.split(QLatin1Char('\n')).size(), 3);
+    QVERIFY(text.startsWith(QStringLiteral("Swirlfall\n")));
+}
+
+QTEST_MAIN(VorticadeTest)
+#include "tst_vorticade.moc"
