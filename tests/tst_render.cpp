@@ -1,0 +1,413 @@
+// Guards what the player sees: the painting order, the colours of each kind of area, well and
+// particle, the grow-in and fade-out of wells, the drag preview, and which texts each status
+// shows. Checks read a few telling pixels rather than golden images, which break with the font.
+#include "game/GameWidget.h"
+
+#include <QDir>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+using Predicate = std::function<bool(QRgb)>;
+
+bool isWhite(QRgb c)
+{
+    return qRed(c) >= 240 && qGreen(c) >= 240 && qBlue(c) >= 240;
+}
+
+// The help text: white at half alpha over the dark background comes out as a light grey.
+bool isLightGrey(QRgb c)
+{
+    return qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) > 120;
+}
+
+bool isColour(QRgb c, int r, int g, int b)
+{
+    return qRed(c) == r && qGreen(c) == g && qBlue(c) == b;
+}
+
+int count(const QImage &image, const QRect &rect, const Predicate &predicate)
+{
+    int n = 0;
+    for (int y = rect.top(); y <= rect.bottom(); ++y) {
+        for (int x = rect.left(); x <= rect.right(); ++x)
+            n += predicate(image.pixel(x, y));
+    }
+    return n;
+}
+
+QColor colourAt(const QImage &image, int x, int y)
+{
+    return QColor(image.pixel(x, y));
+}
+
+// Level 6 leaves the upper middle of the playfield clear, where the name and message stand.
+const QRect nameRegion(200, 115, 400, 50);
+const QRect messageRegion(200, 178, 400, 24);
+const QRect helpRegion(100, 22, 600, 76);
+const QRect timeRegion(600, 430, 200, 50);
+} // namespace
+
+class RenderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void backgroundGradient_data();
+    void backgroundGradient();
+    void hazardStipple_data();
+    void hazardStipple();
+    void goalColours_data();
+    void goalColours();
+    void particleColours();
+    void dragPreview_data();
+    void dragPreview();
+    void wellGrowsIn();
+    void removedWellFadesOut();
+    void goneWellIsNotDrawn();
+    void highlightedWellBrush();
+    void iconWellsAndCounters();
+    void textsByStatus_data();
+    void textsByStatus();
+    void newRecordAddsALine();
+    void highScoreTable();
+
+private:
+    QImage frame();
+    void setStatus(int status);
+
+    QTemporaryDir *dir = nullptr;
+    QString oldCurrent;
+    GameWidget *game = nullptr;
+};
+
+void RenderTest::init()
+{
+    dir = new QTemporaryDir;
+    oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir->path());
+    game = new GameWidget;
+}
+
+void RenderTest::cleanup()
+{
+    delete game;
+    QDir::setCurrent(oldCurrent);
+    delete dir;
+}
+
+QImage RenderTest::frame()
+{
+    QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::black);
+    game->render(&image);
+    return image;
+}
+
+void RenderTest::setStatus(int status)
+{
+    if (status == Ready)
+        return;
+    game->levelState.start();
+    if (status == Failed) {
+        // A particle already in the frame band fails the level on the next step.
+        game->levelState.addParticle(BlueParticle, 5, 240);
+        game->animate();
+    } else if (status == Passed) {
+        game->levelState.particles[0].setX(60);
+        game->levelState.particles[0].setY(400);
+        game->animate();
+    }
+    QCOMPARE(game->levelState.status(), status);
+}
+
+void RenderTest::backgroundGradient_data()
+{
+    QTest::addColumn<int>("y");
+
+    QTest::newRow("top of the playfield") << 25;
+    QTest::newRow("middle") << 240;
+    QTest::newRow("bottom of the playfield") << 440;
+}
+
+void RenderTest::backgroundGradient()
+{
+    QFETCH(int, y);
+
+    game->loadLevel(7);
+    game->levelState.start();
+    const QColor c = colourAt(frame(), 60, y);
+    // Dark grey (51) at the top to lighter grey (102) at the bottom.
+    const double expected = 51 + 51 * (y + 0.5) / 480;
+    QVERIFY2(qAbs(c.red() - expected) <= 2, qPrintable(QString::number(c.red())));
+    QCOMPARE(c.green(), c.red());
+    QCOMPARE(c.blue(), c.red());
+}
+
+void RenderTest::hazardStipple_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QRect>("region");
+    QTest::addColumn<QRect>("clear");
+
+    QTest::newRow("frame band, left edge") << 7 << QRect(0, 100, 20, 200) << QRect(21, 100, 10, 200);
+    QTest::newRow("frame band, bottom edge") << 7 << QRect(400, 462, 200, 16) << QRect(400, 440, 100, 19);
+    QTest::newRow("level 19's lower hazard") << 19 << QRect(100, 200, 300, 200) << QRect(100, 105, 300, 30);
+}
+
+void RenderTest::hazardStipple()
+{
+    QFETCH(int, level);
+    QFETCH(QRect, region);
+    QFETCH(QRect, clear);
+
+    game->loadLevel(level);
+    game->levelState.start();
+    const QImage image = frame();
+    // Dense3Pattern covers 40 of every 64 pixels; the background shows through the rest.
+    const int stippled = count(image, region, [](QRgb c) { return isColour(c, 16, 16, 16); });
+    QCOMPARE(stippled * 64, region.width() * region.height() * 40);
+    // Just beside the hazard there is no stipple.
+    QCOMPARE(count(image, clear, [](QRgb c) { return isColour(c, 16, 16, 16); }), 0);
+}
+
+void RenderTest::goalColours_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QRect>("inside");
+    QTest::addColumn<QColor>("fill");
+    QTest::addColumn<QColor>("hatch");
+
+    QTest::newRow("red goal: dark red under orange") << 1 << QRect(520, 324, 140, 12) << QColor(128, 32, 32)
+                                                     << QColor(255, 102, 0);
+    QTest::newRow("blue goal: dark blue under light blue") << 7 << QRect(724, 160, 12, 140)
+                                                           << QColor(64, 72, 128) << QColor(51, 153, 255);
+}
+
+void RenderTest::goalColours()
+{
+    QFETCH(int, level);
+    QFETCH(QRect, inside);
+    QFETCH(QColor, fill);
+    QFETCH(QColor, hatch);
+
+    game->loadLevel(level);
+    game->levelState.start();
+    const QImage image = frame();
+    const int fills = count(image, inside, [&](QRgb c) { return QColor(c) == fill; });
+    const int hatches = count(image, inside, [&](QRgb c) { return QColor(c) == hatch; });
+    QCOMPARE(fills + hatches, inside.width() * inside.height());
+    QVERIFY(fills > hatches && hatches > 0);
+}
+
+void RenderTest::particleColours()
+{
+    game->loadLevel(1);
+    game->levelState.start();
+    const QImage image = frame();
+    // Level 1's red particle at (150, 200): a white vertical glyph, a yellow light spot above the
+    // centre, red towards the rim and a pinkish outline.
+    QVERIFY(isWhite(image.pixel(150, 200)));
+    QVERIFY(isWhite(image.pixel(150, 195)));
+    QVERIFY(!isWhite(image.pixel(145, 200)));
+    const QColor spot = colourAt(image, 148, 194);
+    QVERIFY(spot.red() == 255 && spot.green() > 150 && spot.blue() < 60);
+    const QColor rim = colourAt(image, 142, 204);
+    QVERIFY(rim.red() == 255 && rim.green() < 100);
+    QVERIFY(count(image, QRect(139, 195, 3, 10), [](QRgb c) { return isColour(c, 204, 102, 102); }) > 0);
+}
+
+void RenderTest::dragPreview_data()
+{
+    QTest::addColumn<QPoint>("to");
+    QTest::addColumn<QPoint>("onLine");
+    QTest::addColumn<QColor>("colour");
+
+    QTest::newRow("horizontal: blue") << QPoint(300, 305) << QPoint(250, 302) << QColor(51, 153, 255);
+    QTest::newRow("(5, -5) is a tie: blue") << QPoint(205, 295) << QPoint(204, 296) << QColor(51, 153, 255);
+    QTest::newRow("vertical: red-orange") << QPoint(203, 400) << QPoint(201, 350) << QColor(255, 68, 0);
+}
+
+void RenderTest::dragPreview()
+{
+    QFETCH(QPoint, to);
+    QFETCH(QPoint, onLine);
+    QFETCH(QColor, colour);
+
+    game->loadLevel(6);
+    game->levelState.start();
+    const QPoint from(200, 150);
+    game->dragging = true;
+    game->dragStart = from;
+    game->mousePos = to - QPoint(0, 150);
+    const QImage image = frame();
+    QCOMPARE(colourAt(image, onLine.x(), onLine.y() - 150), colour);
+    // The start is a white 5 x 5 square.
+    QCOMPARE(count(image, QRect(from - QPoint(2, 2), QSize(5, 5)), isWhite), 25);
+    QCOMPARE(count(image, QRect(from - QPoint(3, 3), QSize(7, 1)), isWhite), 0);
+
+    game->dragging = false;
+    QCOMPARE(count(frame(), QRect(from - QPoint(2, 2), QSize(5, 5)), isWhite), 0);
+}
+
+void RenderTest::wellGrowsIn()
+{
+    game->loadLevel(6);
+    game->levelState.start();
+    game->levelState.addWell(300, 120, BlueWell);
+    // First paint: no body yet (scale 0) under an opaque white halo.
+    QImage image = frame();
+    QVERIFY(isWhite(image.pixel(300, 120)));
+    QVERIFY(isWhite(image.pixel(301, 120)));
+    const QColor haloOnly = colourAt(image, 300, 135);
+    QVERIFY(haloOnly.red() == haloOnly.blue() && haloOnly.red() > 120);
+    QCOMPARE(game->levelState.wells.first().fade, 8);
+    for (int paint = 2; paint <= 32; ++paint)
+        frame();
+    QCOMPARE(game->levelState.wells.first().fade, 256);
+    image = frame();
+    QCOMPARE(game->levelState.wells.first().fade, 256);
+    // Full size: blue body out to the rim, white horizontal glyph through the centre.
+    const QColor body = colourAt(image, 300, 135);
+    QVERIFY(body.blue() > 200 && body.red() < 60);
+    QVERIFY(isWhite(image.pixel(310, 120)));
+    QVERIFY(!isWhite(image.pixel(300, 110)));
+}
+
+void RenderTest::removedWellFadesOut()
+{
+    game->loadLevel(6);
+    game->levelState.start();
+    game->levelState.addWell(300, 120, BlueWell);
+    for (int paint = 0; paint < 33; ++paint)
+        frame();
+    game->levelState.wells[0].remove();
+    for (int paint = 1; paint < 32; ++paint)
+        frame();
+    QVERIFY(!game->levelState.wells.first().isGone());
+    frame();
+    QVERIFY(game->levelState.wells.first().isGone());
+    game->animate();
+    QVERIFY(game->levelState.wells.isEmpty());
+}
+
+void RenderTest::goneWellIsNotDrawn()
+{
+    // A toolkit paint between the last fade-out frame and the step that deletes the well.
+    game->loadLevel(6);
+    game->levelState.start();
+    game->levelState.addWell(300, 120, BlueWell);
+    game->levelState.wells[0].remove();
+    frame();
+    QVERIFY(game->levelState.wells.first().isGone());
+    const QImage image = frame();
+    QVERIFY(!isWhite(image.pixel(300, 120)));
+    QVERIFY(game->levelState.wells.first().fade >= -8);
+}
+
+void RenderTest::highlightedWellBrush()
+{
+    game->loadLevel(6);
+    game->levelState.start();
+    game->levelState.addWell(300, 120, BlueWell);
+    for (int paint = 0; paint < 34; ++paint)
+        frame();
+    const QColor plain = colourAt(frame(), 300, 114);
+    game->levelState.wells[0].setHighlighted(true);
+    const QColor lit = colourAt(frame(), 300, 114);
+    // The light spot turns from cyan to a paler cyan.
+    QVERIFY2(plain.red() < 40 && lit.red() > 100, qPrintable(plain.name() + QLatin1Char(' ') + lit.name()));
+}
+
+void RenderTest::iconWellsAndCounters()
+{
+    game->loadLevel(1); // red 1, blue 0
+    const QImage image = frame();
+    // Blue icon at (30, 450) with a horizontal glyph, red icon at (150, 450) with a vertical one.
+    QVERIFY(isWhite(image.pixel(40, 450)));
+    QVERIFY(!isWhite(image.pixel(30, 440)));
+    QVERIFY(colourAt(image, 30, 440).blue() > 200);
+    QVERIFY(isWhite(image.pixel(150, 440)));
+    QVERIFY(!isWhite(image.pixel(140, 450)));
+    QVERIFY(colourAt(image, 140, 450).red() > 200);
+    // Both counters, the 0 included, stand right of their icons.
+    QVERIFY(count(image, QRect(60, 430, 30, 35), isWhite) > 20);
+    QVERIFY(count(image, QRect(180, 430, 30, 35), isWhite) > 20);
+}
+
+void RenderTest::textsByStatus_data()
+{
+    QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("named");
+
+    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true;
+    QTest::newRow("Running: no name, no message, no help") << int(Running) << false;
+    QTest::newRow("Failed: name, message, short help") << int(Failed) << true;
+    QTest::newRow("Passed: name, message, short help") << int(Passed) << true;
+}
+
+void RenderTest::textsByStatus()
+{
+    QFETCH(int, status);
+    QFETCH(bool, named);
+
+    game->loadLevel(6);
+    setStatus(status);
+    const QImage image = frame();
+    QCOMPARE(count(image, nameRegion, isWhite) > 50, named);
+    QCOMPARE(count(image, messageRegion, isWhite) > 20, named);
+    const int helpPixels = count(image, helpRegion, isLightGrey);
+    QCOMPARE(helpPixels > 50, named);
+    // The time display stands in every status.
+    QVERIFY(count(image, timeRegion, isWhite) > 50);
+    if (status == Ready) {
+        // Four help lines reach lower than three.
+        QVERIFY(count(image, QRect(100, 84, 600, 14), isLightGrey) > 10);
+    } else if (named) {
+        QCOMPARE(count(image, QRect(100, 87, 600, 11), isLightGrey), 0);
+    }
+}
+
+void RenderTest::newRecordAddsALine()
+{
+    game->loadLevel(6);
+    setStatus(Passed);
+    QVERIFY(game->newRecord);
+    const QImage withRecord = frame();
+    game->newRecord = false;
+    const QImage plain = frame();
+    // One line is centred on the message rectangle; two lines straddle its centre.
+    const QRect belowCentre(200, 195, 400, 20);
+    QVERIFY(count(withRecord, belowCentre, isWhite) > count(plain, belowCentre, isWhite) + 20);
+}
+
+void RenderTest::highScoreTable()
+{
+    game->loadLevel(6);
+    game->levelState.start();
+    game->bestTimes[1] = 1500;
+    const QColor before = colourAt(frame(), 400, 60);
+    game->showHighScores = true;
+    const QImage image = frame();
+    const QColor after = colourAt(image, 400, 60);
+    // The shade leaves about a fifth of the brightness.
+    QVERIFY(qAbs(after.red() - before.red() * 51 / 255) <= 1);
+    // Title, the first row of each column and the foot.
+    QVERIFY(count(image, QRect(250, 80, 300, 40), isWhite) > 50);
+    QVERIFY(count(image, QRect(60, 150, 100, 20), isWhite) > 20);
+    QVERIFY(count(image, QRect(400, 150, 100, 20), isWhite) > 20);
+    QVERIFY(count(image, QRect(260, 360, 280, 60), isWhite) > 50);
+    // Times stand flush right in their cells: level 2's row carries a number, level 3's "Not passed".
+    QVERIFY(count(image, QRect(320, 170, 40, 20), isWhite) > 5);
+    QVERIFY(count(image, QRect(260, 190, 100, 20), isWhite) > count(image, QRect(260, 170, 100, 20), isWhite));
+}
+
+QTEST_MAIN(RenderTest)
+#include "tst_render.moc"
