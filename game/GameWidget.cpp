@@ -30,6 +30,8 @@ GameWidget::GameWidget(QWidget *parent)
       scoreFile(scoreFileName)
 {
     setAttribute(Qt::WA_MouseTracking);
+    // Every paint covers the whole widget, so Qt need not clear it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldWidth, playfieldHeight);
     // The background gradient spans height(), so this follows the fixed size.

@@ -29,6 +29,9 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // Read access for tools that drive the widget from outside (benchmarks, soak tests).
+    const LevelState &state() const { return levelState; }
+
 signals:
     void exit();
 

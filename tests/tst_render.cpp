@@ -66,6 +66,8 @@ private slots:
     void hazardStipple();
     void goalColours_data();
     void goalColours();
+    void bandedAreaFillMatchesOneFill_data();
+    void bandedAreaFillMatchesOneFill();
     void particleColours();
     void dragPreview_data();
     void dragPreview();
@@ -205,6 +207,46 @@ void RenderTest::goalColours()
     const int hatches = count(image, inside, [&](QRgb c) { return QColor(c) == hatch; });
     QCOMPARE(fills + hatches, inside.width() * inside.height());
     QVERIFY(fills > hatches && hatches > 0);
+}
+
+void RenderTest::bandedAreaFillMatchesOneFill_data()
+{
+    QTest::addColumn<int>("level");
+
+    for (int level : {2, 4, 5, 10, 11, 18, 20})
+        QTest::newRow(qPrintable(QStringLiteral("level %1").arg(level))) << level;
+}
+
+void RenderTest::bandedAreaFillMatchesOneFill()
+{
+    // Areas are filled band by band for speed; no seam or lost row may show.
+    QFETCH(int, level);
+
+    game->loadLevel(level);
+    for (const Area &area : std::as_const(game->levelState.areas)) {
+        QImage banded(800, 480, QImage::Format_ARGB32_Premultiplied);
+        banded.fill(Qt::gray);
+        QImage whole = banded;
+        {
+            QPainter painter(&banded);
+            area.paint(painter);
+        }
+        QPainter painter(&whole);
+        painter.setPen(Qt::NoPen);
+        if (area.kind == Hazard) {
+            painter.setBrush(QBrush(QColor(16, 16, 16), Qt::Dense3Pattern));
+        } else {
+            const bool red = area.kind == RedGoal;
+            painter.setBrush(red ? QColor(128, 32, 32) : QColor(64, 72, 128));
+            painter.drawPolygon(area, Qt::OddEvenFill);
+            painter.setPen(red ? area.redGoalPen : area.blueGoalPen);
+            painter.setBrush(QBrush(red ? area.redGoalColor : area.blueGoalColor,
+                                    red ? Qt::FDiagPattern : Qt::BDiagPattern));
+        }
+        painter.drawPolygon(area, Qt::OddEvenFill);
+        painter.end();
+        QCOMPARE(banded, whole);
+    }
 }
 
 void RenderTest::particleColours()

@@ -1,0 +1,278 @@
+// What one frame tick costs, per level: the simulation step alone, one paint of the whole
+// widget, and the whole tick as the frame timer drives it (step plus synchronous repaint).
+//   swirlfall-bench [--json FILE] [google benchmark flags]
+#include "game/GameWidget.h"
+#include "levels/LevelCatalogue.h"
+#include "sim/Physics.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QMouseEvent>
+#include <QSysInfo>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+constexpr int repetitions = 10;
+constexpr double secondsPerRepetition = 0.05;
+// Untimed iterations before each measurement, so caches and glyph tables are warm.
+constexpr int warmUp = 50;
+constexpr float dt = Physics::frameInterval / Physics::millisecondsPerTimeUnit;
+const QPoint pointerAway(-100, -100);
+
+struct Placement
+{
+    QPoint at;
+    int kind;
+};
+
+QPoint centroid(const QPolygon &polygon)
+{
+    QPoint sum;
+    for (const QPoint &point : polygon)
+        sum += point;
+    return sum / polygon.size();
+}
+
+QPoint clampToPlayfield(const QPoint &p)
+{
+    return QPoint(qBound(40, p.x(), 760), qBound(40, p.y(), 440));
+}
+
+// Wells that set the particles moving: for the first particle, a well of its own colour on its
+// goal, or, without that budget, a well of the other colour behind it, pushing it the same way.
+std::vector<Placement> placementsFor(int level)
+{
+    LevelState state(0, 0);
+    LevelCatalogue::addContent(level, state);
+    const ParticleObject &particle = state.particles.first();
+    const bool red = particle.kind == RedParticle;
+    QPoint goal;
+    for (const Area &area : std::as_const(state.areas)) {
+        if (area.isGoalFor(particle.kind)) {
+            goal = centroid(area);
+            break;
+        }
+    }
+    const int pull = red ? RedWell : BlueWell;
+    const int push = red ? BlueWell : RedWell;
+    const int pullBudget = pull == RedWell ? LevelCatalogue::redWells(level) : LevelCatalogue::blueWells(level);
+    const QPoint start = particle.toPoint();
+    if (pullBudget > 0)
+        return {{goal, pull}};
+    const QPointF away = QPointF(start - goal) / QLineF(start, goal).length() * 150;
+    return {{clampToPlayfield(start + away.toPoint()), push}};
+}
+
+LevelState levelWithWells(int level)
+{
+    LevelState state(LevelCatalogue::blueWells(level), LevelCatalogue::redWells(level));
+    LevelCatalogue::addContent(level, state);
+    state.addArea(Hazard, LevelCatalogue::framePolygon(800, 480));
+    state.start();
+    for (const Placement &p : placementsFor(level))
+        state.addWell(p.at.x(), p.at.y(), p.kind);
+    return state;
+}
+
+void sendMouse(QWidget &widget, QEvent::Type type, const QPoint &at)
+{
+    QMouseEvent event(type, QPointF(at), QPointF(widget.mapToGlobal(at)), Qt::LeftButton,
+                      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// Starts the level and places its wells with the drags a player would make.
+void startWithWells(GameWidget &game, int level)
+{
+    game.loadLevel(level);
+    for (const Placement &p : placementsFor(level)) {
+        const QPoint end = p.at + (p.kind == BlueWell ? QPoint(40, 0) : QPoint(0, 40));
+        sendMouse(game, QEvent::MouseButtonPress, p.at);
+        sendMouse(game, QEvent::MouseMove, end);
+        sendMouse(game, QEvent::MouseButtonRelease, end);
+    }
+    sendMouse(game, QEvent::MouseMove, pointerAway);
+}
+
+GameWidget *sharedGame = nullptr;
+
+void benchStep(benchmark::State &bench, int level)
+{
+    LevelState state = levelWithWells(level);
+    for (int i = 0; i < warmUp; ++i)
+        state.step(dt, pointerAway);
+    state = levelWithWells(level);
+    for (auto _ : bench) {
+        state.step(dt, pointerAway);
+        if (state.status() != Running) {
+            bench.PauseTiming();
+            state = levelWithWells(level);
+            bench.ResumeTiming();
+        }
+    }
+}
+
+void benchPaint(benchmark::State &bench, int level)
+{
+    startWithWells(*sharedGame, level);
+    QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
+    for (int i = 0; i < warmUp; ++i)
+        sharedGame->render(&image);
+    for (auto _ : bench) {
+        sharedGame->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void benchTick(benchmark::State &bench, int level)
+{
+    startWithWells(*sharedGame, level);
+    for (int i = 0; i < warmUp; ++i)
+        sharedGame->repaint();
+    for (auto _ : bench) {
+        sharedGame->animate();
+        if (sharedGame->state().status() != Running) {
+            bench.PauseTiming();
+            startWithWells(*sharedGame, level);
+            bench.ResumeTiming();
+        }
+    }
+}
+
+struct Figure
+{
+    double median = 0;
+    double spread = 0;
+};
+
+// Collects the median and the standard deviation of the repetitions, in microseconds.
+class Collector : public benchmark::BenchmarkReporter
+{
+public:
+    bool ReportContext(const Context &) override { return true; }
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &run : runs) {
+            if (run.run_type != Run::RT_Aggregate)
+                continue;
+            const double us = run.GetAdjustedRealTime() * unitToMicroseconds(run.time_unit);
+            Figure &figure = figures[run.run_name.function_name];
+            if (run.aggregate_name == "median")
+                figure.median = us;
+            else if (run.aggregate_name == "stddev")
+                figure.spread = us;
+        }
+    }
+
+    std::map<std::string, Figure> figures;
+
+private:
+    static double unitToMicroseconds(benchmark::TimeUnit unit)
+    {
+        switch (unit) {
+        case benchmark::kNanosecond:
+            return 1e-3;
+        case benchmark::kMillisecond:
+            return 1e3;
+        case benchmark::kSecond:
+            return 1e6;
+        default:
+            return 1;
+        }
+    }
+};
+
+std::string name(const char *what, int level)
+{
+    return std::string(what) + "/level-" + (level < 10 ? "0" : "") + std::to_string(level);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QString jsonFile;
+    std::vector<char *> args;
+    for (int i = 0; i < argc; ++i) {
+        if (std::string(argv[i]) == "--json" && i + 1 < argc)
+            jsonFile = QString::fromLocal8Bit(argv[++i]);
+        else
+            args.push_back(argv[i]);
+    }
+    int benchArgc = int(args.size());
+    QApplication app(benchArgc, args.data());
+    benchmark::Initialize(&benchArgc, args.data());
+
+    GameWidget game;
+    game.show();
+    // Let the platform expose the window: repaint() paints nothing before that.
+    while (!game.windowHandle() || !game.windowHandle()->isExposed())
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    sharedGame = &game;
+
+    // Repeated runs give a median that one slow run cannot move.
+    const auto add = [](const std::string &benchName, void (*function)(benchmark::State &, int), int level) {
+        benchmark::RegisterBenchmark(benchName.c_str(), function, level)
+            ->Repetitions(repetitions)
+            ->MinTime(secondsPerRepetition)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMicrosecond);
+    };
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
+        add(name("step", level), benchStep, level);
+        add(name("paint", level), benchPaint, level);
+        add(name("tick", level), benchTick, level);
+    }
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+    benchmark::Shutdown();
+
+    std::printf("%-6s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "tick (us)");
+    QJsonArray rows;
+    int worstLevel = 0;
+    double worstTick = -1;
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
+        const Figure step = collector.figures[name("step", level)];
+        const Figure paint = collector.figures[name("paint", level)];
+        const Figure tick = collector.figures[name("tick", level)];
+        std::printf("%-6d %9.3f ±%5.3f %9.1f ±%5.1f %9.1f ±%5.1f\n", level, step.median, step.spread,
+                    paint.median, paint.spread, tick.median, tick.spread);
+        if (tick.median > worstTick) {
+            worstTick = tick.median;
+            worstLevel = level;
+        }
+        rows.append(QJsonObject{{"level", level},
+                                {"step_us", QJsonObject{{"median", step.median}, {"stddev", step.spread}}},
+                                {"paint_us", QJsonObject{{"median", paint.median}, {"stddev", paint.spread}}},
+                                {"tick_us", QJsonObject{{"median", tick.median}, {"stddev", tick.spread}}}});
+    }
+    const double budgetUs = Physics::frameInterval * 1000.0;
+    std::printf("worst whole tick: level %d, %.1f us median, %.1f%% of the %d ms budget\n", worstLevel, worstTick,
+                100 * worstTick / budgetUs, Physics::frameInterval);
+
+    if (!jsonFile.isEmpty()) {
+        const QJsonObject report{{"qt", qVersion()},
+                                 {"cpu", QSysInfo::currentCpuArchitecture()},
+                                 {"levels", rows},
+                                 {"worst", QJsonObject{{"level", worstLevel},
+                                                       {"tick_us", worstTick},
+                                                       {"budget_share", worstTick / budgetUs}}}};
+        QFile out(jsonFile);
+        if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(report).toJson()) < 0) {
+            std::fprintf(stderr, "swirlfall-bench: cannot write %s\n", qPrintable(jsonFile));
+            return 1;
+        }
+    }
+    return 0;
+}
