@@ -157,6 +157,10 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
     // Completes from dragStart even when a level end has already cleared dragging.
     dragging = false;
     dragEnd = eventPos(event);
+    // A drag still Ready began before this level was loaded (a left press starts the level).
+    // Its well would pull the particles while the clock stands still, so it places nothing.
+    if (status == Ready)
+        return;
     const QPoint delta = dragStart - dragEnd;
     if (delta.manhattanLength() < Physics::reach) {
         levelState.removeWellAt(dragEnd.x(), dragEnd.y());

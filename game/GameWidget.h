@@ -52,6 +52,7 @@ private:
     friend class GameWidgetTest;
     friend class RenderTest;
     friend class VorticadeTest;
+    friend class SoakTest;
 
     void restartLevel();
     void addFrameArea();

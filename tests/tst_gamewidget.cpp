@@ -33,6 +33,8 @@ private slots:
     void tickUsesTimerInterval();
     void levelEndClearsDragButReleaseCompletesIt();
     void doubleClickStartsNoDrag();
+    void dragFromBeforeTheLevelPlacesNoWell_data();
+    void dragFromBeforeTheLevelPlacesNoWell();
     void highScoreTableBlocksMouse();
     void escapeEmitsExitOnce();
     void recordRule_data();
@@ -360,6 +362,32 @@ void GameWidgetTest::doubleClickStartsNoDrag()
     release(QPoint(300, 100));
     QCOMPARE(game->levelState.wells.size(), 1);
     QCOMPARE(QPointF(game->levelState.wells.first()), QPointF(100, 100));
+}
+
+void GameWidgetTest::dragFromBeforeTheLevelPlacesNoWell_data()
+{
+    QTest::addColumn<int>("button");
+
+    QTest::newRow("left release after an arrow key") << int(Qt::LeftButton);
+    QTest::newRow("middle release after an arrow key") << int(Qt::MiddleButton);
+}
+
+void GameWidgetTest::dragFromBeforeTheLevelPlacesNoWell()
+{
+    // A press on one level and a release on the next, still Ready: the well would move the
+    // particles while the clock stands still, a free head start.
+    QFETCH(int, button);
+
+    game->loadLevel(3);
+    press(QPoint(300, 200));
+    QTest::keyClick(game, Qt::Key_Right);
+    QCOMPARE(game->levelState.status(), int(Ready));
+    QTest::mouseRelease(game, Qt::MouseButton(button), Qt::NoModifier, QPoint(300, 300));
+    QVERIFY(game->levelState.wells.isEmpty());
+    QCOMPARE(game->levelState.wellsLeft(RedWell), 1);
+    QVERIFY(!game->dragging);
+    tick(10);
+    QCOMPARE(QPointF(game->levelState.particles.first()), QPointF(130, 360));
 }
 
 void GameWidgetTest::highScoreTableBlocksMouse()
