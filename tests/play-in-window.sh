@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# Plays the installed game in a real X window, with real input, as a player would: checks the
+# window, passes level 1 with one well, checks "scores.dat", moves on with a click, switches
+# levels with the arrow keys and quits with Escape. Every wait is bounded; nothing is left running.
+#   tests/play-in-window.sh [PROGRAM]   (default: swirlfall on the PATH)
+set -euo pipefail
+program=$(readlink -f "$(command -v "${1:-swirlfall}")")
+work=$(mktemp -d)
+xpid="" gpid=""
+cleanup() {
+  [ -n "$gpid" ] && kill "$gpid" 2>/dev/null || true
+  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+[ -n "${PLAYTEST_DEBUG:-}" ] && set -x
+fail() { echo "play test FAILED: $*" >&2; cat "$work/game.log" >&2 2>/dev/null; exit 1; }
+# wait_for SECONDS COMMAND...: polls until the command succeeds.
+wait_for() {
+  local deadline=$(( $(date +%s%N) + $1 * 1000000000 )); shift
+  until "$@" >/dev/null 2>&1; do
+    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
+    sleep 0.05
+  done
+}
+
+for d in $(seq 90 140); do [ -e "/tmp/.X$d-lock" ] || break; done
+export DISPLAY=":$d"
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
+wait_for 10 xdpyinfo || fail "no X server"
+
+cd "$work"
+QT_QPA_PLATFORM=xcb "$program" >"$work/game.log" 2>&1 & gpid=$!
+wait_for 10 xdotool search --onlyvisible --pid "$gpid" || fail "no window appeared"
+win=$(xdotool search --onlyvisible --pid "$gpid" | head -1)
+
+[ "$(xdotool getwindowname "$win")" = Swirlfall ] || fail "title is '$(xdotool getwindowname "$win")'"
+eval "$(xdotool getwindowgeometry --shell "$win")"
+[ "$WIDTH" = 800 ] || fail "width $WIDTH"
+menu=$(( HEIGHT - 480 ))
+[ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] || fail "height $HEIGHT leaves no room for a menu bar over 480"
+echo "window: Swirlfall, ${WIDTH}x${HEIGHT} (menu bar $menu px)"
+
+# pixel X Y: the colour at playfield point (X, Y), as "R G B".
+pixel() {
+  import -window "$win" -crop "1x1+$1+$(( $2 + menu ))" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | head -1
+}
+bluish() { read -r r g b <<<"$(pixel "$1" "$2")"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+
+# Level 1: one red well beyond the goal pulls the particle along a straight line into it.
+xdotool mousemove --window "$win" 700 $(( 350 + menu )) mousedown 1
+xdotool mousemove --window "$win" 700 $(( 410 + menu )) mouseup 1
+wait_for 20 test -s scores.dat || fail "level 1 was not passed: no scores.dat"
+size=$(stat -c %s scores.dat)
+[ "$size" = 84 ] || fail "scores.dat has $size bytes"
+read -r -a words <<<"$(od -An -v -t u4 -w84 scores.dat)"
+sum=0
+for i in $(seq 0 19); do sum=$(( (sum + words[i]) % 4294967296 )); done
+[ "${words[0]}" -gt 0 ] || fail "no time for level 1"
+[ "${words[20]}" = "$sum" ] || fail "check value ${words[20]} is not the sum $sum"
+echo "level 1 passed in ${words[0]} ms; scores.dat is 84 bytes with a matching check value"
+
+# A left click moves on to level 2, whose blue particle starts at (210, 290).
+xdotool mousemove --window "$win" 400 $(( 240 + menu )) click 1
+wait_for 5 bluish 210 285 || fail "level 2 did not load"
+# The arrow keys switch levels: right to 3 (a particle at (189, 119)), left back to 2.
+xdotool key Right
+wait_for 5 bluish 189 114 || fail "the right arrow did not load level 3"
+xdotool key Left
+wait_for 5 bluish 210 285 || fail "the left arrow did not load level 2"
+echo "advanced to level 2, arrows to level 3 and back"
+
+# The window closes on the press; the release then has nowhere to go, which xdotool reports.
+xdotool key Escape 2>/dev/null || true
+wait_for 5 sh -c "! kill -0 $gpid" || fail "Escape did not quit"
+wait "$gpid" || fail "the game exited with status $?"
+gpid=""
+echo "Escape quit the game"
+echo "play test passed"
