@@ -22,18 +22,16 @@ vorticade::vorticade(QWidget *parent)
 
     QMenu *menu = new QMenu(QStringLiteral("Menu"), this);
     bar->addMenu(menu);
-    QAction *highScores = new QAction(QStringLiteral("High scores"), this);
-    highScores->setShortcut(QKeySequence(tr("TAB")));
-    connect(highScores, SIGNAL(triggered()), game, SLOT(displayHighScores()));
-    menu->addAction(highScores);
-    QAction *about = new QAction(QStringLiteral("About"), this);
-    about->setShortcut(QKeySequence(tr("F1")));
-    connect(about, SIGNAL(triggered()), this, SLOT(displayAbout()));
-    menu->addAction(about);
-    QAction *quit = new QAction(QStringLiteral("Quit"), this);
-    quit->setShortcut(QKeySequence(tr("ESC")));
-    connect(quit, SIGNAL(triggered()), this, SIGNAL(exit()));
-    menu->addAction(quit);
+    const auto addMenuAction = [this, menu](const QString &caption, const QString &shortcut, QObject *receiver,
+                                        const char *member) {
+        QAction *action = new QAction(caption, this);
+        action->setShortcut(QKeySequence(shortcut));
+        connect(action, SIGNAL(triggered()), receiver, member);
+        menu->addAction(action);
+    };
+    addMenuAction(QStringLiteral("High scores"), tr("TAB"), game, SLOT(displayHighScores()));
+    addMenuAction(QStringLiteral("About"), tr("F1"), this, SLOT(displayAbout()));
+    addMenuAction(QStringLiteral("Quit"), tr("ESC"), this, SIGNAL(exit()));
 
     QMenu *levels = new QMenu(QStringLiteral("Levels"), this);
     bar->addMenu(levels);

@@ -53,6 +53,7 @@ private:
     friend class RenderTest;
     friend class VorticadeTest;
     friend class SoakTest;
+    friend class ReplayTest;
 
     void restartLevel();
     void addFrameArea();

@@ -498,6 +498,13 @@ void addContent(int level, LevelState &state)
     }
 }
 
+void load(int level, LevelState &state, int width, int height)
+{
+    addContent(level, state);
+    state.setWellCounts(blueWells(level), redWells(level));
+    state.addArea(Hazard, framePolygon(width, height));
+}
+
 QPolygon framePolygon(int width, int height)
 {
     constexpr int outside = 40;

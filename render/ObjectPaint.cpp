@@ -39,17 +39,15 @@ void Area::paint(QPainter &painter) const
     painter.setPen(Qt::NoPen);
     switch (kind) {
     case RedGoal:
-        painter.setBrush(QBrush(redGoalFill, Qt::SolidPattern));
+    case BlueGoal: {
+        // A solid dark fill without outline, then the hatch in the goal's colour with its outline.
+        const bool red = kind == RedGoal;
+        painter.setBrush(QBrush(red ? redGoalFill : blueGoalFill, Qt::SolidPattern));
         painter.drawPolygon(*this, Qt::OddEvenFill);
-        painter.setPen(redGoalPen);
-        painter.setBrush(QBrush(redGoalColor, Qt::FDiagPattern));
+        painter.setPen(red ? redGoalPen : blueGoalPen);
+        painter.setBrush(QBrush(red ? redGoalColor : blueGoalColor, red ? Qt::FDiagPattern : Qt::BDiagPattern));
         break;
-    case BlueGoal:
-        painter.setBrush(QBrush(blueGoalFill, Qt::SolidPattern));
-        painter.drawPolygon(*this, Qt::OddEvenFill);
-        painter.setPen(blueGoalPen);
-        painter.setBrush(QBrush(blueGoalColor, Qt::BDiagPattern));
-        break;
+    }
     case Hazard:
         painter.setBrush(QBrush(hazardStipple, Qt::Dense3Pattern));
         break;

@@ -416,9 +416,8 @@ void LevelStateTest::levelOnePlayedThrough()
     QFETCH(QPoint, well);
     QFETCH(int, status);
 
-    LevelState state(LevelCatalogue::blueWells(1), LevelCatalogue::redWells(1));
-    LevelCatalogue::addContent(1, state);
-    state.addArea(Hazard, LevelCatalogue::framePolygon(800, 480));
+    LevelState state(0, 0);
+    LevelCatalogue::load(1, state, 800, 480);
     state.start();
     state.addWell(well.x(), well.y(), RedWell);
     int ticks = 0;

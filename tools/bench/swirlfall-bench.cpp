@@ -76,9 +76,8 @@ std::vector<Placement> placementsFor(int level)
 
 LevelState levelWithWells(int level)
 {
-    LevelState state(LevelCatalogue::blueWells(level), LevelCatalogue::redWells(level));
-    LevelCatalogue::addContent(level, state);
-    state.addArea(Hazard, LevelCatalogue::framePolygon(800, 480));
+    LevelState state(0, 0);
+    LevelCatalogue::load(level, state, 800, 480);
     state.start();
     for (const Placement &p : placementsFor(level))
         state.addWell(p.at.x(), p.at.y(), p.kind);

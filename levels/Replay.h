@@ -1,0 +1,53 @@
+#ifndef SWIRLFALL_REPLAY_H
+#define SWIRLFALL_REPLAY_H
+
+#include <QList>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+class LevelState;
+
+// A recorded play of one level, as plain text, one action per line ('#' starts a comment):
+//   <tick> well <x> <y> <kind>   a drag starting at (x, y) places a well of that ObjectKind
+//   <tick> remove <x> <y>        a click at (x, y)
+// <tick> counts the ticks since the level was started; actions of one tick apply in file order,
+// before that tick's step. The header comment "# level <n> time <ms>" names the level and time.
+class Replay
+{
+public:
+    struct Action
+    {
+        enum Type { Well, Remove };
+        int tick = 0;
+        Type type = Well;
+        int x = 0;
+        int y = 0;
+        int kind = 0;
+    };
+
+    struct Result
+    {
+        int status = 0;
+        quint32 totalTime = 0;
+        // Actions that changed nothing: a well over budget, a click that hit no well.
+        int ignoredActions = 0;
+    };
+
+    // Called after every tick's step with the level and the tick's number.
+    using Observer = std::function<void(const LevelState &state, int tick)>;
+
+    // False, with a message naming the line, for text no player could have made.
+    static bool parse(const QString &text, Replay *replay, QString *error);
+    QString toText() const;
+    // Plays the level from the catalogue as the game's frame tick does, until it ends or
+    // maxTicks have run.
+    Result run(int maxTicks, const Observer &observe = {}) const;
+
+    int level = 0;
+    quint32 time = 0;
+    QList<Action> actions;
+};
+
+#endif
