@@ -15,6 +15,25 @@ constexpr int fadeStep = 8;
 constexpr int fadeFull = 256;
 constexpr int opaque = 255;
 
+// Qt blends a pattern brush one 8-pixel tile at a time, so a long span costs many calls. The
+// same stipple as a tile wider than the playfield is blended a whole span at once; the pattern
+// repeats every 8 pixels either way, so the pixels are the same.
+constexpr int stippleTileWidth = 1024;
+constexpr int stippleTileHeight = 8;
+
+const QBrush &hazardBrush()
+{
+    static const QBrush brush = [] {
+        QImage tile(stippleTileWidth, stippleTileHeight, QImage::Format_ARGB32_Premultiplied);
+        tile.fill(Qt::transparent);
+        QPainter painter(&tile);
+        painter.fillRect(tile.rect(), QBrush(hazardStipple, Qt::Dense3Pattern));
+        painter.end();
+        return QBrush(tile);
+    }();
+    return brush;
+}
+
 // Qt 6 splits a fill of 96 spans or more across its thread pool; for the thin spans of a
 // patterned area the hand-off costs more than the fill and tripled the frame time on two
 // cores. Filling in bands of rows keeps each fill below that size; the pixels are the same.
@@ -49,7 +68,7 @@ void Area::paint(QPainter &painter) const
         break;
     }
     case Hazard:
-        painter.setBrush(QBrush(hazardStipple, Qt::Dense3Pattern));
+        painter.setBrush(hazardBrush());
         break;
     default:
         break;
