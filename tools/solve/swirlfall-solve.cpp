@@ -34,6 +34,8 @@ constexpr int maxTicks = 4000;
 constexpr int generationSize = 64;
 constexpr int poolSize = 24;
 constexpr double failedBase = 1e7;
+// Generations without progress after which an unsolved search starts afresh.
+constexpr int restartAfter = 300;
 
 // Distance, in tenths of a cell, from every cell to the nearest goal cell of one colour,
 // moving through cells that are neither hazard nor the other colour's goal.
@@ -311,6 +313,8 @@ int main(int argc, char **argv)
     clock.start();
     Search search(level, seed);
     std::vector<Candidate> pool;
+    Candidate best;
+    int stale = 0;
     long generation = 0;
     for (; generation < generations && clock.elapsed() < seconds * 1000; ++generation) {
         std::vector<Candidate> candidates;
@@ -336,9 +340,16 @@ int main(int argc, char **argv)
                          [](const Candidate &a, const Candidate &b) { return a.score < b.score; });
         if (pool.size() > size_t(poolSize))
             pool.resize(poolSize);
+        if (pool.front().score < best.score) {
+            best = pool.front();
+            stale = 0;
+        } else if (!best.passed && ++stale > restartAfter) {
+            // Stuck short of the goal: the pool has closed in on a dead end.
+            pool.clear();
+            stale = 0;
+        }
     }
 
-    const Candidate &best = pool.front();
     std::fprintf(stderr, "level %d, seed %llu: %ld generations in %.1f s, %s\n", level,
                  static_cast<unsigned long long>(seed), generation, clock.elapsed() / 1000.0,
                  best.passed ? qPrintable(QStringLiteral("passed in %1 ms").arg(best.time)) : "not passed");
