@@ -30,7 +30,7 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
     Replay result;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
-        const QString line = lines.at(i).trimmed();
+        QString line = lines.at(i).trimmed();
         const auto fail = [&](const QString &why) {
             *error = QStringLiteral("line %1: %2").arg(i + 1).arg(why);
             return false;
@@ -43,6 +43,8 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
             }
             continue;
         }
+        // A comment may also end an action's line.
+        line = line.section(QLatin1Char('#'), 0, 0).trimmed();
         if (line.isEmpty())
             continue;
         Action action;
