@@ -117,23 +117,23 @@ struct Candidate
     bool passed = false;
 };
 
+LevelState loadedLevel(int level)
+{
+    LevelState state(0, 0);
+    LevelCatalogue::load(level, state, width, height);
+    return state;
+}
+
 class Search
 {
 public:
     Search(int level, quint64 seed)
-        : level(level), random(seed)
+        : level(level),
+          random(seed),
+          budget{LevelCatalogue::redWells(level), LevelCatalogue::blueWells(level)},
+          redField(loadedLevel(level), RedParticle),
+          blueField(loadedLevel(level), BlueParticle)
     {
-        LevelState state(0, 0);
-        LevelCatalogue::load(level, state, width, height);
-        redField = new DistanceField(state, RedParticle);
-        blueField = new DistanceField(state, BlueParticle);
-        budget[RedWell] = LevelCatalogue::redWells(level);
-        budget[BlueWell] = LevelCatalogue::blueWells(level);
-    }
-    ~Search()
-    {
-        delete redField;
-        delete blueField;
     }
 
     Replay replayOf(const Candidate &candidate) const
@@ -162,8 +162,8 @@ public:
                 best.assign(state.particles.size(), unreachable);
             for (int i = 0; i < state.particles.size(); ++i) {
                 const ParticleObject &p = state.particles.at(i);
-                const DistanceField *field = p.kind == RedParticle ? redField : blueField;
-                best[i] = std::min(best[i], field->at(p));
+                const DistanceField &field = p.kind == RedParticle ? redField : blueField;
+                best[i] = std::min(best[i], field.at(p));
             }
         });
         candidate.passed = result.status == Passed && result.ignoredActions == 0;
@@ -264,8 +264,8 @@ private:
         return uniform(0, left[0] + left[1] - 1) < left[0] ? RedWell : BlueWell;
     }
 
-    DistanceField *redField;
-    DistanceField *blueField;
+    const DistanceField redField;
+    const DistanceField blueField;
 };
 
 // Plays the candidates on both cores: each thread takes every second candidate.
