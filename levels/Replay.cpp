@@ -7,13 +7,19 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <utility>
-
 namespace {
 constexpr int playfieldWidth = 800;
 constexpr int playfieldHeight = 480;
 // The pointer stays off the playfield: the highlight it drives has no effect on play.
 const QPoint pointerAway(-1000, -1000);
+
+int removedWells(const LevelState &state)
+{
+    int removed = 0;
+    for (const WellObject &well : state.wells)
+        removed += well.isRemoved();
+    return removed;
+}
 
 bool insidePlayfield(int x, int y)
 {
@@ -104,14 +110,9 @@ Replay::Result Replay::run(int maxTicks, const Observer &observe) const
                 state.addWell(action.x, action.y, action.kind);
                 result.ignoredActions += state.wells.size() == wellsBefore;
             } else {
-                int removedBefore = 0;
-                for (const WellObject &well : std::as_const(state.wells))
-                    removedBefore += well.isRemoved();
+                const int removedBefore = removedWells(state);
                 state.removeWellAt(action.x, action.y);
-                int removedAfter = 0;
-                for (const WellObject &well : std::as_const(state.wells))
-                    removedAfter += well.isRemoved();
-                result.ignoredActions += removedAfter == removedBefore;
+                result.ignoredActions += removedWells(state) == removedBefore;
             }
         }
         state.step(dt, pointerAway);

@@ -351,7 +351,6 @@ void RenderTest::goneWellIsNotDrawn()
     QVERIFY(game->levelState.wells.first().isGone());
     const QImage image = frame();
     QVERIFY(!isWhite(image.pixel(300, 120)));
-    QVERIFY(game->levelState.wells.first().fade >= -8);
 }
 
 void RenderTest::highlightedWellBrush()
