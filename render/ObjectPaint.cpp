@@ -97,7 +97,7 @@ void WellObject::paint(QPainter &painter)
     painter.translate(*this);
     painter.setPen(bodyPen);
     if (placed) {
-        const float scale = fade * (1.0f / opaque);
+        const float scale = float(fade * (1.0 / opaque));
         // The brush copies the gradient, so the alpha set below shows from the next paint on.
         painter.setBrush(QBrush(haloGradient));
         const int alpha = qMin(removed ? fade : fadeFull - fade, opaque);

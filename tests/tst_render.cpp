@@ -50,6 +50,30 @@ const QRect nameRegion(200, 115, 400, 50);
 const QRect messageRegion(200, 178, 400, 24);
 const QRect helpRegion(100, 22, 600, 76);
 const QRect timeRegion(600, 430, 200, 50);
+
+// A single well painted on its own, centred in a transparent square.
+constexpr int wellBox = 80;
+
+QImage transparentWellBox()
+{
+    QImage image(wellBox, wellBox, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QImage paintWell(WellObject &well)
+{
+    QImage image = transparentWellBox();
+    QPainter painter(&image);
+    well.paint(painter);
+    return image;
+}
+
+// A blue well's body: the halo is white and the glyph too, the body blue to cyan.
+int bodyPixels(const QImage &image)
+{
+    return count(image, image.rect(), [](QRgb c) { return qBlue(c) > qRed(c) + 100; });
+}
 } // namespace
 
 class RenderTest : public QObject
@@ -72,6 +96,9 @@ private slots:
     void dragPreview_data();
     void dragPreview();
     void wellGrowsIn();
+    void growingWellScale_data();
+    void growingWellScale();
+    void removedWellFadesOut_data();
     void removedWellFadesOut();
     void goneWellIsNotDrawn();
     void highlightedWellBrush();
@@ -79,6 +106,8 @@ private slots:
     void textsByStatus_data();
     void textsByStatus();
     void newRecordAddsALine();
+    void timeDisplay_data();
+    void timeDisplay();
     void highScoreTable();
 
 private:
@@ -323,19 +352,91 @@ void RenderTest::wellGrowsIn()
     QVERIFY(!isWhite(image.pixel(300, 110)));
 }
 
+void RenderTest::growingWellScale_data()
+{
+    QTest::addColumn<int>("kind");
+
+    QTest::newRow("red well") << int(RedWell);
+    QTest::newRow("blue well") << int(BlueWell);
+}
+
+void RenderTest::growingWellScale()
+{
+    // The body's scale is fade / 255 rounded once to single precision. Worked out in single
+    // precision throughout it is one float step off at 15 fades, which moves gradient pixels.
+    QFETCH(int, kind);
+
+    WellObject well(wellBox / 2, wellBox / 2, kind, true);
+    for (int paint = 0; paint <= 32; ++paint) {
+        const int fade = well.fade;
+        const QImage painted = paintWell(well);
+        QImage body = transparentWellBox();
+        QPainter painter(&body);
+        painter.translate(well);
+        const float scale = float(fade * (1.0 / 255));
+        painter.scale(scale, scale);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(well.bodyBrush);
+        painter.drawEllipse(well.bodyRect);
+        painter.setPen(well.glyphPen);
+        painter.drawLines(&well.glyph, 1);
+        painter.end();
+        // The body is opaque, so wherever it lies the halo under it does not show.
+        for (int y = 0; y < wellBox; ++y) {
+            for (int x = 0; x < wellBox; ++x) {
+                if (qAlpha(body.pixel(x, y)) == 255 && painted.pixel(x, y) != body.pixel(x, y))
+                    QFAIL(qPrintable(QStringLiteral("fade %1: pixel (%2, %3) differs").arg(fade).arg(x).arg(y)));
+            }
+        }
+    }
+}
+
+void RenderTest::removedWellFadesOut_data()
+{
+    QTest::addColumn<int>("grownPaints");
+
+    QTest::newRow("removed when settled") << 40;
+    QTest::newRow("removed while growing") << 12;
+}
+
 void RenderTest::removedWellFadesOut()
 {
+    // Once removed, a well shrinks from the size it reached, its halo returns and fades, and it
+    // is gone after one paint per fade step: never brighter or larger from one paint to the next.
+    QFETCH(int, grownPaints);
+
+    WellObject well(wellBox / 2, wellBox / 2, BlueWell, true);
+    for (int paint = 1; paint < grownPaints; ++paint)
+        paintWell(well);
+    const int lastGrownBody = bodyPixels(paintWell(well));
+    const int reached = well.fade;
+    well.remove();
+    // Its first paint after removal still shows the halo it had, over the body it reached.
+    int body = bodyPixels(paintWell(well));
+    QVERIFY(body >= lastGrownBody);
+    int halo = 255;
+    const int paints = reached / 8;
+    for (int paint = 2; paint <= paints; ++paint) {
+        const QImage image = paintWell(well);
+        const int nowBody = bodyPixels(image);
+        // Past the body's largest reach, inside the halo.
+        const int nowHalo = qAlpha(image.pixel(wellBox / 2 + 25, wellBox / 2));
+        QVERIFY2(nowBody <= body && nowHalo <= halo,
+                 qPrintable(QStringLiteral("paint %1: body %2 -> %3, halo %4 -> %5")
+                                .arg(paint).arg(body).arg(nowBody).arg(halo).arg(nowHalo)));
+        QCOMPARE(well.isGone(), paint == paints);
+        body = nowBody;
+        halo = nowHalo;
+    }
+    QVERIFY(halo > 0 && halo < 16);
+    QCOMPARE(bodyPixels(paintWell(well)), 0);
+    QCOMPARE(qAlpha(paintWell(well).pixel(wellBox / 2 + 25, wellBox / 2)), 0);
+
+    // In the game, the step after the last paint deletes it.
     game->loadLevel(6);
     game->levelState.start();
     game->levelState.addWell(300, 120, BlueWell);
-    for (int paint = 0; paint < 33; ++paint)
-        frame();
-    game->levelState.wells[0].remove();
-    for (int paint = 1; paint < 32; ++paint)
-        frame();
-    QVERIFY(!game->levelState.wells.first().isGone());
-    frame();
-    QVERIFY(game->levelState.wells.first().isGone());
+    game->levelState.wells[0] = well;
     game->animate();
     QVERIFY(game->levelState.wells.isEmpty());
 }
@@ -427,6 +528,52 @@ void RenderTest::newRecordAddsALine()
     // One line is centred on the message rectangle; two lines straddle its centre.
     const QRect belowCentre(200, 195, 400, 20);
     QVERIFY(count(withRecord, belowCentre, isWhite) > count(plain, belowCentre, isWhite) + 20);
+}
+
+void RenderTest::timeDisplay_data()
+{
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("time over record, flush right") << QRect(0, 0, 800, 480) << QStringLiteral("1230 ms\n4560 ms");
+    QTest::newRow("labels 120 px left of the edge") << QRect(0, 0, 680, 480) << QStringLiteral("Time\nRecord");
+}
+
+void RenderTest::timeDisplay()
+{
+    // Counting white pixels would pass "%dms" or a line moved; the fully inked pixels of the
+    // expected text, drawn alone in the same font and place, must be exactly the white ones.
+    QFETCH(QRect, rect);
+    QFETCH(QString, text);
+
+    game->loadLevel(6);
+    game->levelState.start();
+    game->totalTime = 1230;
+    game->bestTimes[5] = 4560;
+    const QImage image = frame();
+
+    QFont font;
+    font.setPixelSize(20);
+    const int flags = Qt::AlignRight | Qt::AlignBottom;
+    QImage expected(800, 480, QImage::Format_ARGB32_Premultiplied);
+    expected.fill(Qt::transparent);
+    QPainter painter(&expected);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(rect, flags, text);
+    painter.end();
+
+    const QRect box = QFontMetrics(font).boundingRect(rect, flags, text).adjusted(-4, -4, 4, 4) & image.rect();
+    int inked = 0;
+    for (int y = box.top(); y <= box.bottom(); ++y) {
+        for (int x = box.left(); x <= box.right(); ++x) {
+            const bool full = qAlpha(expected.pixel(x, y)) == 255;
+            inked += full;
+            if (full != isColour(image.pixel(x, y), 255, 255, 255))
+                QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) of %3").arg(x).arg(y).arg(QTest::currentDataTag())));
+        }
+    }
+    QVERIFY(inked > 100);
 }
 
 void RenderTest::highScoreTable()
