@@ -1,13 +1,12 @@
 // Guards the replays that prove every level passable: a change to the step or the level data
 // that breaks one fails here. Also guards the replay format against text no player could make,
 // and the runner against drifting from the game's own frame tick.
+#include "PlayerInput.h"
+
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -24,13 +23,6 @@ Replay replayFile(const QString &path)
     if (!Replay::parse(QString::fromUtf8(file.readAll()), &replay, &error))
         qWarning("%s: %s", qPrintable(path), qPrintable(error));
     return replay;
-}
-
-void click(GameWidget &game, QEvent::Type type, const QPoint &at)
-{
-    QMouseEvent event(type, QPointF(at), QPointF(at), Qt::LeftButton,
-                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(&game, &event);
 }
 } // namespace
 
@@ -108,27 +100,18 @@ void ReplayTest::levelsPass()
 void ReplayTest::runnerMatchesTheGame()
 {
     // Level 1's replay played through the widget with real mouse events and frame ticks.
-    const Replay replay = replayFile(QStringLiteral(SWIRLFALL_REPLAY_DIR "/level-01.txt"));
+    const Replay replay = PlayerInput::solution(1);
     QVERIFY(!replay.actions.isEmpty());
     QTemporaryDir dir;
     const QString oldCurrent = QDir::currentPath();
     QDir::setCurrent(dir.path());
     GameWidget game;
     game.loadLevel(replay.level);
-    // A click on the frame band starts the level without touching a well.
-    click(game, QEvent::MouseButtonPress, QPoint(400, 5));
-    click(game, QEvent::MouseButtonRelease, QPoint(400, 5));
+    PlayerInput::start(&game);
     int next = 0;
     for (int tick = 0; tick < maxTicks && game.state().status() == Running; ++tick) {
-        for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next) {
-            const Replay::Action &action = replay.actions.at(next);
-            const QPoint at(action.x, action.y);
-            const QPoint drag = action.type == Replay::Action::Remove ? QPoint()
-                : action.kind == BlueWell                             ? QPoint(40, 0)
-                                                                      : QPoint(0, 40);
-            click(game, QEvent::MouseButtonPress, at);
-            click(game, QEvent::MouseButtonRelease, at + drag);
-        }
+        for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next)
+            PlayerInput::perform(&game, replay.actions.at(next));
         game.animate();
     }
     QCOMPARE(game.state().status(), int(Passed));

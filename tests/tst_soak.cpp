@@ -3,15 +3,13 @@
 // more wells than the budgets allowed, a status that leaves the allowed transitions, time that
 // counts outside Running, and painting at a negative scale.
 // SWIRLFALL_SOAK_SEED=N replays a reported failure; SWIRLFALL_SOAK_TICKS=N sets the length.
+#include "PlayerInput.h"
+
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QImage>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -43,18 +41,12 @@ private slots:
 
 private:
     Snapshot snapshot() const;
-    void randomEvent();
-    void mouse(QEvent::Type type, Qt::MouseButton button, const QPoint &at);
-    void key(QEvent::Type type, int key);
     bool checkAfter(const Snapshot &before, bool ticked, QString *why) const;
     bool checkPainting(QString *why) const;
 
     QTemporaryDir dir;
     QString oldCurrent;
     GameWidget *game = nullptr;
-    QRandomGenerator random;
-    QPoint pressedAt;
-    Qt::MouseButtons held;
 };
 
 void SoakTest::initTestCase()
@@ -75,81 +67,6 @@ Snapshot SoakTest::snapshot() const
     const LevelState &s = game->levelState;
     return {game->currentLevel, s.status(), game->totalTime, s.wellsLeft(RedWell), s.wellsLeft(BlueWell),
             int(s.wells.size()), s.particlesLeft};
-}
-
-void SoakTest::mouse(QEvent::Type type, Qt::MouseButton button, const QPoint &at)
-{
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-        held |= button;
-    else if (type == QEvent::MouseButtonRelease)
-        held &= ~button;
-    QMouseEvent event(type, QPointF(at), QPointF(at), type == QEvent::MouseMove ? Qt::NoButton : button, held,
-                      Qt::NoModifier);
-    QApplication::sendEvent(game, &event);
-}
-
-void SoakTest::key(QEvent::Type type, int key)
-{
-    QKeyEvent event(type, key, Qt::NoModifier);
-    QApplication::sendEvent(game, &event);
-}
-
-void SoakTest::randomEvent()
-{
-    // Anywhere in the widget and up to 40 px outside it.
-    const QPoint anywhere(random.bounded(-40, 841), random.bounded(-40, 521));
-    static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
-                                              Qt::MiddleButton};
-    const Qt::MouseButton button = buttons[random.bounded(5)];
-    switch (random.bounded(12)) {
-    case 0:
-    case 1:
-        pressedAt = anywhere;
-        mouse(QEvent::MouseButtonPress, button, anywhere);
-        break;
-    case 2:
-    case 3: {
-        // A release near the last press: clicks, the threshold and drags of every direction.
-        const int reach = random.bounded(2) ? 25 : 200;
-        const QPoint to = pressedAt + QPoint(random.bounded(-reach, reach + 1), random.bounded(-reach, reach + 1));
-        mouse(QEvent::MouseButtonRelease, button, to);
-        break;
-    }
-    case 4:
-        mouse(QEvent::MouseButtonRelease, button, anywhere);
-        break;
-    case 5:
-    case 6:
-        mouse(QEvent::MouseMove, Qt::NoButton, anywhere);
-        break;
-    case 7:
-        mouse(QEvent::MouseButtonPress, Qt::LeftButton, anywhere);
-        mouse(QEvent::MouseButtonRelease, Qt::LeftButton, anywhere);
-        mouse(QEvent::MouseButtonDblClick, Qt::LeftButton, anywhere);
-        mouse(QEvent::MouseButtonRelease, Qt::LeftButton, anywhere);
-        break;
-    case 8:
-        key(random.bounded(2) ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Tab);
-        break;
-    case 9: {
-        // Arrow keys are rare, or the soak would hardly stay on a level.
-        if (random.bounded(20) == 0) {
-            const int arrow = random.bounded(2) ? Qt::Key_Left : Qt::Key_Right;
-            key(QEvent::KeyPress, arrow);
-            key(QEvent::KeyRelease, arrow);
-        }
-        break;
-    }
-    case 10:
-        // The "High scores" action.
-        game->displayHighScores();
-        break;
-    default:
-        // A "Levels" menu entry, rarely.
-        if (random.bounded(50) == 0)
-            game->loadLevel(int(random.bounded(1, LevelCatalogue::levelCount + 1)));
-        break;
-    }
 }
 
 bool SoakTest::checkAfter(const Snapshot &before, bool ticked, QString *why) const
@@ -209,7 +126,7 @@ void SoakTest::randomPlay()
     const int ticksPerLevel = qEnvironmentVariableIsSet("SWIRLFALL_SOAK_TICKS")
         ? qEnvironmentVariableIntValue("SWIRLFALL_SOAK_TICKS") / LevelCatalogue::levelCount
         : defaultTicksPerLevel;
-    random.seed(seed);
+    PlayerInput::RandomPlay player(seed);
     qInfo("soak seed %u, %d ticks per level", seed, ticksPerLevel);
 
     QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
@@ -218,10 +135,10 @@ void SoakTest::randomPlay()
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
         game->loadLevel(level);
         for (int tick = 0; tick < ticksPerLevel; ++tick) {
-            const int burst = int(random.bounded(4));
+            const int burst = player.bounded(4);
             for (int e = 0; e < burst; ++e) {
                 const Snapshot before = snapshot();
-                randomEvent();
+                player.act({game});
                 ++events;
                 QString why;
                 QVERIFY2(checkAfter(before, false, &why),

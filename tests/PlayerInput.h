@@ -1,0 +1,49 @@
+#ifndef SWIRLFALL_PLAYERINPUT_H
+#define SWIRLFALL_PLAYERINPUT_H
+
+#include "levels/Replay.h"
+
+#include <QEvent>
+#include <QList>
+#include <QPoint>
+#include <QRandomGenerator>
+
+class GameWidget;
+class QWidget;
+
+// What a player's mouse and keyboard send, delivered straight to game widgets.
+namespace PlayerInput {
+
+void mouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, const QPoint &at);
+void key(QWidget *widget, QEvent::Type type, int key);
+// A replay's action as a player makes it: a drag of 40 px from its point in the direction of
+// its well's kind, or a click on the point.
+void perform(QWidget *widget, const Replay::Action &action);
+// A click on the frame band: starts a Ready level without touching a well.
+void start(QWidget *widget);
+// The committed replay that passes the level.
+Replay solution(int level);
+
+// A seeded stream of everything a player can do, sent alike to every widget given: presses,
+// releases near and far from the press, moves, double clicks, Tab, the arrow keys (rarely),
+// the "High scores" action and, more rarely, a "Levels" menu entry.
+class RandomPlay
+{
+public:
+    explicit RandomPlay(quint32 seed);
+
+    void act(const QList<GameWidget *> &games);
+    // Draws from the same stream: 0 <= result < highest.
+    int bounded(int highest);
+
+private:
+    void mouse(const QList<GameWidget *> &games, QEvent::Type type, Qt::MouseButton button, const QPoint &at);
+
+    QRandomGenerator random;
+    QPoint pressedAt;
+    Qt::MouseButtons held;
+};
+
+} // namespace PlayerInput
+
+#endif
