@@ -6,6 +6,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
 
@@ -36,6 +37,7 @@ GameWidget::GameWidget(QWidget *parent)
     setFixedSize(playfieldWidth, playfieldHeight);
     // The background gradient spans height(), so this follows the fixed size.
     buildPaintingResources();
+    measureTimeDisplay();
     levelCount = loadLevel(1);
     bestTimes = ScoreStore::load(scoreFile.fileName(), levelCount);
 }
@@ -64,7 +66,7 @@ void GameWidget::animate()
         applyRecordRule();
     if (status != Running)
         dragging = false;
-    repaint();
+    repaintChanges();
 }
 
 int GameWidget::loadLevel(int level)
@@ -88,11 +90,13 @@ void GameWidget::displayHighScores()
     showHighScores = !showHighScores;
 }
 
-void GameWidget::paintEvent(QPaintEvent *)
+void GameWidget::paintEvent(QPaintEvent *event)
 {
+    if (!tickPainting)
+        painted.reset();
     QPainter painter;
     painter.begin(this);
-    drawScene(painter);
+    showFrame(painter, event->region());
     painter.end();
 }
 

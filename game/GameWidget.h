@@ -1,16 +1,21 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "render/Backdrop.h"
+#include "render/FrameSketch.h"
 #include "sim/LevelState.h"
 
 #include <QFile>
 #include <QFont>
+#include <QImage>
 #include <QLinearGradient>
 #include <QList>
 #include <QPen>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
+
+#include <optional>
 
 class QKeyEvent;
 class QMouseEvent;
@@ -31,6 +36,11 @@ public:
 
     // Read access for tools that drive the widget from outside (benchmarks, soak tests).
     const LevelState &state() const { return levelState; }
+    // Forgets what the screen shows, so that the next tick repaints the whole widget.
+    void invalidateFrame();
+    // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
+    // it advances the wells' grow-in and fade-out.
+    void drawScene(QPainter &painter);
 
 signals:
     void exit();
@@ -54,13 +64,22 @@ private:
     friend class VorticadeTest;
     friend class SoakTest;
     friend class ReplayTest;
+    friend class PartialRepaintTest;
 
     void restartLevel();
     void addFrameArea();
     void applyRecordRule();
     void buildPaintingResources();
-    void drawScene(QPainter &painter);
+    void drawBackdrop(QPainter &painter);
+    void drawForeground(QPainter &painter);
     void drawHighScores(QPainter &painter);
+    FrameSketch sketchFrame() const;
+    QRegion sceneInk() const;
+    void repaintChanges();
+    const QImage &wholeFrame();
+    void showFrame(QPainter &painter, const QRegion &region);
+    void measureTimeDisplay();
+    QPoint frameOffset() const;
 
     QLinearGradient backgroundGradient;
     QFont countFont;
@@ -88,6 +107,17 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
+
+    // A tick repaints only what changed since the frame it last painted. Anything else that
+    // paints leaves the screen unknown, and the next tick repaints it whole.
+    Backdrop backdrop;
+    QImage frameImage;
+    // Where frameImage shows more than the backdrop.
+    QRegion frameInk;
+    QRect timeDisplayBounds;
+    QRect timeLabelBounds;
+    std::optional<FrameSketch> painted;
+    bool tickPainting = false;
 };
 
 #endif

@@ -41,8 +41,10 @@ constexpr int bandRows = 20;
 
 void fillInBands(QPainter &painter, const QPolygon &polygon)
 {
-    const QRect device(0, 0, painter.device()->width(), painter.device()->height());
-    const QRect bounds = painter.transform().mapRect(polygon.boundingRect()).intersected(device);
+    // In the painter's own coordinates, whatever its transform.
+    QRect bounds = polygon.boundingRect();
+    if (painter.hasClipping())
+        bounds &= painter.clipBoundingRect().toAlignedRect();
     for (int top = bounds.top(); top <= bounds.bottom(); top += bandRows) {
         painter.save();
         painter.setClipRect(QRect(bounds.left(), top, bounds.width(), bandRows), Qt::IntersectClip);

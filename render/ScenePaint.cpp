@@ -1,8 +1,13 @@
 // The frame of the game widget: background, areas, drag preview, wells, particles, texts,
-// the icon wells with their budgets and the high-score table, redrawn whole on every paint.
+// the icon wells with their budgets and the high-score table, drawn whole on every paint; the
+// screen takes what lies inside the region the paint covers.
 #include "game/GameWidget.h"
 
+#include "render/SceneLayout.h"
+
 #include <QPainter>
+
+using namespace SceneLayout;
 
 namespace {
 const QColor backgroundTop(51, 51, 51, 255);
@@ -11,39 +16,6 @@ const QColor helpColor(255, 255, 255, 128);
 const QColor horizontalDragColor(51, 153, 255, 255);
 const QColor verticalDragColor(255, 68, 0, 255);
 const QColor tableShade(0, 0, 0, 204);
-
-constexpr int largePixels = 40;
-constexpr int messagePixels = 20;
-constexpr int smallPixels = 16;
-constexpr qreal dragPenWidth = 5.0;
-
-// The icon wells sit this far from the left and bottom edges; their counters stand to the
-// right of and below their centres.
-constexpr int blueIconX = 30;
-constexpr int redIconX = 150;
-constexpr int iconInset = 30;
-constexpr int counterDx = 30;
-constexpr int counterDy = 15;
-
-// Texts lie in strips of the playfield: the help in the top strip, the name and message centred
-// above the bottom strip, the message one line below the name, the time labels left of the values.
-constexpr int helpHeight = 100;
-constexpr int bottomStrip = 200;
-constexpr int messageDrop = 50;
-constexpr int timeLabelGap = 120;
-// Qt lets AlignVCenter win over AlignTop: the help block is centred in its strip.
-constexpr int helpFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::AlignVCenter;
-constexpr int timeFlags = Qt::AlignRight | Qt::AlignBottom;
-
-// High-score table: two columns of cells below the title, the foot beneath them.
-constexpr int titleHeight = 200;
-constexpr int tableLeft = 60;
-constexpr int tableTop = 150;
-constexpr int columnStride = 340;
-constexpr int cellWidth = 300;
-constexpr int rowHeight = 20;
-constexpr int footTop = 340;
-constexpr int footHeight = 100;
 
 const char readyHelp[] = "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
                          "[Left mouse click] on a set gravity well to remove it.\n"
@@ -88,14 +60,18 @@ void GameWidget::buildPaintingResources()
 
 void GameWidget::drawScene(QPainter &painter)
 {
+    // The areas leave their pen and brush set; every later step sets its own before use.
+    backdrop.paint(painter, levelState.areas, [this](QPainter &p) { drawBackdrop(p); });
+    drawForeground(painter);
+}
+
+// Everything over the background and the areas.
+void GameWidget::drawForeground(QPainter &painter)
+{
     const int w = width();
     const int h = height();
     WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
     WellObject redIcon(redIconX, h - iconInset, RedWell, false);
-
-    painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
-    for (const Area &area : std::as_const(levelState.areas))
-        area.paint(painter);
 
     if (dragging) {
         const QPoint delta = mousePos - dragStart;
@@ -134,11 +110,11 @@ void GameWidget::drawScene(QPainter &painter)
     }
     if (status != Running) {
         painter.setFont(titleFont);
-        painter.drawText(QRect(0, 0, w, h - bottomStrip), Qt::AlignCenter,
+        painter.drawText(nameRect(w, h), Qt::AlignCenter,
                          QLatin1Char('"') + levelNames.value(currentLevel - 1) + QLatin1Char('"'));
     }
     painter.setFont(messageFont);
-    painter.drawText(QRect(0, messageDrop, w, h - bottomStrip), Qt::AlignCenter, message);
+    painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
 
     QString help = message;
     if (status == Ready)
@@ -147,26 +123,31 @@ void GameWidget::drawScene(QPainter &painter)
         help = QLatin1String(endedHelp);
     painter.setPen(helpPen);
     painter.setFont(helpFont);
-    painter.drawText(QRect(0, 0, w, helpHeight), helpFlags, help);
+    painter.drawText(helpRect(w), helpFlags, help);
 
     painter.setFont(messageFont);
     painter.setPen(textPen);
     const QString times = QString::asprintf("%d ms", int(totalTime)) + QLatin1Char('\n')
         + QString::asprintf("%d ms", int(bestTimes.value(currentLevel - 1)));
     painter.drawText(QRect(0, 0, w, h), timeFlags, times);
-    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QStringLiteral("Time\nRecord"));
+    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
 
     redIcon.paint(painter);
     blueIcon.paint(painter);
 
     painter.setFont(countFont);
-    painter.drawText(QPointF(redIconX + counterDx, h - iconInset + counterDy),
-                     QString::number(levelState.wellsLeft(RedWell)));
-    painter.drawText(QPointF(blueIconX + counterDx, h - iconInset + counterDy),
-                     QString::number(levelState.wellsLeft(BlueWell)));
+    painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(levelState.wellsLeft(RedWell)));
+    painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(levelState.wellsLeft(BlueWell)));
 
     if (showHighScores)
         drawHighScores(painter);
+}
+
+void GameWidget::drawBackdrop(QPainter &painter)
+{
+    painter.fillRect(QRect(0, 0, width(), height()), QBrush(backgroundGradient));
+    for (const Area &area : std::as_const(levelState.areas))
+        area.paint(painter);
 }
 
 void GameWidget::drawHighScores(QPainter &painter)

@@ -1,5 +1,6 @@
 // What one frame tick costs, per level: the simulation step alone, one paint of the whole
-// widget, and the whole tick as the frame timer drives it (step plus synchronous repaint).
+// widget, a tick that repaints the whole widget (as after a level load or an expose), a tick of
+// a running level that repaints only what changed, and a tick on a still screen.
 //   swirlfall-bench [--json FILE] [google benchmark flags]
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
@@ -134,19 +135,52 @@ void benchPaint(benchmark::State &bench, int level)
     }
 }
 
-void benchTick(benchmark::State &bench, int level)
+// A tick after which the running level starts again (not timed), with one tick untimed so that
+// the next timed tick finds the screen as a running level leaves it.
+void restartIfEnded(benchmark::State &bench, int level)
+{
+    if (sharedGame->state().status() == Running)
+        return;
+    bench.PauseTiming();
+    startWithWells(*sharedGame, level);
+    sharedGame->animate();
+    bench.ResumeTiming();
+}
+
+void benchWholeTick(benchmark::State &bench, int level)
 {
     startWithWells(*sharedGame, level);
     for (int i = 0; i < warmUp; ++i)
         sharedGame->repaint();
     for (auto _ : bench) {
+        sharedGame->invalidateFrame();
         sharedGame->animate();
-        if (sharedGame->state().status() != Running) {
-            bench.PauseTiming();
-            startWithWells(*sharedGame, level);
-            bench.ResumeTiming();
-        }
+        restartIfEnded(bench, level);
     }
+}
+
+void benchPartialTick(benchmark::State &bench, int level)
+{
+    startWithWells(*sharedGame, level);
+    for (int i = 0; i < warmUp; ++i)
+        sharedGame->animate();
+    startWithWells(*sharedGame, level);
+    sharedGame->animate();
+    for (auto _ : bench) {
+        sharedGame->animate();
+        restartIfEnded(bench, level);
+    }
+}
+
+// The level as loaded, before the first press: nothing moves, nothing is drawn.
+void benchStillTick(benchmark::State &bench, int level)
+{
+    sharedGame->loadLevel(level);
+    sendMouse(*sharedGame, QEvent::MouseMove, pointerAway);
+    for (int i = 0; i < warmUp; ++i)
+        sharedGame->animate();
+    for (auto _ : bench)
+        sharedGame->animate();
 }
 
 struct Figure
@@ -231,30 +265,41 @@ int main(int argc, char **argv)
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
         add(name("step", level), benchStep, level);
         add(name("paint", level), benchPaint, level);
-        add(name("tick", level), benchTick, level);
+        add(name("tick", level), benchWholeTick, level);
+        add(name("partial", level), benchPartialTick, level);
+        add(name("still", level), benchStillTick, level);
     }
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
 
-    std::printf("%-6s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "tick (us)");
+    std::printf("%-6s %16s %16s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "whole tick (us)",
+                "partial (us)", "still (us)");
     QJsonArray rows;
     int worstLevel = 0;
     double worstTick = -1;
+    const auto entry = [](const Figure &figure) {
+        return QJsonObject{{"median", figure.median}, {"stddev", figure.spread}};
+    };
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
         const Figure step = collector.figures[name("step", level)];
         const Figure paint = collector.figures[name("paint", level)];
         const Figure tick = collector.figures[name("tick", level)];
-        std::printf("%-6d %9.3f ±%5.3f %9.1f ±%5.1f %9.1f ±%5.1f\n", level, step.median, step.spread,
-                    paint.median, paint.spread, tick.median, tick.spread);
+        const Figure partial = collector.figures[name("partial", level)];
+        const Figure still = collector.figures[name("still", level)];
+        std::printf("%-6d %9.3f ±%5.3f %9.1f ±%5.1f %9.1f ±%5.1f %9.1f ±%5.1f %9.2f ±%5.2f\n", level, step.median,
+                    step.spread, paint.median, paint.spread, tick.median, tick.spread, partial.median,
+                    partial.spread, still.median, still.spread);
         if (tick.median > worstTick) {
             worstTick = tick.median;
             worstLevel = level;
         }
         rows.append(QJsonObject{{"level", level},
-                                {"step_us", QJsonObject{{"median", step.median}, {"stddev", step.spread}}},
-                                {"paint_us", QJsonObject{{"median", paint.median}, {"stddev", paint.spread}}},
-                                {"tick_us", QJsonObject{{"median", tick.median}, {"stddev", tick.spread}}}});
+                                {"step_us", entry(step)},
+                                {"paint_us", entry(paint)},
+                                {"tick_us", entry(tick)},
+                                {"partial_tick_us", entry(partial)},
+                                {"still_tick_us", entry(still)}});
     }
     const double budgetUs = Physics::frameInterval * 1000.0;
     std::printf("worst whole tick: level %d, %.1f us median, %.1f%% of the %d ms budget\n", worstLevel, worstTick,

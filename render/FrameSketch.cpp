@@ -1,0 +1,105 @@
+#include "render/FrameSketch.h"
+
+#include "render/SceneLayout.h"
+#include "sim/ParticleObject.h"
+#include "sim/WellObject.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Pixels beyond a shape's outline that rasterising it may touch, and beyond a text's measure.
+constexpr int shapeMargin = 2;
+constexpr int textMargin = 2;
+// A particle's outline pen is 1 px wide and its glyph pen 2 px, both within 1 px of its body.
+constexpr int particlePenReach = 1;
+// Marks a well that is no longer drawn.
+constexpr double notDrawn = -1;
+
+QRect around(const QPointF &centre, const QRect &local, int margin)
+{
+    const QRectF placed = QRectF(local).translated(centre);
+    return placed.toAlignedRect().adjusted(-margin, -margin, margin, margin);
+}
+} // namespace
+
+FrameSketch::Part FrameSketch::wellPart(const WellObject &well)
+{
+    Part part;
+    if (well.isGone()) {
+        part.values.fill(notDrawn);
+        return part;
+    }
+    // The halo's stop 0 is the alpha the next paint draws with; that paint then moves it on.
+    const int haloAlpha = well.haloGradient.stops().first().second.alpha();
+    part.values = {well.x(), well.y(), double(well.kind), double(well.placed), double(well.highlighted),
+                   double(well.fade), double(haloAlpha), double(well.isRemoved())};
+    part.extent = around(well, well.placed ? well.haloRect : well.bodyRect, shapeMargin);
+    return part;
+}
+
+FrameSketch::Part FrameSketch::particlePart(const ParticleObject &particle)
+{
+    Part part;
+    part.values = {particle.x(), particle.y(), double(particle.kind)};
+    part.extent = around(particle, particle.bodyRect, particlePenReach + shapeMargin);
+    return part;
+}
+
+FrameSketch::Part FrameSketch::dragPart(bool dragging, const QPoint &start, const QPoint &pointer)
+{
+    Part part;
+    if (!dragging)
+        return part;
+    part.values = {1, double(start.x()), double(start.y()), double(pointer.x()), double(pointer.y())};
+    // A square cap reaches half the pen's width beyond each end, diagonally a little more.
+    const int reach = int(std::ceil(SceneLayout::dragPenWidth)) + shapeMargin;
+    part.extent = QRect(start, pointer).normalized().adjusted(-reach, -reach, reach, reach);
+    return part;
+}
+
+FrameSketch::Part FrameSketch::textPart(std::initializer_list<double> numbers, const QRect &inked)
+{
+    Part part;
+    std::copy(numbers.begin(), numbers.end(), part.values.begin());
+    part.extent = textInk(inked);
+    return part;
+}
+
+QRect FrameSketch::textInk(const QRect &inked)
+{
+    return inked.adjusted(-textMargin, -textMargin, textMargin, textMargin);
+}
+
+bool FrameSketch::sameScene(const FrameSketch &other) const
+{
+    return size == other.size && level == other.level && status == other.status && newRecord == other.newRecord
+        && highScores == other.highScores && bestTimes == other.bestTimes && areas.isSharedWith(other.areas);
+}
+
+QRegion FrameSketch::changedSince(const FrameSketch &before) const
+{
+    const QRect whole(QPoint(0, 0), size);
+    if (!sameScene(before))
+        return whole;
+    QRegion changed;
+    for (int i = 0; i < qMax(parts.size(), before.parts.size()); ++i) {
+        const bool here = i < parts.size();
+        const bool there = i < before.parts.size();
+        if (here && there && parts.at(i) == before.parts.at(i))
+            continue;
+        if (here)
+            changed += parts.at(i).extent;
+        if (there)
+            changed += before.parts.at(i).extent;
+    }
+    return changed & whole;
+}
+
+QRegion FrameSketch::ink() const
+{
+    QRegion ink = sceneInk;
+    for (const Part &part : parts)
+        ink += part.extent;
+    return ink;
+}

@@ -1,0 +1,64 @@
+#ifndef SWIRLFALL_FRAMESKETCH_H
+#define SWIRLFALL_FRAMESKETCH_H
+
+#include "sim/Area.h"
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+#include <QRegion>
+#include <QSize>
+
+#include <array>
+#include <initializer_list>
+
+class ParticleObject;
+class WellObject;
+
+// What a frame shows, reduced to what decides its pixels: the scene, which changes only with
+// the level, its status or the table, and the parts that change while a level is played, each
+// with the rectangle it may ink. Comparing the sketch of the next frame with that of the last
+// painted one gives the region a repaint must cover for the screen to show the next frame.
+class FrameSketch
+{
+public:
+    // A moving or changing part of the frame: two parts with the same values draw the same
+    // pixels, all of them inside extent.
+    struct Part
+    {
+        bool operator==(const Part &other) const { return values == other.values; }
+
+        std::array<double, 8> values{};
+        QRect extent;
+    };
+
+    static Part wellPart(const WellObject &well);
+    static Part particlePart(const ParticleObject &particle);
+    static Part dragPart(bool dragging, const QPoint &start, const QPoint &pointer);
+    // A text showing these numbers, measured to fill inked.
+    static Part textPart(std::initializer_list<double> numbers, const QRect &inked);
+    // Where a text measured to fill inked may ink: glyphs can reach a little past their advances.
+    static QRect textInk(const QRect &inked);
+
+    // True when both show the same level in the same status, size and table.
+    bool sameScene(const FrameSketch &other) const;
+    // Everything that differs from before, or the whole frame when the scene does.
+    QRegion changedSince(const FrameSketch &before) const;
+    // Wherever the frame may ink over its background and areas.
+    QRegion ink() const;
+
+    QSize size;
+    int level = 0;
+    int status = 0;
+    bool newRecord = false;
+    bool highScores = false;
+    QList<quint32> bestTimes;
+    // A loaded level has areas of its own: a reload shows as a list no longer shared.
+    QList<Area> areas;
+    // Fixed parts first, then the particles, then the wells, whose list grows and shrinks.
+    QList<Part> parts;
+    // Where the parts that change only with the scene ink: texts, the icons, the table.
+    QRegion sceneInk;
+};
+
+#endif

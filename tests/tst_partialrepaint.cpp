@@ -1,0 +1,215 @@
+// Guards the partial repaint. After every tick, the screen as the tick's repaints left it (the
+// window's backing store) must be pixel for pixel what the designed game shows: a second game
+// fed the same input and painted whole once per tick. Catches a part whose ink strays outside
+// the region found for it, a change that goes unnoticed, an animation that stops advancing
+// because nothing else moved, and a toolkit paint between ticks that leaves the screen half old.
+// Every level first plays its solution to a record, then random play with such toolkit paints.
+// SWIRLFALL_REPAINT_TICKS=N sets the ticks of random play per level, SWIRLFALL_REPAINT_LEVEL_STEP=N
+// plays only every Nth level; QT_SCALE_FACTOR=2 runs it at a device pixel ratio of 2.
+#include "DirectPainting.h"
+#include "PlayerInput.h"
+
+#include "game/GameWidget.h"
+#include "levels/LevelCatalogue.h"
+
+#include <QBackingStore>
+#include <QDir>
+#include <QPaintEvent>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+#include <cstring>
+
+namespace {
+constexpr int defaultTicksPerLevel = 400;
+// One input in this many comes after a toolkit paint of a random rectangle.
+constexpr int toolkitPaintEvery = 30;
+constexpr int maxSolutionTicks = 5000;
+// The game sits below a strip the height of a menu bar, as in its window: Qt paints it shifted.
+constexpr int menuBarHeight = 21;
+
+// Compares from the first row of the playfield down.
+bool samePixels(const QImage &a, const QImage &b, int firstRow)
+{
+    if (a.size() != b.size() || a.format() != b.format())
+        return false;
+    for (int y = firstRow; y < a.height(); ++y) {
+        if (std::memcmp(a.constScanLine(y), b.constScanLine(y), size_t(a.bytesPerLine())) != 0)
+            return false;
+    }
+    return true;
+}
+
+QString describe(const QRegion &region)
+{
+    QStringList rects;
+    for (const QRect &r : region)
+        rects << QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+    return rects.isEmpty() ? QStringLiteral("nothing") : rects.join(QStringLiteral(" + "));
+}
+} // namespace
+
+class PartialRepaintTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void screenIsTheWholeRepaint();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool tick(QString *why);
+    void toolkitPaint(const QRect &rect);
+    void renderDesigned();
+    QImage screen() const;
+
+    QTemporaryDir dir;
+    QString oldCurrent;
+    QWidget *window = nullptr;
+    GameWidget *game = nullptr;
+    GameWidget *designed = nullptr;
+    DirectPainting *designedPainting = nullptr;
+    QImage designedFrame;
+    int firstRow = 0;
+    QRegion paintedThisTick;
+    long ticks = 0;
+};
+
+void PartialRepaintTest::initTestCase()
+{
+    oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    window = new QWidget;
+    game = new GameWidget(window);
+    game->move(0, menuBarHeight);
+    window->resize(game->width(), menuBarHeight + game->height());
+    game->installEventFilter(this);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    // Never shown: it paints only when the test renders it, once per tick.
+    designed = new GameWidget;
+    designedPainting = new DirectPainting(designed);
+    const qreal ratio = window->windowHandle()->devicePixelRatio();
+    designedFrame = QImage(window->size() * ratio, screen().format());
+    designedFrame.setDevicePixelRatio(ratio);
+    firstRow = qRound(menuBarHeight * ratio);
+    qInfo("device pixel ratio %g, backing store %dx%d", ratio, screen().width(), screen().height());
+}
+
+void PartialRepaintTest::cleanupTestCase()
+{
+    delete window;
+    delete designedPainting;
+    delete designed;
+    QDir::setCurrent(oldCurrent);
+}
+
+bool PartialRepaintTest::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == game && event->type() == QEvent::Paint)
+        paintedThisTick += static_cast<QPaintEvent *>(event)->region();
+    return false;
+}
+
+QImage PartialRepaintTest::screen() const
+{
+    QPaintDevice *device = window->backingStore()->paintDevice();
+    return device->devType() == QInternal::Image ? *static_cast<QImage *>(device) : QImage();
+}
+
+// The designed game's whole repaint, once per tick or toolkit paint: it advances its wells too.
+void PartialRepaintTest::renderDesigned()
+{
+    designedPainting->render(&designedFrame, QPoint(0, menuBarHeight), QRegion(), QWidget::DrawChildren);
+}
+
+// A paint the tick did not ask for, as after an expose; the designed game paints whole then.
+void PartialRepaintTest::toolkitPaint(const QRect &rect)
+{
+    game->repaint(rect);
+    renderDesigned();
+}
+
+bool PartialRepaintTest::tick(QString *why)
+{
+    paintedThisTick = QRegion();
+    game->animate();
+    designed->animate();
+    renderDesigned();
+    ++ticks;
+    // The frame kept for later paints must be whole and right too, not only what this tick showed.
+    for (const QImage &image : {screen(), game->frameImage}) {
+        if (samePixels(image, designedFrame, firstRow))
+            continue;
+        int differing = 0;
+        QPoint first(-1, -1);
+        for (int y = firstRow; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) != designedFrame.pixel(x, y) && differing++ == 0)
+                    first = QPoint(x, y);
+            }
+        }
+        *why = QStringLiteral("level %1, tick %2 (status %3): in the %4, %5 device pixels differ, the first at "
+                              "(%6, %7) of the window; this tick repainted %8 of the game")
+                   .arg(game->currentLevel).arg(ticks).arg(game->levelState.status())
+                   .arg(image.cacheKey() == game->frameImage.cacheKey() ? "kept frame" : "screen").arg(differing)
+                   .arg(first.x()).arg(first.y()).arg(describe(paintedThisTick));
+        return false;
+    }
+    return true;
+}
+
+void PartialRepaintTest::screenIsTheWholeRepaint()
+{
+    const int ticksPerLevel = qEnvironmentVariableIsSet("SWIRLFALL_REPAINT_TICKS")
+        ? qEnvironmentVariableIntValue("SWIRLFALL_REPAINT_TICKS")
+        : defaultTicksPerLevel;
+    const int levelStep = qMax(1, qEnvironmentVariableIntValue("SWIRLFALL_REPAINT_LEVEL_STEP"));
+    PlayerInput::RandomPlay player(20261207u);
+    const QList<GameWidget *> both{game, designed};
+    QString why;
+    long partial = 0;
+    long still = 0;
+    for (int level = 1; level <= LevelCatalogue::levelCount; level += levelStep) {
+        const Replay solution = PlayerInput::solution(level);
+        for (GameWidget *widget : both) {
+            // Random play may have left the table up, which takes no clicks.
+            if (widget->showHighScores)
+                widget->displayHighScores();
+            widget->loadLevel(level);
+            PlayerInput::start(widget);
+        }
+        int next = 0;
+        for (int t = 0; t < maxSolutionTicks && game->levelState.status() == Running; ++t) {
+            for (; next < solution.actions.size() && solution.actions.at(next).tick == t; ++next) {
+                for (GameWidget *widget : both)
+                    PlayerInput::perform(widget, solution.actions.at(next));
+            }
+            QVERIFY2(tick(&why), qPrintable(why));
+        }
+        QCOMPARE(game->levelState.status(), int(Passed));
+        QVERIFY(game->newRecord);
+
+        for (int t = 0; t < ticksPerLevel; ++t) {
+            for (int burst = player.bounded(4); burst > 0; --burst) {
+                // Between two inputs, so that what it shows may be gone again by the tick.
+                if (player.bounded(toolkitPaintEvery) == 0)
+                    toolkitPaint(QRect(player.bounded(800), player.bounded(480), player.bounded(300),
+                                       player.bounded(300)));
+                player.act(both);
+            }
+            QVERIFY2(tick(&why), qPrintable(why));
+            const QRegion whole(game->rect());
+            (paintedThisTick.isEmpty() ? still : partial) += paintedThisTick != whole;
+        }
+    }
+    qInfo("%ld ticks compared: %ld repainted a part, %ld nothing", ticks, partial, still);
+}
+
+QTEST_MAIN(PartialRepaintTest)
+#include "tst_partialrepaint.moc"
