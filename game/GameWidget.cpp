@@ -13,7 +13,6 @@
 namespace {
 constexpr int playfieldWidth = 800;
 constexpr int playfieldHeight = 480;
-const QString scoreFileName = QStringLiteral("scores.dat");
 
 QPoint eventPos(const QMouseEvent *event)
 {
@@ -25,7 +24,7 @@ QPoint eventPos(const QMouseEvent *event)
 }
 } // namespace
 
-GameWidget::GameWidget(QWidget *parent)
+GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     : QWidget(parent),
       levelState(0, 0),
       scoreFile(scoreFileName)
@@ -112,13 +111,16 @@ void GameWidget::addFrameArea()
 
 void GameWidget::applyRecordRule()
 {
-    quint32 &best = bestTimes[currentLevel - 1];
-    if (best != 0 && best <= totalTime)
-        return;
-    newRecord = true;
-    best = totalTime;
-    // A failed save is not reported; the new time stays in memory and the old file stays whole.
-    ScoreStore::save(scoreFile.fileName(), bestTimes);
+    // Judged against the file as it is now, which another game may have improved since. A failed
+    // save is not reported; the new time stays in memory and the old file stays whole.
+    ScoreStore::update(scoreFile.fileName(), bestTimes, [this](QList<quint32> &times) {
+        quint32 &best = times[currentLevel - 1];
+        if (best != 0 && best <= totalTime)
+            return false;
+        newRecord = true;
+        best = totalTime;
+        return true;
+    });
 }
 
 void GameWidget::mousePressEvent(QMouseEvent *event)

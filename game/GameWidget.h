@@ -29,7 +29,8 @@ class GameWidget : public QWidget
     Q_OBJECT
 
 public:
-    explicit GameWidget(QWidget *parent = nullptr);
+    // Best times are kept in scoreFileName, "scores.dat" in the working folder unless told.
+    explicit GameWidget(QWidget *parent = nullptr, const QString &scoreFileName = QStringLiteral("scores.dat"));
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;

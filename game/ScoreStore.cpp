@@ -1,6 +1,7 @@
 #include "game/ScoreStore.h"
 
 #include <QFile>
+#include <QLockFile>
 #include <QSaveFile>
 #include <QtEndian>
 
@@ -9,6 +10,10 @@ namespace {
 constexpr int entrySize = 4;
 // Marks the check-value slot while reading; it is dropped either way.
 constexpr quint32 placeholder = 0xBEEFCACE;
+// A save takes well under a millisecond: a lock held longer belongs to a game that hangs or was
+// killed (a dead holder is noticed at once on this machine; this covers others and reused ids).
+constexpr int lockWaitMs = 250;
+constexpr int staleLockMs = 5000;
 
 QList<quint32> noTimes(int levelCount)
 {
@@ -68,6 +73,25 @@ bool save(const QString &fileName, const QList<quint32> &times)
         return false;
     }
     return file.commit();
+}
+
+QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)
+{
+    QList<quint32> better = a;
+    for (int i = 0; i < better.size() && i < b.size(); ++i) {
+        if (b.at(i) != 0 && (better.at(i) == 0 || b.at(i) < better.at(i)))
+            better[i] = b.at(i);
+    }
+    return better;
+}
+
+bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change)
+{
+    QLockFile lock(fileName + QStringLiteral(".lock"));
+    lock.setStaleLockTime(staleLockMs);
+    lock.tryLock(lockWaitMs);
+    times = best(times, load(fileName, int(times.size())));
+    return !change(times) || save(fileName, times);
 }
 
 } // namespace ScoreStore

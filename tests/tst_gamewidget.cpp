@@ -44,14 +44,16 @@ private slots:
     void startupReadsScores();
     void failedSaveKeepsPlaying();
     void destroyingWritesNothing();
+    void twoGamesOnOneFile_data();
+    void twoGamesOnOneFile();
 
 private:
     void tick(int n = 1);
     void press(const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
     void release(const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
     void drag(const QPoint &from, const QPoint &to);
-    void setUpPassableLevel();
-    void passAfter(int runningTicks);
+    void setUpPassableLevel(GameWidget *widget);
+    void passAfter(int runningTicks, GameWidget *widget = nullptr);
     void fail();
     QByteArray scoreBytes() const;
 
@@ -108,22 +110,28 @@ void GameWidgetTest::drag(const QPoint &from, const QPoint &to)
 }
 
 // A running level with one red particle that the test brings home when it likes.
-void GameWidgetTest::setUpPassableLevel()
+void GameWidgetTest::setUpPassableLevel(GameWidget *widget)
 {
-    game->levelState = LevelState(0, 0);
-    game->levelState.addParticle(RedParticle, 100, 100);
-    game->levelState.addArea(RedGoal, QPolygon(QRect(300, 300, 40, 40)));
-    game->levelState.start();
+    widget->levelState = LevelState(0, 0);
+    widget->levelState.addParticle(RedParticle, 100, 100);
+    widget->levelState.addArea(RedGoal, QPolygon(QRect(300, 300, 40, 40)));
+    widget->levelState.start();
 }
 
-void GameWidgetTest::passAfter(int runningTicks)
+// On the test's game the ticks come from its frame timer; another widget ticks directly.
+void GameWidgetTest::passAfter(int runningTicks, GameWidget *widget)
 {
-    setUpPassableLevel();
-    tick(runningTicks);
-    game->levelState.particles[0].setX(320);
-    game->levelState.particles[0].setY(320);
-    tick();
-    QCOMPARE(game->levelState.status(), int(Passed));
+    GameWidget *on = widget ? widget : game;
+    const auto tickOn = [&](int n) {
+        for (int i = 0; i < n; ++i)
+            on == game ? tick() : on->animate();
+    };
+    setUpPassableLevel(on);
+    tickOn(runningTicks);
+    on->levelState.particles[0].setX(320);
+    on->levelState.particles[0].setY(320);
+    tickOn(1);
+    QCOMPARE(on->levelState.status(), int(Passed));
 }
 
 void GameWidgetTest::fail()
@@ -515,6 +523,47 @@ void GameWidgetTest::destroyingWritesNothing()
     delete game;
     game = nullptr;
     QCOMPARE(scoreBytes(), old);
+}
+
+void GameWidgetTest::twoGamesOnOneFile_data()
+{
+    QTest::addColumn<int>("firstLevel");
+    QTest::addColumn<int>("secondTicks");
+    QTest::addColumn<bool>("secondRecord");
+    QTest::addColumn<QList<quint32>>("file");
+
+    // The first game passes its level in 3010 ms while the second, opened before, waits.
+    const QList<quint32> none(20, 0);
+    QList<quint32> first = none;
+    first[0] = 3010;
+    QList<quint32> second = none;
+    second[0] = 2000;
+    QList<quint32> both = none;
+    both[1] = 3010;
+    both[0] = 4190;
+    QTest::newRow("slower on the same level: no record, the file keeps 3010") << 1 << 419 << false << first;
+    QTest::newRow("equal on the same level: no record") << 1 << 301 << false << first;
+    QTest::newRow("faster on the same level: a record") << 1 << 200 << true << second;
+    QTest::newRow("another level: its record keeps the first game's") << 2 << 419 << true << both;
+}
+
+void GameWidgetTest::twoGamesOnOneFile()
+{
+    // Each game read the file when it opened. A record judged and saved from that copy alone
+    // wrote back what the other game had improved since.
+    QFETCH(int, firstLevel);
+    QFETCH(int, secondTicks);
+    QFETCH(bool, secondRecord);
+    QFETCH(QList<quint32>, file);
+
+    GameWidget second;
+    game->currentLevel = firstLevel;
+    passAfter(301);
+    QVERIFY(game->newRecord);
+    passAfter(secondTicks, &second);
+    QCOMPARE(second.newRecord, secondRecord);
+    QCOMPARE(second.bestTimes, file);
+    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20), file);
 }
 
 QTEST_MAIN(GameWidgetTest)

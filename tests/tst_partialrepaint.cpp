@@ -91,8 +91,8 @@ void PartialRepaintTest::initTestCase()
     game->installEventFilter(this);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    // Never shown: it paints only when the test renders it, once per tick.
-    designed = new GameWidget;
+    // Never shown: it paints only when the test renders it, once per tick. Its records are its own.
+    designed = new GameWidget(nullptr, QStringLiteral("designed-scores.dat"));
     designedPainting = new DirectPainting(designed);
     const qreal ratio = window->windowHandle()->devicePixelRatio();
     designedFrame = QImage(window->size() * ratio, screen().format());

@@ -4,7 +4,9 @@
 
 #include <QBuffer>
 #include <QDir>
+#include <QLockFile>
 #include <QSaveFile>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,6 +81,10 @@ private slots:
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
     void saveStoppedByFileSizeLimitKeepsOldFile();
+    void updateTakesTheFilesBetterTimes_data();
+    void updateTakesTheFilesBetterTimes();
+    void updateGetsPastALock_data();
+    void updateGetsPastALock();
 };
 
 void ScoreStoreTest::read_data()
@@ -195,6 +201,73 @@ void ScoreStoreTest::saveStoppedByFileSizeLimitKeepsOldFile()
     QVERIFY(!saved84);
     QCOMPARE(fileBytes(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
+}
+
+void ScoreStoreTest::updateTakesTheFilesBetterTimes_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QList<quint32>>("expected");
+
+    // This game holds 1000 for level 1 and nothing for level 2, and sets 500 on level 3.
+    QTest::newRow("no file: its own times") << QByteArray() << padded({1000, 0, 500}, 20);
+    QTest::newRow("an older build's 84 bytes: per level the better")
+        << entries(padded({800, 700, 600, 2000}, 20) + QList<quint32>{4100})
+        << padded({800, 700, 500, 2000}, 20);
+    QTest::newRow("2 entries and a fragment") << entries({1200, 300}) + QByteArray("\x05", 1)
+                                              << padded({1000, 300, 500}, 20);
+    QTest::newRow("a wrong check value: the times still count")
+        << entries(padded({900}, 20) + QList<quint32>{1}) << padded({900, 0, 500}, 20);
+}
+
+void ScoreStoreTest::updateTakesTheFilesBetterTimes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<quint32>, expected);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scores.dat"));
+    if (!bytes.isEmpty())
+        writeFile(path, bytes);
+    QList<quint32> times = padded({1000}, 20);
+    QVERIFY(ScoreStore::update(path, times, [](QList<quint32> &merged) {
+        merged[2] = 500;
+        return true;
+    }));
+    QCOMPARE(times, expected);
+    QCOMPARE(ScoreStore::load(path, 20), expected);
+    QCOMPARE(fileBytes(path).size(), 84);
+}
+
+void ScoreStoreTest::updateGetsPastALock_data()
+{
+    QTest::addColumn<bool>("holderAlive");
+
+    QTest::newRow("left by a killed game") << false;
+    QTest::newRow("held by a game that does not let go") << true;
+}
+
+void ScoreStoreTest::updateGetsPastALock()
+{
+    // Neither may cost the new record.
+    QFETCH(bool, holderAlive);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("scores.dat"));
+    QLockFile holder(path + QStringLiteral(".lock"));
+    if (holderAlive) {
+        QVERIFY(holder.tryLock());
+    } else {
+        // No process has this id, so the lock's holder is gone.
+        writeFile(path + QStringLiteral(".lock"),
+                  "4194303\nswirlfall\n" + QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    QList<quint32> times = repeated(20, 0);
+    QVERIFY(ScoreStore::update(path, times, [](QList<quint32> &merged) {
+        merged[0] = 700;
+        return true;
+    }));
+    QCOMPARE(ScoreStore::load(path, 20).at(0), 700u);
+    QCOMPARE(QFile::exists(path + QStringLiteral(".lock")), holderAlive);
 }
 
 QTEST_GUILESS_MAIN(ScoreStoreTest)
