@@ -533,7 +533,9 @@ void GameWidgetTest::twoGamesOnOneFile_data()
     QTest::addColumn<QList<quint32>>("file");
 
     // The first game passes its level in 3010 ms while the second, opened before, waits.
-    const QList<quint32> none(20, 0);
+    QList<quint32> none;
+    for (int level = 1; level <= 20; ++level)
+        none.append(0);
     QList<quint32> first = none;
     first[0] = 3010;
     QList<quint32> second = none;
