@@ -1,6 +1,10 @@
+#include "app/CommandLine.h"
 #include "app/vorticade.h"
+#include "game/GameWidget.h"
 
 #include <QApplication>
+
+#include <cstdio>
 
 #ifdef SWIRLFALL_TEST_HOOKS
 #include "app/TestHooks.h"
@@ -13,8 +17,30 @@ int main(int argc, char **argv)
     if (TestHooks::run(&hookExit))
         return hookExit;
 #endif
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const CommandLine options = CommandLine::parse(arguments);
+    switch (options.action) {
+    case CommandLine::ShowHelp: {
+        const QCoreApplication helpOnly(argc, argv);
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return 0;
+    }
+    case CommandLine::ShowVersion:
+        std::printf("swirlfall %s\n", SWIRLFALL_VERSION);
+        return 0;
+    case CommandLine::Refuse:
+        std::fprintf(stderr, "swirlfall: %s\n", qPrintable(options.error));
+        return 2;
+    case CommandLine::Play:
+        break;
+    }
+
     QApplication app(argc, argv);
-    vorticade window(nullptr);
+    vorticade window(nullptr, options.scoreFile);
+    if (options.levelGiven)
+        window.findChild<GameWidget *>()->loadLevel(options.level);
     window.show();
     QObject::connect(&app, SIGNAL(lastWindowClosed()), &app, SLOT(quit()));
     QObject::connect(&window, SIGNAL(exit()), &app, SLOT(quit()));

@@ -11,10 +11,10 @@
 #include <QSignalMapper>
 #include <QTimer>
 
-vorticade::vorticade(QWidget *parent)
+vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     : QMainWindow(parent)
 {
-    GameWidget *game = new GameWidget(this);
+    GameWidget *game = new GameWidget(this, scoreFileName);
     connect(game, SIGNAL(exit()), this, SIGNAL(exit()));
 
     QMenuBar *bar = new QMenuBar(this);
@@ -61,5 +61,5 @@ void vorticade::displayAbout()
     QMessageBox::about(this, tr("About Swirlfall"),
                        tr("Swirlfall\n"
                           "Developed by the Swirlfall team in 2026.\n"
-                          "Released for Linux desktops as a free download."));
+                          "Released for Linux desktops under the GNU GPL, version 3 or later."));
 }

@@ -9,7 +9,8 @@ class vorticade : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit vorticade(QWidget *parent = nullptr);
+    // The game keeps its best times in scoreFileName.
+    explicit vorticade(QWidget *parent = nullptr, const QString &scoreFileName = QStringLiteral("scores.dat"));
     ~vorticade() override;
 
 signals:

@@ -1,6 +1,8 @@
 #include "game/ScoreStore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QtEndian>
@@ -87,6 +89,8 @@ QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)
 
 bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change)
 {
+    // The data folder is made when the first record needs it.
+    QDir().mkpath(QFileInfo(fileName).absolutePath());
     QLockFile lock(fileName + QStringLiteral(".lock"));
     lock.setStaleLockTime(staleLockMs);
     lock.tryLock(lockWaitMs);

@@ -27,12 +27,13 @@ bool save(const QString &fileName, const QList<quint32> &times);
 // Per level the better of two lists of times: the smaller, where 0 means not passed.
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
 
-// Another game may have saved since times were read. Under a lock beside the file, takes into
-// times the better of each of the file's times as they are now (a file that cannot be read holds
-// none), then lets change alter them and saves them if it returns true, so that a save never
-// writes a time worse than the one it replaces. When the lock cannot be had within a short wait
-// (or its holder was killed and it has gone stale), it goes on without: a new record is not
-// lost for it. Returns false when change asked for a save that failed.
+// Another game may have saved since times were read. Under a lock beside the file (whose folder
+// it makes if need be), takes into times the better of each of the file's times as they are now
+// (a file that cannot be read holds none), then lets change alter them and saves them if it
+// returns true, so that a save never writes a time worse than the one it replaces. When the lock
+// cannot be had within a short wait (or its holder was killed and it has gone stale), it goes on
+// without: a new record is not lost for it. Returns false when change asked for a save that
+// failed.
 bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change);
 
 } // namespace ScoreStore

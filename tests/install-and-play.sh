@@ -1,26 +1,31 @@
 #!/usr/bin/env bash
-# Builds the Debian package, validates the desktop entry and the AppStream metadata, checks
-# what `cmake --install` lays out, installs the package with apt-get, plays it in a real window,
-# and removes it again, checking that nothing is left behind. Needs root (or sudo) for apt-get.
+# Builds the Debian package, checks it with lintian and the desktop and AppStream validators,
+# checks what `cmake --install` lays out, installs the package with apt-get, answers --help,
+# --version and a bad --level without a display, plays the game in a real window started as the
+# desktop entry starts it, and removes the package again, checking that nothing is left behind.
+# Needs root (or sudo) for apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 
-need_packages xvfb xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file
+need_packages xvfb xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file lintian
 scripts/package
 deb=$(ls build-release/swirlfall_*.deb)
 id=org.swirlfall.Swirlfall
+fail() { echo "install test FAILED: $*" >&2; exit 1; }
 
-say "Validating the desktop entry and the AppStream metadata"
+say "Checking the package, the desktop entry and the AppStream metadata"
+lintian --fail-on error,warning "$deb"
 desktop-file-validate "dist/$id.desktop"
 appstreamcli validate --no-net "dist/$id.metainfo.xml"
 
 say "Checking the installed tree"
 prefix=$(mktemp -d)
 cmake --install build-release --prefix "$prefix" >/dev/null
-for f in bin/swirlfall "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg" \
-         "share/metainfo/$id.metainfo.xml"; do
-  [ -e "$prefix/$f" ] || { echo "missing from the install: $f" >&2; exit 1; }
+for f in games/swirlfall "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg" \
+         "share/metainfo/$id.metainfo.xml" share/man/man6/swirlfall.6.gz share/doc/swirlfall/copyright \
+         share/doc/swirlfall/changelog.gz; do
+  [ -e "$prefix/$f" ] || fail "missing from the install: $f"
 done
 rm -rf "$prefix"
 
@@ -29,11 +34,36 @@ sudo=()
 say "Installing $deb"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 files=$(dpkg-query -L swirlfall | while read -r f; do [ -f "$f" ] && echo "$f"; done)
-tests/play-in-window.sh /usr/bin/swirlfall
+game=/usr/games/swirlfall
+
+say "Answering without a display"
+help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --help) || fail "--help failed"
+grep -q -- "--level <n>" <<<"$help" || fail "--help does not list --level"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version)" = "swirlfall 1.0.0" ] || fail "--version"
+status=0
+error=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --level 0 2>&1 >/dev/null) || status=$?
+[ "$status" = 2 ] || fail "--level 0 exited with $status"
+[ "$(wc -l <<<"$error")" = 1 ] || fail "--level 0 said more than one line: $error"
+echo "--help, --version and --level 0 ($error) answered"
+
+say "Playing the game as its desktop entry starts it"
+# A player's session: /usr/games on the PATH, a home and a data folder of its own.
+exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
+read -r -a command <<<"$exec_line"
+home=$(mktemp -d)
+(
+  export HOME="$home/home" XDG_DATA_HOME="$home/data" PATH="$PATH:/usr/games"
+  mkdir -p "$HOME"
+  SCORES="$XDG_DATA_HOME/swirlfall/scores.dat" tests/play-in-window.sh "${command[@]}"
+)
+found=$(find "$home" -name 'scores.dat*')
+[ "$found" = "$home/data/swirlfall/scores.dat" ] || fail "records found at: $found"
+echo "the record is in the data folder and nowhere else"
+rm -rf "$home"
 
 say "Removing the package"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq swirlfall >/dev/null
 for f in $files; do
-  [ ! -e "$f" ] || { echo "left behind after removal: $f" >&2; exit 1; }
+  [ ! -e "$f" ] || fail "left behind after removal: $f"
 done
 echo "installed, played and removed without leftovers"

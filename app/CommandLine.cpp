@@ -1,0 +1,107 @@
+#include "app/CommandLine.h"
+
+#include "levels/LevelCatalogue.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace {
+struct Options
+{
+    Options()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
+        // Qt's own options are single words after one dash, as -platform is.
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, level, scores, userData});
+        for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
+                                 "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
+                                 "geometry", "style", "stylesheet", "name", "title"})
+            addQtOption(QString::fromLatin1(name), QStringLiteral("value"));
+        for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"})
+            addQtOption(QString::fromLatin1(name), QString());
+    }
+
+    void addQtOption(const QString &name, const QString &valueName)
+    {
+        QCommandLineOption option(name, QString(), valueName);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    QCommandLineParser parser;
+    const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Show this help and exit.")};
+    const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("Show the version and exit.")};
+    const QCommandLineOption level{QStringLiteral("level"),
+                                   QStringLiteral("Start on level <n>, from 1 to %1.").arg(LevelCatalogue::levelCount),
+                                   QStringLiteral("n")};
+    const QCommandLineOption scores{QStringLiteral("scores"),
+                                    QStringLiteral("Keep best times in <file> instead of scores.dat in the "
+                                                   "current folder."),
+                                    QStringLiteral("file")};
+    const QCommandLineOption userData{QStringLiteral("user-data"),
+                                      QStringLiteral("Keep best times in scores.dat in the user's data folder, "
+                                                     "$XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by "
+                                                     "default), as the desktop menu's entry does.")};
+};
+
+CommandLine refuse(const QString &why)
+{
+    CommandLine refused;
+    refused.action = CommandLine::Refuse;
+    refused.error = why;
+    return refused;
+}
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    Options options;
+    QCommandLineParser &parser = options.parser;
+    if (!parser.parse(arguments))
+        return refuse(parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+
+    CommandLine commandLine;
+    if (parser.isSet(options.help)) {
+        commandLine.action = ShowHelp;
+        return commandLine;
+    }
+    if (parser.isSet(options.version)) {
+        commandLine.action = ShowVersion;
+        return commandLine;
+    }
+    if (parser.isSet(options.level)) {
+        bool number = false;
+        commandLine.level = parser.value(options.level).toInt(&number);
+        if (!number || commandLine.level < 1 || commandLine.level > LevelCatalogue::levelCount)
+            return refuse(QStringLiteral("--level takes a level from 1 to %1, not '%2'")
+                              .arg(LevelCatalogue::levelCount)
+                              .arg(parser.value(options.level)));
+        commandLine.levelGiven = true;
+    }
+    if (parser.isSet(options.scores) && parser.isSet(options.userData))
+        return refuse(QStringLiteral("--scores and --user-data each name where best times are kept; give one"));
+    if (parser.isSet(options.scores)) {
+        commandLine.scoreFile = parser.value(options.scores);
+        if (commandLine.scoreFile.isEmpty())
+            return refuse(QStringLiteral("--scores takes the name of a file"));
+    }
+    if (parser.isSet(options.userData)) {
+        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        if (data.isEmpty())
+            return refuse(QStringLiteral("--user-data: no data folder is known (HOME is not set)"));
+        commandLine.scoreFile = QDir(data).filePath(QStringLiteral("swirlfall/scores.dat"));
+    }
+    return commandLine;
+}
+
+QString CommandLine::helpText()
+{
+    return Options().parser.helpText();
+}

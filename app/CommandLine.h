@@ -1,0 +1,28 @@
+#ifndef SWIRLFALL_COMMANDLINE_H
+#define SWIRLFALL_COMMANDLINE_H
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of the game. It is read before any window exists, so that help,
+// the version and a mistake are answered without a display. Qt's own options (-platform, -style
+// and the like) are let through for the application object.
+class CommandLine
+{
+public:
+    enum Action { Play, ShowHelp, ShowVersion, Refuse };
+
+    // arguments starts with the program's name, as argv does.
+    static CommandLine parse(const QStringList &arguments);
+    // The text of --help. Qt 5 builds it only once an application object exists.
+    static QString helpText();
+
+    Action action = Play;
+    // For Refuse: one line that says what is wrong.
+    QString error;
+    int level = 1;
+    bool levelGiven = false;
+    QString scoreFile = QStringLiteral("scores.dat");
+};
+
+#endif
