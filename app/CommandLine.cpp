@@ -15,7 +15,7 @@ struct Options
             QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, scores, userData});
+        parser.addOptions({help, version, level, scores, userData, replay});
         for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
                                  "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
                                  "geometry", "style", "stylesheet", "name", "title"})
@@ -47,6 +47,10 @@ struct Options
                                       QStringLiteral("Keep best times in scores.dat in the user's data folder, "
                                                      "$XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by "
                                                      "default), as the desktop menu's entry does.")};
+    const QCommandLineOption replay{QStringLiteral("replay"),
+                                    QStringLiteral("Open the level of the replay in <file> and play the replay, "
+                                                   "as the Show solution command plays a level's solution."),
+                                    QStringLiteral("file")};
 };
 
 CommandLine refuse(const QString &why)
@@ -84,6 +88,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                               .arg(LevelCatalogue::levelCount)
                               .arg(parser.value(options.level)));
         commandLine.levelGiven = true;
+    }
+    if (parser.isSet(options.replay)) {
+        if (parser.isSet(options.level))
+            return refuse(QStringLiteral("--level and --replay each choose the level; give one"));
+        QString why;
+        if (!Replay::readFile(parser.value(options.replay), &commandLine.replay, &why))
+            return refuse(why);
+        commandLine.replayGiven = true;
     }
     if (parser.isSet(options.scores) && parser.isSet(options.userData))
         return refuse(QStringLiteral("--scores and --user-data each name where best times are kept; give one"));

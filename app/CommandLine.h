@@ -1,6 +1,8 @@
 #ifndef SWIRLFALL_COMMANDLINE_H
 #define SWIRLFALL_COMMANDLINE_H
 
+#include "levels/Replay.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,9 @@ public:
     int level = 1;
     bool levelGiven = false;
     QString scoreFile = QStringLiteral("scores.dat");
+    // --replay: the replay to watch, read and checked already.
+    bool replayGiven = false;
+    Replay replay;
 };
 
 #endif

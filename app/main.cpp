@@ -39,8 +39,11 @@ int main(int argc, char **argv)
 
     QApplication app(argc, argv);
     vorticade window(nullptr, options.scoreFile);
+    GameWidget *game = window.findChild<GameWidget *>();
     if (options.levelGiven)
-        window.findChild<GameWidget *>()->loadLevel(options.level);
+        game->loadLevel(options.level);
+    if (options.replayGiven)
+        game->watchReplay(options.replay);
     window.show();
     QObject::connect(&app, SIGNAL(lastWindowClosed()), &app, SLOT(quit()));
     QObject::connect(&window, SIGNAL(exit()), &app, SLOT(quit()));

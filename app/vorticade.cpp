@@ -30,6 +30,7 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
         menu->addAction(action);
     };
     addMenuAction(QStringLiteral("High scores"), tr("TAB"), game, SLOT(displayHighScores()));
+    addMenuAction(QStringLiteral("Show solution"), tr("S"), game, SLOT(showSolution()));
     addMenuAction(QStringLiteral("About"), tr("F1"), this, SLOT(displayAbout()));
     addMenuAction(QStringLiteral("Quit"), tr("ESC"), this, SIGNAL(exit()));
 

@@ -57,19 +57,24 @@ void GameWidget::animate()
     // timer behind it, counts as one frame tick.
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     const int interval = timer ? timer->interval() : Physics::frameInterval;
+    playDueActions();
     const bool ended = levelState.step(interval / Physics::millisecondsPerTimeUnit, mousePos);
     const int status = levelState.status();
     if (status == Running)
         totalTime += interval;
-    else if (status == Passed && ended)
+    else if (status == Passed && ended && !playback)
         applyRecordRule();
-    if (status != Running)
+    if (status != Running) {
         dragging = false;
+        // A solution watched to its end leaves the ended level as it is, no record.
+        playback.reset();
+    }
     repaintChanges();
 }
 
 int GameWidget::loadLevel(int level)
 {
+    playback.reset();
     newRecord = false;
     totalTime = 0;
     currentLevel = level;
@@ -125,6 +130,11 @@ void GameWidget::applyRecordRule()
 
 void GameWidget::mousePressEvent(QMouseEvent *event)
 {
+    if (playback) {
+        mousePos = eventPos(event);
+        stopSolution();
+        return;
+    }
     const int status = levelState.status();
     const bool ended = status != Ready && status != Running;
     if (ended && event->button() == Qt::LeftButton)
@@ -132,12 +142,8 @@ void GameWidget::mousePressEvent(QMouseEvent *event)
     if (showHighScores)
         return;
     // The second press of a double click arrives here too; it begins no drag.
-    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton) {
-        if (status == Ready)
-            levelState.start();
-        dragging = true;
-        dragStart = eventPos(event);
-    }
+    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
+        beginDrag(eventPos(event));
     mousePos = eventPos(event);
 }
 
@@ -149,7 +155,8 @@ void GameWidget::mouseMoveEvent(QMouseEvent *event)
 void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
-    if (showHighScores || event->type() != QEvent::MouseButtonRelease)
+    // While a solution plays, only its own drags and clicks place or remove wells.
+    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback)
         return;
     const int status = levelState.status();
     if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
@@ -160,12 +167,26 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
         restartLevel();
         return;
     }
-    // Completes from dragStart even when a level end has already cleared dragging.
+    completeDrag(eventPos(event));
+}
+
+// A left press in Ready starts the level, and every left press begins a drag.
+void GameWidget::beginDrag(const QPoint &at)
+{
+    if (levelState.status() == Ready)
+        levelState.start();
+    dragging = true;
+    dragStart = at;
+}
+
+// Completes from dragStart even when a level end has already cleared dragging.
+void GameWidget::completeDrag(const QPoint &end)
+{
     dragging = false;
-    dragEnd = eventPos(event);
+    dragEnd = end;
     // A drag still Ready began before this level was loaded (a left press starts the level).
     // Its well would pull the particles while the clock stands still, so it places nothing.
-    if (status == Ready)
+    if (levelState.status() == Ready)
         return;
     const QPoint delta = dragStart - dragEnd;
     if (delta.manhattanLength() < Physics::reach) {
@@ -178,6 +199,10 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (playback) {
+        stopSolution();
+        return;
+    }
     if (event->key() == Qt::Key_Tab)
         showHighScores = true;
 }

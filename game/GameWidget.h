@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/SolutionPlayback.h"
 #include "render/Backdrop.h"
 #include "render/FrameSketch.h"
 #include "sim/LevelState.h"
@@ -42,6 +43,9 @@ public:
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
     // it advances the wells' grow-in and fade-out.
     void drawScene(QPainter &painter);
+    // Loads the replay's level and plays the replay as the player's own drags and clicks,
+    // tick by tick; a mouse press or a key stops it.
+    void watchReplay(const Replay &replay);
 
 signals:
     void exit();
@@ -51,6 +55,8 @@ public slots:
     void paintEvent(QPaintEvent *event) override;
     int loadLevel(int level);
     void displayHighScores();
+    // Restarts the level and plays its solution.
+    void showSolution();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -66,8 +72,14 @@ private:
     friend class SoakTest;
     friend class ReplayTest;
     friend class PartialRepaintTest;
+    friend class SolutionPlaybackTest;
 
     void restartLevel();
+    void beginDrag(const QPoint &at);
+    void completeDrag(const QPoint &end);
+    void playDueActions();
+    void stopSolution();
+    void drawSolutionNote(QPainter &painter);
     void addFrameArea();
     void applyRecordRule();
     void buildPaintingResources();
@@ -119,6 +131,9 @@ private:
     QRect timeLabelBounds;
     std::optional<FrameSketch> painted;
     bool tickPainting = false;
+
+    // The solution being watched, if any.
+    std::optional<SolutionPlayback> playback;
 };
 
 #endif

@@ -4,6 +4,8 @@
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -25,27 +27,61 @@ bool insidePlayfield(int x, int y)
 {
     return x >= 0 && x < playfieldWidth && y >= 0 && y < playfieldHeight;
 }
+
+// A line quoted in a message, cut short and shown only in printable ASCII: it may come from
+// any file and ends up on a terminal.
+QString printable(const QString &line)
+{
+    constexpr int shown = 40;
+    QString quoted;
+    for (const QChar c : line.left(shown))
+        quoted += c.unicode() >= 0x20 && c.unicode() < 0x7f ? c : QLatin1Char('?');
+    return line.size() > shown ? quoted + QStringLiteral("...") : quoted;
+}
 } // namespace
+
+// The solutions' resources live in the core library; this pulls them into whatever links it.
+static void initSolutions()
+{
+    Q_INIT_RESOURCE(replays);
+}
 
 bool Replay::parse(const QString &text, Replay *replay, QString *error)
 {
-    static const QRegularExpression header(QStringLiteral("^#\\s*level\\s+(\\d+)\\s+time\\s+(\\d+)\\s*$"));
-    static const QRegularExpression well(QStringLiteral("^(\\d+)\\s+well\\s+(-?\\d+)\\s+(-?\\d+)\\s+(-?\\d+)$"));
-    static const QRegularExpression remove(QStringLiteral("^(\\d+)\\s+remove\\s+(-?\\d+)\\s+(-?\\d+)$"));
+    static const QRegularExpression header(QStringLiteral("^#\\s*level\\s+([0-9]+)\\s+time\\s+([0-9]+)\\s*$"));
+    static const QRegularExpression well(QStringLiteral("^([0-9]+)\\s+well\\s+(-?[0-9]+)\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
+    static const QRegularExpression remove(QStringLiteral("^([0-9]+)\\s+remove\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
 
     Replay result;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
-        QString line = lines.at(i).trimmed();
         const auto fail = [&](const QString &why) {
             *error = QStringLiteral("line %1: %2").arg(i + 1).arg(why);
             return false;
         };
+        if (lines.at(i).size() > maxLineLength)
+            return fail(QStringLiteral("longer than %1 characters").arg(maxLineLength));
+        QString line = lines.at(i).trimmed();
+        // Every number must fit: an overlong one would otherwise read as 0.
+        bool fits = true;
+        const auto number = [&fits](const QRegularExpressionMatch &m, int group) {
+            bool ok = false;
+            const int value = m.captured(group).toInt(&ok);
+            fits = fits && ok;
+            return value;
+        };
         if (line.startsWith(QLatin1Char('#'))) {
             const QRegularExpressionMatch m = header.match(line);
             if (m.hasMatch()) {
-                result.level = m.captured(1).toInt();
-                result.time = m.captured(2).toUInt();
+                result.level = number(m, 1);
+                bool timeFits = false;
+                result.time = m.captured(2).toUInt(&timeFits);
+                if (!fits || !timeFits)
+                    return fail(QStringLiteral("a number too large"));
+                if (result.level < 1 || result.level > LevelCatalogue::levelCount)
+                    return fail(QStringLiteral("there is no level %1 (the levels are 1 to %2)")
+                                    .arg(result.level)
+                                    .arg(LevelCatalogue::levelCount));
             }
             continue;
         }
@@ -56,30 +92,69 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
         Action action;
         QRegularExpressionMatch m = well.match(line);
         if (m.hasMatch()) {
-            action.kind = m.captured(4).toInt();
-            if (action.kind != RedWell && action.kind != BlueWell)
+            action.kind = number(m, 4);
+            if (fits && action.kind != RedWell && action.kind != BlueWell)
                 return fail(QStringLiteral("a well's kind is 0 (red) or 1 (blue)"));
         } else {
             m = remove.match(line);
             if (!m.hasMatch())
-                return fail(QStringLiteral("not an action: %1").arg(line));
+                return fail(QStringLiteral("not an action: %1").arg(printable(line)));
             action.type = Action::Remove;
         }
-        action.tick = m.captured(1).toInt();
-        action.x = m.captured(2).toInt();
-        action.y = m.captured(3).toInt();
+        action.tick = number(m, 1);
+        action.x = number(m, 2);
+        action.y = number(m, 3);
+        if (!fits)
+            return fail(QStringLiteral("a number too large"));
         if (!insidePlayfield(action.x, action.y))
             return fail(QStringLiteral("(%1, %2) is outside the playfield").arg(action.x).arg(action.y));
         if (!result.actions.isEmpty() && action.tick < result.actions.last().tick)
             return fail(QStringLiteral("ticks go backwards"));
         result.actions.append(action);
     }
-    if (result.level < 1 || result.level > LevelCatalogue::levelCount) {
-        *error = QStringLiteral("no header \"# level <n> time <ms>\" naming a level");
+    if (result.level == 0) {
+        *error = QStringLiteral("no header \"# level <n> time <ms>\" names the level");
         return false;
     }
     *replay = result;
     return true;
+}
+
+bool Replay::read(const QByteArray &bytes, Replay *replay, QString *error)
+{
+    if (bytes.size() > maxFileBytes) {
+        *error = QStringLiteral("larger than %1 KiB, too large for a replay").arg(maxFileBytes / 1024);
+        return false;
+    }
+    return parse(QString::fromUtf8(bytes), replay, error);
+}
+
+bool Replay::readFile(const QString &path, Replay *replay, QString *error)
+{
+    QString why;
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        why = QStringLiteral("a folder, not a replay");
+    } else if (!file.open(QIODevice::ReadOnly)) {
+        why = file.errorString();
+    } else {
+        // One byte more than the limit tells a larger file apart without reading it all.
+        if (read(file.read(maxFileBytes + 1), replay, &why))
+            return true;
+    }
+    *error = path + QStringLiteral(": ") + why;
+    return false;
+}
+
+Replay Replay::solution(int level)
+{
+    initSolutions();
+    Replay replay;
+    QString error;
+    QFile file(QStringLiteral(":/replays/level-%1.txt").arg(level, 2, 10, QLatin1Char('0')));
+    if (!file.open(QIODevice::ReadOnly) || !read(file.readAll(), &replay, &error) || replay.level != level)
+        return Replay();
+    return replay;
 }
 
 QString Replay::toText() const

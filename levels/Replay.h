@@ -38,8 +38,18 @@ public:
     // Called after every tick's step with the level and the tick's number.
     using Observer = std::function<void(const LevelState &state, int tick)>;
 
-    // False, with a message naming the line, for text no player could have made.
+    // A replay file is a few lines; anything larger is refused unread.
+    static constexpr qint64 maxFileBytes = 1 << 20;
+    static constexpr int maxLineLength = 200;
+
+    // False, with a one-line message naming the line, for text no player could have made.
     static bool parse(const QString &text, Replay *replay, QString *error);
+    // The same for a file's bytes, refusing more than maxFileBytes.
+    static bool read(const QByteArray &bytes, Replay *replay, QString *error);
+    // The same for a file, the message naming it: "FILE: line 3: ticks go backwards".
+    static bool readFile(const QString &path, Replay *replay, QString *error);
+    // The solution of a level that is built into the program: a replay of level 0 for none.
+    static Replay solution(int level);
     QString toText() const;
     // Plays the level from the catalogue as the game's frame tick does, until it ends or
     // maxTicks have run.

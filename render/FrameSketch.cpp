@@ -74,7 +74,8 @@ QRect FrameSketch::textInk(const QRect &inked)
 bool FrameSketch::sameScene(const FrameSketch &other) const
 {
     return size == other.size && level == other.level && status == other.status && newRecord == other.newRecord
-        && highScores == other.highScores && bestTimes == other.bestTimes && areas.isSharedWith(other.areas);
+        && highScores == other.highScores && solutionNote == other.solutionNote && bestTimes == other.bestTimes
+        && areas.isSharedWith(other.areas);
 }
 
 QRegion FrameSketch::changedSince(const FrameSketch &before) const

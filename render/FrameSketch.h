@@ -40,7 +40,7 @@ public:
     // Where a text measured to fill inked may ink: glyphs can reach a little past their advances.
     static QRect textInk(const QRect &inked);
 
-    // True when both show the same level in the same status, size and table.
+    // True when both show the same level in the same status, size, table and notes.
     bool sameScene(const FrameSketch &other) const;
     // Everything that differs from before, or the whole frame when the scene does.
     QRegion changedSince(const FrameSketch &before) const;
@@ -52,6 +52,7 @@ public:
     int status = 0;
     bool newRecord = false;
     bool highScores = false;
+    bool solutionNote = false;
     QList<quint32> bestTimes;
     // A loaded level has areas of its own: a reload shows as a list no longer shared.
     QList<Area> areas;

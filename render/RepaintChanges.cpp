@@ -41,6 +41,7 @@ FrameSketch GameWidget::sketchFrame() const
     sketch.status = levelState.status();
     sketch.newRecord = newRecord;
     sketch.highScores = showHighScores;
+    sketch.solutionNote = playback.has_value();
     sketch.bestTimes = bestTimes;
     sketch.areas = levelState.areas;
     sketch.sceneInk = painted && painted->sameScene(sketch) ? painted->sceneInk : sceneInk();
@@ -84,6 +85,8 @@ QRegion GameWidget::sceneInk() const
         ink += messageRect(w, h);
         ink += helpRect(w);
     }
+    if (playback)
+        ink += helpRect(w);
     return ink;
 }
 

@@ -124,6 +124,8 @@ void GameWidget::drawForeground(QPainter &painter)
     painter.setPen(helpPen);
     painter.setFont(helpFont);
     painter.drawText(helpRect(w), helpFlags, help);
+    if (playback)
+        drawSolutionNote(painter);
 
     painter.setFont(messageFont);
     painter.setPen(textPen);

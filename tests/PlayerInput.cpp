@@ -4,7 +4,6 @@
 #include "levels/LevelCatalogue.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -41,16 +40,6 @@ void start(QWidget *widget)
 {
     mouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, onFrameBand);
     mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, onFrameBand);
-}
-
-Replay solution(int level)
-{
-    QFile file(QStringLiteral(SWIRLFALL_REPLAY_DIR "/level-%1.txt").arg(level, 2, 10, QLatin1Char('0')));
-    Replay replay;
-    QString error;
-    if (!file.open(QIODevice::ReadOnly) || !Replay::parse(QString::fromUtf8(file.readAll()), &replay, &error))
-        qWarning("no solution for level %d: %s", level, qPrintable(error));
-    return replay;
 }
 
 RandomPlay::RandomPlay(quint32 seed)

@@ -21,8 +21,6 @@ void key(QWidget *widget, QEvent::Type type, int key);
 void perform(QWidget *widget, const Replay::Action &action);
 // A click on the frame band: starts a Ready level without touching a well.
 void start(QWidget *widget);
-// The committed replay that passes the level.
-Replay solution(int level);
 
 // A seeded stream of everything a player can do, sent alike to every widget given: presses,
 // releases near and far from the press, moves, double clicks, Tab, the arrow keys (rarely),

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the installed game in a real X window, with real input, as a player would: checks the
-# window, passes level 1 with one well, checks the best-time file, moves on with a click, switches
-# levels with the arrow keys and quits with Escape. Every wait is bounded; nothing is left running.
+# window, watches level 1's solution (S) to the pass without a record being saved, passes level 1
+# with one well, checks the best-time file, moves on with a click, switches levels with the arrow
+# keys and quits with Escape. Every wait is bounded; nothing is left running.
 #   tests/play-in-window.sh [PROGRAM [ARGUMENT...]]   (default: swirlfall on the PATH)
 #   SCORES=FILE   where the record must appear, and no scores.dat in the folder the game starts
 #                 in (default: scores.dat in that folder)
@@ -53,6 +54,27 @@ pixel() {
     sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | head -1
 }
 bluish() { read -r r g b <<<"$(pixel "$1" "$2")"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+# count X Y W H CONDITION: how many pixels of that playfield rectangle meet the awk condition on r, g, b.
+count() {
+  import -window "$win" -crop "$3x$4+$1+$(( $2 + menu ))" -depth 8 txt:- 2>/dev/null |
+    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk "{ r = \$1; g = \$2; b = \$3 } $5 { n++ } END { print n + 0 }"
+}
+# Level 1 passed: the short help of an ended level (three lines, none where Ready's fourth stands)
+# and the particle's white glyph resting in the red goal.
+level1Passed() {
+  local grey='r == g && g == b && r > 120'
+  [ "$(count 100 22 600 14 "$grey")" -gt 10 ] && [ "$(count 100 87 600 11 "$grey")" = 0 ] &&
+    [ "$(count 505 322 170 16 'r > 250 && g > 250 && b > 250')" -gt 0 ]
+}
+
+# S plays level 1's solution, as a watcher sees it: it passes, and no record is saved.
+xdotool mousemove --window "$win" 400 $(( 5 + menu )) click 3
+xdotool key s
+wait_for 20 level1Passed || fail "watching level 1's solution did not end with level 1 passed"
+[ ! -e "$scores" ] || fail "watching a solution saved a record"
+echo "watched level 1's solution to the pass; no record saved"
+# A right click gives level 1 back, Ready.
+xdotool click 3
 
 # Level 1: one red well beyond the goal pulls the particle along a straight line into it.
 xdotool mousemove --window "$win" 700 $(( 350 + menu )) mousedown 1

@@ -3,6 +3,7 @@
 // other than where the player or the desktop entry asked.
 #include "app/CommandLine.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 class CommandLineTest : public QObject
@@ -14,6 +15,8 @@ private slots:
     void accepted();
     void refused_data();
     void refused();
+    void replayFiles_data();
+    void replayFiles();
 };
 
 void CommandLineTest::accepted_data()
@@ -84,6 +87,54 @@ void CommandLineTest::refused()
     QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));
     QCOMPARE(commandLine.error, error);
     QVERIFY(!commandLine.error.contains(QLatin1Char('\n')));
+}
+
+void CommandLineTest::replayFiles_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("error");
+
+    // A file from anywhere: every fault is named with the file and the line, in one line.
+    QTest::newRow("a good replay") << QByteArray("# level 7 time 2120\n0 well 300 200 1\n") << QString();
+    QTest::newRow("no such file") << QByteArray() << "FILE: No such file or directory";
+    QTest::newRow("a folder") << QByteArray("/") << "FILE: a folder, not a replay";
+    QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << "FILE: larger than 1024 KiB, too large for a replay";
+    QTest::newRow("no such level") << QByteArray("# level 99 time 0\n")
+                                   << "FILE: line 1: there is no level 99 (the levels are 1 to 20)";
+    QTest::newRow("ticks backwards") << QByteArray("# level 2 time 0\n9 well 1 1 0\n8 well 2 2 0\n")
+                                     << "FILE: line 3: ticks go backwards";
+    QTest::newRow("outside the playfield") << QByteArray("# level 2 time 0\n0 remove 5 480\n")
+                                           << "FILE: line 2: (5, 480) is outside the playfield";
+    QTest::newRow("binary") << QByteArray("# level 2 time 0\n\x01\x02\x1b]0;x\x07\n")
+                            << "FILE: line 2: not an action: ???]0;x?";
+}
+
+void CommandLineTest::replayFiles()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, error);
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("replay.txt"));
+    if (contents == "/") {
+        path = dir.path();
+    } else if (!contents.isEmpty()) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+    }
+    const CommandLine commandLine = CommandLine::parse({QStringLiteral("swirlfall"), QStringLiteral("--replay"), path});
+    if (error.isEmpty()) {
+        QCOMPARE(int(commandLine.action), int(CommandLine::Play));
+        QVERIFY(commandLine.replayGiven);
+        QCOMPARE(commandLine.replay.level, 7);
+        QCOMPARE(commandLine.replay.actions.size(), 1);
+        const CommandLine both = CommandLine::parse({"swirlfall", "--replay", path, "--level", "3"});
+        QCOMPARE(both.error, QStringLiteral("--level and --replay each choose the level; give one"));
+        return;
+    }
+    QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));
+    QCOMPARE(commandLine.error, QString(error).replace(QStringLiteral("FILE"), path));
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

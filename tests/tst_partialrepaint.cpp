@@ -176,7 +176,7 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
     long partial = 0;
     long still = 0;
     for (int level = 1; level <= LevelCatalogue::levelCount; level += levelStep) {
-        const Replay solution = PlayerInput::solution(level);
+        const Replay solution = Replay::solution(level);
         for (GameWidget *widget : both) {
             // Random play may have left the table up, which takes no clicks.
             if (widget->showHighScores)

@@ -1,9 +1,11 @@
-// Guards the replays that prove every level passable: a change to the step or the level data
-// that breaks one fails here. Also guards the replay format against text no player could make,
-// and the runner against drifting from the game's own frame tick.
+// Guards the solutions built into the game, which prove every level passable: a level without
+// one, or a change to the step or the level data that breaks one, fails here. Also guards the
+// replay format against text no player could make (a replay file is untrusted input), and the
+// runner against drifting from the game's own frame tick.
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
+#include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 
 #include <QDir>
@@ -12,18 +14,6 @@
 
 namespace {
 constexpr int maxTicks = 100000;
-
-Replay replayFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    Replay replay;
-    QString error;
-    if (!Replay::parse(QString::fromUtf8(file.readAll()), &replay, &error))
-        qWarning("%s: %s", qPrintable(path), qPrintable(error));
-    return replay;
-}
 } // namespace
 
 class ReplayTest : public QObject
@@ -42,23 +32,35 @@ private slots:
 void ReplayTest::rejects_data()
 {
     QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error");
 
-    QTest::newRow("no header") << QStringLiteral("0 well 10 10 0\n");
-    QTest::newRow("level 21") << QStringLiteral("# level 21 time 0\n");
-    QTest::newRow("outside the playfield") << QStringLiteral("# level 1 time 0\n0 well 800 10 0\n");
-    QTest::newRow("negative point") << QStringLiteral("# level 1 time 0\n0 remove -1 10\n");
-    QTest::newRow("a particle is no well") << QStringLiteral("# level 1 time 0\n0 well 10 10 2\n");
-    QTest::newRow("ticks go backwards") << QStringLiteral("# level 1 time 0\n5 well 10 10 0\n4 well 20 20 0\n");
-    QTest::newRow("unknown action") << QStringLiteral("# level 1 time 0\n0 push 10 10\n");
+    const QString header = QStringLiteral("# level 1 time 0\n");
+    QTest::newRow("no header") << "0 well 10 10 0\n" << "no header \"# level <n> time <ms>\" names the level";
+    QTest::newRow("level 21") << "# level 21 time 0\n" << "line 1: there is no level 21 (the levels are 1 to 20)";
+    QTest::newRow("level 0") << "# level 0 time 0\n" << "line 1: there is no level 0 (the levels are 1 to 20)";
+    QTest::newRow("outside the playfield") << header + "0 well 800 10 0\n" << "line 2: (800, 10) is outside the playfield";
+    QTest::newRow("negative point") << header + "0 remove -1 10\n" << "line 2: (-1, 10) is outside the playfield";
+    QTest::newRow("a particle is no well") << header + "0 well 10 10 2\n" << "line 2: a well's kind is 0 (red) or 1 (blue)";
+    QTest::newRow("ticks go backwards") << header + "5 well 10 10 0\n4 well 20 20 0\n" << "line 3: ticks go backwards";
+    QTest::newRow("unknown action") << header + "0 push 10 10\n" << "line 2: not an action: 0 push 10 10";
+    QTest::newRow("a number that does not fit an int, which read as 0")
+        << header + "0 well 4294967306 10 0\n" << "line 2: a number too large";
+    QTest::newRow("a time that does not fit") << "# level 1 time 4294967296\n" << "line 1: a number too large";
+    QTest::newRow("a line too long") << header + "0 well 1 1 0 #" + QString(200, QLatin1Char('x'))
+                                     << "line 2: longer than 200 characters";
+    QTest::newRow("control characters are not echoed")
+        << header + "\x1b[2J\x07 well 1 1 0" << "line 2: not an action: ?[2J? well 1 1 0";
 }
 
 void ReplayTest::rejects()
 {
     QFETCH(QString, text);
+    QFETCH(QString, error);
+
     Replay replay;
-    QString error;
-    QVERIFY(!Replay::parse(text, &replay, &error));
-    QVERIFY(!error.isEmpty());
+    QString why;
+    QVERIFY(!Replay::parse(text, &replay, &why));
+    QCOMPARE(why, error);
 }
 
 void ReplayTest::roundTrip()
@@ -78,19 +80,17 @@ void ReplayTest::roundTrip()
 
 void ReplayTest::levelsPass_data()
 {
-    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("level");
 
-    const QDir dir(QStringLiteral(SWIRLFALL_REPLAY_DIR));
-    for (const QString &name : dir.entryList({QStringLiteral("level-*.txt")}, QDir::Files, QDir::Name))
-        QTest::newRow(qPrintable(name)) << dir.filePath(name);
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+        QTest::newRow(qPrintable(QStringLiteral("level %1").arg(level))) << level;
 }
 
 void ReplayTest::levelsPass()
 {
-    QFETCH(QString, path);
-    const Replay replay = replayFile(path);
-    QVERIFY(replay.level >= 1);
-    QVERIFY(path.endsWith(QStringLiteral("level-%1.txt").arg(replay.level, 2, 10, QLatin1Char('0'))));
+    QFETCH(int, level);
+    const Replay replay = Replay::solution(level);
+    QCOMPARE(replay.level, level);
     const Replay::Result result = replay.run(maxTicks);
     QCOMPARE(result.status, int(Passed));
     QCOMPARE(result.totalTime, replay.time);
@@ -100,7 +100,7 @@ void ReplayTest::levelsPass()
 void ReplayTest::runnerMatchesTheGame()
 {
     // Level 1's replay played through the widget with real mouse events and frame ticks.
-    const Replay replay = PlayerInput::solution(1);
+    const Replay replay = Replay::solution(1);
     QVERIFY(!replay.actions.isEmpty());
     QTemporaryDir dir;
     const QString oldCurrent = QDir::currentPath();

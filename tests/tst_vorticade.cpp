@@ -27,6 +27,7 @@ private slots:
     void frameTimerDrivesTheGame();
     void quitPaths();
     void aboutBox();
+    void showSolutionOnAnEndedLevel();
 
 private:
     QAction *action(const QString &menu, const QString &caption) const;
@@ -94,6 +95,7 @@ void VorticadeTest::gameMenu_data()
     QTest::addColumn<QKeySequence>("shortcut");
 
     QTest::newRow("High scores on Tab") << QStringLiteral("High scores") << QKeySequence(Qt::Key_Tab);
+    QTest::newRow("Show solution on S") << QStringLiteral("Show solution") << QKeySequence(Qt::Key_S);
     QTest::newRow("About on F1") << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
     QTest::newRow("Quit on Escape") << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
 }
@@ -173,6 +175,26 @@ void VorticadeTest::aboutBox()
     QCOMPARE(title, QStringLiteral("About Swirlfall"));
     QCOMPARE(text.split(QLatin1Char('\n')).size(), 3);
     QVERIFY(text.startsWith(QStringLiteral("Swirlfall\n")));
+}
+
+void VorticadeTest::showSolutionOnAnEndedLevel()
+{
+    // S restarts a level that has ended, and plays its solution to the pass.
+    GameWidget *widget = game();
+    widget->loadLevel(1);
+    widget->levelState.start();
+    widget->levelState.addParticle(BlueParticle, 5, 240);
+    widget->animate();
+    QCOMPARE(widget->levelState.status(), int(Failed));
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(widget, Qt::Key_S);
+    QCOMPARE(widget->levelState.status(), int(Running));
+    QCOMPARE(widget->levelState.particles.size(), 1);
+    for (int tick = 0; tick < 10000 && widget->levelState.status() == Running; ++tick)
+        widget->animate();
+    QCOMPARE(widget->levelState.status(), int(Passed));
+    QCOMPARE(widget->totalTime, Replay::solution(1).time);
 }
 
 QTEST_MAIN(VorticadeTest)

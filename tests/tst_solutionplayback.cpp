@@ -1,0 +1,190 @@
+// Guards watching a solution. Each level's own solution, played into the game as drags and
+// clicks at its ticks, must pass the level in the time its header gives; a watched pass must
+// never count as the player's record nor touch scores.dat; and a press or a key must stop it at
+// once and give the level back to the player, Ready.
+#include "PlayerInput.h"
+
+#include "game/GameWidget.h"
+#include "game/ScoreStore.h"
+#include "levels/LevelCatalogue.h"
+
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr int maxTicks = 20000;
+const QRect helpStrip(100, 22, 600, 76);
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+class SolutionPlaybackTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void eachSolutionPassesAndSetsNoRecord_data();
+    void eachSolutionPassesAndSetsNoRecord();
+    void inputStopsIt_data();
+    void inputStopsIt();
+    void anotherLevelStopsIt();
+    void aNoteSaysHowToStop();
+
+private:
+    void tick(int n = 1);
+    int helpPixels();
+
+    QTemporaryDir *dir = nullptr;
+    QString oldCurrent;
+    GameWidget *game = nullptr;
+};
+
+void SolutionPlaybackTest::init()
+{
+    dir = new QTemporaryDir;
+    oldCurrent = QDir::currentPath();
+    QDir::setCurrent(dir->path());
+    game = new GameWidget;
+}
+
+void SolutionPlaybackTest::cleanup()
+{
+    delete game;
+    QDir::setCurrent(oldCurrent);
+    delete dir;
+}
+
+void SolutionPlaybackTest::tick(int n)
+{
+    for (int i = 0; i < n; ++i)
+        game->animate();
+}
+
+int SolutionPlaybackTest::helpPixels()
+{
+    QImage image(game->size(), QImage::Format_RGB32);
+    game->render(&image);
+    int grey = 0;
+    for (int y = helpStrip.top(); y <= helpStrip.bottom(); ++y) {
+        for (int x = helpStrip.left(); x <= helpStrip.right(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            grey += qRed(c) == qGreen(c) && qGreen(c) == qBlue(c) && qRed(c) > 120;
+        }
+    }
+    return grey;
+}
+
+void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord_data()
+{
+    QTest::addColumn<int>("level");
+
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+        QTest::newRow(qPrintable(QStringLiteral("level %1").arg(level))) << level;
+}
+
+void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord()
+{
+    QFETCH(int, level);
+
+    // Slower records than any solution: a watched pass that counted would replace them.
+    QList<quint32> slow;
+    for (int i = 0; i < LevelCatalogue::levelCount; ++i)
+        slow.append(60000);
+    QVERIFY(ScoreStore::save(QStringLiteral("scores.dat"), slow));
+    const QByteArray stored = fileBytes(QStringLiteral("scores.dat"));
+    GameWidget watching;
+    watching.loadLevel(level);
+    watching.showSolution();
+    QCOMPARE(watching.levelState.status(), int(Running));
+    for (int t = 0; t < maxTicks && watching.levelState.status() == Running; ++t)
+        watching.animate();
+
+    QCOMPARE(watching.levelState.status(), int(Passed));
+    QCOMPARE(watching.totalTime, Replay::solution(level).time);
+    QVERIFY(!watching.newRecord);
+    QCOMPARE(watching.bestTimes, slow);
+    QCOMPARE(fileBytes(QStringLiteral("scores.dat")), stored);
+    QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
+    // Over: the ended level takes the player's click as always, on to the next level.
+    QVERIFY(!watching.playback);
+    PlayerInput::start(&watching);
+    QCOMPARE(watching.currentLevel, level % LevelCatalogue::levelCount + 1);
+}
+
+void SolutionPlaybackTest::inputStopsIt_data()
+{
+    QTest::addColumn<int>("input");
+
+    QTest::newRow("a left press") << int(Qt::LeftButton);
+    QTest::newRow("a right press") << int(Qt::RightButton);
+    QTest::newRow("a middle press") << int(Qt::MiddleButton);
+    QTest::newRow("the right arrow") << int(Qt::Key_Right);
+    QTest::newRow("a letter") << int(Qt::Key_Q);
+}
+
+void SolutionPlaybackTest::inputStopsIt()
+{
+    QFETCH(int, input);
+
+    // Level 14's solution sets a second well at tick 119 and removes the first at 149.
+    game->loadLevel(14);
+    game->showSolution();
+    tick(130);
+    QCOMPARE(game->levelState.wells.size(), 2);
+    const QPoint at(400, 300);
+    if (input == Qt::Key_Right || input == Qt::Key_Q) {
+        PlayerInput::key(game, QEvent::KeyPress, input);
+    } else {
+        const auto button = Qt::MouseButton(input);
+        PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, at);
+        PlayerInput::mouse(game, QEvent::MouseButtonRelease, button, Qt::NoButton, at + QPoint(0, 60));
+    }
+    QCOMPARE(game->currentLevel, 14);
+    QCOMPARE(game->levelState.status(), int(Ready));
+    QCOMPARE(game->totalTime, 0u);
+    QVERIFY(game->levelState.wells.isEmpty());
+    QCOMPARE(game->levelState.wellsLeft(RedWell), 3);
+    // Nothing of the solution is played any more.
+    tick(300);
+    QCOMPARE(game->levelState.status(), int(Ready));
+    QVERIFY(game->levelState.wells.isEmpty());
+}
+
+void SolutionPlaybackTest::anotherLevelStopsIt()
+{
+    game->loadLevel(14);
+    game->showSolution();
+    tick(10);
+    game->loadLevel(13);
+    PlayerInput::start(game);
+    tick(400);
+    QCOMPARE(game->levelState.status(), int(Running));
+    QVERIFY(game->levelState.wells.isEmpty());
+}
+
+void SolutionPlaybackTest::aNoteSaysHowToStop()
+{
+    // A running level has no help line; a watched one says how to stop it.
+    game->loadLevel(6);
+    PlayerInput::start(game);
+    tick();
+    QCOMPARE(helpPixels(), 0);
+    game->showSolution();
+    tick();
+    QVERIFY(helpPixels() > 50);
+    PlayerInput::key(game, QEvent::KeyPress, Qt::Key_Space);
+    PlayerInput::start(game);
+    tick();
+    QCOMPARE(helpPixels(), 0);
+}
+
+QTEST_MAIN(SolutionPlaybackTest)
+#include "tst_solutionplayback.moc"
