@@ -15,7 +15,7 @@ struct Options
             QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, scores, userData, replay});
+        parser.addOptions({help, version, level, replay, fullScreen, scores, userData});
         for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
                                  "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
                                  "geometry", "style", "stylesheet", "name", "title"})
@@ -47,6 +47,8 @@ struct Options
                                       QStringLiteral("Keep best times in scores.dat in the user's data folder, "
                                                      "$XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by "
                                                      "default), as the desktop menu's entry does.")};
+    const QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
+                                        QStringLiteral("Start in full screen, the playfield scaled to the screen.")};
     const QCommandLineOption replay{QStringLiteral("replay"),
                                     QStringLiteral("Open the level of the replay in <file> and play the replay, "
                                                    "as the Show solution command plays a level's solution."),
@@ -97,6 +99,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return refuse(why);
         commandLine.replayGiven = true;
     }
+    commandLine.fullScreen = parser.isSet(options.fullScreen);
     if (parser.isSet(options.scores) && parser.isSet(options.userData))
         return refuse(QStringLiteral("--scores and --user-data each name where best times are kept; give one"));
     if (parser.isSet(options.scores)) {

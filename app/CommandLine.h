@@ -25,6 +25,7 @@ public:
     int level = 1;
     bool levelGiven = false;
     QString scoreFile = QStringLiteral("scores.dat");
+    bool fullScreen = false;
     // --replay: the replay to watch, read and checked already.
     bool replayGiven = false;
     Replay replay;

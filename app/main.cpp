@@ -44,6 +44,8 @@ int main(int argc, char **argv)
         game->loadLevel(options.level);
     if (options.replayGiven)
         game->watchReplay(options.replay);
+    if (options.fullScreen)
+        window.toggleFullScreen();
     window.show();
     QObject::connect(&app, SIGNAL(lastWindowClosed()), &app, SLOT(quit()));
     QObject::connect(&window, SIGNAL(exit()), &app, SLOT(quit()));

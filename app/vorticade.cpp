@@ -28,9 +28,12 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
         action->setShortcut(QKeySequence(shortcut));
         connect(action, SIGNAL(triggered()), receiver, member);
         menu->addAction(action);
+        // The window holds it too, so that its shortcut works while full screen hides the menu bar.
+        addAction(action);
     };
     addMenuAction(QStringLiteral("High scores"), tr("TAB"), game, SLOT(displayHighScores()));
     addMenuAction(QStringLiteral("Show solution"), tr("S"), game, SLOT(showSolution()));
+    addFullScreenAction(menu);
     addMenuAction(QStringLiteral("About"), tr("F1"), this, SLOT(displayAbout()));
     addMenuAction(QStringLiteral("Quit"), tr("ESC"), this, SIGNAL(exit()));
 

@@ -3,6 +3,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 // The one window: the playfield under a "Menu" and a "Levels" menu, driven by the frame timer.
 class vorticade : public QMainWindow
 {
@@ -15,9 +17,18 @@ public:
 
 signals:
     void exit();
+    void fullScreenChanged(bool on);
 
 public slots:
     void displayAbout();
+    // Full screen shows the playfield scaled to the screen, without the menu bar.
+    void toggleFullScreen();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void addFullScreenAction(QMenu *menu);
 };
 
 #endif

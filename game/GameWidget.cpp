@@ -2,6 +2,7 @@
 
 #include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
+#include "render/SceneLayout.h"
 #include "sim/Physics.h"
 
 #include <QKeyEvent>
@@ -10,16 +11,17 @@
 #include <QPainter>
 #include <QTimer>
 
-namespace {
-constexpr int playfieldWidth = 800;
-constexpr int playfieldHeight = 480;
+using SceneLayout::playfieldHeight;
+using SceneLayout::playfieldWidth;
 
-QPoint eventPos(const QMouseEvent *event)
+namespace {
+
+QPointF widgetPos(const QMouseEvent *event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
-    return event->position().toPoint();
+    return event->position();
 #else
-    return event->pos();
+    return event->localPos();
 #endif
 }
 } // namespace
@@ -33,12 +35,17 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     // Every paint covers the whole widget, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
-    setFixedSize(playfieldWidth, playfieldHeight);
-    // The background gradient spans height(), so this follows the fixed size.
+    setFixedSize(playfieldSize());
+    // The background gradient spans the playfield's height.
     buildPaintingResources();
     measureTimeDisplay();
     levelCount = loadLevel(1);
     bestTimes = ScoreStore::load(scoreFile.fileName(), levelCount);
+}
+
+QSize GameWidget::playfieldSize()
+{
+    return QSize(playfieldWidth, playfieldHeight);
 }
 
 QSize GameWidget::sizeHint() const
@@ -111,7 +118,7 @@ void GameWidget::restartLevel()
 
 void GameWidget::addFrameArea()
 {
-    levelState.addArea(Hazard, LevelCatalogue::framePolygon(width(), height()));
+    levelState.addArea(Hazard, LevelCatalogue::framePolygon(playfieldWidth, playfieldHeight));
 }
 
 void GameWidget::applyRecordRule()
@@ -145,6 +152,17 @@ void GameWidget::mousePressEvent(QMouseEvent *event)
     if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
         beginDrag(eventPos(event));
     mousePos = eventPos(event);
+}
+
+// Where the pointer is on the playfield: the widget may show it scaled, in full screen.
+QPoint GameWidget::eventPos(const QMouseEvent *event) const
+{
+    return view().toPlayfield(widgetPos(event));
+}
+
+PlayfieldView GameWidget::view() const
+{
+    return PlayfieldView(playfieldSize(), size());
 }
 
 void GameWidget::mouseMoveEvent(QMouseEvent *event)

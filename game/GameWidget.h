@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/PlayfieldView.h"
 #include "game/SolutionPlayback.h"
 #include "render/Backdrop.h"
 #include "render/FrameSketch.h"
@@ -36,6 +37,8 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
+    // The playfield in the game's own coordinates; the widget shows it scaled when it is larger.
+    static QSize playfieldSize();
     // Read access for tools that drive the widget from outside (benchmarks, soak tests).
     const LevelState &state() const { return levelState; }
     // Forgets what the screen shows, so that the next tick repaints the whole widget.
@@ -73,7 +76,11 @@ private:
     friend class ReplayTest;
     friend class PartialRepaintTest;
     friend class SolutionPlaybackTest;
+    friend class FullScreenTest;
 
+    // Where the playfield stands in the widget: scaled to fit in full screen.
+    PlayfieldView view() const;
+    QPoint eventPos(const QMouseEvent *event) const;
     void restartLevel();
     void beginDrag(const QPoint &at);
     void completeDrag(const QPoint &end);

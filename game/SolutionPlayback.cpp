@@ -67,5 +67,5 @@ void GameWidget::drawSolutionNote(QPainter &painter)
 {
     painter.setPen(helpPen);
     painter.setFont(helpFont);
-    painter.drawText(SceneLayout::helpRect(width()), SceneLayout::helpFlags, QLatin1String(note));
+    painter.drawText(SceneLayout::helpRect(SceneLayout::playfieldWidth), SceneLayout::helpFlags, QLatin1String(note));
 }

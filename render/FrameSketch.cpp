@@ -73,7 +73,7 @@ QRect FrameSketch::textInk(const QRect &inked)
 
 bool FrameSketch::sameScene(const FrameSketch &other) const
 {
-    return size == other.size && level == other.level && status == other.status && newRecord == other.newRecord
+    return size == other.size && widgetSize == other.widgetSize && level == other.level && status == other.status && newRecord == other.newRecord
         && highScores == other.highScores && solutionNote == other.solutionNote && bestTimes == other.bestTimes
         && areas.isSharedWith(other.areas);
 }

@@ -47,7 +47,9 @@ public:
     // Wherever the frame may ink over its background and areas.
     QRegion ink() const;
 
+    // The playfield's size, and the widget's, which the playfield is scaled to fit.
     QSize size;
+    QSize widgetSize;
     int level = 0;
     int status = 0;
     bool newRecord = false;

@@ -1,5 +1,6 @@
 // How the level objects draw themselves. Kept apart from sim/ so that the simulation reads as
 // physics and rules alone; only QtGui is needed here.
+#include "render/SceneLayout.h"
 #include "sim/Area.h"
 #include "sim/ParticleObject.h"
 #include "sim/WellObject.h"
@@ -9,7 +10,6 @@
 namespace {
 const QColor redGoalFill(128, 32, 32, 255);
 const QColor blueGoalFill(64, 72, 128, 255);
-const QColor hazardStipple(16, 16, 16, 255);
 // Grow-in and fade-out advance by this much per paint: 32 paints from 0 to 256.
 constexpr int fadeStep = 8;
 constexpr int fadeFull = 256;
@@ -27,7 +27,7 @@ const QBrush &hazardBrush()
         QImage tile(stippleTileWidth, stippleTileHeight, QImage::Format_ARGB32_Premultiplied);
         tile.fill(Qt::transparent);
         QPainter painter(&tile);
-        painter.fillRect(tile.rect(), QBrush(hazardStipple, Qt::Dense3Pattern));
+        painter.fillRect(tile.rect(), QBrush(SceneLayout::hazardColor, Qt::Dense3Pattern));
         painter.end();
         return QBrush(tile);
     }();

@@ -26,7 +26,8 @@ void GameWidget::invalidateFrame()
 void GameWidget::repaintChanges()
 {
     FrameSketch next = sketchFrame();
-    const QRegion changed = painted ? next.changedSince(*painted) : QRegion(rect());
+    const QRegion changed = painted && painted->sameScene(next) ? view().toWidgetRegion(next.changedSince(*painted))
+                                                                : QRegion(rect());
     painted = std::move(next);
     tickPainting = true;
     repaint(changed);
@@ -36,7 +37,8 @@ void GameWidget::repaintChanges()
 FrameSketch GameWidget::sketchFrame() const
 {
     FrameSketch sketch;
-    sketch.size = size();
+    sketch.size = QSize(playfieldWidth, playfieldHeight);
+    sketch.widgetSize = size();
     sketch.level = currentLevel;
     sketch.status = levelState.status();
     sketch.newRecord = newRecord;
@@ -49,7 +51,7 @@ FrameSketch GameWidget::sketchFrame() const
     // Measuring a text lays it out, too dear for every tick: the time display has one extent for
     // any times, and a counter is measured only when its number changes.
     sketch.parts.append(FrameSketch::textPart({double(totalTime), double(bestTimes.value(currentLevel - 1))},
-                                              timeDisplayBounds.translated(width(), height())));
+                                              timeDisplayBounds.translated(playfieldWidth, playfieldHeight)));
     for (const int iconX : {redIconX, blueIconX}) {
         const int count = levelState.wellsLeft(iconX == redIconX ? RedWell : BlueWell);
         const int index = sketch.parts.size();
@@ -57,7 +59,7 @@ FrameSketch GameWidget::sketchFrame() const
             sketch.parts.append(painted->parts.at(index));
         } else {
             const QRect inked = QFontMetrics(countFont, this).boundingRect(QString::number(count));
-            sketch.parts.append(FrameSketch::textPart({double(count)}, inked.translated(counterBaseline(iconX, height()))));
+            sketch.parts.append(FrameSketch::textPart({double(count)}, inked.translated(counterBaseline(iconX, playfieldHeight))));
         }
     }
     sketch.parts.append(FrameSketch::dragPart(dragging, dragStart, mousePos));
@@ -72,10 +74,10 @@ FrameSketch GameWidget::sketchFrame() const
 // inside it.
 QRegion GameWidget::sceneInk() const
 {
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
     if (showHighScores)
-        return rect();
-    const int w = width();
-    const int h = height();
+        return QRect(0, 0, w, h);
     QRegion ink = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
     for (const WellObject &icon : {WellObject(blueIconX, h - iconInset, BlueWell, false),
                                    WellObject(redIconX, h - iconInset, RedWell, false)})
@@ -93,8 +95,9 @@ QRegion GameWidget::sceneInk() const
 // Clipped otherwise, Qt's rasteriser may set an edge of a wide line or a scaled well one pixel
 // apart. So the scene is drawn whole into an image, as Qt paints the widget whole into its
 // window's backing store: at the window's pixel ratio, shifted by the widget's place in the
-// window (a gradient's rounding follows that shift) and with the widget as the system clip (a
-// painter's clip of the same rectangle still moves edges). A paint copies from it exactly what a
+// window (a gradient's rounding follows that shift), through the view that scales the playfield
+// in full screen, and with the playfield as the system clip (a painter's clip of the same
+// rectangle still moves edges). A paint copies from it exactly what a
 // whole repaint would show. Between paints the image keeps the last frame, so only where that
 // frame inked over the backdrop is the backdrop copied back before the rest is drawn.
 const QImage &GameWidget::wholeFrame()
@@ -105,11 +108,16 @@ const QImage &GameWidget::wholeFrame()
     if (frameImage.size() != deviceSize || frameImage.devicePixelRatio() != ratio) {
         frameImage = QImage(deviceSize, QImage::Format_RGB32);
         frameImage.setDevicePixelRatio(ratio);
-        frameInk = rect();
+        // Around a playfield scaled to fit, the margins show the frame's own dark colour.
+        frameImage.fill(hazardColor);
+        frameInk = QRect(0, 0, playfieldWidth, playfieldHeight);
     }
-    frameImage.paintEngine()->setSystemClip(QRect(offset * ratio, size() * ratio));
+    const PlayfieldView shownView = view();
+    const QRect shown = shownView.rect().translated(offset);
+    frameImage.paintEngine()->setSystemClip(QRect(shown.topLeft() * ratio, shown.size() * ratio));
     QPainter painter(&frameImage);
     painter.translate(offset);
+    painter.setTransform(shownView.transform(), true);
     // What a painter begun on the widget would start with.
     painter.setPen(QPen(palette().brush(foregroundRole()), 1));
     painter.setBackground(palette().brush(backgroundRole()));
@@ -153,7 +161,7 @@ void GameWidget::measureTimeDisplay()
             widest = QLatin1Char(digit);
     }
     const QString value = QLatin1Char('-') + QString(10, widest) + QStringLiteral(" ms");
-    const QRect corner(-width(), -height(), width(), height());
+    const QRect corner(-playfieldWidth, -playfieldHeight, playfieldWidth, playfieldHeight);
     timeDisplayBounds = metrics.boundingRect(corner, timeFlags, value + QLatin1Char('\n') + value);
     timeLabelBounds = metrics.boundingRect(corner, timeFlags, QLatin1String(timeLabels));
 }

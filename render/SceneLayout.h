@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_SCENELAYOUT_H
 #define SWIRLFALL_SCENELAYOUT_H
 
+#include <QColor>
 #include <QPoint>
 #include <QRect>
 #include <Qt>
@@ -8,6 +9,14 @@
 // Where the frame's parts stand, in widget pixels. Painting and the search for what a tick
 // changed both read them here, so that the two cannot drift apart.
 namespace SceneLayout {
+
+// The game's own coordinates: an 800 x 480 playfield, whatever size the widget has on screen
+// (in full screen it is scaled to fit).
+constexpr int playfieldWidth = 800;
+constexpr int playfieldHeight = 480;
+
+// The near black of the hazards' stipple, which also fills the margins around a scaled playfield.
+inline const QColor hazardColor(16, 16, 16, 255);
 
 constexpr int largePixels = 40;
 constexpr int messagePixels = 20;

@@ -42,7 +42,7 @@ QPen cosmeticPen(const QColor &color)
 
 void GameWidget::buildPaintingResources()
 {
-    backgroundGradient = QLinearGradient(0, 0, 0, height());
+    backgroundGradient = QLinearGradient(0, 0, 0, playfieldHeight);
     backgroundGradient.setColorAt(0, backgroundTop);
     backgroundGradient.setColorAt(1, backgroundBottom);
     countFont = fontOfPixelSize(largePixels);
@@ -68,8 +68,8 @@ void GameWidget::drawScene(QPainter &painter)
 // Everything over the background and the areas.
 void GameWidget::drawForeground(QPainter &painter)
 {
-    const int w = width();
-    const int h = height();
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
     WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
     WellObject redIcon(redIconX, h - iconInset, RedWell, false);
 
@@ -147,15 +147,15 @@ void GameWidget::drawForeground(QPainter &painter)
 
 void GameWidget::drawBackdrop(QPainter &painter)
 {
-    painter.fillRect(QRect(0, 0, width(), height()), QBrush(backgroundGradient));
+    painter.fillRect(QRect(0, 0, playfieldWidth, playfieldHeight), QBrush(backgroundGradient));
     for (const Area &area : std::as_const(levelState.areas))
         area.paint(painter);
 }
 
 void GameWidget::drawHighScores(QPainter &painter)
 {
-    const int w = width();
-    const int h = height();
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
     painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
     // No pen is set: textPen from the time display is still in effect.
     painter.setFont(countFont);

@@ -2,13 +2,14 @@
 # Builds the Debian package, checks it with lintian and the desktop and AppStream validators,
 # checks what `cmake --install` lays out, installs the package with apt-get, answers --help,
 # --version and a bad --level without a display, plays the game in a real window started as the
-# desktop entry starts it, and removes the package again, checking that nothing is left behind.
+# desktop entry starts it and in full screen, and removes the package again, checking that
+# nothing is left behind.
 # Needs root (or sudo) for apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 
-need_packages xvfb xdotool imagemagick x11-utils desktop-file-utils appstream dpkg-dev file lintian
+need_packages xvfb xdotool imagemagick x11-utils openbox desktop-file-utils appstream dpkg-dev file lintian
 scripts/package
 deb=$(ls build-release/swirlfall_*.deb)
 id=org.swirlfall.Swirlfall
@@ -60,6 +61,9 @@ found=$(find "$home" -name 'scores.dat*')
 [ "$found" = "$home/data/swirlfall/scores.dat" ] || fail "records found at: $found"
 echo "the record is in the data folder and nowhere else"
 rm -rf "$home"
+
+say "Full screen under a window manager"
+tests/fullscreen-in-window.sh "$game"
 
 say "Removing the package"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq swirlfall >/dev/null

@@ -10,36 +10,11 @@ set -euo pipefail
 [ $# -gt 0 ] || set -- swirlfall
 program=$(readlink -f "$(command -v "$1")")
 shift
-work=$(mktemp -d)
+. "$(dirname "$0")/window-test.sh"
 scores=${SCORES:-$work/scores.dat}
-xpid="" gpid=""
-cleanup() {
-  [ -n "$gpid" ] && kill "$gpid" 2>/dev/null || true
-  [ -n "$xpid" ] && kill "$xpid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-[ -n "${PLAYTEST_DEBUG:-}" ] && set -x
-fail() { echo "play test FAILED: $*" >&2; cat "$work/game.log" >&2 2>/dev/null; exit 1; }
-# wait_for SECONDS COMMAND...: polls until the command succeeds.
-wait_for() {
-  local deadline=$(( $(date +%s%N) + $1 * 1000000000 )); shift
-  until "$@" >/dev/null 2>&1; do
-    [ "$(date +%s%N)" -lt "$deadline" ] || return 1
-    sleep 0.05
-  done
-}
 
-for d in $(seq 90 140); do [ -e "/tmp/.X$d-lock" ] || break; done
-export DISPLAY=":$d"
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-wait_for 10 xdpyinfo || fail "no X server"
-
-cd "$work"
-QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/game.log" 2>&1 & gpid=$!
-wait_for 10 xdotool search --onlyvisible --pid "$gpid" || fail "no window appeared"
-win=$(xdotool search --onlyvisible --pid "$gpid" | head -1)
+start_x
+start_game "$program" "$@"
 
 [ "$(xdotool getwindowname "$win")" = Swirlfall ] || fail "title is '$(xdotool getwindowname "$win")'"
 eval "$(xdotool getwindowgeometry --shell "$win")"
@@ -48,23 +23,15 @@ menu=$(( HEIGHT - 480 ))
 [ "$menu" -gt 10 ] && [ "$menu" -lt 60 ] || fail "height $HEIGHT leaves no room for a menu bar over 480"
 echo "window: Swirlfall, ${WIDTH}x${HEIGHT} (menu bar $menu px)"
 
-# pixel X Y: the colour at playfield point (X, Y), as "R G B".
-pixel() {
-  import -window "$win" -crop "1x1+$1+$(( $2 + menu ))" -depth 8 txt:- 2>/dev/null |
-    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | head -1
-}
-bluish() { read -r r g b <<<"$(pixel "$1" "$2")"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
-# count X Y W H CONDITION: how many pixels of that playfield rectangle meet the awk condition on r, g, b.
-count() {
-  import -window "$win" -crop "$3x$4+$1+$(( $2 + menu ))" -depth 8 txt:- 2>/dev/null |
-    sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | awk "{ r = \$1; g = \$2; b = \$3 } $5 { n++ } END { print n + 0 }"
-}
+bluish() { read -r r g b <<<"$(pixel "$1" $(( $2 + menu )))"; [ "$b" -gt 150 ] && [ "$r" -lt 80 ]; }
+# in_playfield X Y W H CONDITION: count at playfield coordinates, below the menu bar.
+in_playfield() { count "$1" $(( $2 + menu )) "$3" "$4" "$5"; }
 # Level 1 passed: the short help of an ended level (three lines, none where Ready's fourth stands)
 # and the particle's white glyph resting in the red goal.
 level1Passed() {
   local grey='r == g && g == b && r > 120'
-  [ "$(count 100 22 600 14 "$grey")" -gt 10 ] && [ "$(count 100 87 600 11 "$grey")" = 0 ] &&
-    [ "$(count 505 322 170 16 'r > 250 && g > 250 && b > 250')" -gt 0 ]
+  [ "$(in_playfield 100 22 600 14 "$grey")" -gt 10 ] && [ "$(in_playfield 100 87 600 11 "$grey")" = 0 ] &&
+    [ "$(in_playfield 505 322 170 16 'r > 250 && g > 250 && b > 250')" -gt 0 ]
 }
 
 # S plays level 1's solution, as a watcher sees it: it passes, and no record is saved.

@@ -6,7 +6,9 @@
 // Every level first plays its solution, to a record or watched, then random play with such
 // toolkit paints.
 // SWIRLFALL_REPAINT_TICKS=N sets the ticks of random play per level, SWIRLFALL_REPAINT_LEVEL_STEP=N
-// plays only every Nth level; QT_SCALE_FACTOR=2 runs it at a device pixel ratio of 2.
+// plays only every Nth level; QT_SCALE_FACTOR=2 runs it at a device pixel ratio of 2, and
+// SWIRLFALL_REPAINT_SIZE=WxH gives the game that size, as full screen does: the playfield is
+// then scaled to fit, and every solution is watched.
 #include "DirectPainting.h"
 #include "PlayerInput.h"
 
@@ -77,6 +79,7 @@ private:
     DirectPainting *designedPainting = nullptr;
     QImage designedFrame;
     int firstRow = 0;
+    bool scaled = false;
     QRegion paintedThisTick;
     long ticks = 0;
 };
@@ -87,17 +90,25 @@ void PartialRepaintTest::initTestCase()
     QDir::setCurrent(dir.path());
     window = new QWidget;
     game = new GameWidget(window);
+    designed = new GameWidget(nullptr, QStringLiteral("designed-scores.dat"));
+    const QStringList size = qEnvironmentVariable("SWIRLFALL_REPAINT_SIZE").split(QLatin1Char('x'));
+    if (size.size() == 2) {
+        scaled = true;
+        for (GameWidget *widget : {game, designed})
+            widget->setFixedSize(size.at(0).toInt(), size.at(1).toInt());
+    }
     game->move(0, menuBarHeight);
     window->resize(game->width(), menuBarHeight + game->height());
     game->installEventFilter(this);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     // Never shown: it paints only when the test renders it, once per tick. Its records are its own.
-    designed = new GameWidget(nullptr, QStringLiteral("designed-scores.dat"));
-    designedPainting = new DirectPainting(designed);
+    designedPainting = new DirectPainting(designed, designed->view().transform());
     const qreal ratio = window->windowHandle()->devicePixelRatio();
     designedFrame = QImage(window->size() * ratio, screen().format());
     designedFrame.setDevicePixelRatio(ratio);
+    // The margins around a scaled playfield show the frame's dark colour.
+    designedFrame.fill(QColor(16, 16, 16));
     firstRow = qRound(menuBarHeight * ratio);
     qInfo("device pixel ratio %g, backing store %dx%d", ratio, screen().width(), screen().height());
 }
@@ -126,7 +137,10 @@ QImage PartialRepaintTest::screen() const
 // The designed game's whole repaint, once per tick or toolkit paint: it advances its wells too.
 void PartialRepaintTest::renderDesigned()
 {
-    designedPainting->render(&designedFrame, QPoint(0, menuBarHeight), QRegion(), QWidget::DrawChildren);
+    // The region's corner, not the widget's, goes to the offset given.
+    const QRect playfield = designed->view().rect();
+    designedPainting->render(&designedFrame, playfield.topLeft() + QPoint(0, menuBarHeight), playfield,
+                             QWidget::DrawChildren);
 }
 
 // A paint the tick did not ask for, as after an expose; the designed game paints whole then.
@@ -178,7 +192,8 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
     long still = 0;
     for (int level = 1, round = 0; level <= LevelCatalogue::levelCount; level += levelStep, ++round) {
         // Every other level's solution is watched (S): its note, and a pass that sets no record.
-        const bool watched = round % 2 == 1;
+        // Scaled, all are: the solutions' points are the playfield's, not the widget's.
+        const bool watched = scaled || round % 2 == 1;
         const Replay solution = Replay::solution(level);
         for (GameWidget *widget : both) {
             // Random play may have left the table up, which takes no clicks.

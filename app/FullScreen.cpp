@@ -1,0 +1,55 @@
+// Full screen: the window's state is set, as desktop libraries advise (showFullScreen and
+// showNormal would reset its other states). While it lasts the menu bar is hidden and the window
+// and the game give up their fixed size, so that the game can show the playfield scaled to the
+// screen; leaving it brings the fixed-size window with its menu bar back, on the same level.
+#include "app/vorticade.h"
+
+#include "game/GameWidget.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+void vorticade::addFullScreenAction(QMenu *menu)
+{
+    QAction *action = new QAction(QStringLiteral("Full screen"), this);
+    action->setCheckable(true);
+    // F11, and the platform's own key where it has another (Ctrl+Shift+F on KDE, say).
+    QList<QKeySequence> keys{QKeySequence(tr("F11"))};
+    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::FullScreen)) {
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    action->setShortcuts(keys);
+    connect(action, SIGNAL(triggered()), this, SLOT(toggleFullScreen()));
+    connect(this, SIGNAL(fullScreenChanged(bool)), action, SLOT(setChecked(bool)));
+    menu->addAction(action);
+    addAction(action);
+}
+
+void vorticade::toggleFullScreen()
+{
+    if (!(windowState() & Qt::WindowFullScreen)) {
+        // A window manager may refuse to enlarge a window whose size is fixed.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        centralWidget()->setMinimumSize(0, 0);
+        centralWidget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+    setWindowState(windowState() ^ Qt::WindowFullScreen);
+}
+
+void vorticade::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const bool full = windowState() & Qt::WindowFullScreen;
+    menuBar()->setVisible(!full);
+    if (!full) {
+        centralWidget()->setFixedSize(GameWidget::playfieldSize());
+        setFixedSize(sizeHint());
+    }
+    emit fullScreenChanged(full);
+}
