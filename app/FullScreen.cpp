@@ -30,16 +30,21 @@ void vorticade::addFullScreenAction(QMenu *menu)
 
 void vorticade::toggleFullScreen()
 {
-    if (!(windowState() & Qt::WindowFullScreen)) {
-        // A window manager may refuse to enlarge a window whose size is fixed.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        centralWidget()->setMinimumSize(0, 0);
-        centralWidget()->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    }
+    // A window manager may refuse to enlarge a window whose size is fixed.
+    if (!(windowState() & Qt::WindowFullScreen))
+        releaseFixedSize();
     setWindowState(windowState() ^ Qt::WindowFullScreen);
 }
 
+void vorticade::releaseFixedSize()
+{
+    for (QWidget *widget : {static_cast<QWidget *>(this), centralWidget()}) {
+        widget->setMinimumSize(0, 0);
+        widget->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    }
+}
+
+// Also when the window manager changes the state by itself.
 void vorticade::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
@@ -47,7 +52,9 @@ void vorticade::changeEvent(QEvent *event)
         return;
     const bool full = windowState() & Qt::WindowFullScreen;
     menuBar()->setVisible(!full);
-    if (!full) {
+    if (full) {
+        releaseFixedSize();
+    } else {
         centralWidget()->setFixedSize(GameWidget::playfieldSize());
         setFixedSize(sizeHint());
     }

@@ -29,6 +29,7 @@ protected:
 
 private:
     void addFullScreenAction(QMenu *menu);
+    void releaseFixedSize();
 };
 
 #endif

@@ -1,6 +1,7 @@
 # Shared by the real-window tests, which source it: a private X server, the game started in a
 # scratch folder, bounded waits, and pixels read off the game's window. Nothing is left running.
-#   start_x [WINDOW-MANAGER]     an Xvfb of 1024 x 768, with the window manager if one is named
+#   start_x [WINDOW-MANAGER]     an Xvfb of $SCREEN (1024x768 unless set), with the window manager
+#                                if one is named
 #   start_game PROGRAM [ARG...]  runs it in $work; sets $gpid and $win
 #   pixel X Y / count X Y W H CONDITION   read the window at window point (X, Y)
 
@@ -26,14 +27,14 @@ wait_for() {
 }
 
 start_x() {
-  local d
-  for d in $(seq 90 140); do [ -e "/tmp/.X$d-lock" ] || break; done
-  export DISPLAY=":$d"
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & xpid=$!
-  wait_for 10 xdpyinfo || fail "no X server"
+  # Xvfb picks a free display itself and writes its number once it is ready.
+  Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xpid=$!
+  wait_for 10 test -s "$work/display" || fail "no X server"
+  export DISPLAY=":$(cat "$work/display")"
+  wait_for 10 xdpyinfo || fail "no X server on $DISPLAY"
   if [ $# -gt 0 ]; then
-    "$1" >/dev/null 2>&1 & wmpid=$!
-    wait_for 10 sh -c "xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW" || fail "no window manager"
+    "$1" >"$work/wm.log" 2>&1 & wmpid=$!
+    wait_for 10 sh -c "xprop -root _NET_SUPPORTED | grep -q _NET_ACTIVE_WINDOW" || fail "no window manager: $(cat "$work/wm.log")"
   fi
 }
 
