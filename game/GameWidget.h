@@ -78,21 +78,17 @@ private:
     friend class SolutionPlaybackTest;
     friend class FullScreenTest;
 
-    // Where the playfield stands in the widget: scaled to fit in full screen.
-    PlayfieldView view() const;
-    QPoint eventPos(const QMouseEvent *event) const;
     void restartLevel();
-    void beginDrag(const QPoint &at);
-    void completeDrag(const QPoint &end);
-    void playDueActions();
-    void stopSolution();
-    void drawSolutionNote(QPainter &painter);
     void addFrameArea();
     void applyRecordRule();
+    void beginDrag(const QPoint &at);
+    void completeDrag(const QPoint &end);
     void buildPaintingResources();
     void drawBackdrop(QPainter &painter);
     void drawForeground(QPainter &painter);
     void drawHighScores(QPainter &painter);
+
+    // Repainting only what changed (render/RepaintChanges.cpp).
     FrameSketch sketchFrame() const;
     QRegion sceneInk() const;
     void repaintChanges();
@@ -100,6 +96,15 @@ private:
     void showFrame(QPainter &painter, const QRegion &region);
     void measureTimeDisplay();
     QPoint frameOffset() const;
+
+    // Watching a solution (game/SolutionPlayback.cpp).
+    void playDueActions();
+    void stopSolution();
+    void drawSolutionNote(QPainter &painter);
+
+    // Where the playfield stands in the widget: scaled to fit in full screen.
+    PlayfieldView view() const;
+    QPoint eventPos(const QMouseEvent *event) const;
 
     QLinearGradient backgroundGradient;
     QFont countFont;
@@ -128,12 +133,15 @@ private:
     int levelCount = 0;
     bool newRecord = false;
 
-    // A tick repaints only what changed since the frame it last painted. Anything else that
-    // paints leaves the screen unknown, and the next tick repaints it whole.
+    // A tick repaints only what changed since the frame it last painted (painted). Anything else
+    // that paints leaves the screen unknown, and the next tick repaints it whole. Paints copy
+    // from frameImage, the whole frame drawn over a copy of the backdrop.
     Backdrop backdrop;
     QImage frameImage;
     // Where frameImage shows more than the backdrop.
     QRegion frameInk;
+    // Where the time display may ink, from the playfield's bottom right corner, and its labels,
+    // from the corner of their own rectangle.
     QRect timeDisplayBounds;
     QRect timeLabelBounds;
     std::optional<FrameSketch> painted;

@@ -149,8 +149,8 @@ void GameWidget::showFrame(QPainter &painter, const QRegion &region)
     }
 }
 
-// Where texts of any value may ink, measured once: the time display from the widget's bottom
-// right corner, its labels from their own.
+// Where the time display of any times may ink, and its labels, measured once: from the bottom
+// right corner of the rectangle each is drawn into.
 void GameWidget::measureTimeDisplay()
 {
     // "%d ms" of any time is at most a sign, ten digits and the unit, on each of two lines.

@@ -1,10 +1,10 @@
 // Guards the partial repaint. After every tick, the screen as the tick's repaints left it (the
-// window's backing store) must be pixel for pixel what the designed game shows: a second game
-// fed the same input and painted whole once per tick. Catches a part whose ink strays outside
-// the region found for it, a change that goes unnoticed, an animation that stops advancing
-// because nothing else moved, and a toolkit paint between ticks that leaves the screen half old.
-// Every level first plays its solution, to a record or watched, then random play with such
-// toolkit paints.
+// window's backing store), and the frame kept for later paints, must be pixel for pixel what a
+// whole repaint shows: that of a second game, the reference, fed the same input and painted
+// whole once per tick. Catches a part whose ink strays outside the region found for it, a change
+// that goes unnoticed, an animation that stops advancing because nothing else moved, and a
+// toolkit paint between ticks that leaves the screen half old. Every level first plays its
+// solution, to a record or watched, then random play with such toolkit paints.
 // SWIRLFALL_REPAINT_TICKS=N sets the ticks of random play per level, SWIRLFALL_REPAINT_LEVEL_STEP=N
 // plays only every Nth level; QT_SCALE_FACTOR=2 runs it at a device pixel ratio of 2, and
 // SWIRLFALL_REPAINT_SIZE=WxH gives the game that size, as full screen does: the playfield is
@@ -68,16 +68,16 @@ protected:
 private:
     bool tick(QString *why);
     void toolkitPaint(const QRect &rect);
-    void renderDesigned();
+    void renderReference();
     QImage screen() const;
 
     QTemporaryDir dir;
     QString oldCurrent;
     QWidget *window = nullptr;
     GameWidget *game = nullptr;
-    GameWidget *designed = nullptr;
-    DirectPainting *designedPainting = nullptr;
-    QImage designedFrame;
+    GameWidget *reference = nullptr;
+    DirectPainting *referencePainting = nullptr;
+    QImage referenceFrame;
     int firstRow = 0;
     bool scaled = false;
     QRegion paintedThisTick;
@@ -90,11 +90,11 @@ void PartialRepaintTest::initTestCase()
     QDir::setCurrent(dir.path());
     window = new QWidget;
     game = new GameWidget(window);
-    designed = new GameWidget(nullptr, QStringLiteral("designed-scores.dat"));
+    reference = new GameWidget(nullptr, QStringLiteral("reference-scores.dat"));
     const QStringList size = qEnvironmentVariable("SWIRLFALL_REPAINT_SIZE").split(QLatin1Char('x'));
     if (size.size() == 2) {
         scaled = true;
-        for (GameWidget *widget : {game, designed})
+        for (GameWidget *widget : {game, reference})
             widget->setFixedSize(size.at(0).toInt(), size.at(1).toInt());
     }
     game->move(0, menuBarHeight);
@@ -103,12 +103,12 @@ void PartialRepaintTest::initTestCase()
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     // Never shown: it paints only when the test renders it, once per tick. Its records are its own.
-    designedPainting = new DirectPainting(designed, designed->view().transform());
+    referencePainting = new DirectPainting(reference, reference->view().transform());
     const qreal ratio = window->windowHandle()->devicePixelRatio();
-    designedFrame = QImage(window->size() * ratio, screen().format());
-    designedFrame.setDevicePixelRatio(ratio);
+    referenceFrame = QImage(window->size() * ratio, screen().format());
+    referenceFrame.setDevicePixelRatio(ratio);
     // The margins around a scaled playfield show the frame's dark colour.
-    designedFrame.fill(QColor(16, 16, 16));
+    referenceFrame.fill(QColor(16, 16, 16));
     firstRow = qRound(menuBarHeight * ratio);
     qInfo("device pixel ratio %g, backing store %dx%d", ratio, screen().width(), screen().height());
 }
@@ -116,8 +116,8 @@ void PartialRepaintTest::initTestCase()
 void PartialRepaintTest::cleanupTestCase()
 {
     delete window;
-    delete designedPainting;
-    delete designed;
+    delete referencePainting;
+    delete reference;
     QDir::setCurrent(oldCurrent);
 }
 
@@ -134,38 +134,38 @@ QImage PartialRepaintTest::screen() const
     return device->devType() == QInternal::Image ? *static_cast<QImage *>(device) : QImage();
 }
 
-// The designed game's whole repaint, once per tick or toolkit paint: it advances its wells too.
-void PartialRepaintTest::renderDesigned()
+// The reference's whole repaint, once per tick or toolkit paint: it advances its wells too.
+void PartialRepaintTest::renderReference()
 {
     // The region's corner, not the widget's, goes to the offset given.
-    const QRect playfield = designed->view().rect();
-    designedPainting->render(&designedFrame, playfield.topLeft() + QPoint(0, menuBarHeight), playfield,
+    const QRect playfield = reference->view().rect();
+    referencePainting->render(&referenceFrame, playfield.topLeft() + QPoint(0, menuBarHeight), playfield,
                              QWidget::DrawChildren);
 }
 
-// A paint the tick did not ask for, as after an expose; the designed game paints whole then.
+// A paint the tick did not ask for, as after an expose; the reference paints whole then.
 void PartialRepaintTest::toolkitPaint(const QRect &rect)
 {
     game->repaint(rect);
-    renderDesigned();
+    renderReference();
 }
 
 bool PartialRepaintTest::tick(QString *why)
 {
     paintedThisTick = QRegion();
     game->animate();
-    designed->animate();
-    renderDesigned();
+    reference->animate();
+    renderReference();
     ++ticks;
     // The frame kept for later paints must be whole and right too, not only what this tick showed.
     for (const QImage &image : {screen(), game->frameImage}) {
-        if (samePixels(image, designedFrame, firstRow))
+        if (samePixels(image, referenceFrame, firstRow))
             continue;
         int differing = 0;
         QPoint first(-1, -1);
         for (int y = firstRow; y < image.height(); ++y) {
             for (int x = 0; x < image.width(); ++x) {
-                if (image.pixel(x, y) != designedFrame.pixel(x, y) && differing++ == 0)
+                if (image.pixel(x, y) != referenceFrame.pixel(x, y) && differing++ == 0)
                     first = QPoint(x, y);
             }
         }
@@ -186,7 +186,7 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
         : defaultTicksPerLevel;
     const int levelStep = qMax(1, qEnvironmentVariableIntValue("SWIRLFALL_REPAINT_LEVEL_STEP"));
     PlayerInput::RandomPlay player(20261207u);
-    const QList<GameWidget *> both{game, designed};
+    const QList<GameWidget *> both{game, reference};
     QString why;
     long partial = 0;
     long still = 0;
