@@ -12,10 +12,12 @@ namespace {
 constexpr int entrySize = 4;
 // Marks the check-value slot while reading; it is dropped either way.
 constexpr quint32 placeholder = 0xBEEFCACE;
-// A save takes well under a millisecond: a lock held longer belongs to a game that hangs or was
-// killed (a dead holder is noticed at once on this machine; this covers others and reused ids).
-constexpr int lockWaitMs = 250;
-constexpr int staleLockMs = 5000;
+// A save takes a few milliseconds, but its flush to disk can take far longer on a busy disk, so
+// the wait is generous before a save goes ahead without the lock. A lock older than the stale
+// time belongs to a game that hangs (a killed holder is noticed at once on this machine; this
+// covers other machines and reused process ids).
+constexpr int lockWaitMs = 2000;
+constexpr int staleLockMs = 10000;
 
 QList<quint32> noTimes(int levelCount)
 {
