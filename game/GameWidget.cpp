@@ -2,8 +2,10 @@
 
 #include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
+#include "render/Scene.h"
 #include "render/SceneLayout.h"
-#include "sim/Physics.h"
+#include "sim/Drag.h"
+#include "sim/FrameTick.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -11,11 +13,7 @@
 #include <QPainter>
 #include <QTimer>
 
-using SceneLayout::playfieldHeight;
-using SceneLayout::playfieldWidth;
-
 namespace {
-
 QPointF widgetPos(const QMouseEvent *event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
@@ -28,6 +26,7 @@ QPointF widgetPos(const QMouseEvent *event)
 
 GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     : QWidget(parent),
+      painting(this),
       levelState(0, 0),
       scoreFile(scoreFileName)
 {
@@ -36,16 +35,18 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldSize());
-    // The background gradient spans the playfield's height.
-    buildPaintingResources();
-    measureTimeDisplay();
     levelCount = loadLevel(1);
     bestTimes = ScoreStore::load(scoreFile.fileName(), levelCount);
 }
 
 QSize GameWidget::playfieldSize()
 {
-    return QSize(playfieldWidth, playfieldHeight);
+    return SceneLayout::playfieldSize();
+}
+
+PlayfieldView GameWidget::view() const
+{
+    return PlayfieldView(playfieldSize(), size());
 }
 
 QSize GameWidget::sizeHint() const
@@ -60,40 +61,39 @@ QSize GameWidget::minimumSizeHint() const
 
 void GameWidget::animate()
 {
-    // Game time is counted in timer intervals, never read from a clock. A direct call, with no
-    // timer behind it, counts as one frame tick.
+    // A direct call, with no timer behind it, counts as one frame tick.
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     const int interval = timer ? timer->interval() : Physics::frameInterval;
-    playDueActions();
-    const bool ended = levelState.step(interval / Physics::millisecondsPerTimeUnit, mousePos);
-    const int status = levelState.status();
-    if (status == Running)
-        totalTime += interval;
-    else if (status == Passed && ended && !playback)
+    playback.playTick(*this);
+    if (FrameTick::advance(levelState, totalTime, mousePos, interval) && !playback.isPlaying())
         applyRecordRule();
-    if (status != Running) {
+    if (levelState.status() != Running) {
         dragging = false;
         // A solution watched to its end leaves the ended level as it is, no record.
-        playback.reset();
+        playback.stop();
     }
-    repaintChanges();
+    Scene shown = scene();
+    frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
 }
 
 int GameWidget::loadLevel(int level)
 {
-    playback.reset();
-    newRecord = false;
-    totalTime = 0;
-    currentLevel = level;
-    levelState = LevelState(0, 0);
-    LevelCatalogue::addContent(level, levelState);
+    playLevel(LevelCatalogue::level(level));
     if (!levelNamesFilled) {
         levelNames.append(LevelCatalogue::names());
         levelNamesFilled = true;
     }
-    levelState.setWellCounts(LevelCatalogue::blueWells(level), LevelCatalogue::redWells(level));
-    addFrameArea();
     return LevelCatalogue::levelCount;
+}
+
+void GameWidget::playLevel(const Level &level)
+{
+    playback.stop();
+    newRecord = false;
+    totalTime = 0;
+    currentLevel = level.number;
+    played = level;
+    levelState = level.newState();
 }
 
 void GameWidget::displayHighScores()
@@ -103,22 +103,54 @@ void GameWidget::displayHighScores()
 
 void GameWidget::paintEvent(QPaintEvent *event)
 {
-    if (!tickPainting)
-        painted.reset();
+    KeptFrame::Target target;
+    target.size = size();
+    target.offset = mapTo(window(), QPoint(0, 0));
+    target.ratio = devicePixelRatioF();
+    target.pen = QPen(palette().brush(foregroundRole()), 1);
+    target.background = palette().brush(backgroundRole());
+    target.font = font();
+    Scene shown = scene();
     QPainter painter;
     painter.begin(this);
-    showFrame(painter, event->region());
+    frame.show(painter, event->region(), painting, shown, target);
     painter.end();
+}
+
+void GameWidget::invalidateFrame()
+{
+    frame.forget();
+}
+
+void GameWidget::drawScene(QPainter &painter)
+{
+    Scene shown = scene();
+    painting.drawScene(painter, shown);
+}
+
+Scene GameWidget::scene()
+{
+    Scene shown;
+    shown.level = &levelState;
+    shown.number = currentLevel;
+    shown.name = levelNames.value(currentLevel - 1);
+    shown.time = totalTime;
+    shown.record = bestTimes.value(currentLevel - 1);
+    shown.newRecord = newRecord;
+    shown.dragging = dragging;
+    shown.dragStart = dragStart;
+    shown.pointer = mousePos;
+    shown.highScores = showHighScores;
+    shown.bestTimes = bestTimes;
+    shown.levelNames = levelNames;
+    if (playback.isPlaying())
+        shown.note = SolutionPlayback::note();
+    return shown;
 }
 
 void GameWidget::restartLevel()
 {
-    loadLevel(currentLevel);
-}
-
-void GameWidget::addFrameArea()
-{
-    levelState.addArea(Hazard, LevelCatalogue::framePolygon(playfieldWidth, playfieldHeight));
+    playLevel(played);
 }
 
 void GameWidget::applyRecordRule()
@@ -135,18 +167,31 @@ void GameWidget::applyRecordRule()
     });
 }
 
+void GameWidget::showSolution()
+{
+    watchReplay(Replay::solution(currentLevel));
+}
+
+void GameWidget::watchReplay(const Replay &replay)
+{
+    if (replay.level < 1 || replay.level > levelCount)
+        return;
+    loadLevel(replay.level);
+    // As the player's first press does; the replay counts its ticks from here.
+    levelState.start();
+    playback.start(replay);
+}
+
 void GameWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (playback) {
+    if (playback.isPlaying()) {
         mousePos = eventPos(event);
-        stopSolution();
+        restartLevel();
         return;
     }
     const int status = levelState.status();
     const bool ended = status != Ready && status != Running;
-    if (ended && event->button() == Qt::LeftButton)
-        return;
-    if (showHighScores)
+    if ((ended && event->button() == Qt::LeftButton) || showHighScores)
         return;
     // The second press of a double click arrives here too; it begins no drag.
     if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
@@ -160,11 +205,6 @@ QPoint GameWidget::eventPos(const QMouseEvent *event) const
     return view().toPlayfield(widgetPos(event));
 }
 
-PlayfieldView GameWidget::view() const
-{
-    return PlayfieldView(playfieldSize(), size());
-}
-
 void GameWidget::mouseMoveEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
@@ -174,7 +214,7 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
     // While a solution plays, only its own drags and clicks place or remove wells.
-    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback)
+    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback.isPlaying())
         return;
     const int status = levelState.status();
     if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
@@ -188,7 +228,6 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
     completeDrag(eventPos(event));
 }
 
-// A left press in Ready starts the level, and every left press begins a drag.
 void GameWidget::beginDrag(const QPoint &at)
 {
     if (levelState.status() == Ready)
@@ -202,23 +241,13 @@ void GameWidget::completeDrag(const QPoint &end)
 {
     dragging = false;
     dragEnd = end;
-    // A drag still Ready began before this level was loaded (a left press starts the level).
-    // Its well would pull the particles while the clock stands still, so it places nothing.
-    if (levelState.status() == Ready)
-        return;
-    const QPoint delta = dragStart - dragEnd;
-    if (delta.manhattanLength() < Physics::reach) {
-        levelState.removeWellAt(dragEnd.x(), dragEnd.y());
-        return;
-    }
-    const bool horizontal = qAbs(delta.x()) >= qAbs(delta.y());
-    levelState.addWell(dragStart.x(), dragStart.y(), horizontal ? BlueWell : RedWell);
+    Drag(dragStart, dragEnd).applyTo(levelState);
 }
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (playback) {
-        stopSolution();
+    if (playback.isPlaying()) {
+        restartLevel();
         return;
     }
     if (event->key() == Qt::Key_Tab)

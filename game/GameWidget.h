@@ -1,28 +1,25 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
-#include "game/PlayfieldView.h"
 #include "game/SolutionPlayback.h"
-#include "render/Backdrop.h"
-#include "render/FrameSketch.h"
+#include "levels/Level.h"
+#include "render/KeptFrame.h"
+#include "render/PlayfieldView.h"
+#include "render/ScenePainter.h"
 #include "sim/LevelState.h"
 
 #include <QFile>
-#include <QFont>
-#include <QImage>
-#include <QLinearGradient>
 #include <QList>
-#include <QPen>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
-
-#include <optional>
 
 class QKeyEvent;
 class QMouseEvent;
 class QPaintEvent;
 class QPainter;
+class Replay;
+struct Scene;
 
 // The playfield: owns the live level, the attempt's time, the best times, the drag state and
 // the painting resources, and advances the level on every frame tick.
@@ -39,8 +36,28 @@ public:
 
     // The playfield in the game's own coordinates; the widget shows it scaled when it is larger.
     static QSize playfieldSize();
-    // Read access for tools that drive the widget from outside (benchmarks, soak tests).
+    // Where the playfield stands in the widget: scaled to fit, in full screen.
+    PlayfieldView view() const;
+
+    // A player's drag, in playfield coordinates: the press starts a Ready level, the release sets
+    // or removes a well. The mouse handlers and a watched replay both play through here.
+    void beginDrag(const QPoint &at);
+    void completeDrag(const QPoint &end);
+
+    // What the game shows, read-only: for the window, tools and tests.
     const LevelState &state() const { return levelState; }
+    int levelNumber() const { return currentLevel; }
+    quint32 attemptTime() const { return totalTime; }
+    const QList<quint32> &records() const { return bestTimes; }
+    bool hasNewRecord() const { return newRecord; }
+    bool showsHighScores() const { return showHighScores; }
+    bool isDragging() const { return dragging; }
+    QPoint pointer() const { return mousePos; }
+    bool isWatching() const { return playback.isPlaying(); }
+    const QList<QString> &names() const { return levelNames; }
+    // The frame as the last paint drew it, in the window's device pixels.
+    const QImage &keptFrame() const { return frame.image(); }
+
     // Forgets what the screen shows, so that the next tick repaints the whole widget.
     void invalidateFrame();
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
@@ -57,6 +74,8 @@ public slots:
     void animate();
     void paintEvent(QPaintEvent *event) override;
     int loadLevel(int level);
+    // Starts level afresh, Ready: the one way every level is loaded, restarted or switched.
+    void playLevel(const Level &level);
     void displayHighScores();
     // Restarts the level and plays its solution.
     void showSolution();
@@ -69,54 +88,13 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    friend class GameWidgetTest;
-    friend class RenderTest;
-    friend class VorticadeTest;
-    friend class SoakTest;
-    friend class ReplayTest;
-    friend class PartialRepaintTest;
-    friend class SolutionPlaybackTest;
-    friend class FullScreenTest;
-
     void restartLevel();
-    void addFrameArea();
     void applyRecordRule();
-    void beginDrag(const QPoint &at);
-    void completeDrag(const QPoint &end);
-    void buildPaintingResources();
-    void drawBackdrop(QPainter &painter);
-    void drawForeground(QPainter &painter);
-    void drawHighScores(QPainter &painter);
-
-    // Repainting only what changed (render/RepaintChanges.cpp).
-    FrameSketch sketchFrame() const;
-    QRegion sceneInk() const;
-    void repaintChanges();
-    const QImage &wholeFrame();
-    void showFrame(QPainter &painter, const QRegion &region);
-    void measureTimeDisplay();
-    QPoint frameOffset() const;
-
-    // Watching a solution (game/SolutionPlayback.cpp).
-    void playDueActions();
-    void stopSolution();
-    void drawSolutionNote(QPainter &painter);
-
-    // Where the playfield stands in the widget: scaled to fit in full screen.
-    PlayfieldView view() const;
+    Scene scene();
     QPoint eventPos(const QMouseEvent *event) const;
 
-    QLinearGradient backgroundGradient;
-    QFont countFont;
-    QFont messageFont;
-    QFont helpFont;
-    QFont tableFont;
-    QFont titleFont;
-    QPen tablePen;
-    QPen textPen;
-    QPen helpPen;
-    QPen dragLinePen;
-    QPen dragPointPen;
+    // The painting resources.
+    ScenePainter painting;
 
     QPoint mousePos;
     quint32 totalTime = 0;
@@ -132,23 +110,11 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
+    // The level as it was loaded, for a restart.
+    Level played;
 
-    // A tick repaints only what changed since the frame it last painted (painted). Anything else
-    // that paints leaves the screen unknown, and the next tick repaints it whole. Paints copy
-    // from frameImage, the whole frame drawn over a copy of the backdrop.
-    Backdrop backdrop;
-    QImage frameImage;
-    // Where frameImage shows more than the backdrop.
-    QRegion frameInk;
-    // Where the time display may ink, from the playfield's bottom right corner, and its labels,
-    // from the corner of their own rectangle.
-    QRect timeDisplayBounds;
-    QRect timeLabelBounds;
-    std::optional<FrameSketch> painted;
-    bool tickPainting = false;
-
-    // The solution being watched, if any.
-    std::optional<SolutionPlayback> playback;
+    KeptFrame frame;
+    SolutionPlayback playback;
 };
 
 #endif

@@ -1,71 +1,33 @@
-// Watching a solution: the game widget plays a replay's actions through the drag and click
-// handling a player's own mouse goes through, so that the wells appear and grow as the player's
-// do. It is no attempt of the player's: a pass sets no record and leaves scores.dat alone.
 #include "game/SolutionPlayback.h"
 
 #include "game/GameWidget.h"
-#include "render/SceneLayout.h"
 
-#include <QPainter>
-
-namespace {
-// Past the 20 px that tell a drag from a click, in the direction of the well's kind.
-constexpr int dragLength = 40;
-
-const char note[] = "Playing the solution: [Mouse click] or [any key] to stop it.";
-} // namespace
-
-SolutionPlayback::SolutionPlayback(const Replay &replay)
-    : replay(replay)
+QString SolutionPlayback::note()
 {
+    return QStringLiteral("Playing the solution: [Mouse click] or [any key] to stop it.");
 }
 
-QList<Replay::Action> SolutionPlayback::nextTick()
+void SolutionPlayback::start(const Replay &replay)
 {
-    QList<Replay::Action> due;
-    for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next)
-        due.append(replay.actions.at(next));
-    ++tick;
-    return due;
+    this->replay = replay;
+    next = 0;
+    tick = 0;
+    playing = true;
 }
 
-void GameWidget::showSolution()
+void SolutionPlayback::stop()
 {
-    watchReplay(Replay::solution(currentLevel));
+    playing = false;
 }
 
-void GameWidget::watchReplay(const Replay &replay)
+void SolutionPlayback::playTick(GameWidget &game)
 {
-    if (replay.level < 1 || replay.level > levelCount)
+    if (!playing)
         return;
-    loadLevel(replay.level);
-    // As the player's first press does; the replay counts its ticks from here.
-    levelState.start();
-    playback.emplace(replay);
-}
-
-void GameWidget::playDueActions()
-{
-    if (!playback)
-        return;
-    for (const Replay::Action &action : playback->nextTick()) {
-        const QPoint at(action.x, action.y);
-        const QPoint drag = action.type == Replay::Action::Remove ? QPoint()
-            : action.kind == BlueWell                             ? QPoint(dragLength, 0)
-                                                                  : QPoint(0, dragLength);
-        beginDrag(at);
-        completeDrag(at + drag);
+    for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next) {
+        const Replay::Action &action = replay.actions.at(next);
+        game.beginDrag(action.press());
+        game.completeDrag(action.release());
     }
-}
-
-void GameWidget::stopSolution()
-{
-    restartLevel();
-}
-
-void GameWidget::drawSolutionNote(QPainter &painter)
-{
-    painter.setPen(helpPen);
-    painter.setFont(helpFont);
-    painter.drawText(SceneLayout::helpRect(SceneLayout::playfieldWidth), SceneLayout::helpFlags, QLatin1String(note));
+    ++tick;
 }

@@ -3,19 +3,27 @@
 
 #include "levels/Replay.h"
 
-#include <QList>
+#include <QString>
 
-// A replay being watched. Tick by tick from the start of its level, it hands out the actions
-// due at each tick, in the order of the file.
+class GameWidget;
+
+// A replay being watched in the game. Tick by tick from the start of its level, it plays the
+// actions due into the game as the drags and clicks a player makes, so that the wells appear and
+// grow as the player's do. It is no attempt of the player's: a pass it makes sets no record.
 class SolutionPlayback
 {
 public:
-    explicit SolutionPlayback(const Replay &replay);
+    // How to stop it, shown over the help strip while it plays.
+    static QString note();
 
-    // The actions due at the next tick; that tick is then counted.
-    QList<Replay::Action> nextTick();
+    void start(const Replay &replay);
+    void stop();
+    bool isPlaying() const { return playing; }
+    // Plays the actions due at the next tick into game; that tick is then counted.
+    void playTick(GameWidget &game);
 
 private:
+    bool playing = false;
     Replay replay;
     int next = 0;
     int tick = 0;

@@ -1,6 +1,7 @@
 #include "levels/LevelCatalogue.h"
 
-#include "sim/LevelState.h"
+#include "sim/Area.h"
+#include "sim/LevelObject.h"
 
 #include <iterator>
 
@@ -470,49 +471,26 @@ QList<QString> names()
     return result;
 }
 
-int redWells(int level)
+Level level(int number)
 {
-    const LevelData *data = find(level);
-    return data ? data->redWells : 0;
-}
-
-int blueWells(int level)
-{
-    const LevelData *data = find(level);
-    return data ? data->blueWells : 0;
-}
-
-void addContent(int level, LevelState &state)
-{
-    const LevelData *data = find(level);
+    Level level;
+    level.number = number;
+    const LevelData *data = find(number);
     if (!data)
-        return;
+        return level;
+    level.name = QString::fromLatin1(data->name);
+    level.redWells = data->redWells;
+    level.blueWells = data->blueWells;
     for (const ParticleData &particle : data->particles)
-        state.addParticle(particle.kind, particle.x, particle.y);
+        level.particles.append({particle.kind, particle.x, particle.y});
     for (const AreaData &area : data->areas) {
         QPolygon polygon;
         polygon.reserve(area.points.size);
         for (const Point &point : area.points)
             polygon.append(QPoint(point.x, point.y));
-        state.addArea(area.kind, polygon);
+        level.areas.append({area.kind, polygon});
     }
-}
-
-void load(int level, LevelState &state, int width, int height)
-{
-    addContent(level, state);
-    state.setWellCounts(blueWells(level), redWells(level));
-    state.addArea(Hazard, framePolygon(width, height));
-}
-
-QPolygon framePolygon(int width, int height)
-{
-    constexpr int outside = 40;
-    constexpr int band = 20;
-    return QPolygon({QPoint(-outside, -outside), QPoint(width + outside, -outside),
-                     QPoint(width + outside, height + outside), QPoint(-outside, height + outside),
-                     QPoint(-outside, -outside), QPoint(band, band), QPoint(band, height - band),
-                     QPoint(width - band, height - band), QPoint(width - band, band), QPoint(band, band)});
+    return level;
 }
 
 } // namespace LevelCatalogue

@@ -1,6 +1,9 @@
 #include "levels/Replay.h"
 
+#include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
+#include "sim/Drag.h"
+#include "sim/FrameTick.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
@@ -10,22 +13,14 @@
 #include <QStringList>
 
 namespace {
-constexpr int playfieldWidth = 800;
-constexpr int playfieldHeight = 480;
 // The pointer stays off the playfield: the highlight it drives has no effect on play.
 const QPoint pointerAway(-1000, -1000);
-
-int removedWells(const LevelState &state)
-{
-    int removed = 0;
-    for (const WellObject &well : state.wells)
-        removed += well.isRemoved();
-    return removed;
-}
+// Past the 20 px that tell a drag from a click.
+constexpr int dragLength = 40;
 
 bool insidePlayfield(int x, int y)
 {
-    return x >= 0 && x < playfieldWidth && y >= 0 && y < playfieldHeight;
+    return x >= 0 && x < Physics::playfieldWidth && y >= 0 && y < Physics::playfieldHeight;
 }
 
 // A line quoted in a message, cut short and shown only in printable ASCII: it may come from
@@ -44,6 +39,13 @@ QString printable(const QString &line)
 static void initSolutions()
 {
     Q_INIT_RESOURCE(replays);
+}
+
+QPoint Replay::Action::release() const
+{
+    if (type == Remove)
+        return press();
+    return press() + (kind == BlueWell ? QPoint(dragLength, 0) : QPoint(0, dragLength));
 }
 
 bool Replay::parse(const QString &text, Replay *replay, QString *error)
@@ -169,30 +171,18 @@ QString Replay::toText() const
     return text;
 }
 
-Replay::Result Replay::run(int maxTicks, const Observer &observe) const
+Replay::Result Replay::run(const Level &level, int maxTicks, const Observer &observe) const
 {
-    LevelState state(0, 0);
-    LevelCatalogue::load(level, state, playfieldWidth, playfieldHeight);
+    LevelState state = level.newState();
     state.start();
     Result result;
-    const float dt = Physics::frameInterval / Physics::millisecondsPerTimeUnit;
     int next = 0;
     for (int tick = 0; tick < maxTicks && state.status() == Running; ++tick) {
         for (; next < actions.size() && actions.at(next).tick == tick; ++next) {
             const Action &action = actions.at(next);
-            const int wellsBefore = int(state.wells.size());
-            if (action.type == Action::Well) {
-                state.addWell(action.x, action.y, action.kind);
-                result.ignoredActions += state.wells.size() == wellsBefore;
-            } else {
-                const int removedBefore = removedWells(state);
-                state.removeWellAt(action.x, action.y);
-                result.ignoredActions += removedWells(state) == removedBefore;
-            }
+            result.ignoredActions += !Drag(action.press(), action.release()).applyTo(state);
         }
-        state.step(dt, pointerAway);
-        if (state.status() == Running)
-            result.totalTime += Physics::frameInterval;
+        FrameTick::advance(state, result.totalTime, pointerAway);
         if (observe)
             observe(state, tick);
     }

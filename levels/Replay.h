@@ -2,11 +2,13 @@
 #define SWIRLFALL_REPLAY_H
 
 #include <QList>
+#include <QPoint>
 #include <QString>
 #include <QtGlobal>
 
 #include <functional>
 
+class Level;
 class LevelState;
 
 // A recorded play of one level, as plain text, one action per line ('#' starts a comment):
@@ -20,6 +22,13 @@ public:
     struct Action
     {
         enum Type { Well, Remove };
+
+        // Where a player presses for this action, and where they let go: 40 px on in the
+        // direction of the well's glyph for a well, on the spot for a click that removes one.
+        // Together they make the drag that the game reads as this action.
+        QPoint press() const { return QPoint(x, y); }
+        QPoint release() const;
+
         int tick = 0;
         Type type = Well;
         int x = 0;
@@ -51,9 +60,8 @@ public:
     // The solution of a level that is built into the program: a replay of level 0 for none.
     static Replay solution(int level);
     QString toText() const;
-    // Plays the level from the catalogue as the game's frame tick does, until it ends or
-    // maxTicks have run.
-    Result run(int maxTicks, const Observer &observe = {}) const;
+    // Plays the level as the game does, tick by tick, until it ends or maxTicks have run.
+    Result run(const Level &level, int maxTicks, const Observer &observe = {}) const;
 
     int level = 0;
     quint32 time = 0;

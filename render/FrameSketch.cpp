@@ -73,9 +73,9 @@ QRect FrameSketch::textInk(const QRect &inked)
 
 bool FrameSketch::sameScene(const FrameSketch &other) const
 {
-    return size == other.size && widgetSize == other.widgetSize && level == other.level && status == other.status && newRecord == other.newRecord
-        && highScores == other.highScores && solutionNote == other.solutionNote && bestTimes == other.bestTimes
-        && areas.isSharedWith(other.areas);
+    return size == other.size && level == other.level && name == other.name
+        && status == other.status && newRecord == other.newRecord && highScores == other.highScores
+        && note == other.note && bestTimes == other.bestTimes && areas.isSharedWith(other.areas);
 }
 
 QRegion FrameSketch::changedSince(const FrameSketch &before) const

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QRegion>
 #include <QSize>
+#include <QString>
 
 #include <array>
 #include <initializer_list>
@@ -40,21 +41,21 @@ public:
     // Where a text measured to fill inked may ink: glyphs can reach a little past their advances.
     static QRect textInk(const QRect &inked);
 
-    // True when both show the same level in the same status, size, table and notes.
+    // True when both show the same level in the same status, table and note.
     bool sameScene(const FrameSketch &other) const;
     // Everything that differs from before, or the whole frame when the scene does.
     QRegion changedSince(const FrameSketch &before) const;
     // Wherever the frame may ink over its background and areas.
     QRegion ink() const;
 
-    // The playfield's size, and the widget's, which the playfield is scaled to fit.
+    // The playfield's size.
     QSize size;
-    QSize widgetSize;
     int level = 0;
+    QString name;
     int status = 0;
     bool newRecord = false;
     bool highScores = false;
-    bool solutionNote = false;
+    QString note;
     QList<quint32> bestTimes;
     // A loaded level has areas of its own: a reload shows as a list no longer shared.
     QList<Area> areas;

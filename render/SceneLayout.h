@@ -1,22 +1,24 @@
 #ifndef SWIRLFALL_SCENELAYOUT_H
 #define SWIRLFALL_SCENELAYOUT_H
 
-#include <QColor>
+#include "sim/Physics.h"
+
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 #include <Qt>
 
 // Where the frame's parts stand, in widget pixels. Painting and the search for what a tick
 // changed both read them here, so that the two cannot drift apart.
 namespace SceneLayout {
 
-// The game's own coordinates: an 800 x 480 playfield, whatever size the widget has on screen
-// (in full screen it is scaled to fit).
-constexpr int playfieldWidth = 800;
-constexpr int playfieldHeight = 480;
+using Physics::playfieldHeight;
+using Physics::playfieldWidth;
 
-// The near black of the hazards' stipple, which also fills the margins around a scaled playfield.
-inline const QColor hazardColor(16, 16, 16, 255);
+inline QSize playfieldSize()
+{
+    return QSize(playfieldWidth, playfieldHeight);
+}
 
 constexpr int largePixels = 40;
 constexpr int messagePixels = 20;

@@ -9,6 +9,9 @@ class QPainter;
 
 enum AreaKind { RedGoal = 0, BlueGoal = 1, Hazard = 2 };
 
+// The near black of the hazards' stipple, which also fills the margins around a scaled playfield.
+inline const QColor hazardColor(16, 16, 16, 255);
+
 // A fixed polygonal region. Every area carries both goal pens and colours; painting picks by kind.
 class Area : public QPolygon
 {

@@ -76,25 +76,27 @@ void LevelState::addArea(int kind, const QPolygon &polygon)
     areas.append(Area(kind, polygon));
 }
 
-void LevelState::addWell(int x, int y, int kind)
+bool LevelState::addWell(int x, int y, int kind)
 {
     if (kind == RedWell && redWellsLeft >= 1)
         --redWellsLeft;
     else if (kind == BlueWell && blueWellsLeft >= 1)
         --blueWellsLeft;
     else
-        return;
+        return false;
     wells.append(WellObject(x, y, kind, true));
+    return true;
 }
 
-void LevelState::removeWellAt(int x, int y)
+bool LevelState::removeWellAt(int x, int y)
 {
     for (WellObject &well : wells) {
         if (!well.isRemoved() && isInReach(well, QPoint(x, y))) {
             well.remove();
-            return;
+            return true;
         }
     }
+    return false;
 }
 
 bool LevelState::step(float dt, const QPoint &mousePos)

@@ -26,8 +26,9 @@ public:
 
     void addParticle(int kind, int x, int y);
     void addArea(int kind, const QPolygon &polygon);
-    void addWell(int x, int y, int kind);
-    void removeWellAt(int x, int y);
+    // Each true when it set or removed a well: a budget can run out, a click can miss.
+    bool addWell(int x, int y, int kind);
+    bool removeWellAt(int x, int y);
 
     // One time step of dt time units. True when a particle hit a well, entered a hazard or
     // the wrong goal, or the level was passed, during this step.

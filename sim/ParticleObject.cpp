@@ -2,6 +2,8 @@
 
 #include "sim/Physics.h"
 
+#include <QPainter>
+
 ParticleObject::ParticleObject(int x, int y, int kind)
     : LevelObject(x, y, kind)
 {
@@ -52,4 +54,18 @@ void ParticleObject::advance(float dt, double ax, double ay)
     const QPointF next = *this + velocity * t + (a * t * t) / 2.0;
     moveTo(next.x(), next.y());
     velocity = velocity + a * t;
+}
+
+// Leaves glyphPen set: the level name and status message are drawn with it.
+void ParticleObject::paint(QPainter &painter) const
+{
+    painter.save();
+    painter.translate(*this);
+    painter.setBrush(bodyBrush);
+    painter.setPen(bodyPen);
+    painter.drawEllipse(bodyRect);
+    painter.setPen(glyphPen);
+    painter.drawLines(&glyph, 1);
+    painter.restore();
+    painter.setPen(glyphPen);
 }

@@ -5,6 +5,11 @@
 // is 100 ms, so one 10 ms frame tick is a step of 0.1.
 namespace Physics {
 
+// The playfield, whatever size the window shows it at: levels, wells and the pointer all live in
+// these coordinates.
+constexpr int playfieldWidth = 800;
+constexpr int playfieldHeight = 480;
+
 // Frame timer interval, ms. Game time advances by exactly this much per tick, whatever the clock says.
 constexpr int frameInterval = 10;
 // Milliseconds per physics time unit: dt = interval / 100.

@@ -2,6 +2,15 @@
 
 #include "sim/Physics.h"
 
+#include <QPainter>
+
+namespace {
+// Grow-in and fade-out advance by this much per paint: 32 paints from 0 to 256.
+constexpr int fadeStep = 8;
+constexpr int fadeFull = 256;
+constexpr int opaque = 255;
+} // namespace
+
 WellObject::WellObject(int x, int y, int kind, bool placed)
     : LevelObject(x, y, kind),
       placed(placed)
@@ -62,4 +71,41 @@ bool WellObject::isRemoved() const
 bool WellObject::isGone() const
 {
     return gone;
+}
+
+void WellObject::paint(QPainter &painter)
+{
+    // Its last frame has been drawn; a paint before the step deletes it must not draw it at a
+    // negative scale or alpha.
+    if (gone)
+        return;
+
+    painter.save();
+    painter.translate(*this);
+    painter.setPen(bodyPen);
+    if (placed) {
+        const float scale = float(fade * (1.0 / opaque));
+        // The brush copies the gradient, so the alpha set below shows from the next paint on.
+        painter.setBrush(QBrush(haloGradient));
+        const int alpha = qMin(removed ? fade : fadeFull - fade, opaque);
+        haloGradient.setColorAt(0, QColor(255, 255, 255, alpha));
+        painter.drawEllipse(haloRect);
+        painter.save();
+        painter.scale(scale, scale);
+    }
+    painter.setBrush(highlighted ? highlightBrush : bodyBrush);
+    painter.drawEllipse(bodyRect);
+    painter.setPen(glyphPen);
+    painter.drawLines(&glyph, 1);
+    if (placed)
+        painter.restore();
+    painter.restore();
+
+    if (removed) {
+        fade -= fadeStep;
+        if (fade <= 0)
+            gone = true;
+    } else if (fade < opaque) {
+        fade += fadeStep;
+    }
 }

@@ -9,8 +9,8 @@
 
 namespace PlayerInput {
 namespace {
-constexpr int dragLength = 40;
 const QPoint onFrameBand(400, 5);
+constexpr int maxTicks = 100000;
 } // namespace
 
 void mouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, const QPoint &at)
@@ -28,18 +28,26 @@ void key(QWidget *widget, QEvent::Type type, int key)
 
 void perform(QWidget *widget, const Replay::Action &action)
 {
-    const QPoint at(action.x, action.y);
-    const QPoint drag = action.type == Replay::Action::Remove ? QPoint()
-        : action.kind == BlueWell                             ? QPoint(dragLength, 0)
-                                                              : QPoint(0, dragLength);
-    mouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, at);
-    mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, at + drag);
+    mouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, action.press());
+    mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, action.release());
 }
 
 void start(QWidget *widget)
 {
     mouse(widget, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, onFrameBand);
     mouse(widget, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, onFrameBand);
+}
+
+void play(GameWidget *game, const Replay &replay, int delay)
+{
+    game->loadLevel(replay.level);
+    start(game);
+    int next = 0;
+    for (int tick = 0; tick < maxTicks && game->state().status() == Running; ++tick) {
+        for (; next < replay.actions.size() && replay.actions.at(next).tick + delay == tick; ++next)
+            perform(game, replay.actions.at(next));
+        game->animate();
+    }
 }
 
 RandomPlay::RandomPlay(quint32 seed)

@@ -16,11 +16,14 @@ namespace PlayerInput {
 
 void mouse(QWidget *widget, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, const QPoint &at);
 void key(QWidget *widget, QEvent::Type type, int key);
-// A replay's action as a player makes it: a drag of 40 px from its point in the direction of
-// its well's kind, or a click on the point.
+// A replay's action as a player makes it, with real mouse events.
 void perform(QWidget *widget, const Replay::Action &action);
 // A click on the frame band: starts a Ready level without touching a well.
 void start(QWidget *widget);
+// Loads the replay's level and plays it into game as a player would: a click that starts the
+// level, then each action delay ticks later than the replay says, ticking until the level ends.
+// Nothing moves before the first well, so a pass comes exactly 10 ms later per tick of delay.
+void play(GameWidget *game, const Replay &replay, int delay = 0);
 
 // A seeded stream of everything a player can do, sent alike to every widget given: presses,
 // releases near and far from the press, moves, double clicks, Tab, the arrow keys (rarely),

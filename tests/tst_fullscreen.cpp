@@ -24,6 +24,7 @@ private slots:
     void playfieldFits();
     void dragPassesLevelOne_data();
     void dragPassesLevelOne();
+    void backToTheWindow_data();
     void backToTheWindow();
 
 private:
@@ -72,7 +73,7 @@ void FullScreenTest::playfieldFits()
                   {playfield.topLeft() + QPoint(playfield.width() / 2, playfield.height() / 2), QPoint(400, 240)}};
     for (const auto &point : points) {
         PlayerInput::mouse(&game, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, point.onScreen);
-        QCOMPARE(game.mousePos, point.inGame);
+        QCOMPARE(game.pointer(), point.inGame);
     }
 }
 
@@ -96,16 +97,33 @@ void FullScreenTest::dragPassesLevelOne()
     const QPoint to = view.map(QPointF(700, 410)).toPoint();
     PlayerInput::mouse(&game, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
     PlayerInput::mouse(&game, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
-    QCOMPARE(game.levelState.wells.size(), 1);
-    QCOMPARE(QPointF(game.levelState.wells.first()), QPointF(700, 350));
-    for (int tick = 0; tick < 1000 && game.levelState.status() == Running; ++tick)
+    QCOMPARE(game.state().wells.size(), 1);
+    QCOMPARE(QPointF(game.state().wells.first()), QPointF(700, 350));
+    for (int tick = 0; tick < 1000 && game.state().status() == Running; ++tick)
         game.animate();
-    QCOMPARE(game.levelState.status(), int(Passed));
+    QCOMPARE(game.state().status(), int(Passed));
+}
+
+void FullScreenTest::backToTheWindow_data()
+{
+    QTest::addColumn<bool>("byWindowManager");
+
+    QTest::newRow("F11") << false;
+    // As a desktop's own full-screen key does: the window's state changes, not through the game.
+    QTest::newRow("the window manager") << true;
 }
 
 void FullScreenTest::backToTheWindow()
 {
+    QFETCH(bool, byWindowManager);
+
     vorticade window(nullptr);
+    const auto toggle = [&] {
+        if (byWindowManager)
+            window.setWindowState(window.windowState() ^ Qt::WindowFullScreen);
+        else
+            window.toggleFullScreen();
+    };
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     GameWidget *game = window.findChild<GameWidget *>();
@@ -117,21 +135,21 @@ void FullScreenTest::backToTheWindow()
     };
     const QImage before = frame();
 
-    window.toggleFullScreen();
+    toggle();
     QTRY_VERIFY(window.windowState() & Qt::WindowFullScreen);
     QVERIFY(!window.menuBar()->isVisible());
     QTRY_COMPARE(window.size(), window.screen()->size());
     QCOMPARE(game->size(), window.size());
     game->loadLevel(3);
 
-    window.toggleFullScreen();
+    toggle();
     QTRY_VERIFY(!(window.windowState() & Qt::WindowFullScreen));
     QVERIFY(window.menuBar()->isVisible());
     QCOMPARE(game->size(), QSize(800, 480));
     QCOMPARE(window.size(), windowSize);
     QCOMPARE(window.minimumSize(), windowSize);
     QCOMPARE(window.maximumSize(), windowSize);
-    QCOMPARE(game->currentLevel, 3);
+    QCOMPARE(game->levelNumber(), 3);
     game->loadLevel(1);
     game->animate();
     QCOMPARE(frame(), before);

@@ -1,8 +1,11 @@
 // Guards what a player feels of the game widget: which well a drag sets and where, clicks that
 // remove or refund, restarts and level switches, time counted outside Running or on the pass
 // tick, the record rule, and "scores.dat" lost or left untouched.
+#include "PlayerInput.h"
+
 #include "game/GameWidget.h"
 #include "game/ScoreStore.h"
+#include "levels/LevelCatalogue.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -52,9 +55,9 @@ private:
     void press(const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
     void release(const QPoint &at, Qt::MouseButton button = Qt::LeftButton);
     void drag(const QPoint &from, const QPoint &to);
-    void setUpPassableLevel(GameWidget *widget);
-    void passAfter(int runningTicks, GameWidget *widget = nullptr);
+    void pass(int level, int delay = 0, GameWidget *on = nullptr);
     void fail();
+    void restartWithBest(quint32 levelOne);
     QByteArray scoreBytes() const;
 
     QTemporaryDir *dir = nullptr;
@@ -109,36 +112,31 @@ void GameWidgetTest::drag(const QPoint &from, const QPoint &to)
     release(to);
 }
 
-// A running level with one red particle that the test brings home when it likes.
-void GameWidgetTest::setUpPassableLevel(GameWidget *widget)
+// Level's own solution, played in with real mouse events, its actions delay ticks late.
+void GameWidgetTest::pass(int level, int delay, GameWidget *on)
 {
-    widget->levelState = LevelState(0, 0);
-    widget->levelState.addParticle(RedParticle, 100, 100);
-    widget->levelState.addArea(RedGoal, QPolygon(QRect(300, 300, 40, 40)));
-    widget->levelState.start();
+    PlayerInput::play(on ? on : game, Replay::solution(level), delay);
+    QCOMPARE((on ? on : game)->state().status(), int(Passed));
 }
 
-// On the test's game the ticks come from its frame timer; another widget ticks directly.
-void GameWidgetTest::passAfter(int runningTicks, GameWidget *widget)
-{
-    GameWidget *on = widget ? widget : game;
-    const auto tickOn = [&](int n) {
-        for (int i = 0; i < n; ++i)
-            on == game ? tick() : on->animate();
-    };
-    setUpPassableLevel(on);
-    tickOn(runningTicks);
-    on->levelState.particles[0].setX(320);
-    on->levelState.particles[0].setY(320);
-    tickOn(1);
-    QCOMPARE(on->levelState.status(), int(Passed));
-}
-
+// A well set right on the first particle, which hits it on the next tick.
 void GameWidgetTest::fail()
 {
-    game->levelState.addParticle(BlueParticle, 10, 10);
+    const QPoint at = game->state().particles.first().toPoint();
+    drag(at, at + (game->state().wellsLeft(RedWell) > 0 ? QPoint(0, 40) : QPoint(40, 0)));
     tick();
-    QCOMPARE(game->levelState.status(), int(Failed));
+    QCOMPARE(game->state().status(), int(Failed));
+}
+
+// A game opened on a scores.dat that holds this best time for level 1 and none for the others.
+void GameWidgetTest::restartWithBest(quint32 levelOne)
+{
+    QList<quint32> times;
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+        times.append(level == 1 ? levelOne : 0);
+    QVERIFY(ScoreStore::save(QStringLiteral("scores.dat"), times));
+    delete game;
+    game = new GameWidget;
 }
 
 QByteArray GameWidgetTest::scoreBytes() const
@@ -149,20 +147,19 @@ QByteArray GameWidgetTest::scoreBytes() const
 
 void GameWidgetTest::startsOnLevelOne()
 {
-    QCOMPARE(game->levelState.status(), int(Ready));
-    QCOMPARE(game->currentLevel, 1);
-    QCOMPARE(game->levelCount, 20);
-    QCOMPARE(game->bestTimes.size(), 20);
-    QCOMPARE(game->levelNames.size(), 20);
+    QCOMPARE(game->state().status(), int(Ready));
+    QCOMPARE(game->levelNumber(), 1);
+    QCOMPARE(game->records().size(), 20);
+    QCOMPARE(game->names().size(), 20);
     QCOMPARE(game->size(), QSize(800, 480));
     // The frame is the last area of every level.
-    QCOMPARE(game->levelState.areas.size(), 3);
-    QCOMPARE(game->levelState.areas.last().kind, int(Hazard));
-    QCOMPARE(game->levelState.areas.last().size(), 10);
-    game->loadLevel(4);
-    QCOMPARE(game->levelNames.size(), 20);
-    QCOMPARE(game->levelState.wellsLeft(RedWell), 1);
-    QCOMPARE(game->levelState.wellsLeft(BlueWell), 1);
+    QCOMPARE(game->state().areas.size(), 3);
+    QCOMPARE(game->state().areas.last().kind, int(Hazard));
+    QCOMPARE(game->state().areas.last().size(), 10);
+    QCOMPARE(game->loadLevel(4), 20);
+    QCOMPARE(game->names().size(), 20);
+    QCOMPARE(game->state().wellsLeft(RedWell), 1);
+    QCOMPARE(game->state().wellsLeft(BlueWell), 1);
 }
 
 void GameWidgetTest::dragPlacesWell_data()
@@ -187,36 +184,36 @@ void GameWidgetTest::dragPlacesWell()
     game->loadLevel(4); // one well of each colour
     const QPoint start(400, 240);
     drag(start, start + delta);
-    QCOMPARE(game->levelState.status(), int(Running));
-    QVERIFY(!game->dragging);
+    QCOMPARE(game->state().status(), int(Running));
+    QVERIFY(!game->isDragging());
     if (kind < 0) {
-        QVERIFY(game->levelState.wells.isEmpty());
+        QVERIFY(game->state().wells.isEmpty());
         return;
     }
-    QCOMPARE(game->levelState.wells.size(), 1);
-    QCOMPARE(game->levelState.wells.first().kind, kind);
-    QCOMPARE(QPointF(game->levelState.wells.first()), QPointF(start));
-    QCOMPARE(game->levelState.wellsLeft(kind), 0);
+    QCOMPARE(game->state().wells.size(), 1);
+    QCOMPARE(game->state().wells.first().kind, kind);
+    QCOMPARE(QPointF(game->state().wells.first()), QPointF(start));
+    QCOMPARE(game->state().wellsLeft(kind), 0);
 }
 
 void GameWidgetTest::exhaustedBudgetPlacesNothing()
 {
     game->loadLevel(1); // red 1, blue 0
     drag(QPoint(400, 240), QPoint(460, 240));
-    QVERIFY(game->levelState.wells.isEmpty());
+    QVERIFY(game->state().wells.isEmpty());
     drag(QPoint(400, 240), QPoint(400, 300));
-    QCOMPARE(game->levelState.wells.size(), 1);
-    QCOMPARE(game->levelState.wells.first().kind, int(RedWell));
+    QCOMPARE(game->state().wells.size(), 1);
+    QCOMPARE(game->state().wells.first().kind, int(RedWell));
 }
 
 void GameWidgetTest::clickRemovesWellWithoutRefund()
 {
     drag(QPoint(600, 100), QPoint(600, 160));
-    QCOMPARE(game->levelState.wellsLeft(RedWell), 0);
+    QCOMPARE(game->state().wellsLeft(RedWell), 0);
     press(QPoint(605, 105));
     release(QPoint(608, 108));
-    QVERIFY(game->levelState.wells.first().isRemoved());
-    QCOMPARE(game->levelState.wellsLeft(RedWell), 0);
+    QVERIFY(game->state().wells.first().isRemoved());
+    QCOMPARE(game->state().wellsLeft(RedWell), 0);
 }
 
 void GameWidgetTest::rightClickRestarts_data()
@@ -239,16 +236,16 @@ void GameWidgetTest::rightClickRestarts()
     else if (status == Failed)
         fail();
     else if (status == Passed)
-        passAfter(3);
-    QCOMPARE(game->levelState.status(), status);
+        pass(7);
+    QCOMPARE(game->state().status(), status);
     press(QPoint(400, 240), Qt::RightButton);
     release(QPoint(400, 240), Qt::RightButton);
-    QCOMPARE(game->currentLevel, 7);
-    QCOMPARE(game->levelState.status(), int(Ready));
-    QCOMPARE(game->totalTime, 0u);
-    QVERIFY(game->levelState.wells.isEmpty());
-    QCOMPARE(game->levelState.wellsLeft(BlueWell), 3);
-    QCOMPARE(QPointF(game->levelState.particles.first()), QPointF(99, 230));
+    QCOMPARE(game->levelNumber(), 7);
+    QCOMPARE(game->state().status(), int(Ready));
+    QCOMPARE(game->attemptTime(), 0u);
+    QVERIFY(game->state().wells.isEmpty());
+    QCOMPARE(game->state().wellsLeft(BlueWell), 3);
+    QCOMPARE(QPointF(game->state().particles.first()), QPointF(99, 230));
 }
 
 void GameWidgetTest::leftClickAfterEndAdvances_data()
@@ -270,18 +267,18 @@ void GameWidgetTest::leftClickAfterEndAdvances()
 
     game->loadLevel(level);
     if (passed)
-        passAfter(1);
+        pass(level);
     else
         fail();
     // The press of that click is ignored: it begins no drag and leaves mousePos alone.
-    game->mousePos = QPoint(1, 1);
-    press(QPoint(400, 240));
-    QVERIFY(!game->dragging);
-    QCOMPARE(game->mousePos, QPoint(1, 1));
-    QCOMPARE(game->currentLevel, level);
-    release(QPoint(400, 240));
-    QCOMPARE(game->currentLevel, next);
-    QCOMPARE(game->levelState.status(), int(Ready));
+    PlayerInput::mouse(game, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1, 1));
+    PlayerInput::mouse(game, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(400, 240));
+    QVERIFY(!game->isDragging());
+    QCOMPARE(game->pointer(), QPoint(1, 1));
+    QCOMPARE(game->levelNumber(), level);
+    PlayerInput::mouse(game, QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(400, 240));
+    QCOMPARE(game->levelNumber(), next);
+    QCOMPARE(game->state().status(), int(Ready));
 }
 
 void GameWidgetTest::arrowKeysWrap_data()
@@ -304,29 +301,41 @@ void GameWidgetTest::arrowKeysWrap()
 
     game->loadLevel(level);
     // Level keys act on release, and also while the table is shown.
-    game->showHighScores = true;
+    game->displayHighScores();
     QTest::keyPress(game, Qt::Key(key));
-    QCOMPARE(game->currentLevel, level);
+    QCOMPARE(game->levelNumber(), level);
     QTest::keyRelease(game, Qt::Key(key));
-    QCOMPARE(game->currentLevel, next);
+    QCOMPARE(game->levelNumber(), next);
 }
 
 void GameWidgetTest::timeCountsOnlyWhileRunning()
 {
     tick(5);
-    QCOMPARE(game->totalTime, 0u);
-    // A pass after n running ticks takes 10n ms: the tick of the pass is not counted.
-    passAfter(7);
-    QCOMPARE(game->totalTime, 70u);
+    QCOMPARE(game->attemptTime(), 0u);
+    // Every running tick counts 10 ms, but not the tick of the pass.
+    PlayerInput::start(game);
+    tick(7);
+    QCOMPARE(game->attemptTime(), 70u);
+    const Replay solution = Replay::solution(1);
+    for (const Replay::Action &action : solution.actions)
+        PlayerInput::perform(game, action);
+    quint32 before = 0;
+    while (game->state().status() == Running) {
+        before = game->attemptTime();
+        tick();
+    }
+    QCOMPARE(game->state().status(), int(Passed));
+    QCOMPARE(game->attemptTime(), before);
+    QCOMPARE(game->attemptTime(), solution.time + 70);
     tick(3);
-    QCOMPARE(game->totalTime, 70u);
+    QCOMPARE(game->attemptTime(), solution.time + 70);
     // The table over a running level does not stop the clock.
     game->loadLevel(2);
     press(QPoint(400, 240));
     QTest::keyPress(game, Qt::Key_Tab);
-    QVERIFY(game->showHighScores);
+    QVERIFY(game->showsHighScores());
     tick(4);
-    QCOMPARE(game->totalTime, 40u);
+    QCOMPARE(game->attemptTime(), 40u);
 }
 
 void GameWidgetTest::tickUsesTimerInterval()
@@ -334,27 +343,27 @@ void GameWidgetTest::tickUsesTimerInterval()
     frameTimer.setInterval(20);
     press(QPoint(400, 240));
     tick(3);
-    QCOMPARE(game->totalTime, 60u);
+    QCOMPARE(game->attemptTime(), 60u);
     // Without a timer behind the call, a tick is one 10 ms frame.
     game->animate();
-    QCOMPARE(game->totalTime, 70u);
+    QCOMPARE(game->attemptTime(), 70u);
 }
 
 void GameWidgetTest::levelEndClearsDragButReleaseCompletesIt()
 {
-    game->loadLevel(4);
-    game->levelState.addParticle(BlueParticle, 400, 240);
-    game->levelState.addArea(Hazard, QPolygon(QRect(390, 230, 20, 20)));
+    game->loadLevel(4); // one well of each colour
+    // A blue well on the blue particle fails the level on the next tick, mid-drag.
+    drag(QPoint(130, 360), QPoint(170, 360));
     press(QPoint(100, 200));
-    QVERIFY(game->dragging);
+    QVERIFY(game->isDragging());
     tick();
-    QCOMPARE(game->levelState.status(), int(Failed));
-    QVERIFY(!game->dragging);
+    QCOMPARE(game->state().status(), int(Failed));
+    QVERIFY(!game->isDragging());
     // A middle release completes the drag from the old press point, even after the end.
     QTest::mouseRelease(game, Qt::MiddleButton, Qt::NoModifier, QPoint(100, 260));
-    QCOMPARE(game->levelState.wells.size(), 1);
-    QCOMPARE(QPointF(game->levelState.wells.first()), QPointF(100, 200));
-    QCOMPARE(game->levelState.wells.first().kind, int(RedWell));
+    QCOMPARE(game->state().wells.size(), 2);
+    QCOMPARE(QPointF(game->state().wells.last()), QPointF(100, 200));
+    QCOMPARE(game->state().wells.last().kind, int(RedWell));
 }
 
 void GameWidgetTest::doubleClickStartsNoDrag()
@@ -365,11 +374,10 @@ void GameWidgetTest::doubleClickStartsNoDrag()
     QMouseEvent doubleClick(QEvent::MouseButtonDblClick, QPointF(300, 100), QPointF(300, 100),
                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(game, &doubleClick);
-    QCOMPARE(game->dragStart, QPoint(100, 100));
-    QCOMPARE(game->mousePos, QPoint(300, 100));
+    QCOMPARE(game->pointer(), QPoint(300, 100));
     release(QPoint(300, 100));
-    QCOMPARE(game->levelState.wells.size(), 1);
-    QCOMPARE(QPointF(game->levelState.wells.first()), QPointF(100, 100));
+    QCOMPARE(game->state().wells.size(), 1);
+    QCOMPARE(QPointF(game->state().wells.first()), QPointF(100, 100));
 }
 
 void GameWidgetTest::dragFromBeforeTheLevelPlacesNoWell_data()
@@ -389,33 +397,33 @@ void GameWidgetTest::dragFromBeforeTheLevelPlacesNoWell()
     game->loadLevel(3);
     press(QPoint(300, 200));
     QTest::keyClick(game, Qt::Key_Right);
-    QCOMPARE(game->levelState.status(), int(Ready));
+    QCOMPARE(game->state().status(), int(Ready));
     QTest::mouseRelease(game, Qt::MouseButton(button), Qt::NoModifier, QPoint(300, 300));
-    QVERIFY(game->levelState.wells.isEmpty());
-    QCOMPARE(game->levelState.wellsLeft(RedWell), 1);
-    QVERIFY(!game->dragging);
+    QVERIFY(game->state().wells.isEmpty());
+    QCOMPARE(game->state().wellsLeft(RedWell), 1);
+    QVERIFY(!game->isDragging());
     tick(10);
-    QCOMPARE(QPointF(game->levelState.particles.first()), QPointF(130, 360));
+    QCOMPARE(QPointF(game->state().particles.first()), QPointF(130, 360));
 }
 
 void GameWidgetTest::highScoreTableBlocksMouse()
 {
     game->displayHighScores();
-    QVERIFY(game->showHighScores);
+    QVERIFY(game->showsHighScores());
     drag(QPoint(400, 240), QPoint(400, 300));
-    QCOMPARE(game->levelState.status(), int(Ready));
-    QVERIFY(game->levelState.wells.isEmpty());
+    QCOMPARE(game->state().status(), int(Ready));
+    QVERIFY(game->state().wells.isEmpty());
     // The release still moves the pointer.
-    QCOMPARE(game->mousePos, QPoint(400, 300));
+    QCOMPARE(game->pointer(), QPoint(400, 300));
     press(QPoint(400, 240), Qt::RightButton);
     release(QPoint(400, 240), Qt::RightButton);
-    QCOMPARE(game->currentLevel, 1);
+    QCOMPARE(game->levelNumber(), 1);
     game->displayHighScores();
-    QVERIFY(!game->showHighScores);
+    QVERIFY(!game->showsHighScores());
     QTest::keyPress(game, Qt::Key_Tab);
-    QVERIFY(game->showHighScores);
+    QVERIFY(game->showsHighScores());
     QTest::keyRelease(game, Qt::Key_Tab);
-    QVERIFY(!game->showHighScores);
+    QVERIFY(!game->showsHighScores());
 }
 
 void GameWidgetTest::escapeEmitsExitOnce()
@@ -430,58 +438,62 @@ void GameWidgetTest::escapeEmitsExitOnce()
 void GameWidgetTest::recordRule_data()
 {
     QTest::addColumn<quint32>("best");
-    QTest::addColumn<int>("runningTicks");
     QTest::addColumn<bool>("record");
 
-    QTest::newRow("first pass is a record") << 0u << 12 << true;
-    QTest::newRow("equal time is not") << 120u << 12 << false;
-    QTest::newRow("one tick faster is") << 130u << 12 << true;
-    QTest::newRow("slower is not") << 110u << 12 << false;
+    // Level 1's solution passes it in 2680 ms.
+    QTest::newRow("first pass is a record") << 0u << true;
+    QTest::newRow("equal time is not") << 2680u << false;
+    QTest::newRow("one tick faster is") << 2690u << true;
+    QTest::newRow("slower is not") << 2670u << false;
 }
 
 void GameWidgetTest::recordRule()
 {
     QFETCH(quint32, best);
-    QFETCH(int, runningTicks);
     QFETCH(bool, record);
 
-    game->loadLevel(6);
-    game->bestTimes[5] = best;
-    passAfter(runningTicks);
-    QCOMPARE(game->newRecord, record);
-    QCOMPARE(game->bestTimes.at(5), record ? quint32(10 * runningTicks) : best);
-    QCOMPARE(QFile::exists(QStringLiteral("scores.dat")), record);
+    if (best != 0)
+        restartWithBest(best);
+    pass(1);
+    const quint32 now = record ? 2680u : best;
+    QCOMPARE(game->hasNewRecord(), record);
+    QCOMPARE(game->records().at(0), now);
+    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), now);
     // The flag stays up while the overlay shows it, and only the next load clears it.
     tick(5);
-    QCOMPARE(game->newRecord, record);
-    game->loadLevel(6);
-    QVERIFY(!game->newRecord);
+    QCOMPARE(game->hasNewRecord(), record);
+    game->loadLevel(1);
+    QVERIFY(!game->hasNewRecord());
 }
 
 void GameWidgetTest::recordWritesFileBytes()
 {
-    game->loadLevel(3);
-    game->bestTimes[0] = 5000;
-    passAfter(0x1234 / 10);
+    restartWithBest(5000);
+    pass(3);
+    QCOMPARE(game->attemptTime(), 1890u);
     const QByteArray bytes = scoreBytes();
     QCOMPARE(bytes.size(), 84);
     QCOMPARE(bytes.mid(0, 4), QByteArray("\x88\x13\x00\x00", 4));
-    QCOMPARE(bytes.mid(8, 4), QByteArray("\x34\x12\x00\x00", 4));
-    const quint32 sum = 5000 + 0x1234;
+    QCOMPARE(bytes.mid(8, 4), QByteArray("\x62\x07\x00\x00", 4));
+    const quint32 sum = 5000 + 1890;
     QCOMPARE(bytes.mid(80, 4), QByteArray(reinterpret_cast<const char *>(&sum), 4));
     QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
 }
 
 void GameWidgetTest::zeroTimeIsNoRecordOnDisk()
 {
-    // Passed on the very first running tick: 0 ms is stored, and reads back as no time.
-    passAfter(0);
-    QVERIFY(game->newRecord);
-    QCOMPARE(game->bestTimes.at(0), 0u);
-    game->loadLevel(1);
-    passAfter(2);
-    QVERIFY(game->newRecord);
-    QCOMPARE(game->bestTimes.at(0), 20u);
+    // A particle that starts in its goal passes on the very first running tick: 0 ms is stored,
+    // and reads back as no time, so the next pass is a record again.
+    Level home = LevelCatalogue::level(1);
+    home.particles = {{RedParticle, 590, 330}};
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        game->playLevel(home);
+        PlayerInput::start(game);
+        tick();
+        QCOMPARE(game->state().status(), int(Passed));
+        QVERIFY(game->hasNewRecord());
+        QCOMPARE(game->records().at(0), 0u);
+    }
 }
 
 void GameWidgetTest::startupReadsScores()
@@ -491,20 +503,20 @@ void GameWidgetTest::startupReadsScores()
         times.append(i * 100);
     QVERIFY(ScoreStore::save(QStringLiteral("scores.dat"), times));
     GameWidget restarted;
-    QCOMPARE(restarted.bestTimes, times);
+    QCOMPARE(restarted.records(), times);
 }
 
 void GameWidgetTest::failedSaveKeepsPlaying()
 {
     QVERIFY(QDir::current().mkdir(QStringLiteral("scores.dat")));
-    passAfter(4);
-    QVERIFY(game->newRecord);
-    QCOMPARE(game->bestTimes.at(0), 40u);
+    pass(1);
+    QVERIFY(game->hasNewRecord());
+    QCOMPARE(game->records().at(0), 2680u);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{QStringLiteral("scores.dat")});
     press(QPoint(400, 240));
     release(QPoint(400, 240));
-    QCOMPARE(game->currentLevel, 2);
+    QCOMPARE(game->levelNumber(), 2);
 }
 
 void GameWidgetTest::destroyingWritesNothing()
@@ -528,25 +540,25 @@ void GameWidgetTest::destroyingWritesNothing()
 void GameWidgetTest::twoGamesOnOneFile_data()
 {
     QTest::addColumn<int>("firstLevel");
-    QTest::addColumn<int>("secondTicks");
+    QTest::addColumn<int>("firstDelay");
+    QTest::addColumn<int>("secondDelay");
     QTest::addColumn<bool>("secondRecord");
     QTest::addColumn<QList<quint32>>("file");
 
-    // The first game passes its level in 3010 ms while the second, opened before, waits.
+    // The first game passes its level while the second, opened before, waits; then the second
+    // passes level 1, its solution (2680 ms) delayed by some ticks of 10 ms.
     QList<quint32> none;
     for (int level = 1; level <= 20; ++level)
         none.append(0);
     QList<quint32> first = none;
-    first[0] = 3010;
-    QList<quint32> second = none;
-    second[0] = 2000;
+    first[0] = 2680;
     QList<quint32> both = none;
-    both[1] = 3010;
-    both[0] = 4190;
-    QTest::newRow("slower on the same level: no record, the file keeps 3010") << 1 << 419 << false << first;
-    QTest::newRow("equal on the same level: no record") << 1 << 301 << false << first;
-    QTest::newRow("faster on the same level: a record") << 1 << 200 << true << second;
-    QTest::newRow("another level: its record keeps the first game's") << 2 << 419 << true << both;
+    both[1] = 1960;
+    both[0] = 3180;
+    QTest::newRow("slower on the same level: no record, the file keeps 2680") << 1 << 0 << 50 << false << first;
+    QTest::newRow("equal on the same level: no record") << 1 << 0 << 0 << false << first;
+    QTest::newRow("faster on the same level: a record") << 1 << 30 << 0 << true << first;
+    QTest::newRow("another level: its record keeps the first game's") << 2 << 0 << 50 << true << both;
 }
 
 void GameWidgetTest::twoGamesOnOneFile()
@@ -554,17 +566,17 @@ void GameWidgetTest::twoGamesOnOneFile()
     // Each game read the file when it opened. A record judged and saved from that copy alone
     // wrote back what the other game had improved since.
     QFETCH(int, firstLevel);
-    QFETCH(int, secondTicks);
+    QFETCH(int, firstDelay);
+    QFETCH(int, secondDelay);
     QFETCH(bool, secondRecord);
     QFETCH(QList<quint32>, file);
 
     GameWidget second;
-    game->currentLevel = firstLevel;
-    passAfter(301);
-    QVERIFY(game->newRecord);
-    passAfter(secondTicks, &second);
-    QCOMPARE(second.newRecord, secondRecord);
-    QCOMPARE(second.bestTimes, file);
+    pass(firstLevel, firstDelay);
+    QVERIFY(game->hasNewRecord());
+    pass(1, secondDelay, &second);
+    QCOMPARE(second.hasNewRecord(), secondRecord);
+    QCOMPARE(second.records(), file);
     QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20), file);
 }
 

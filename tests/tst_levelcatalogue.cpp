@@ -66,13 +66,17 @@ void LevelCatalogueTest::transcription()
     QFETCH(int, sumX);
     QFETCH(int, sumY);
 
-    QCOMPARE(LevelCatalogue::redWells(level), redWells);
-    QCOMPARE(LevelCatalogue::blueWells(level), blueWells);
-    LevelState state(0, 0);
-    LevelCatalogue::addContent(level, state);
+    const Level data = LevelCatalogue::level(level);
+    QCOMPARE(data.redWells, redWells);
+    QCOMPARE(data.blueWells, blueWells);
+    LevelState state = data.newState();
+    QCOMPARE(state.wellsLeft(RedWell), redWells);
+    QCOMPARE(state.wellsLeft(BlueWell), blueWells);
     QCOMPARE(state.particles.size(), particles);
     QCOMPARE(state.particlesLeft, particles);
-    QCOMPARE(state.areas.size(), areas);
+    // The frame comes last, after the level's own areas.
+    QCOMPARE(state.areas.size(), areas + 1);
+    QCOMPARE(static_cast<const QPolygon &>(state.areas.takeLast()), Level::framePolygon());
 
     int pointCount = 0;
     int reds = 0;
@@ -120,10 +124,8 @@ void LevelCatalogueTest::areaOrder()
     QFETCH(int, level);
     QFETCH(QList<int>, kinds);
 
-    LevelState state(0, 0);
-    LevelCatalogue::addContent(level, state);
     QList<int> actual;
-    for (const Area &area : state.areas)
+    for (const Level::Shape &area : LevelCatalogue::level(level).areas)
         actual.append(area.kind);
     QCOMPARE(actual, kinds);
 }
@@ -140,7 +142,7 @@ void LevelCatalogueTest::names()
 
 void LevelCatalogueTest::frame()
 {
-    const QPolygon frame = LevelCatalogue::framePolygon(800, 480);
+    const QPolygon frame = Level::framePolygon();
     QCOMPARE(frame.size(), 10);
     QCOMPARE(frame.at(2), QPoint(840, 520));
     // Under the even-odd rule only the 20 px band is inside.
@@ -154,11 +156,11 @@ void LevelCatalogueTest::frame()
 
 void LevelCatalogueTest::unknownLevelIsEmpty()
 {
-    LevelState state(0, 0);
-    LevelCatalogue::addContent(21, state);
-    LevelCatalogue::addContent(0, state);
-    QVERIFY(state.particles.isEmpty() && state.areas.isEmpty());
-    QCOMPARE(LevelCatalogue::redWells(0), 0);
+    for (const int number : {0, 21}) {
+        const Level level = LevelCatalogue::level(number);
+        QVERIFY(level.particles.isEmpty() && level.areas.isEmpty());
+        QCOMPARE(level.redWells + level.blueWells, 0);
+    }
 }
 
 QTEST_APPLESS_MAIN(LevelCatalogueTest)

@@ -416,8 +416,7 @@ void LevelStateTest::levelOnePlayedThrough()
     QFETCH(QPoint, well);
     QFETCH(int, status);
 
-    LevelState state(0, 0);
-    LevelCatalogue::load(1, state, 800, 480);
+    LevelState state = LevelCatalogue::level(1).newState();
     state.start();
     state.addWell(well.x(), well.y(), RedWell);
     int ticks = 0;

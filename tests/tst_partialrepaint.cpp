@@ -158,7 +158,7 @@ bool PartialRepaintTest::tick(QString *why)
     renderReference();
     ++ticks;
     // The frame kept for later paints must be whole and right too, not only what this tick showed.
-    for (const QImage &image : {screen(), game->frameImage}) {
+    for (const QImage &image : {screen(), game->keptFrame()}) {
         if (samePixels(image, referenceFrame, firstRow))
             continue;
         int differing = 0;
@@ -171,8 +171,8 @@ bool PartialRepaintTest::tick(QString *why)
         }
         *why = QStringLiteral("level %1, tick %2 (status %3): in the %4, %5 device pixels differ, the first at "
                               "(%6, %7) of the window; this tick repainted %8 of the game")
-                   .arg(game->currentLevel).arg(ticks).arg(game->levelState.status())
-                   .arg(image.cacheKey() == game->frameImage.cacheKey() ? "kept frame" : "screen").arg(differing)
+                   .arg(game->levelNumber()).arg(ticks).arg(game->state().status())
+                   .arg(image.cacheKey() == game->keptFrame().cacheKey() ? "kept frame" : "screen").arg(differing)
                    .arg(first.x()).arg(first.y()).arg(describe(paintedThisTick));
         return false;
     }
@@ -197,7 +197,7 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
         const Replay solution = Replay::solution(level);
         for (GameWidget *widget : both) {
             // Random play may have left the table up, which takes no clicks.
-            if (widget->showHighScores)
+            if (widget->showsHighScores())
                 widget->displayHighScores();
             widget->loadLevel(level);
             if (watched)
@@ -206,15 +206,15 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
                 PlayerInput::start(widget);
         }
         int next = 0;
-        for (int t = 0; t < maxSolutionTicks && game->levelState.status() == Running; ++t) {
+        for (int t = 0; t < maxSolutionTicks && game->state().status() == Running; ++t) {
             for (; !watched && next < solution.actions.size() && solution.actions.at(next).tick == t; ++next) {
                 for (GameWidget *widget : both)
                     PlayerInput::perform(widget, solution.actions.at(next));
             }
             QVERIFY2(tick(&why), qPrintable(why));
         }
-        QCOMPARE(game->levelState.status(), int(Passed));
-        QCOMPARE(game->newRecord, !watched);
+        QCOMPARE(game->state().status(), int(Passed));
+        QCOMPARE(game->hasNewRecord(), !watched);
 
         for (int t = 0; t < ticksPerLevel; ++t) {
             for (int burst = player.bounded(4); burst > 0; --burst) {

@@ -2,13 +2,16 @@
 // particle, the grow-in and fade-out of wells, the drag preview, and which texts each status
 // shows. Checks read a few telling pixels rather than golden images, which break with the font.
 #include "DirectPainting.h"
+#include "PlayerInput.h"
 
 #include "game/GameWidget.h"
+#include "levels/LevelCatalogue.h"
+#include "render/Scene.h"
+#include "render/ScenePainter.h"
+#include "sim/FrameTick.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
@@ -84,7 +87,6 @@ class RenderTest : public QObject
 
 private slots:
     void init();
-    void cleanup();
 
     void backgroundGradient_data();
     void backgroundGradient();
@@ -115,34 +117,39 @@ private slots:
     void frameIsPaintingInTheWindow();
 
 private:
+    void load(int number);
     QImage frame();
     void setStatus(int status);
 
-    QTemporaryDir *dir = nullptr;
-    QString oldCurrent;
-    GameWidget *game = nullptr;
+    // The scene of a game on a level, painted whole as every paint of the game draws it.
+    LevelState state{0, 0};
+    Scene scene;
+    QImage device{GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied};
+    ScenePainter painter{&device};
 };
 
 void RenderTest::init()
 {
-    dir = new QTemporaryDir;
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir->path());
-    game = new GameWidget;
+    scene = Scene();
+    scene.levelNames = LevelCatalogue::names();
+    for (int i = 0; i < LevelCatalogue::levelCount; ++i)
+        scene.bestTimes.append(0);
 }
 
-void RenderTest::cleanup()
+void RenderTest::load(int number)
 {
-    delete game;
-    QDir::setCurrent(oldCurrent);
-    delete dir;
+    state = LevelCatalogue::level(number).newState();
+    scene.level = &state;
+    scene.number = number;
+    scene.name = scene.levelNames.value(number - 1);
 }
 
 QImage RenderTest::frame()
 {
-    QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
+    QImage image(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::black);
-    game->render(&image);
+    QPainter on(&image);
+    painter.drawScene(on, scene);
     return image;
 }
 
@@ -150,17 +157,16 @@ void RenderTest::setStatus(int status)
 {
     if (status == Ready)
         return;
-    game->levelState.start();
+    state.start();
     if (status == Failed) {
         // A particle already in the frame band fails the level on the next step.
-        game->levelState.addParticle(BlueParticle, 5, 240);
-        game->animate();
+        state.addParticle(BlueParticle, 5, 240);
     } else if (status == Passed) {
-        game->levelState.particles[0].setX(60);
-        game->levelState.particles[0].setY(400);
-        game->animate();
+        state.particles[0].setX(60);
+        state.particles[0].setY(400);
     }
-    QCOMPARE(game->levelState.status(), status);
+    FrameTick::advance(state, scene.time, QPoint());
+    QCOMPARE(state.status(), status);
 }
 
 void RenderTest::backgroundGradient_data()
@@ -176,8 +182,8 @@ void RenderTest::backgroundGradient()
 {
     QFETCH(int, y);
 
-    game->loadLevel(7);
-    game->levelState.start();
+    load(7);
+    state.start();
     const QColor c = colourAt(frame(), 60, y);
     // Dark grey (51) at the top to lighter grey (102) at the bottom.
     const double expected = 51 + 51 * (y + 0.5) / 480;
@@ -203,8 +209,8 @@ void RenderTest::hazardStipple()
     QFETCH(QRect, region);
     QFETCH(QRect, clear);
 
-    game->loadLevel(level);
-    game->levelState.start();
+    load(level);
+    state.start();
     const QImage image = frame();
     // Dense3Pattern covers 40 of every 64 pixels; the background shows through the rest.
     const int stippled = count(image, region, [](QRgb c) { return isColour(c, 16, 16, 16); });
@@ -233,8 +239,8 @@ void RenderTest::goalColours()
     QFETCH(QColor, fill);
     QFETCH(QColor, hatch);
 
-    game->loadLevel(level);
-    game->levelState.start();
+    load(level);
+    state.start();
     const QImage image = frame();
     const int fills = count(image, inside, [&](QRgb c) { return QColor(c) == fill; });
     const int hatches = count(image, inside, [&](QRgb c) { return QColor(c) == hatch; });
@@ -255,9 +261,9 @@ void RenderTest::bandedAreaFillMatchesOneFill()
     // Areas are filled band by band for speed; no seam or lost row may show.
     QFETCH(int, level);
 
-    game->loadLevel(level);
-    for (const Area &area : std::as_const(game->levelState.areas)) {
-        QImage banded(800, 480, QImage::Format_ARGB32_Premultiplied);
+    load(level);
+    for (const Area &area : std::as_const(state.areas)) {
+        QImage banded(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
         banded.fill(Qt::gray);
         QImage whole = banded;
         {
@@ -284,8 +290,8 @@ void RenderTest::bandedAreaFillMatchesOneFill()
 
 void RenderTest::particleColours()
 {
-    game->loadLevel(1);
-    game->levelState.start();
+    load(1);
+    state.start();
     const QImage image = frame();
     // Level 1's red particle at (150, 200): a white vertical glyph, a yellow light spot above the
     // centre, red towards the rim and a pinkish outline.
@@ -316,39 +322,39 @@ void RenderTest::dragPreview()
     QFETCH(QPoint, onLine);
     QFETCH(QColor, colour);
 
-    game->loadLevel(6);
-    game->levelState.start();
+    load(6);
+    state.start();
     const QPoint from(200, 150);
-    game->dragging = true;
-    game->dragStart = from;
-    game->mousePos = to - QPoint(0, 150);
+    scene.dragging = true;
+    scene.dragStart = from;
+    scene.pointer = to - QPoint(0, 150);
     const QImage image = frame();
     QCOMPARE(colourAt(image, onLine.x(), onLine.y() - 150), colour);
     // The start is a white 5 x 5 square.
     QCOMPARE(count(image, QRect(from - QPoint(2, 2), QSize(5, 5)), isWhite), 25);
     QCOMPARE(count(image, QRect(from - QPoint(3, 3), QSize(7, 1)), isWhite), 0);
 
-    game->dragging = false;
+    scene.dragging = false;
     QCOMPARE(count(frame(), QRect(from - QPoint(2, 2), QSize(5, 5)), isWhite), 0);
 }
 
 void RenderTest::wellGrowsIn()
 {
-    game->loadLevel(6);
-    game->levelState.start();
-    game->levelState.addWell(300, 120, BlueWell);
+    load(6);
+    state.start();
+    state.addWell(300, 120, BlueWell);
     // First paint: no body yet (scale 0) under an opaque white halo.
     QImage image = frame();
     QVERIFY(isWhite(image.pixel(300, 120)));
     QVERIFY(isWhite(image.pixel(301, 120)));
     const QColor haloOnly = colourAt(image, 300, 135);
     QVERIFY(haloOnly.red() == haloOnly.blue() && haloOnly.red() > 120);
-    QCOMPARE(game->levelState.wells.first().fade, 8);
+    QCOMPARE(state.wells.first().fade, 8);
     for (int paint = 2; paint <= 32; ++paint)
         frame();
-    QCOMPARE(game->levelState.wells.first().fade, 256);
+    QCOMPARE(state.wells.first().fade, 256);
     image = frame();
-    QCOMPARE(game->levelState.wells.first().fade, 256);
+    QCOMPARE(state.wells.first().fade, 256);
     // Full size: blue body out to the rim, white horizontal glyph through the centre.
     const QColor body = colourAt(image, 300, 135);
     QVERIFY(body.blue() > 200 && body.red() < 60);
@@ -437,36 +443,36 @@ void RenderTest::removedWellFadesOut()
     QCOMPARE(qAlpha(paintWell(well).pixel(wellBox / 2 + 25, wellBox / 2)), 0);
 
     // In the game, the step after the last paint deletes it.
-    game->loadLevel(6);
-    game->levelState.start();
-    game->levelState.addWell(300, 120, BlueWell);
-    game->levelState.wells[0] = well;
-    game->animate();
-    QVERIFY(game->levelState.wells.isEmpty());
+    load(6);
+    state.start();
+    state.addWell(300, 120, BlueWell);
+    state.wells[0] = well;
+    FrameTick::advance(state, scene.time, QPoint());
+    QVERIFY(state.wells.isEmpty());
 }
 
 void RenderTest::goneWellIsNotDrawn()
 {
     // A toolkit paint between the last fade-out frame and the step that deletes the well.
-    game->loadLevel(6);
-    game->levelState.start();
-    game->levelState.addWell(300, 120, BlueWell);
-    game->levelState.wells[0].remove();
+    load(6);
+    state.start();
+    state.addWell(300, 120, BlueWell);
+    state.wells[0].remove();
     frame();
-    QVERIFY(game->levelState.wells.first().isGone());
+    QVERIFY(state.wells.first().isGone());
     const QImage image = frame();
     QVERIFY(!isWhite(image.pixel(300, 120)));
 }
 
 void RenderTest::highlightedWellBrush()
 {
-    game->loadLevel(6);
-    game->levelState.start();
-    game->levelState.addWell(300, 120, BlueWell);
+    load(6);
+    state.start();
+    state.addWell(300, 120, BlueWell);
     for (int paint = 0; paint < 34; ++paint)
         frame();
     const QColor plain = colourAt(frame(), 300, 114);
-    game->levelState.wells[0].setHighlighted(true);
+    state.wells[0].setHighlighted(true);
     const QColor lit = colourAt(frame(), 300, 114);
     // The light spot turns from cyan to a paler cyan.
     QVERIFY2(plain.red() < 40 && lit.red() > 100, qPrintable(plain.name() + QLatin1Char(' ') + lit.name()));
@@ -474,7 +480,7 @@ void RenderTest::highlightedWellBrush()
 
 void RenderTest::iconWellsAndCounters()
 {
-    game->loadLevel(1); // red 1, blue 0
+    load(1); // red 1, blue 0
     const QImage image = frame();
     // Blue icon at (30, 450) with a horizontal glyph, red icon at (150, 450) with a vertical one.
     QVERIFY(isWhite(image.pixel(40, 450)));
@@ -504,7 +510,7 @@ void RenderTest::textsByStatus()
     QFETCH(int, status);
     QFETCH(bool, named);
 
-    game->loadLevel(6);
+    load(6);
     setStatus(status);
     const QImage image = frame();
     QCOMPARE(count(image, nameRegion, isWhite) > 50, named);
@@ -523,11 +529,11 @@ void RenderTest::textsByStatus()
 
 void RenderTest::newRecordAddsALine()
 {
-    game->loadLevel(6);
+    load(6);
     setStatus(Passed);
-    QVERIFY(game->newRecord);
+    scene.newRecord = true;
     const QImage withRecord = frame();
-    game->newRecord = false;
+    scene.newRecord = false;
     const QImage plain = frame();
     // One line is centred on the message rectangle; two lines straddle its centre.
     const QRect belowCentre(200, 195, 400, 20);
@@ -550,16 +556,16 @@ void RenderTest::timeDisplay()
     QFETCH(QRect, rect);
     QFETCH(QString, text);
 
-    game->loadLevel(6);
-    game->levelState.start();
-    game->totalTime = 1230;
-    game->bestTimes[5] = 4560;
+    load(6);
+    state.start();
+    scene.time = 1230;
+    scene.record = 4560;
     const QImage image = frame();
 
     QFont font;
     font.setPixelSize(20);
     const int flags = Qt::AlignRight | Qt::AlignBottom;
-    QImage expected(800, 480, QImage::Format_ARGB32_Premultiplied);
+    QImage expected(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
     expected.fill(Qt::transparent);
     QPainter painter(&expected);
     painter.setFont(font);
@@ -582,11 +588,11 @@ void RenderTest::timeDisplay()
 
 void RenderTest::highScoreTable()
 {
-    game->loadLevel(6);
-    game->levelState.start();
-    game->bestTimes[1] = 1500;
+    load(6);
+    state.start();
+    scene.bestTimes[1] = 1500;
     const QColor before = colourAt(frame(), 400, 60);
-    game->showHighScores = true;
+    scene.highScores = true;
     const QImage image = frame();
     const QColor after = colourAt(image, 400, 60);
     // The shade leaves about a fifth of the brightness.
@@ -603,7 +609,7 @@ void RenderTest::highScoreTable()
 
 void RenderTest::frameIsPaintingInTheWindow_data()
 {
-    QTest::addColumn<int>("level");
+    QTest::addColumn<int>("number");
     QTest::addColumn<int>("offset");
     QTest::addColumn<bool>("playing");
 
@@ -618,32 +624,33 @@ void RenderTest::frameIsPaintingInTheWindow()
     // Paints copy from a frame drawn into an image. It must hold what painting the widget
     // straight into its window gives, where Qt shifts it below the menu bar: that shift moves a
     // gradient's rounding, and a wrongly shifted band of a hazard's fill shows.
-    QFETCH(int, level);
+    QFETCH(int, number);
     QFETCH(int, offset);
     QFETCH(bool, playing);
 
-    game->loadLevel(level);
+    GameWidget game;
+    game.loadLevel(number);
+    QImage scratch(game.size(), QImage::Format_RGB32);
     if (playing) {
-        game->levelState.start();
-        game->levelState.addWell(15, 300, BlueWell);
-        game->levelState.addWell(700, 470, RedWell);
-        game->dragging = true;
-        game->dragStart = QPoint(400, 300);
-        game->mousePos = QPoint(-60, 530);
+        PlayerInput::perform(&game, {0, Replay::Action::Well, 15, 300, BlueWell});
+        PlayerInput::perform(&game, {0, Replay::Action::Well, 700, 470, RedWell});
+        PlayerInput::mouse(&game, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(400, 300));
+        PlayerInput::mouse(&game, QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(-60, 530));
         // Settled, the wells look the same in every paint.
         for (int paint = 0; paint < 40; ++paint)
-            frame();
+            game.render(&scratch);
     }
     QWidget window;
     window.resize(800, 480 + offset);
-    game->setParent(&window);
-    game->move(0, offset);
-    const QImage &frameImage = game->wholeFrame();
+    game.setParent(&window);
+    game.move(0, offset);
+    game.render(&scratch);
+    const QImage frameImage = game.keptFrame();
 
-    DirectPainting direct(game);
+    DirectPainting direct(&game);
     QImage inWindow(800, 480 + offset, QImage::Format_RGB32);
     direct.render(&inWindow, QPoint(0, offset));
-    game->setParent(nullptr);
+    game.setParent(nullptr);
 
     for (int y = offset; y < inWindow.height(); ++y) {
         for (int x = 0; x < inWindow.width(); ++x) {

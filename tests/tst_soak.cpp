@@ -64,17 +64,18 @@ void SoakTest::cleanupTestCase()
 
 Snapshot SoakTest::snapshot() const
 {
-    const LevelState &s = game->levelState;
-    return {game->currentLevel, s.status(), game->totalTime, s.wellsLeft(RedWell), s.wellsLeft(BlueWell),
+    const LevelState &s = game->state();
+    return {game->levelNumber(), s.status(), game->attemptTime(), s.wellsLeft(RedWell), s.wellsLeft(BlueWell),
             int(s.wells.size()), s.particlesLeft};
 }
 
 bool SoakTest::checkAfter(const Snapshot &before, bool ticked, QString *why) const
 {
     const Snapshot now = snapshot();
-    const LevelState &s = game->levelState;
-    const int redBudget = LevelCatalogue::redWells(now.level);
-    const int blueBudget = LevelCatalogue::blueWells(now.level);
+    const LevelState &s = game->state();
+    const Level level = LevelCatalogue::level(now.level);
+    const int redBudget = level.redWells;
+    const int blueBudget = level.blueWells;
     // A budget, the status or the time only goes back with a freshly loaded level.
     const bool fresh = now.status == Ready && now.time == 0 && s.wells.isEmpty() && now.red == redBudget
         && now.blue == blueBudget && now.particlesLeft == s.particles.size();
@@ -111,7 +112,7 @@ bool SoakTest::checkAfter(const Snapshot &before, bool ticked, QString *why) con
 bool SoakTest::checkPainting(QString *why) const
 {
     // A well still painted has a fade in 0..256: its scale and halo alpha are never negative.
-    for (const WellObject &well : game->levelState.wells) {
+    for (const WellObject &well : game->state().wells) {
         if (!well.isGone() && (well.fade < 0 || well.fade > 256))
             return *why = QStringLiteral("a well would paint at fade %1").arg(well.fade), false;
     }
@@ -129,7 +130,7 @@ void SoakTest::randomPlay()
     PlayerInput::RandomPlay player(seed);
     qInfo("soak seed %u, %d ticks per level", seed, ticksPerLevel);
 
-    QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
+    QImage image(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
     long events = 0;
     long ticks = 0;
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {

@@ -103,20 +103,20 @@ void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord()
     GameWidget watching;
     watching.loadLevel(level);
     watching.showSolution();
-    QCOMPARE(watching.levelState.status(), int(Running));
-    for (int t = 0; t < maxTicks && watching.levelState.status() == Running; ++t)
+    QCOMPARE(watching.state().status(), int(Running));
+    for (int t = 0; t < maxTicks && watching.state().status() == Running; ++t)
         watching.animate();
 
-    QCOMPARE(watching.levelState.status(), int(Passed));
-    QCOMPARE(watching.totalTime, Replay::solution(level).time);
-    QVERIFY(!watching.newRecord);
-    QCOMPARE(watching.bestTimes, slow);
+    QCOMPARE(watching.state().status(), int(Passed));
+    QCOMPARE(watching.attemptTime(), Replay::solution(level).time);
+    QVERIFY(!watching.hasNewRecord());
+    QCOMPARE(watching.records(), slow);
     QCOMPARE(fileBytes(QStringLiteral("scores.dat")), stored);
     QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
     // Over: the ended level takes the player's click as always, on to the next level.
-    QVERIFY(!watching.playback);
+    QVERIFY(!watching.isWatching());
     PlayerInput::start(&watching);
-    QCOMPARE(watching.currentLevel, level % LevelCatalogue::levelCount + 1);
+    QCOMPARE(watching.levelNumber(), level % LevelCatalogue::levelCount + 1);
 }
 
 void SolutionPlaybackTest::inputStopsIt_data()
@@ -138,7 +138,7 @@ void SolutionPlaybackTest::inputStopsIt()
     game->loadLevel(14);
     game->showSolution();
     tick(130);
-    QCOMPARE(game->levelState.wells.size(), 2);
+    QCOMPARE(game->state().wells.size(), 2);
     const QPoint at(400, 300);
     if (input == Qt::Key_Right || input == Qt::Key_Q) {
         PlayerInput::key(game, QEvent::KeyPress, input);
@@ -147,15 +147,15 @@ void SolutionPlaybackTest::inputStopsIt()
         PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, at);
         PlayerInput::mouse(game, QEvent::MouseButtonRelease, button, Qt::NoButton, at + QPoint(0, 60));
     }
-    QCOMPARE(game->currentLevel, 14);
-    QCOMPARE(game->levelState.status(), int(Ready));
-    QCOMPARE(game->totalTime, 0u);
-    QVERIFY(game->levelState.wells.isEmpty());
-    QCOMPARE(game->levelState.wellsLeft(RedWell), 3);
+    QCOMPARE(game->levelNumber(), 14);
+    QCOMPARE(game->state().status(), int(Ready));
+    QCOMPARE(game->attemptTime(), 0u);
+    QVERIFY(game->state().wells.isEmpty());
+    QCOMPARE(game->state().wellsLeft(RedWell), 3);
     // Nothing of the solution is played any more.
     tick(300);
-    QCOMPARE(game->levelState.status(), int(Ready));
-    QVERIFY(game->levelState.wells.isEmpty());
+    QCOMPARE(game->state().status(), int(Ready));
+    QVERIFY(game->state().wells.isEmpty());
 }
 
 void SolutionPlaybackTest::anotherLevelStopsIt()
@@ -166,8 +166,8 @@ void SolutionPlaybackTest::anotherLevelStopsIt()
     game->loadLevel(13);
     PlayerInput::start(game);
     tick(400);
-    QCOMPARE(game->levelState.status(), int(Running));
-    QVERIFY(game->levelState.wells.isEmpty());
+    QCOMPARE(game->state().status(), int(Running));
+    QVERIFY(game->state().wells.isEmpty());
 }
 
 void SolutionPlaybackTest::aNoteSaysHowToStop()

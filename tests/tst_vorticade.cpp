@@ -1,5 +1,7 @@
 // Guards the window a player sees first: its fixed size and title, the menus and their
 // shortcuts, the level entries, the frame timer, the About box and the ways to quit.
+#include "PlayerInput.h"
+
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 
@@ -122,18 +124,18 @@ void VorticadeTest::levelEntriesLoadTheirLevel()
         QAction *entry = levels->actions().at(i - 1);
         QCOMPARE(entry->text(), QStringLiteral("Level %1").arg(i));
         entry->trigger();
-        QCOMPARE(game()->currentLevel, i);
+        QCOMPARE(game()->levelNumber(), i);
     }
     // Choosing the loaded level again restarts it.
-    game()->levelState.start();
+    PlayerInput::start(game());
     levels->actions().last()->trigger();
-    QCOMPARE(game()->levelState.status(), int(Ready));
+    QCOMPARE(game()->state().status(), int(Ready));
 
     QAction *highScores = action(QStringLiteral("Menu"), QStringLiteral("High scores"));
     highScores->trigger();
-    QVERIFY(game()->showHighScores);
+    QVERIFY(game()->showsHighScores());
     highScores->trigger();
-    QVERIFY(!game()->showHighScores);
+    QVERIFY(!game()->showsHighScores());
 }
 
 void VorticadeTest::frameTimerDrivesTheGame()
@@ -144,9 +146,9 @@ void VorticadeTest::frameTimerDrivesTheGame()
     QCOMPARE(timers.first()->interval(), 10);
     QVERIFY(!timers.first()->isSingleShot());
     game()->loadLevel(2);
-    game()->levelState.start();
+    PlayerInput::start(game());
     QMetaObject::invokeMethod(timers.first(), "timeout");
-    QCOMPARE(game()->totalTime, 10u);
+    QCOMPARE(game()->attemptTime(), 10u);
 }
 
 void VorticadeTest::quitPaths()
@@ -182,19 +184,19 @@ void VorticadeTest::showSolutionOnAnEndedLevel()
     // S restarts a level that has ended, and plays its solution to the pass.
     GameWidget *widget = game();
     widget->loadLevel(1);
-    widget->levelState.start();
-    widget->levelState.addParticle(BlueParticle, 5, 240);
+    // A well right on the particle: hit on the next tick.
+    PlayerInput::perform(widget, {0, Replay::Action::Well, 150, 200, RedWell});
     widget->animate();
-    QCOMPARE(widget->levelState.status(), int(Failed));
+    QCOMPARE(widget->state().status(), int(Failed));
     window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(window));
     QTest::keyClick(widget, Qt::Key_S);
-    QCOMPARE(widget->levelState.status(), int(Running));
-    QCOMPARE(widget->levelState.particles.size(), 1);
-    for (int tick = 0; tick < 10000 && widget->levelState.status() == Running; ++tick)
+    QCOMPARE(widget->state().status(), int(Running));
+    QVERIFY(widget->state().wells.isEmpty());
+    for (int tick = 0; tick < 10000 && widget->state().status() == Running; ++tick)
         widget->animate();
-    QCOMPARE(widget->levelState.status(), int(Passed));
-    QCOMPARE(widget->totalTime, Replay::solution(1).time);
+    QCOMPARE(widget->state().status(), int(Passed));
+    QCOMPARE(widget->attemptTime(), Replay::solution(1).time);
 }
 
 QTEST_MAIN(VorticadeTest)

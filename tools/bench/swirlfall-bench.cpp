@@ -54,8 +54,7 @@ QPoint clampToPlayfield(const QPoint &p)
 // goal, or, without that budget, a well of the other colour behind it, pushing it the same way.
 std::vector<Placement> placementsFor(int level)
 {
-    LevelState state(0, 0);
-    LevelCatalogue::addContent(level, state);
+    const LevelState state = LevelCatalogue::level(level).newState();
     const ParticleObject &particle = state.particles.first();
     const bool red = particle.kind == RedParticle;
     QPoint goal;
@@ -67,7 +66,7 @@ std::vector<Placement> placementsFor(int level)
     }
     const int pull = red ? RedWell : BlueWell;
     const int push = red ? BlueWell : RedWell;
-    const int pullBudget = pull == RedWell ? LevelCatalogue::redWells(level) : LevelCatalogue::blueWells(level);
+    const int pullBudget = state.wellsLeft(pull);
     const QPoint start = particle.toPoint();
     if (pullBudget > 0)
         return {{goal, pull}};
@@ -77,8 +76,7 @@ std::vector<Placement> placementsFor(int level)
 
 LevelState levelWithWells(int level)
 {
-    LevelState state(0, 0);
-    LevelCatalogue::load(level, state, 800, 480);
+    LevelState state = LevelCatalogue::level(level).newState();
     state.start();
     for (const Placement &p : placementsFor(level))
         state.addWell(p.at.x(), p.at.y(), p.kind);
@@ -126,7 +124,7 @@ void benchStep(benchmark::State &bench, int level)
 void benchPaint(benchmark::State &bench, int level)
 {
     startWithWells(*sharedGame, level);
-    QImage image(800, 480, QImage::Format_ARGB32_Premultiplied);
+    QImage image(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
     for (int i = 0; i < warmUp; ++i)
         sharedGame->render(&image);
     for (auto _ : bench) {

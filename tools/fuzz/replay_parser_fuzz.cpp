@@ -6,6 +6,7 @@
 #include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 #include "sim/LevelObject.h"
+#include "sim/Physics.h"
 
 #include <QByteArray>
 
@@ -50,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < replay.actions.size(); ++i) {
         const Replay::Action &action = replay.actions.at(i);
         check(action.tick >= 0 && (i == 0 || action.tick >= replay.actions.at(i - 1).tick));
-        check(action.x >= 0 && action.x < 800 && action.y >= 0 && action.y < 480);
+        check(action.x >= 0 && action.x < Physics::playfieldWidth && action.y >= 0 && action.y < Physics::playfieldHeight);
         check(action.type == Replay::Action::Remove || action.kind == RedWell || action.kind == BlueWell);
     }
     Replay again;

@@ -6,9 +6,11 @@
 // colour's goals, so that progress shows even where the goal hides behind a hazard.
 // A generation's candidates are drawn from the seeded generator before both cores play them,
 // so a run is reproducible from its seed and its number of generations (printed on stderr).
+#include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 #include "sim/LevelState.h"
+#include "sim/Physics.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -23,8 +25,8 @@
 #include <vector>
 
 namespace {
-constexpr int width = 800;
-constexpr int height = 480;
+constexpr int width = Physics::playfieldWidth;
+constexpr int height = Physics::playfieldHeight;
 constexpr int cell = 5;
 constexpr int columns = width / cell;
 constexpr int rows = height / cell;
@@ -117,22 +119,15 @@ struct Candidate
     bool passed = false;
 };
 
-LevelState loadedLevel(int level)
-{
-    LevelState state(0, 0);
-    LevelCatalogue::load(level, state, width, height);
-    return state;
-}
-
 class Search
 {
 public:
     Search(int level, quint64 seed)
-        : level(level),
+        : level(LevelCatalogue::level(level)),
           random(seed),
-          budget{LevelCatalogue::redWells(level), LevelCatalogue::blueWells(level)},
-          redField(loadedLevel(level), RedParticle),
-          blueField(loadedLevel(level), BlueParticle)
+          budget{this->level.redWells, this->level.blueWells},
+          redField(this->level.newState(), RedParticle),
+          blueField(this->level.newState(), BlueParticle)
     {
     }
 
@@ -147,7 +142,7 @@ public:
         std::stable_sort(actions.begin(), actions.end(),
                          [](const Replay::Action &a, const Replay::Action &b) { return a.tick < b.tick; });
         Replay replay;
-        replay.level = level;
+        replay.level = level.number;
         for (const Replay::Action &action : actions)
             replay.actions.append(action);
         return replay;
@@ -157,7 +152,7 @@ public:
     {
         const Replay replay = replayOf(candidate);
         std::vector<int> best;
-        const Replay::Result result = replay.run(tickLimit, [&](const LevelState &state, int) {
+        const Replay::Result result = replay.run(level, tickLimit, [&](const LevelState &state, int) {
             if (best.empty())
                 best.assign(state.particles.size(), unreachable);
             for (int i = 0; i < state.particles.size(); ++i) {
@@ -251,7 +246,7 @@ public:
         return child;
     }
 
-    const int level;
+    const Level level;
     std::mt19937_64 random;
     int budget[2];
 

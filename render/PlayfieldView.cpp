@@ -1,4 +1,4 @@
-#include "game/PlayfieldView.h"
+#include "render/PlayfieldView.h"
 
 #include <QtMath>
 

@@ -1,0 +1,48 @@
+#ifndef SWIRLFALL_LEVEL_H
+#define SWIRLFALL_LEVEL_H
+
+#include <QList>
+#include <QPolygon>
+#include <QString>
+
+class LevelState;
+
+// A level as it is made: a name, the well budgets, the particles and the areas, each in order.
+// The game adds the frame around the playfield when it plays one.
+class Level
+{
+public:
+    struct Particle
+    {
+        bool operator==(const Particle &other) const;
+
+        int kind = 0;
+        int x = 0;
+        int y = 0;
+    };
+
+    struct Shape
+    {
+        bool operator==(const Shape &other) const;
+
+        int kind = 0;
+        QPolygon polygon;
+    };
+
+    // The live level, as every level is loaded: its particles, then its areas, the budgets, and
+    // the frame as the last area.
+    LevelState newState() const;
+    // The hazard ring around the playfield: a 20 px band inside the edge, reaching 40 px beyond
+    // it, under the even-odd rule.
+    static QPolygon framePolygon();
+
+    // 1 to 20 for a level built into the game, 0 for any other.
+    int number = 0;
+    QString name;
+    int redWells = 0;
+    int blueWells = 0;
+    QList<Particle> particles;
+    QList<Shape> areas;
+};
+
+#endif

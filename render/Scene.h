@@ -1,0 +1,34 @@
+#ifndef SWIRLFALL_SCENE_H
+#define SWIRLFALL_SCENE_H
+
+#include <QList>
+#include <QPoint>
+#include <QString>
+#include <QtGlobal>
+
+class LevelState;
+
+// What one frame of the game shows, as the game widget hands it to painting: everything the
+// frame's pixels depend on.
+struct Scene
+{
+    // Painting advances its wells' grow-in and fade-out.
+    LevelState *level = nullptr;
+    // The level's number, as the status messages give it, and its name.
+    int number = 0;
+    QString name;
+    quint32 time = 0;
+    quint32 record = 0;
+    bool newRecord = false;
+    bool dragging = false;
+    QPoint dragStart;
+    QPoint pointer;
+    bool highScores = false;
+    // The high-score table: a time per level, 0 for none, and the levels' names.
+    QList<quint32> bestTimes;
+    QList<QString> levelNames;
+    // A line over the help strip, such as how to stop a watched solution; empty for none.
+    QString note;
+};
+
+#endif

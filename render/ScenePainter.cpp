@@ -1,0 +1,268 @@
+#include "render/ScenePainter.h"
+
+#include "render/Scene.h"
+#include "render/SceneLayout.h"
+#include "sim/Drag.h"
+#include "sim/LevelState.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+using namespace SceneLayout;
+
+namespace {
+const QColor backgroundTop(51, 51, 51, 255);
+const QColor backgroundBottom(102, 102, 102, 255);
+const QColor helpColor(255, 255, 255, 128);
+const QColor horizontalDragColor(51, 153, 255, 255);
+const QColor verticalDragColor(255, 68, 0, 255);
+const QColor tableShade(0, 0, 0, 204);
+
+const char readyHelp[] = "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
+                         "[Left mouse click] on a set gravity well to remove it.\n"
+                         "[Right mouse click] to restart the level.\n"
+                         "[Right / left arrow] to switch level.";
+const char endedHelp[] = "[Left mouse click] to advance to the next level.\n"
+                         "[Right mouse click] to restart the level.\n"
+                         "[Right / left arrow] to switch level.";
+
+QFont fontOfPixelSize(int pixels)
+{
+    QFont font;
+    font.setPixelSize(pixels);
+    return font;
+}
+
+QPen cosmeticPen(const QColor &color)
+{
+    QPen pen(color);
+    pen.setWidth(0);
+    return pen;
+}
+} // namespace
+
+ScenePainter::ScenePainter(const QPaintDevice *device)
+    : device(device)
+{
+    backgroundGradient = QLinearGradient(0, 0, 0, playfieldHeight);
+    backgroundGradient.setColorAt(0, backgroundTop);
+    backgroundGradient.setColorAt(1, backgroundBottom);
+    countFont = fontOfPixelSize(largePixels);
+    messageFont = fontOfPixelSize(messagePixels);
+    helpFont = fontOfPixelSize(smallPixels);
+    tableFont = fontOfPixelSize(smallPixels);
+    titleFont = fontOfPixelSize(largePixels);
+    tablePen = cosmeticPen(Qt::white);
+    textPen = cosmeticPen(Qt::white);
+    helpPen = cosmeticPen(helpColor);
+    dragLinePen = QPen(QBrush(Qt::white, Qt::SolidPattern), dragPenWidth, Qt::SolidLine, Qt::SquareCap,
+                       Qt::BevelJoin);
+    dragPointPen = dragLinePen;
+    measureTimeDisplay();
+}
+
+void ScenePainter::drawScene(QPainter &painter, Scene &scene)
+{
+    drawBackdrop(painter, scene);
+    drawForeground(painter, scene);
+}
+
+void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    LevelState &level = *scene.level;
+    WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
+    WellObject redIcon(redIconX, h - iconInset, RedWell, false);
+
+    if (scene.dragging) {
+        // Coloured as the release would read it.
+        dragLinePen.setColor(Drag(scene.dragStart, scene.pointer).wellKind() == BlueWell ? horizontalDragColor
+                                                                                        : verticalDragColor);
+        painter.setPen(dragLinePen);
+        const QLine line(scene.dragStart, scene.pointer);
+        painter.drawLines(&line, 1);
+        painter.setPen(dragPointPen);
+        painter.drawPoints(&scene.dragStart, 1);
+    }
+
+    for (WellObject &well : level.wells)
+        well.paint(painter);
+    for (const ParticleObject &particle : std::as_const(level.particles))
+        particle.paint(painter);
+
+    // The name and message are drawn with the white glyph pen the last particle left set.
+    const int status = level.status();
+    QString message;
+    switch (status) {
+    case Ready:
+        message = QString::asprintf("Ready to start level %d", scene.number);
+        break;
+    case Failed:
+        message = QString::asprintf("Level %d failed", scene.number);
+        break;
+    case Passed:
+        message = QString::asprintf("Level %d passed", scene.number);
+        if (scene.newRecord)
+            message += QStringLiteral("\nNew record!");
+        break;
+    default:
+        break;
+    }
+    if (status != Running) {
+        painter.setFont(titleFont);
+        painter.drawText(nameRect(w, h), Qt::AlignCenter, QLatin1Char('"') + scene.name + QLatin1Char('"'));
+    }
+    painter.setFont(messageFont);
+    painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
+
+    QString help = message;
+    if (status == Ready)
+        help = QLatin1String(readyHelp);
+    else if (status == Failed || status == Passed)
+        help = QLatin1String(endedHelp);
+    painter.setPen(helpPen);
+    painter.setFont(helpFont);
+    painter.drawText(helpRect(w), helpFlags, help);
+    if (!scene.note.isEmpty())
+        painter.drawText(helpRect(w), helpFlags, scene.note);
+
+    painter.setFont(messageFont);
+    painter.setPen(textPen);
+    const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
+        + QString::asprintf("%d ms", int(scene.record));
+    painter.drawText(QRect(0, 0, w, h), timeFlags, times);
+    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
+
+    redIcon.paint(painter);
+    blueIcon.paint(painter);
+
+    painter.setFont(countFont);
+    painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
+    painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
+
+    if (scene.highScores)
+        drawHighScores(painter, scene);
+}
+
+void ScenePainter::drawBackdrop(QPainter &painter, const Scene &scene) const
+{
+    painter.fillRect(QRect(0, 0, playfieldWidth, playfieldHeight), QBrush(backgroundGradient));
+    for (const Area &area : std::as_const(scene.level->areas))
+        area.paint(painter);
+}
+
+void ScenePainter::drawHighScores(QPainter &painter, const Scene &scene) const
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
+    // No pen is set: textPen from the time display is still in effect.
+    painter.setFont(countFont);
+    painter.drawText(QRect(0, 0, w, titleHeight), Qt::AlignCenter, QStringLiteral("High Scores"));
+
+    painter.setPen(tablePen);
+    painter.setFont(tableFont);
+    const int rows = scene.levelNames.size() / 2;
+    int column = 0;
+    int row = 0;
+    int passed = 0;
+    quint32 total = 0;
+    for (int k = 0; k < scene.bestTimes.size(); ++k) {
+        if (row == rows) {
+            row = 0;
+            ++column;
+        }
+        const QRect cell(tableLeft + columnStride * column, tableTop + rowHeight * row, cellWidth, rowHeight);
+        const quint32 time = scene.bestTimes.at(k);
+        painter.drawText(cell, Qt::AlignLeft, QString::number(k + 1) + QStringLiteral(". ") + scene.levelNames.value(k));
+        if (time != 0) {
+            painter.drawText(cell, Qt::AlignRight, QString::number(time));
+            ++passed;
+        } else {
+            painter.drawText(cell, Qt::AlignRight, QStringLiteral("Not passed"));
+        }
+        total += time;
+        ++row;
+    }
+    painter.drawText(QRect(0, footTop, w, footHeight), Qt::AlignCenter,
+                     QString::asprintf("Total time: %u\nPassed levels: %d / %d", total, passed,
+                                       int(scene.levelNames.size())));
+}
+
+FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) const
+{
+    const LevelState &level = *scene.level;
+    FrameSketch sketch;
+    sketch.size = QSize(playfieldWidth, playfieldHeight);
+    sketch.level = scene.number;
+    sketch.name = scene.name;
+    sketch.status = level.status();
+    sketch.newRecord = scene.newRecord;
+    sketch.highScores = scene.highScores;
+    sketch.note = scene.note;
+    sketch.bestTimes = scene.bestTimes;
+    sketch.areas = level.areas;
+    sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);
+
+    // Measuring a text lays it out, too dear for every tick: the time display has one extent for
+    // any times, and a counter is measured only when its number changes.
+    sketch.parts.append(FrameSketch::textPart({double(scene.time), double(scene.record)},
+                                              timeDisplayBounds.translated(playfieldWidth, playfieldHeight)));
+    for (const int iconX : {redIconX, blueIconX}) {
+        const int count = level.wellsLeft(iconX == redIconX ? RedWell : BlueWell);
+        const int index = sketch.parts.size();
+        if (last && index < last->parts.size() && last->parts.at(index).values[0] == count) {
+            sketch.parts.append(last->parts.at(index));
+        } else {
+            const QRect inked = QFontMetrics(countFont, device).boundingRect(QString::number(count));
+            sketch.parts.append(FrameSketch::textPart({double(count)}, inked.translated(counterBaseline(iconX, playfieldHeight))));
+        }
+    }
+    sketch.parts.append(FrameSketch::dragPart(scene.dragging, scene.dragStart, scene.pointer));
+    for (const ParticleObject &particle : level.particles)
+        sketch.parts.append(FrameSketch::particlePart(particle));
+    for (const WellObject &well : level.wells)
+        sketch.parts.append(FrameSketch::wellPart(well));
+    return sketch;
+}
+
+// Where the texts, icons and table of the present scene ink. A text drawn into a rectangle stays
+// inside it.
+QRegion ScenePainter::sceneInk(const Scene &scene) const
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    if (scene.highScores)
+        return QRect(0, 0, w, h);
+    QRegion ink = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
+    for (const WellObject &icon : {WellObject(blueIconX, h - iconInset, BlueWell, false),
+                                   WellObject(redIconX, h - iconInset, RedWell, false)})
+        ink += FrameSketch::wellPart(icon).extent;
+    if (scene.level->status() != Running) {
+        ink += nameRect(w, h);
+        ink += messageRect(w, h);
+        ink += helpRect(w);
+    }
+    if (!scene.note.isEmpty())
+        ink += helpRect(w);
+    return ink;
+}
+
+// Where the time display of any times may ink, and its labels, measured once: from the bottom
+// right corner of the rectangle each is drawn into.
+void ScenePainter::measureTimeDisplay()
+{
+    // "%d ms" of any time is at most a sign, ten digits and the unit, on each of two lines.
+    const QFontMetrics metrics(messageFont, device);
+    QChar widest = QLatin1Char('0');
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
+            widest = QLatin1Char(digit);
+    }
+    const QString value = QLatin1Char('-') + QString(10, widest) + QStringLiteral(" ms");
+    const QRect corner(-playfieldWidth, -playfieldHeight, playfieldWidth, playfieldHeight);
+    timeDisplayBounds = metrics.boundingRect(corner, timeFlags, value + QLatin1Char('\n') + value);
+    timeLabelBounds = metrics.boundingRect(corner, timeFlags, QLatin1String(timeLabels));
+}
+
