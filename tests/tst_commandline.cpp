@@ -39,6 +39,7 @@ void CommandLineTest::accepted_data()
                                    << QStringLiteral("/tmp/x/best.dat");
     QTest::newRow("--user-data: the data folder") << QStringList{"--user-data"} << int(CommandLine::Play) << 1
                                                   << QStringLiteral("/data/home/swirlfall/scores.dat");
+    QTest::newRow("--fullscreen") << QStringList{"--fullscreen", "--level", "2"} << int(CommandLine::Play) << 2 << here;
     QTest::newRow("Qt's own options pass") << QStringList{"-platform", "offscreen", "-reverse", "--level", "4"}
                                            << int(CommandLine::Play) << 4 << here;
 }
@@ -59,6 +60,7 @@ void CommandLineTest::accepted()
     QCOMPARE(commandLine.level, level);
     QCOMPARE(commandLine.levelGiven, arguments.join(QLatin1Char(' ')).contains(QStringLiteral("--level")));
     QCOMPARE(commandLine.scoreFile, scoreFile);
+    QCOMPARE(commandLine.fullScreen, arguments.contains(QStringLiteral("--fullscreen")));
 }
 
 void CommandLineTest::refused_data()
