@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -15,7 +16,10 @@ struct Options
             QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, replay, fullScreen, scores, userData});
+        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel});
+        parser.addPositionalArgument(QStringLiteral("file"),
+                                     QStringLiteral("A level file (.swirl) to play, or with --verify, the files to check."),
+                                     QStringLiteral("[FILE...]"));
         for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
                                  "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
                                  "geometry", "style", "stylesheet", "name", "title"})
@@ -49,6 +53,13 @@ struct Options
                                                      "default), as the desktop menu's entry does.")};
     const QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
                                         QStringLiteral("Start in full screen, the playfield scaled to the screen.")};
+    const QCommandLineOption verify{QStringLiteral("verify"),
+                                    QStringLiteral("Check the proof of each level file or replay given, without a display: "
+                                                   "one line per file; exit status 0 when every proof holds, 1 when one is "
+                                                   "missing or does not hold, 2 when a file cannot be read.")};
+    const QCommandLineOption exportLevel{QStringLiteral("export-level"),
+                                         QStringLiteral("Print level <n> as a level file, with its solution as the proof."),
+                                         QStringLiteral("n")};
     const QCommandLineOption replay{QStringLiteral("replay"),
                                     QStringLiteral("Open the level of the replay in <file> and play the replay, "
                                                    "as the Show solution command plays a level's solution."),
@@ -70,8 +81,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QCommandLineParser &parser = options.parser;
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    if (!parser.positionalArguments().isEmpty())
-        return refuse(QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments().constFirst()));
+    const QStringList files = parser.positionalArguments();
 
     CommandLine commandLine;
     if (parser.isSet(options.help)) {
@@ -82,18 +92,48 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         commandLine.action = ShowVersion;
         return commandLine;
     }
-    if (parser.isSet(options.level)) {
+    if (parser.isSet(options.verify)) {
+        if (files.isEmpty())
+            return refuse(QStringLiteral("--verify takes the files to check"));
+        commandLine.action = Verify;
+        commandLine.files = files;
+        return commandLine;
+    }
+    const auto levelNumber = [&](const QCommandLineOption &option) {
         bool number = false;
-        commandLine.level = parser.value(options.level).toInt(&number);
-        if (!number || commandLine.level < 1 || commandLine.level > LevelCatalogue::levelCount)
-            return refuse(QStringLiteral("--level takes a level from 1 to %1, not '%2'")
-                              .arg(LevelCatalogue::levelCount)
-                              .arg(parser.value(options.level)));
+        const int level = parser.value(option).toInt(&number);
+        return number && level >= 1 && level <= LevelCatalogue::levelCount ? level : 0;
+    };
+    const auto badNumber = [&](const QCommandLineOption &option) {
+        return refuse(QStringLiteral("--%1 takes a level from 1 to %2, not '%3'")
+                          .arg(option.names().constFirst())
+                          .arg(LevelCatalogue::levelCount)
+                          .arg(parser.value(option)));
+    };
+    if (parser.isSet(options.exportLevel)) {
+        commandLine.action = ExportLevel;
+        commandLine.level = levelNumber(options.exportLevel);
+        return commandLine.level ? commandLine : badNumber(options.exportLevel);
+    }
+    if (files.size() > 1)
+        return refuse(QStringLiteral("unexpected argument '%1'").arg(files.at(1)));
+    // Each of these chooses the level to start on; only one may.
+    const int choices = int(parser.isSet(options.level)) + int(parser.isSet(options.replay)) + int(!files.isEmpty());
+    if (choices > 1)
+        return refuse(QStringLiteral("--level, --replay and a level file each choose the level; give one"));
+    if (!files.isEmpty()) {
+        QString why;
+        if (!LevelFile::readFile(files.constFirst(), &commandLine.levelFile, &why))
+            return refuse(why);
+        commandLine.levelFileGiven = true;
+    }
+    if (parser.isSet(options.level)) {
+        commandLine.level = levelNumber(options.level);
+        if (!commandLine.level)
+            return badNumber(options.level);
         commandLine.levelGiven = true;
     }
     if (parser.isSet(options.replay)) {
-        if (parser.isSet(options.level))
-            return refuse(QStringLiteral("--level and --replay each choose the level; give one"));
         QString why;
         if (!Replay::readFile(parser.value(options.replay), &commandLine.replay, &why))
             return refuse(why);

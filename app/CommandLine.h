@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_COMMANDLINE_H
 #define SWIRLFALL_COMMANDLINE_H
 
+#include "levels/Level.h"
 #include "levels/Replay.h"
 
 #include <QString>
@@ -12,7 +13,7 @@
 class CommandLine
 {
 public:
-    enum Action { Play, ShowHelp, ShowVersion, Refuse };
+    enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel };
 
     // arguments starts with the program's name, as argv does.
     static CommandLine parse(const QStringList &arguments);
@@ -29,6 +30,11 @@ public:
     // --replay: the replay to watch, read and checked already.
     bool replayGiven = false;
     Replay replay;
+    // A level file to play, read and checked already.
+    bool levelFileGiven = false;
+    Level levelFile;
+    // For Verify: the files whose proofs to check.
+    QStringList files;
 };
 
 #endif

@@ -1,4 +1,5 @@
 #include "app/CommandLine.h"
+#include "app/ConsoleCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 
@@ -33,6 +34,10 @@ int main(int argc, char **argv)
     case CommandLine::Refuse:
         std::fprintf(stderr, "swirlfall: %s\n", qPrintable(options.error));
         return 2;
+    case CommandLine::Verify:
+        return ConsoleCommands::verify(options.files, stdout);
+    case CommandLine::ExportLevel:
+        return ConsoleCommands::exportLevel(options.level, stdout);
     case CommandLine::Play:
         break;
     }
@@ -44,6 +49,8 @@ int main(int argc, char **argv)
         game->loadLevel(options.level);
     if (options.replayGiven)
         game->watchReplay(options.replay);
+    if (options.levelFileGiven)
+        game->playLevel(options.levelFile);
     if (options.fullScreen)
         window.toggleFullScreen();
     window.show();

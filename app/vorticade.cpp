@@ -1,5 +1,6 @@
 #include "app/vorticade.h"
 
+#include "app/FileCommands.h"
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
 #include "sim/Physics.h"
@@ -22,20 +23,11 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
 
     QMenu *menu = new QMenu(QStringLiteral("Menu"), this);
     bar->addMenu(menu);
-    const auto addMenuAction = [this, menu](const QString &caption, const QString &shortcut, QObject *receiver,
-                                        const char *member) {
-        QAction *action = new QAction(caption, this);
-        action->setShortcut(QKeySequence(shortcut));
-        connect(action, SIGNAL(triggered()), receiver, member);
-        menu->addAction(action);
-        // The window holds it too, so that its shortcut works while full screen hides the menu bar.
-        addAction(action);
-    };
-    addMenuAction(QStringLiteral("High scores"), tr("TAB"), game, SLOT(displayHighScores()));
-    addMenuAction(QStringLiteral("Show solution"), tr("S"), game, SLOT(showSolution()));
+    addMenuAction(menu, QStringLiteral("High scores"), QKeySequence(tr("TAB")), game, SLOT(displayHighScores()));
+    addMenuAction(menu, QStringLiteral("Show solution"), QKeySequence(tr("S")), game, SLOT(showSolution()));
     addFullScreenAction(menu);
-    addMenuAction(QStringLiteral("About"), tr("F1"), this, SLOT(displayAbout()));
-    addMenuAction(QStringLiteral("Quit"), tr("ESC"), this, SIGNAL(exit()));
+    addMenuAction(menu, QStringLiteral("About"), QKeySequence(tr("F1")), this, SLOT(displayAbout()));
+    addMenuAction(menu, QStringLiteral("Quit"), QKeySequence(tr("ESC")), this, SIGNAL(exit()));
 
     QMenu *levels = new QMenu(QStringLiteral("Levels"), this);
     bar->addMenu(levels);
@@ -46,6 +38,10 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
         levels->addAction(level);
     }
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
+    // Levels from elsewhere come after the built-in ones.
+    levels->addSeparator();
+    FileCommands *files = new FileCommands(game, this);
+    addMenuAction(levels, QStringLiteral("Open level\u2026"), QKeySequence::Open, files, SLOT(openLevel()));
 
     setMenuBar(bar);
     setCentralWidget(game);
@@ -66,4 +62,15 @@ void vorticade::displayAbout()
                        tr("Swirlfall\n"
                           "Developed by the Swirlfall team in 2026.\n"
                           "Released for Linux desktops under the GNU GPL, version 3 or later."));
+}
+
+void vorticade::addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
+                              const char *member)
+{
+    QAction *action = new QAction(caption, this);
+    action->setShortcut(shortcut);
+    connect(action, SIGNAL(triggered()), receiver, member);
+    menu->addAction(action);
+    // The window holds it too, so that its shortcut works while full screen hides the menu bar.
+    addAction(action);
 }

@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_VORTICADE_H
 #define SWIRLFALL_VORTICADE_H
 
+#include <QKeySequence>
 #include <QMainWindow>
 
 class QMenu;
@@ -28,6 +29,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
+                       const char *member);
     void addFullScreenAction(QMenu *menu);
     void releaseFixedSize();
 };

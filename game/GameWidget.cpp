@@ -1,6 +1,5 @@
 #include "game/GameWidget.h"
 
-#include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
@@ -28,7 +27,7 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     : QWidget(parent),
       painting(this),
       levelState(0, 0),
-      scoreFile(scoreFileName)
+      records(scoreFileName, LevelCatalogue::levelCount)
 {
     setAttribute(Qt::WA_MouseTracking);
     // Every paint covers the whole widget, so Qt need not clear it first.
@@ -36,7 +35,6 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldSize());
     levelCount = loadLevel(1);
-    bestTimes = ScoreStore::load(scoreFile.fileName(), levelCount);
 }
 
 QSize GameWidget::playfieldSize()
@@ -65,8 +63,9 @@ void GameWidget::animate()
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     const int interval = timer ? timer->interval() : Physics::frameInterval;
     playback.playTick(*this);
+    // Judged against the files as they are now, which another game may have improved since.
     if (FrameTick::advance(levelState, totalTime, mousePos, interval) && !playback.isPlaying())
-        applyRecordRule();
+        newRecord = records.judge(played, totalTime);
     if (levelState.status() != Running) {
         dragging = false;
         // A solution watched to its end leaves the ended level as it is, no record.
@@ -91,7 +90,8 @@ void GameWidget::playLevel(const Level &level)
     playback.stop();
     newRecord = false;
     totalTime = 0;
-    currentLevel = level.number;
+    if (level.number != 0)
+        currentLevel = level.number;
     played = level;
     levelState = level.newState();
 }
@@ -132,16 +132,16 @@ Scene GameWidget::scene()
 {
     Scene shown;
     shown.level = &levelState;
-    shown.number = currentLevel;
-    shown.name = levelNames.value(currentLevel - 1);
+    shown.number = played.number;
+    shown.name = played.number != 0 ? levelNames.value(played.number - 1) : played.name;
     shown.time = totalTime;
-    shown.record = bestTimes.value(currentLevel - 1);
+    shown.record = records.best(played);
     shown.newRecord = newRecord;
     shown.dragging = dragging;
     shown.dragStart = dragStart;
     shown.pointer = mousePos;
     shown.highScores = showHighScores;
-    shown.bestTimes = bestTimes;
+    shown.bestTimes = records.builtInTimes();
     shown.levelNames = levelNames;
     if (playback.isPlaying())
         shown.note = SolutionPlayback::note();
@@ -153,30 +153,23 @@ void GameWidget::restartLevel()
     playLevel(played);
 }
 
-void GameWidget::applyRecordRule()
-{
-    // Judged against the file as it is now, which another game may have improved since. A failed
-    // save is not reported; the new time stays in memory and the old file stays whole.
-    ScoreStore::update(scoreFile.fileName(), bestTimes, [this](QList<quint32> &times) {
-        quint32 &best = times[currentLevel - 1];
-        if (best != 0 && best <= totalTime)
-            return false;
-        newRecord = true;
-        best = totalTime;
-        return true;
-    });
-}
-
 void GameWidget::showSolution()
 {
-    watchReplay(Replay::solution(currentLevel));
+    if (played.number != 0)
+        watchReplay(Replay::solution(played.number));
+    else if (played.proof)
+        watchReplay(played, *played.proof);
 }
 
 void GameWidget::watchReplay(const Replay &replay)
 {
-    if (replay.level < 1 || replay.level > levelCount)
-        return;
-    loadLevel(replay.level);
+    if (replay.level >= 1 && replay.level <= levelCount)
+        watchReplay(LevelCatalogue::level(replay.level), replay);
+}
+
+void GameWidget::watchReplay(const Level &level, const Replay &replay)
+{
+    playLevel(level);
     // As the player's first press does; the replay counts its ticks from here.
     levelState.start();
     playback.start(replay);
@@ -218,7 +211,11 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
         return;
     const int status = levelState.status();
     if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
-        loadLevel(currentLevel % levelCount + 1);
+        // A level from elsewhere has no next one: it starts again.
+        if (played.number != 0)
+            loadLevel(currentLevel % levelCount + 1);
+        else
+            restartLevel();
         return;
     }
     if (event->button() == Qt::RightButton) {

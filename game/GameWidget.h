@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/RecordBook.h"
 #include "game/SolutionPlayback.h"
 #include "levels/Level.h"
 #include "render/KeptFrame.h"
@@ -8,7 +9,6 @@
 #include "render/ScenePainter.h"
 #include "sim/LevelState.h"
 
-#include <QFile>
 #include <QList>
 #include <QPoint>
 #include <QString>
@@ -22,7 +22,8 @@ class Replay;
 struct Scene;
 
 // The playfield: owns the live level, the attempt's time, the best times, the drag state and
-// the painting resources, and advances the level on every frame tick.
+// the painting resources, and advances the level on every frame tick. It plays the twenty
+// built-in levels and any level made elsewhere, such as one read from a file.
 class GameWidget : public QWidget
 {
     Q_OBJECT
@@ -46,9 +47,13 @@ public:
 
     // What the game shows, read-only: for the window, tools and tests.
     const LevelState &state() const { return levelState; }
+    // The built-in level played last: the one played now unless that came from elsewhere.
     int levelNumber() const { return currentLevel; }
+    const Level &level() const { return played; }
     quint32 attemptTime() const { return totalTime; }
-    const QList<quint32> &records() const { return bestTimes; }
+    const QList<quint32> &bestTimes() const { return records.builtInTimes(); }
+    // The best time of the level played now, 0 for none.
+    quint32 bestTime() const { return records.best(played); }
     bool hasNewRecord() const { return newRecord; }
     bool showsHighScores() const { return showHighScores; }
     bool isDragging() const { return dragging; }
@@ -63,9 +68,11 @@ public:
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
     // it advances the wells' grow-in and fade-out.
     void drawScene(QPainter &painter);
-    // Loads the replay's level and plays the replay as the player's own drags and clicks,
-    // tick by tick; a mouse press or a key stops it.
+    // Loads the replay's built-in level and plays the replay as the player's own drags and
+    // clicks, tick by tick; a mouse press or a key stops it.
     void watchReplay(const Replay &replay);
+    // The same on any level.
+    void watchReplay(const Level &level, const Replay &replay);
 
 signals:
     void exit();
@@ -75,6 +82,7 @@ public slots:
     void paintEvent(QPaintEvent *event) override;
     int loadLevel(int level);
     // Starts level afresh, Ready: the one way every level is loaded, restarted or switched.
+    // A level that is not built in (its number is 0) keeps its records apart, by fingerprint.
     void playLevel(const Level &level);
     void displayHighScores();
     // Restarts the level and plays its solution.
@@ -89,7 +97,6 @@ protected:
 
 private:
     void restartLevel();
-    void applyRecordRule();
     Scene scene();
     QPoint eventPos(const QMouseEvent *event) const;
 
@@ -103,8 +110,8 @@ private:
     QPoint dragStart;
     QPoint dragEnd;
     LevelState levelState;
-    QFile scoreFile;
-    QList<quint32> bestTimes;
+    // The best times, read at the start and saved on each record.
+    RecordBook records;
     bool levelNamesFilled = false;
     QList<QString> levelNames;
     bool showHighScores = false;

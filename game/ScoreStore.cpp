@@ -42,7 +42,8 @@ QList<quint32> read(QIODevice &device, int levelCount)
     return times;
 }
 
-bool write(QIODevice &device, const QList<quint32> &times)
+namespace {
+QByteArray encode(const QList<quint32> &times)
 {
     QByteArray bytes(entrySize * (times.size() + 1), Qt::Uninitialized);
     uchar *out = reinterpret_cast<uchar *>(bytes.data());
@@ -53,6 +54,13 @@ bool write(QIODevice &device, const QList<quint32> &times)
         sum += time;
     }
     qToLittleEndian(sum, out);
+    return bytes;
+}
+} // namespace
+
+bool write(QIODevice &device, const QList<quint32> &times)
+{
+    const QByteArray bytes = encode(times);
     return device.write(bytes) == bytes.size();
 }
 
@@ -67,12 +75,17 @@ QList<quint32> load(const QString &fileName, int levelCount)
 
 bool save(const QString &fileName, const QList<quint32> &times)
 {
+    return saveBytes(fileName, encode(times));
+}
+
+bool saveBytes(const QString &fileName, const QByteArray &bytes)
+{
     QSaveFile file(fileName);
     // Unbuffered, so that a short write shows in write()'s count: a buffered flush that stops
     // half-way (a full disk) is not reported, and commit() would rename a truncated file.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    if (!write(file, times)) {
+    if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;
     }
@@ -91,13 +104,22 @@ QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)
 
 bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change)
 {
+    bool saved = true;
+    underLock(fileName, [&] {
+        times = best(times, load(fileName, int(times.size())));
+        saved = !change(times) || save(fileName, times);
+    });
+    return saved;
+}
+
+void underLock(const QString &fileName, const std::function<void()> &work)
+{
     // The data folder is made when the first record needs it.
     QDir().mkpath(QFileInfo(fileName).absolutePath());
     QLockFile lock(fileName + QStringLiteral(".lock"));
     lock.setStaleLockTime(staleLockMs);
     lock.tryLock(lockWaitMs);
-    times = best(times, load(fileName, int(times.size())));
-    return !change(times) || save(fileName, times);
+    work();
 }
 
 } // namespace ScoreStore

@@ -23,6 +23,8 @@ bool write(QIODevice &device, const QList<quint32> &times);
 QList<quint32> load(const QString &fileName, int levelCount);
 // Replaces the file atomically: on any failure the old file stays whole and nothing is left behind.
 bool save(const QString &fileName, const QList<quint32> &times);
+// The same for any bytes.
+bool saveBytes(const QString &fileName, const QByteArray &bytes);
 
 // Per level the better of two lists of times: the smaller, where 0 means not passed.
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
@@ -35,6 +37,8 @@ QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
 // without: a new record is not lost for it. Returns false when change asked for a save that
 // failed.
 bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change);
+// Runs work under that lock, for whatever is saved beside the file and must agree with it.
+void underLock(const QString &fileName, const std::function<void()> &work);
 
 } // namespace ScoreStore
 

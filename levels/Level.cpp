@@ -3,6 +3,13 @@
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QCryptographicHash>
+
+namespace {
+// 64 bits of the hash: no player keeps enough levels for two to meet.
+constexpr int fingerprintBytes = 8;
+} // namespace
+
 bool Level::Particle::operator==(const Particle &other) const
 {
     return kind == other.kind && x == other.x && y == other.y;
@@ -35,4 +42,24 @@ QPolygon Level::framePolygon()
                      QPoint(width + outside, height + outside), QPoint(-outside, height + outside),
                      QPoint(-outside, -outside), QPoint(band, band), QPoint(band, height - band),
                      QPoint(width - band, height - band), QPoint(width - band, band), QPoint(band, band)});
+}
+
+QString Level::fingerprint() const
+{
+    QByteArray played = QByteArray::number(redWells) + ' ' + QByteArray::number(blueWells);
+    for (const Particle &particle : particles)
+        played += QStringLiteral("\np %1 %2 %3").arg(particle.kind).arg(particle.x).arg(particle.y).toLatin1();
+    for (const Shape &area : areas) {
+        played += "\na " + QByteArray::number(area.kind);
+        for (const QPoint &point : area.polygon)
+            played += ' ' + QByteArray::number(point.x()) + ' ' + QByteArray::number(point.y());
+    }
+    const QByteArray hash = QCryptographicHash::hash(played, QCryptographicHash::Sha256);
+    return QString::fromLatin1(hash.left(fingerprintBytes).toHex());
+}
+
+bool Level::playsLike(const Level &other) const
+{
+    return redWells == other.redWells && blueWells == other.blueWells && particles == other.particles
+        && areas == other.areas;
 }

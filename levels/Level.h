@@ -1,14 +1,19 @@
 #ifndef SWIRLFALL_LEVEL_H
 #define SWIRLFALL_LEVEL_H
 
+#include "levels/Replay.h"
+
 #include <QList>
 #include <QPolygon>
 #include <QString>
 
+#include <optional>
+
 class LevelState;
 
-// A level as it is made: a name, the well budgets, the particles and the areas, each in order.
-// The game adds the frame around the playfield when it plays one.
+// A level as it is made: a name, the well budgets, the particles and the areas, each in order,
+// and perhaps a proof that it can be passed. The game adds the frame around the playfield when it
+// plays one.
 class Level
 {
 public:
@@ -35,6 +40,11 @@ public:
     // The hazard ring around the playfield: a 20 px band inside the edge, reaching 40 px beyond
     // it, under the even-odd rule.
     static QPolygon framePolygon();
+    // Names what is played (budgets, particles, areas), not the name or the proof: two levels
+    // with the same fingerprint play alike, and a record of one is a record of the other.
+    QString fingerprint() const;
+    // The same level to play: all but the name and the proof.
+    bool playsLike(const Level &other) const;
 
     // 1 to 20 for a level built into the game, 0 for any other.
     int number = 0;
@@ -43,6 +53,8 @@ public:
     int blueWells = 0;
     QList<Particle> particles;
     QList<Shape> areas;
+    // A replay that passes it, in the time it states.
+    std::optional<Replay> proof;
 };
 
 #endif

@@ -2,19 +2,20 @@
 
 #include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/UntrustedText.h"
 #include "sim/Drag.h"
 #include "sim/FrameTick.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace {
 // The pointer stays off the playfield: the highlight it drives has no effect on play.
 const QPoint pointerAway(-1000, -1000);
+const char noun[] = "replay";
 // Past the 20 px that tell a drag from a click.
 constexpr int dragLength = 40;
 
@@ -23,16 +24,6 @@ bool insidePlayfield(int x, int y)
     return x >= 0 && x < Physics::playfieldWidth && y >= 0 && y < Physics::playfieldHeight;
 }
 
-// A line quoted in a message, cut short and shown only in printable ASCII: it may come from
-// any file and ends up on a terminal.
-QString printable(const QString &line)
-{
-    constexpr int shown = 40;
-    QString quoted;
-    for (const QChar c : line.left(shown))
-        quoted += c.unicode() >= 0x20 && c.unicode() < 0x7f ? c : QLatin1Char('?');
-    return line.size() > shown ? quoted + QStringLiteral("...") : quoted;
-}
 } // namespace
 
 // The solutions' resources live in the core library; this pulls them into whatever links it.
@@ -50,13 +41,25 @@ QPoint Replay::Action::release() const
 
 bool Replay::parse(const QString &text, Replay *replay, QString *error)
 {
-    static const QRegularExpression header(QStringLiteral("^#\\s*level\\s+([0-9]+)\\s+time\\s+([0-9]+)\\s*$"));
+    Replay result;
+    if (!parseLines(text.split(QLatin1Char('\n')), 0, true, &result, error))
+        return false;
+    if (result.level == 0) {
+        *error = QStringLiteral("no header \"# level <n> time <ms>\" names the level");
+        return false;
+    }
+    *replay = result;
+    return true;
+}
+
+bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay *replay, QString *error)
+{
+    static const QRegularExpression headerLine(QStringLiteral("^#\\s*level\\s+([0-9]+)\\s+time\\s+([0-9]+)\\s*$"));
     static const QRegularExpression well(QStringLiteral("^([0-9]+)\\s+well\\s+(-?[0-9]+)\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
     static const QRegularExpression remove(QStringLiteral("^([0-9]+)\\s+remove\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
 
-    Replay result;
-    const QStringList lines = text.split(QLatin1Char('\n'));
-    for (int i = 0; i < lines.size(); ++i) {
+    Replay &result = *replay;
+    for (int i = first; i < lines.size(); ++i) {
         const auto fail = [&](const QString &why) {
             *error = QStringLiteral("line %1: %2").arg(i + 1).arg(why);
             return false;
@@ -73,8 +76,8 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
             return value;
         };
         if (line.startsWith(QLatin1Char('#'))) {
-            const QRegularExpressionMatch m = header.match(line);
-            if (m.hasMatch()) {
+            const QRegularExpressionMatch m = headerLine.match(line);
+            if (header && m.hasMatch()) {
                 result.level = number(m, 1);
                 bool timeFits = false;
                 result.time = m.captured(2).toUInt(&timeFits);
@@ -100,7 +103,7 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
         } else {
             m = remove.match(line);
             if (!m.hasMatch())
-                return fail(QStringLiteral("not an action: %1").arg(printable(line)));
+                return fail(QStringLiteral("not an action: %1").arg(UntrustedText::printable(line)));
             action.type = Action::Remove;
         }
         action.tick = number(m, 1);
@@ -114,36 +117,21 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
             return fail(QStringLiteral("ticks go backwards"));
         result.actions.append(action);
     }
-    if (result.level == 0) {
-        *error = QStringLiteral("no header \"# level <n> time <ms>\" names the level");
-        return false;
-    }
-    *replay = result;
     return true;
 }
 
 bool Replay::read(const QByteArray &bytes, Replay *replay, QString *error)
 {
-    if (bytes.size() > maxFileBytes) {
-        *error = QStringLiteral("larger than %1 KiB, too large for a replay").arg(maxFileBytes / 1024);
-        return false;
-    }
-    return parse(QString::fromUtf8(bytes), replay, error);
+    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun);
+    return error->isEmpty() && parse(QString::fromUtf8(bytes), replay, error);
 }
 
 bool Replay::readFile(const QString &path, Replay *replay, QString *error)
 {
+    QByteArray bytes;
     QString why;
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        why = QStringLiteral("a folder, not a replay");
-    } else if (!file.open(QIODevice::ReadOnly)) {
-        why = file.errorString();
-    } else {
-        // One byte more than the limit tells a larger file apart without reading it all.
-        if (read(file.read(maxFileBytes + 1), replay, &why))
-            return true;
-    }
+    if (UntrustedText::readFile(path, maxFileBytes, noun, &bytes, &why) && read(bytes, replay, &why))
+        return true;
     *error = path + QStringLiteral(": ") + why;
     return false;
 }
@@ -161,7 +149,12 @@ Replay Replay::solution(int level)
 
 QString Replay::toText() const
 {
-    QString text = QStringLiteral("# level %1 time %2\n").arg(level).arg(time);
+    return QStringLiteral("# level %1 time %2\n").arg(level).arg(time) + actionsText();
+}
+
+QString Replay::actionsText() const
+{
+    QString text;
     for (const Action &action : actions) {
         if (action.type == Action::Well)
             text += QStringLiteral("%1 well %2 %3 %4\n").arg(action.tick).arg(action.x).arg(action.y).arg(action.kind);

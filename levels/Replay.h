@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <functional>
@@ -53,6 +54,9 @@ public:
 
     // False, with a one-line message naming the line, for text no player could have made.
     static bool parse(const QString &text, Replay *replay, QString *error);
+    // Reads lines from index first on into replay, naming lines from 1 in messages. With header,
+    // the comment "# level <n> time <ms>" sets the level and time; without, it is a comment too.
+    static bool parseLines(const QStringList &lines, int first, bool header, Replay *replay, QString *error);
     // The same for a file's bytes, refusing more than maxFileBytes.
     static bool read(const QByteArray &bytes, Replay *replay, QString *error);
     // The same for a file, the message naming it: "FILE: line 3: ticks go backwards".
@@ -60,6 +64,8 @@ public:
     // The solution of a level that is built into the program: a replay of level 0 for none.
     static Replay solution(int level);
     QString toText() const;
+    // The actions alone, one a line, as they follow the header.
+    QString actionsText() const;
     // Plays the level as the game does, tick by tick, until it ends or maxTicks have run.
     Result run(const Level &level, int maxTicks, const Observer &observe = {}) const;
 

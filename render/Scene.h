@@ -14,7 +14,8 @@ struct Scene
 {
     // Painting advances its wells' grow-in and fade-out.
     LevelState *level = nullptr;
-    // The level's number, as the status messages give it, and its name.
+    // The level's number, as the status messages give it (0 for a level from elsewhere, which has
+    // none), and its name.
     int number = 0;
     QString name;
     quint32 time = 0;

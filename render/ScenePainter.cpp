@@ -94,15 +94,17 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     // The name and message are drawn with the white glyph pen the last particle left set.
     const int status = level.status();
     QString message;
+    // A level from elsewhere has no number to give.
+    const bool numbered = scene.number != 0;
     switch (status) {
     case Ready:
-        message = QString::asprintf("Ready to start level %d", scene.number);
+        message = numbered ? QString::asprintf("Ready to start level %d", scene.number) : QStringLiteral("Ready to start");
         break;
     case Failed:
-        message = QString::asprintf("Level %d failed", scene.number);
+        message = numbered ? QString::asprintf("Level %d failed", scene.number) : QStringLiteral("Level failed");
         break;
     case Passed:
-        message = QString::asprintf("Level %d passed", scene.number);
+        message = numbered ? QString::asprintf("Level %d passed", scene.number) : QStringLiteral("Level passed");
         if (scene.newRecord)
             message += QStringLiteral("\nNew record!");
         break;

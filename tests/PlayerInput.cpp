@@ -40,7 +40,6 @@ void start(QWidget *widget)
 
 void play(GameWidget *game, const Replay &replay, int delay)
 {
-    game->loadLevel(replay.level);
     start(game);
     int next = 0;
     for (int tick = 0; tick < maxTicks && game->state().status() == Running; ++tick) {

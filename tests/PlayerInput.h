@@ -20,8 +20,8 @@ void key(QWidget *widget, QEvent::Type type, int key);
 void perform(QWidget *widget, const Replay::Action &action);
 // A click on the frame band: starts a Ready level without touching a well.
 void start(QWidget *widget);
-// Loads the replay's level and plays it into game as a player would: a click that starts the
-// level, then each action delay ticks later than the replay says, ticking until the level ends.
+// Plays replay into the level game has loaded, as a player would: a click that starts the level,
+// then each action delay ticks later than the replay says, ticking until the level ends.
 // Nothing moves before the first well, so a pass comes exactly 10 ms later per tick of delay.
 void play(GameWidget *game, const Replay &replay, int delay = 0);
 

@@ -25,7 +25,7 @@ prefix=$(mktemp -d)
 cmake --install build-release --prefix "$prefix" >/dev/null
 for f in games/swirlfall "share/applications/$id.desktop" "share/icons/hicolor/scalable/apps/$id.svg" \
          "share/metainfo/$id.metainfo.xml" share/man/man6/swirlfall.6.gz share/doc/swirlfall/copyright \
-         share/doc/swirlfall/changelog.gz; do
+         share/doc/swirlfall/changelog.gz "share/mime/packages/$id.xml"; do
   [ -e "$prefix/$f" ] || fail "missing from the install: $f"
 done
 rm -rf "$prefix"
@@ -36,6 +36,12 @@ say "Installing $deb"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "./$deb" >/dev/null
 files=$(dpkg-query -L swirlfall | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 game=/usr/games/swirlfall
+
+say "Checking the level file type"
+# Registered by its name and by its first line, so that a file manager opens a level with the game.
+grep -q '^50:application/x-swirlfall-level:\*\.swirl$' /usr/share/mime/globs2 || fail "*.swirl is not registered"
+grep -aq 'swirlfall-level' /usr/share/mime/magic || fail "the first line of a level is not registered"
+echo "application/x-swirlfall-level: *.swirl and its first line"
 
 say "Answering without a display"
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --help) || fail "--help failed"

@@ -2,7 +2,8 @@
 # Plays the installed game in a real X window, with real input, as a player would: checks the
 # window, watches level 1's solution (S) to the pass without a record being saved, passes level 1
 # with one well, checks the best-time file, moves on with a click, switches levels with the arrow
-# keys and quits with Escape. Every wait is bounded; nothing is left running.
+# keys and quits with Escape; then opens level 1 written out as a level file from the command
+# line and passes it, its record kept apart. Every wait is bounded; nothing is left running.
 #   tests/play-in-window.sh [PROGRAM [ARGUMENT...]]   (default: swirlfall on the PATH)
 #   SCORES=FILE   where the record must appear, and no scores.dat in the folder the game starts
 #                 in (default: scores.dat in that folder)
@@ -69,10 +70,28 @@ xdotool key Left
 wait_for 5 bluish 210 285 || fail "the left arrow did not load level 2"
 echo "advanced to level 2, arrows to level 3 and back"
 
-# The window closes on the press; the release then has nowhere to go, which xdotool reports.
-xdotool key Escape 2>/dev/null || true
-wait_for 5 sh -c "! kill -0 $gpid" || fail "Escape did not quit"
-wait "$gpid" || fail "the game exited with status $?"
-gpid=""
+# quit: Escape closes the window on the press; the release then has nowhere to go, which
+# xdotool reports.
+quit() {
+  xdotool key Escape 2>/dev/null || true
+  wait_for 5 sh -c "! kill -0 $gpid" || fail "Escape did not quit"
+  wait "$gpid" || fail "the game exited with status $?"
+  gpid=""
+}
+quit
 echo "Escape quit the game"
+
+# Level 1 written out as a level file, opened from the command line and passed with the same
+# drag: its record is kept beside the best-time file, and scores.dat is left as it was.
+"$program" --export-level 1 >"$work/pull.swirl"
+before=$(md5sum <"$scores")
+start_game "$program" "$@" "$work/pull.swirl"
+xdotool mousemove --window "$win" 700 $(( 350 + menu )) mousedown 1
+xdotool mousemove --window "$win" 700 $(( 410 + menu )) mouseup 1
+records="$(dirname "$scores")/level-records.txt"
+wait_for 20 test -s "$records" || fail "the level file was not passed: no $records"
+wait_for 5 level1Passed || fail "the level file does not show as passed"
+[ "$(md5sum <"$scores")" = "$before" ] || fail "passing a level file changed $scores"
+quit
+echo "level 1 opened as a file and passed; its record is in $records: $(cat "$records")"
 echo "play test passed"

@@ -39,6 +39,9 @@ void CommandLineTest::accepted_data()
                                    << QStringLiteral("/tmp/x/best.dat");
     QTest::newRow("--user-data: the data folder") << QStringList{"--user-data"} << int(CommandLine::Play) << 1
                                                   << QStringLiteral("/data/home/swirlfall/scores.dat");
+    QTest::newRow("--verify FILES, without a window") << QStringList{"--verify", "a.swirl", "b.txt"}
+                                                      << int(CommandLine::Verify) << 1 << here;
+    QTest::newRow("--export-level 7") << QStringList{"--export-level", "7"} << int(CommandLine::ExportLevel) << 7 << here;
     QTest::newRow("--fullscreen") << QStringList{"--fullscreen", "--level", "2"} << int(CommandLine::Play) << 2 << here;
     QTest::newRow("Qt's own options pass") << QStringList{"-platform", "offscreen", "-reverse", "--level", "4"}
                                            << int(CommandLine::Play) << 4 << here;
@@ -55,6 +58,10 @@ void CommandLineTest::accepted()
     const CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
     QCOMPARE(int(commandLine.action), action);
     QCOMPARE(commandLine.error, QString());
+    if (action == CommandLine::ExportLevel)
+        QCOMPARE(commandLine.level, level);
+    if (action == CommandLine::Verify)
+        QCOMPARE(commandLine.files, arguments.mid(1));
     if (action != CommandLine::Play)
         return;
     QCOMPARE(commandLine.level, level);
@@ -77,7 +84,14 @@ void CommandLineTest::refused_data()
                                              << "--scores and --user-data each name where best times are kept; "
                                                 "give one";
     QTest::newRow("unknown option") << QStringList{"--fast"} << "Unknown option 'fast'.";
-    QTest::newRow("a stray word") << QStringList{"level"} << "unexpected argument 'level'";
+    QTest::newRow("--verify without files") << QStringList{"--verify"} << "--verify takes the files to check";
+    QTest::newRow("--export-level 21") << QStringList{"--export-level", "21"}
+                                       << "--export-level takes a level from 1 to 20, not '21'";
+    QTest::newRow("a level file and --level") << QStringList{"--level", "2", "a.swirl"}
+                                              << "--level, --replay and a level file each choose the level; give one";
+    QTest::newRow("a level file that is not there") << QStringList{"/nowhere/a.swirl"}
+                                                    << "/nowhere/a.swirl: No such file or directory";
+    QTest::newRow("a stray word after a file") << QStringList{"a.swirl", "level"} << "unexpected argument 'level'";
 }
 
 void CommandLineTest::refused()
@@ -132,7 +146,7 @@ void CommandLineTest::replayFiles()
         QCOMPARE(commandLine.replay.level, 7);
         QCOMPARE(commandLine.replay.actions.size(), 1);
         const CommandLine both = CommandLine::parse({"swirlfall", "--replay", path, "--level", "3"});
-        QCOMPARE(both.error, QStringLiteral("--level and --replay each choose the level; give one"));
+        QCOMPARE(both.error, QStringLiteral("--level, --replay and a level file each choose the level; give one"));
         return;
     }
     QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));

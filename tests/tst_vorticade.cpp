@@ -2,6 +2,7 @@
 // shortcuts, the level entries, the frame timer, the About box and the ways to quit.
 #include "PlayerInput.h"
 
+#include "app/FileCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 
@@ -30,6 +31,8 @@ private slots:
     void quitPaths();
     void aboutBox();
     void showSolutionOnAnEndedLevel();
+    void openLevel_data();
+    void openLevel();
 
 private:
     QAction *action(const QString &menu, const QString &caption) const;
@@ -119,7 +122,10 @@ void VorticadeTest::gameMenu()
 void VorticadeTest::levelEntriesLoadTheirLevel()
 {
     QMenu *levels = window->menuBar()->actions().at(1)->menu();
-    QCOMPARE(levels->actions().size(), 20);
+    // The twenty levels, then those from elsewhere.
+    QCOMPARE(levels->actions().size(), 22);
+    QVERIFY(levels->actions().at(20)->isSeparator());
+    QCOMPARE(levels->actions().at(21)->shortcut(), QKeySequence(QKeySequence::Open));
     for (int i = 1; i <= 20; ++i) {
         QAction *entry = levels->actions().at(i - 1);
         QCOMPARE(entry->text(), QStringLiteral("Level %1").arg(i));
@@ -128,7 +134,7 @@ void VorticadeTest::levelEntriesLoadTheirLevel()
     }
     // Choosing the loaded level again restarts it.
     PlayerInput::start(game());
-    levels->actions().last()->trigger();
+    levels->actions().at(19)->trigger();
     QCOMPARE(game()->state().status(), int(Ready));
 
     QAction *highScores = action(QStringLiteral("Menu"), QStringLiteral("High scores"));
@@ -197,6 +203,43 @@ void VorticadeTest::showSolutionOnAnEndedLevel()
         widget->animate();
     QCOMPARE(widget->state().status(), int(Passed));
     QCOMPARE(widget->attemptTime(), Replay::solution(1).time);
+}
+
+void VorticadeTest::openLevel_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("refusal");
+
+    QTest::newRow("a level: played") << QByteArray("swirlfall-level 1\nname Shared\nwells red 1 blue 0\n"
+                                                   "particle red 100 100\n")
+                                     << QString();
+    QTest::newRow("not a level: named in a box, the level stays")
+        << QByteArray("swirlfall-level 1\nname Shared\nparticle red 100 100\n")
+        << "This file cannot be opened:\nFILE: line 3: the level has no wells line";
+}
+
+void VorticadeTest::openLevel()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, refusal);
+
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("shared.swirl"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    game()->loadLevel(5);
+    QString shown;
+    QTimer::singleShot(0, this, [&] {
+        if (QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    window->findChild<FileCommands *>()->openLevelFile(path);
+    QCOMPARE(shown, QString(refusal).replace(QStringLiteral("FILE"), path));
+    QCOMPARE(game()->level().name, refusal.isEmpty() ? QStringLiteral("Shared") : QStringLiteral("Back and forth"));
 }
 
 QTEST_MAIN(VorticadeTest)

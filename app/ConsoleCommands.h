@@ -1,0 +1,19 @@
+#ifndef SWIRLFALL_CONSOLECOMMANDS_H
+#define SWIRLFALL_CONSOLECOMMANDS_H
+
+#include <QStringList>
+
+#include <cstdio>
+
+// What the command line can ask for without a window: each returns the exit status.
+namespace ConsoleCommands {
+
+// One line per file, starting with its name, saying what its proof shows: 0 when every proof
+// holds, 1 when one is missing or does not hold, 2 when a file cannot be read.
+int verify(const QStringList &files, std::FILE *out);
+// Level n as a level file, with its built-in solution as the proof.
+int exportLevel(int level, std::FILE *out);
+
+} // namespace ConsoleCommands
+
+#endif

@@ -1,0 +1,267 @@
+#include "levels/LevelFile.h"
+
+#include "levels/Level.h"
+#include "levels/UntrustedText.h"
+#include "sim/Area.h"
+#include "sim/LevelObject.h"
+#include "sim/Physics.h"
+
+#include <QList>
+#include <QRegularExpression>
+#include <QStringList>
+
+namespace LevelFile {
+namespace {
+const char noun[] = "level";
+const char magic[] = "swirlfall-level";
+
+// A line's words, the line's number for messages, and the first problem found in them.
+class Line
+{
+public:
+    Line(const QString &text, int number)
+        : text(text),
+          words(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)),
+          number(number)
+    {
+    }
+
+    // The word at index as a whole number, or a problem noted.
+    int integer(int index)
+    {
+        static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
+        const QString &word = words.at(index);
+        if (!digits.match(word).hasMatch()) {
+            fail(QStringLiteral("'%1' is not a whole number").arg(UntrustedText::printable(word)));
+            return 0;
+        }
+        bool fits = false;
+        const int value = word.toInt(&fits);
+        if (!fits)
+            fail(QStringLiteral("a number too large"));
+        return value;
+    }
+
+    // The colour word at index, as one of the two kinds given, or a problem noted.
+    int colour(int index, int red, int blue)
+    {
+        if (words.at(index) == QLatin1String("red"))
+            return red;
+        if (words.at(index) == QLatin1String("blue"))
+            return blue;
+        fail(QStringLiteral("a colour is red or blue, not '%1'").arg(UntrustedText::printable(words.at(index))));
+        return red;
+    }
+
+    QPolygon points(int from)
+    {
+        const int count = int(words.size() - from) / 2;
+        if ((words.size() - from) % 2 != 0)
+            fail(QStringLiteral("an x without its y"));
+        else if (count < minPoints || count > maxPoints)
+            fail(QStringLiteral("an area has %1 to %2 points, not %3").arg(minPoints).arg(maxPoints).arg(count));
+        QPolygon polygon;
+        for (int i = from; i + 1 < words.size() && problem.isEmpty(); i += 2)
+            polygon.append(point(i));
+        return polygon;
+    }
+
+    QPoint point(int index)
+    {
+        const QPoint p(integer(index), integer(index + 1));
+        if (problem.isEmpty()
+            && (p.x() < 0 || p.x() > Physics::playfieldWidth || p.y() < 0 || p.y() > Physics::playfieldHeight))
+            fail(QStringLiteral("(%1, %2) is off the playfield").arg(p.x()).arg(p.y()));
+        return p;
+    }
+
+    void fail(const QString &why)
+    {
+        if (problem.isEmpty())
+            problem = QStringLiteral("line %1: %2").arg(number).arg(why);
+    }
+
+    QString text;
+    QStringList words;
+    int number;
+    QString problem;
+};
+
+// What each line holds once its first word is known; the problem found, if any, goes in the line.
+void readItem(Line &line, Level &level, bool &named, bool &budgeted)
+{
+    const QString &word = line.words.first();
+    const int size = int(line.words.size());
+    if (word == QLatin1String("name")) {
+        const QString name = line.text.trimmed().mid(int(word.size())).trimmed();
+        const int length = int(name.toUcs4().size());
+        if (named)
+            return line.fail(QStringLiteral("a second name"));
+        if (length < 1 || length > maxNameLength)
+            return line.fail(QStringLiteral("a name has 1 to %1 characters, not %2").arg(maxNameLength).arg(length));
+        for (const QChar c : name) {
+            if (!c.isPrint())
+                return line.fail(QStringLiteral("a name has only printable characters"));
+        }
+        level.name = name;
+        named = true;
+    } else if (word == QLatin1String("wells")) {
+        if (budgeted)
+            return line.fail(QStringLiteral("a second wells line"));
+        if (size != 5 || line.words.at(1) != QLatin1String("red") || line.words.at(3) != QLatin1String("blue"))
+            return line.fail(QStringLiteral("wells takes 'red <n> blue <n>'"));
+        level.redWells = line.integer(2);
+        level.blueWells = line.integer(4);
+        for (const int wells : {level.redWells, level.blueWells}) {
+            if (wells < 0 || wells > maxWells)
+                line.fail(QStringLiteral("a budget is 0 to %1 wells, not %2").arg(maxWells).arg(wells));
+        }
+        budgeted = true;
+    } else if (word == QLatin1String("particle")) {
+        if (size != 4)
+            return line.fail(QStringLiteral("particle takes 'red|blue <x> <y>'"));
+        if (level.particles.size() == maxParticles)
+            return line.fail(QStringLiteral("more than %1 particles").arg(maxParticles));
+        const int kind = line.colour(1, RedParticle, BlueParticle);
+        const QPoint at = line.point(2);
+        level.particles.append({kind, at.x(), at.y()});
+    } else if (word == QLatin1String("goal") || word == QLatin1String("hazard")) {
+        if (level.areas.size() == maxAreas)
+            return line.fail(QStringLiteral("more than %1 areas").arg(maxAreas));
+        const bool goal = word == QLatin1String("goal");
+        if (goal && size < 2)
+            return line.fail(QStringLiteral("goal takes 'red|blue' and its points"));
+        const int kind = goal ? line.colour(1, RedGoal, BlueGoal) : int(Hazard);
+        level.areas.append({kind, line.points(goal ? 2 : 1)});
+    } else {
+        line.fail(QStringLiteral("unknown word '%1'").arg(UntrustedText::printable(word)));
+    }
+}
+} // namespace
+
+bool parse(const QString &text, Level *level, QString *error)
+{
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (lines.size() > 1 && lines.last().isEmpty())
+        lines.removeLast();
+    Level result;
+    bool started = false;
+    bool named = false;
+    bool budgeted = false;
+    int last = int(lines.size());
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines.at(i).size() > maxLineLength) {
+            *error = QStringLiteral("line %1: longer than %2 characters").arg(i + 1).arg(maxLineLength);
+            return false;
+        }
+        Line line(lines.at(i), i + 1);
+        if (line.words.isEmpty() || line.words.first().startsWith(QLatin1Char('#')))
+            continue;
+        if (!started) {
+            if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
+                line.fail(QStringLiteral("not a Swirlfall level: it starts without \"%1 %2\"").arg(QLatin1String(magic)).arg(version));
+            else if (line.integer(1) != version && line.problem.isEmpty())
+                line.fail(QStringLiteral("format version %1, but this game reads version %2").arg(line.words.at(1)).arg(version));
+            started = true;
+        } else if (line.words.first() == QLatin1String("solution")) {
+            Replay proof;
+            bool fits = false;
+            if (line.words.size() == 2)
+                proof.time = line.words.at(1).toUInt(&fits);
+            if (!fits)
+                line.fail(QStringLiteral("solution takes the time in ms in which its replay passes the level"));
+            else if (!Replay::parseLines(lines, i + 1, false, &proof, error))
+                return false;
+            result.proof = proof;
+            last = i + 1;
+            i = int(lines.size());
+        } else {
+            readItem(line, result, named, budgeted);
+        }
+        if (!line.problem.isEmpty()) {
+            *error = line.problem;
+            return false;
+        }
+    }
+    const auto missing = [&](const QString &what) {
+        *error = QStringLiteral("line %1: the level has no %2").arg(last).arg(what);
+        return false;
+    };
+    if (!started)
+        return missing(QStringLiteral("\"%1 %2\" line").arg(QLatin1String(magic)).arg(version));
+    if (!named)
+        return missing(QStringLiteral("name"));
+    if (!budgeted)
+        return missing(QStringLiteral("wells line"));
+    if (result.particles.isEmpty())
+        return missing(QStringLiteral("particle"));
+    *level = result;
+    return true;
+}
+
+bool read(const QByteArray &bytes, Level *level, QString *error)
+{
+    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun);
+    if (!error->isEmpty())
+        return false;
+    // Decoded line by line, so that a byte that is not UTF-8 is named by its line.
+    const QList<QByteArray> lines = bytes.split('\n');
+    QStringList text;
+    for (int i = 0; i < lines.size(); ++i) {
+        text.append(QString::fromUtf8(lines.at(i)));
+        if (text.last().toUtf8() != lines.at(i)) {
+            *error = QStringLiteral("line %1: not UTF-8 text").arg(i + 1);
+            return false;
+        }
+    }
+    return parse(text.join(QLatin1Char('\n')), level, error);
+}
+
+bool readFile(const QString &path, Level *level, QString *error)
+{
+    QByteArray bytes;
+    QString why;
+    if (UntrustedText::readFile(path, maxFileBytes, noun, &bytes, &why) && read(bytes, level, &why))
+        return true;
+    *error = path + QStringLiteral(": ") + why;
+    return false;
+}
+
+bool looksLikeLevel(const QByteArray &bytes)
+{
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QByteArray word = line.trimmed();
+        if (word.isEmpty() || word.startsWith('#'))
+            continue;
+        return word.startsWith(magic);
+    }
+    return false;
+}
+
+QString toText(const Level &level)
+{
+    const auto colour = [](bool red) { return red ? QStringLiteral("red") : QStringLiteral("blue"); };
+    const auto points = [](const QPolygon &polygon) {
+        QString text;
+        for (const QPoint &point : polygon)
+            text += QStringLiteral(" %1 %2").arg(point.x()).arg(point.y());
+        return text;
+    };
+    QString text = QStringLiteral("%1 %2\nname %3\nwells red %4 blue %5\n")
+                       .arg(QLatin1String(magic))
+                       .arg(version)
+                       .arg(level.name)
+                       .arg(level.redWells)
+                       .arg(level.blueWells);
+    for (const Level::Particle &particle : level.particles)
+        text += QStringLiteral("particle %1 %2 %3\n").arg(colour(particle.kind == RedParticle)).arg(particle.x).arg(particle.y);
+    for (const Level::Shape &area : level.areas) {
+        text += area.kind == Hazard ? QStringLiteral("hazard") : QStringLiteral("goal ") + colour(area.kind == RedGoal);
+        text += points(area.polygon) + QLatin1Char('\n');
+    }
+    if (level.proof)
+        text += QStringLiteral("solution %1\n").arg(level.proof->time) + level.proof->actionsText();
+    return text;
+}
+
+} // namespace LevelFile

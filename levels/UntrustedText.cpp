@@ -1,0 +1,42 @@
+#include "levels/UntrustedText.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace UntrustedText {
+
+QString printable(const QString &text)
+{
+    constexpr int shown = 40;
+    constexpr ushort firstPrintable = 0x20;
+    constexpr ushort deleteCharacter = 0x7f;
+    QString quoted;
+    for (const QChar c : text.left(shown))
+        quoted += c.unicode() >= firstPrintable && c.unicode() < deleteCharacter ? c : QLatin1Char('?');
+    return text.size() > shown ? quoted + QStringLiteral("...") : quoted;
+}
+
+bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray *bytes, QString *why)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir()) {
+        *why = QStringLiteral("a folder, not a %1").arg(QLatin1String(what));
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        *why = file.errorString();
+        return false;
+    }
+    *bytes = file.read(maxBytes + 1);
+    return true;
+}
+
+QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const char *what)
+{
+    constexpr int kibibyte = 1024;
+    if (bytes.size() <= maxBytes)
+        return QString();
+    return QStringLiteral("larger than %1 KiB, too large for a %2").arg(maxBytes / kibibyte).arg(QLatin1String(what));
+}
+
+} // namespace UntrustedText

@@ -1,0 +1,22 @@
+#ifndef SWIRLFALL_UNTRUSTEDTEXT_H
+#define SWIRLFALL_UNTRUSTEDTEXT_H
+
+#include <QByteArray>
+#include <QString>
+#include <QtGlobal>
+
+// Text from a file that may come from anywhere, quoted in a message that ends up on a terminal.
+namespace UntrustedText {
+
+// Cut short and shown only in printable ASCII, every other character as '?'.
+QString printable(const QString &text);
+// The bytes of the file at path, reading one byte more than maxBytes so that a larger file shows
+// without being read whole; false with why for a folder or a file that cannot be opened. what
+// names the kind of file in the message: "a folder, not a replay".
+bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray *bytes, QString *why);
+// The message for bytes larger than maxBytes, or an empty string when they fit.
+QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const char *what);
+
+} // namespace UntrustedText
+
+#endif

@@ -1,0 +1,209 @@
+// Guards levels as files. A built-in level written out and read back must play exactly as the
+// built-in one, or a shared level would not be the level it claims. A level file comes from
+// anywhere, so the reader must refuse what no editor makes, each time naming the line and the
+// reason. The fingerprint that keys records must follow what is played and nothing else, and
+// --verify must say, per file, what the proof shows, with an exit status scripts can trust.
+#include "app/ConsoleCommands.h"
+#include "levels/Level.h"
+#include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
+#include "levels/ProofCheck.h"
+#include "sim/LevelState.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+const QByteArray header = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n";
+const QByteArray particles = "particle red 150 240\nparticle blue 650 240\n";
+const QByteArray areas = "goal red 700 200 760 200 760 280 700 280\ngoal blue 40 200 100 200 100 280 40 280\n"
+                         "hazard 380 40 420 40 420 160 380 160\n";
+const QByteArray example = header + particles + areas + "solution 3310\n0 well 770 240 0\n";
+
+QByteArray repeated(const QByteArray &line, int times)
+{
+    QByteArray text;
+    for (int i = 0; i < times; ++i)
+        text += line;
+    return text;
+}
+} // namespace
+
+class LevelFileTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void builtInLevelsReadBackAlike_data();
+    void builtInLevelsReadBackAlike();
+    void refusals_data();
+    void refusals();
+    void fingerprintFollowsPlay_data();
+    void fingerprintFollowsPlay();
+    void verify_data();
+    void verify();
+};
+
+void LevelFileTest::builtInLevelsReadBackAlike_data()
+{
+    QTest::addColumn<int>("number");
+
+    for (int number = 1; number <= LevelCatalogue::levelCount; ++number)
+        QTest::newRow(qPrintable(QStringLiteral("level %1").arg(number))) << number;
+}
+
+void LevelFileTest::builtInLevelsReadBackAlike()
+{
+    QFETCH(int, number);
+
+    Level builtIn = LevelCatalogue::level(number);
+    builtIn.proof = Replay::solution(number);
+    Level read;
+    QString error;
+    QVERIFY2(LevelFile::read(LevelFile::toText(builtIn).toUtf8(), &read, &error), qPrintable(error));
+    QCOMPARE(read.number, 0);
+    QCOMPARE(read.name, builtIn.name);
+    QVERIFY(read.playsLike(builtIn));
+    QCOMPARE(read.proof->actionsText(), builtIn.proof->actionsText());
+    // Played tick by tick, both are the same level.
+    const auto positions = [](const Level &level) {
+        QList<QPointF> all;
+        level.proof->run(level, ProofCheck::maxTicks, [&all](const LevelState &state, int) {
+            for (const ParticleObject &particle : state.particles)
+                all.append(particle);
+        });
+        return all;
+    };
+    QCOMPARE(positions(read), positions(builtIn));
+    const ProofCheck check = ProofCheck::of(read);
+    QVERIFY2(check.holds(), qPrintable(check.text()));
+    QCOMPARE(check.time, builtIn.proof->time);
+}
+
+void LevelFileTest::refusals_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << "larger than 1024 KiB, too large for a level";
+    QTest::newRow("not a level") << QByteArray("# level 1 time 0\n0 well 1 1 0\n")
+                                 << "line 2: not a Swirlfall level: it starts without \"swirlfall-level 1\"";
+    QTest::newRow("a later version") << QByteArray("swirlfall-level 2\n")
+                                     << "line 1: format version 2, but this game reads version 1";
+    QTest::newRow("not UTF-8") << QByteArray("swirlfall-level 1\nname Caf\xe9\n") << "line 2: not UTF-8 text";
+    QTest::newRow("a line too long") << header + "hazard" + repeated(" 1", 600) << "line 4: longer than 1000 characters";
+    QTest::newRow("an unknown word") << header + "well red 1 1\n" << "line 4: unknown word 'well'";
+    QTest::newRow("a number too large") << header + "particle red 4294967306 1\n" << "line 4: a number too large";
+    QTest::newRow("not a number") << header + "particle red 1.5 1\n" << "line 4: '1.5' is not a whole number";
+    QTest::newRow("off the playfield") << header + "particle blue 801 0\n" << "line 4: (801, 0) is off the playfield";
+    QTest::newRow("a colour that is not one") << header + "particle green 1 1\n"
+                                              << "line 4: a colour is red or blue, not 'green'";
+    QTest::newRow("two points make no area") << header + "hazard 1 1 2 2\n" << "line 4: an area has 3 to 100 points, not 2";
+    QTest::newRow("101 points") << header + "hazard" + repeated(" 1 1", 101) + "\n"
+                                << "line 4: an area has 3 to 100 points, not 101";
+    QTest::newRow("an x without its y") << header + "hazard 1 1 2 2 3\n" << "line 4: an x without its y";
+    QTest::newRow("101 particles") << header + repeated("particle red 1 1\n", 101) << "line 104: more than 100 particles";
+    QTest::newRow("101 areas") << header + particles + repeated("hazard 1 1 2 2 3 3\n", 101)
+                               << "line 106: more than 100 areas";
+    QTest::newRow("21 wells") << QByteArray("swirlfall-level 1\nwells red 21 blue 0\n")
+                              << "line 2: a budget is 0 to 20 wells, not 21";
+    QTest::newRow("a name of 41 characters") << QByteArray("swirlfall-level 1\nname ") + QByteArray(41, 'x')
+                                             << "line 2: a name has 1 to 40 characters, not 41";
+    QTest::newRow("a name with a control character") << QByteArray("swirlfall-level 1\nname \x1b[2J\n")
+                                                     << "line 2: a name has only printable characters";
+    QTest::newRow("a second name") << header + "name Again\n" << "line 4: a second name";
+    QTest::newRow("no name") << QByteArray("swirlfall-level 1\nwells red 1 blue 1\nparticle red 1 1\n")
+                             << "line 3: the level has no name";
+    QTest::newRow("no wells") << QByteArray("swirlfall-level 1\nname X\nparticle red 1 1\n")
+                              << "line 3: the level has no wells line";
+    QTest::newRow("no particle") << header + areas << "line 6: the level has no particle";
+    QTest::newRow("a solution without its time") << header + particles + "solution\n"
+                                                 << "line 6: solution takes the time in ms in which its replay passes the level";
+    QTest::newRow("a proof whose ticks go back") << header + particles + "solution 10\n5 well 1 1 0\n4 well 2 2 0\n"
+                                                 << "line 8: ticks go backwards";
+}
+
+void LevelFileTest::refusals()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, error);
+
+    Level level;
+    QString why;
+    QVERIFY(!LevelFile::read(bytes, &level, &why));
+    QCOMPARE(why, error);
+}
+
+void LevelFileTest::fingerprintFollowsPlay_data()
+{
+    QTest::addColumn<QByteArray>("changed");
+    QTest::addColumn<bool>("same");
+
+    QTest::newRow("another name") << QByteArray(header).replace("Two Ways", "Renamed") + particles + areas << true;
+    QTest::newRow("no proof") << header + particles + areas << true;
+    QTest::newRow("a particle moved") << header + "particle red 151 240\nparticle blue 650 240\n" + areas << false;
+    QTest::newRow("a budget changed") << QByteArray(header).replace("blue 1", "blue 2") + particles + areas << false;
+    QTest::newRow("the areas in another order") << header + particles + areas.mid(areas.indexOf("goal blue")) +
+                                                       areas.left(areas.indexOf("goal blue"))
+                                                << false;
+}
+
+void LevelFileTest::fingerprintFollowsPlay()
+{
+    QFETCH(QByteArray, changed);
+    QFETCH(bool, same);
+
+    Level original;
+    Level other;
+    QString error;
+    QVERIFY(LevelFile::read(example, &original, &error));
+    QVERIFY2(LevelFile::read(changed, &other, &error), qPrintable(error));
+    QCOMPARE(other.fingerprint() == original.fingerprint(), same);
+    QCOMPARE(original.fingerprint().size(), 16);
+}
+
+void LevelFileTest::verify_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("a proof that holds") << example << "FILE: passes in 3310 ms, as stated" << 0;
+    QTest::newRow("no proof") << header + particles + areas << "FILE: no proof: nothing shows that it can be passed" << 1;
+    QTest::newRow("a proof that fails") << header + particles + areas + "solution 3310\n0 well 150 240 0\n"
+                                        << "FILE: the proof fails: the level is failed after 0 ms" << 1;
+    QTest::newRow("another time than stated") << header + particles + areas + "solution 3300\n0 well 770 240 0\n"
+                                              << "FILE: the proof passes, but in 3310 ms, not in 3300 ms as stated" << 1;
+    QTest::newRow("a replay of a built-in level") << QByteArray("# level 1 time 2680\n0 well 577 353 0\n")
+                                                  << "FILE: passes in 2680 ms, as stated" << 0;
+    QTest::newRow("a file that cannot be read") << header << "FILE: line 3: the level has no particle" << 2;
+}
+
+void LevelFileTest::verify()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, line);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("level.swirl"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+    file.close();
+    const QString output = dir.filePath(QStringLiteral("output"));
+    std::FILE *out = std::fopen(qPrintable(output), "w");
+    // The worst status of all the files given is the one returned.
+    const int returned = ConsoleCommands::verify({path, path}, out);
+    std::fclose(out);
+    QFile printed(output);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QString expected = QString(line).replace(QStringLiteral("FILE"), path) + QLatin1Char('\n');
+    QCOMPARE(QString::fromUtf8(printed.readAll()), expected + expected);
+    QCOMPARE(returned, status);
+}
+
+QTEST_GUILESS_MAIN(LevelFileTest)
+#include "tst_levelfile.moc"
