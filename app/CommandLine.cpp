@@ -62,7 +62,8 @@ struct Options
                                          QStringLiteral("n")};
     const QCommandLineOption replay{QStringLiteral("replay"),
                                     QStringLiteral("Open the level of the replay in <file> and play the replay, "
-                                                   "as the Show solution command plays a level's solution."),
+                                                   "as the Show solution command plays a level's solution; "
+                                                   "a level file plays its proof."),
                                     QStringLiteral("file")};
 };
 
@@ -135,8 +136,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(options.replay)) {
         QString why;
-        if (!Replay::readFile(parser.value(options.replay), &commandLine.replay, &why))
+        if (!LevelFile::readPlayback(parser.value(options.replay), &commandLine.playback, &why))
             return refuse(why);
+        if (!commandLine.playback.proof)
+            return refuse(parser.value(options.replay) + QStringLiteral(": a level without a proof, no replay to play"));
         commandLine.replayGiven = true;
     }
     commandLine.fullScreen = parser.isSet(options.fullScreen);

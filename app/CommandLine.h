@@ -27,9 +27,9 @@ public:
     bool levelGiven = false;
     QString scoreFile = QStringLiteral("scores.dat");
     bool fullScreen = false;
-    // --replay: the replay to watch, read and checked already.
+    // --replay: the level to watch its proof played on, read and checked already.
     bool replayGiven = false;
-    Replay replay;
+    Level playback;
     // A level file to play, read and checked already.
     bool levelFileGiven = false;
     Level levelFile;

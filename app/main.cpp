@@ -48,7 +48,7 @@ int main(int argc, char **argv)
     if (options.levelGiven)
         game->loadLevel(options.level);
     if (options.replayGiven)
-        game->watchReplay(options.replay);
+        game->watchReplay(options.playback, *options.playback.proof);
     if (options.levelFileGiven)
         game->playLevel(options.levelFile);
     if (options.fullScreen)

@@ -21,10 +21,16 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     QMenuBar *bar = new QMenuBar(this);
     QSignalMapper *mapper = new QSignalMapper(this);
 
+    FileCommands *files = new FileCommands(game, this);
     QMenu *menu = new QMenu(QStringLiteral("Menu"), this);
     bar->addMenu(menu);
     addMenuAction(menu, QStringLiteral("High scores"), QKeySequence(tr("TAB")), game, SLOT(displayHighScores()));
     addMenuAction(menu, QStringLiteral("Show solution"), QKeySequence(tr("S")), game, SLOT(showSolution()));
+    QAction *bestRun =
+        addMenuAction(menu, QStringLiteral("Watch my best run"), QKeySequence(tr("W")), game, SLOT(watchBestRun()));
+    bestRun->setEnabled(game->hasBestRun());
+    connect(game, SIGNAL(bestRunChanged(bool)), bestRun, SLOT(setEnabled(bool)));
+    addMenuAction(menu, QStringLiteral("Open replay\u2026"), QKeySequence(tr("Ctrl+Shift+O")), files, SLOT(openReplay()));
     addFullScreenAction(menu);
     addMenuAction(menu, QStringLiteral("About"), QKeySequence(tr("F1")), this, SLOT(displayAbout()));
     addMenuAction(menu, QStringLiteral("Quit"), QKeySequence(tr("ESC")), this, SIGNAL(exit()));
@@ -40,7 +46,6 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
-    FileCommands *files = new FileCommands(game, this);
     addMenuAction(levels, QStringLiteral("Open level\u2026"), QKeySequence::Open, files, SLOT(openLevel()));
 
     setMenuBar(bar);
@@ -64,8 +69,8 @@ void vorticade::displayAbout()
                           "Released for Linux desktops under the GNU GPL, version 3 or later."));
 }
 
-void vorticade::addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
-                              const char *member)
+QAction *vorticade::addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut,
+                                  QObject *receiver, const char *member)
 {
     QAction *action = new QAction(caption, this);
     action->setShortcut(shortcut);
@@ -73,4 +78,5 @@ void vorticade::addMenuAction(QMenu *menu, const QString &caption, const QKeySeq
     menu->addAction(action);
     // The window holds it too, so that its shortcut works while full screen hides the menu bar.
     addAction(action);
+    return action;
 }

@@ -4,6 +4,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 
+class QAction;
 class QMenu;
 
 // The one window: the playfield under a "Menu" and a "Levels" menu, driven by the frame timer.
@@ -29,8 +30,8 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    void addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
-                       const char *member);
+    QAction *addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
+                           const char *member);
     void addFullScreenAction(QMenu *menu);
     void releaseFixedSize();
 };

@@ -1,6 +1,7 @@
 #include "game/GameWidget.h"
 
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/Drag.h"
@@ -10,7 +11,10 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QFileInfo>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 QPointF widgetPos(const QMouseEvent *event)
@@ -63,13 +67,19 @@ void GameWidget::animate()
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     const int interval = timer ? timer->interval() : Physics::frameInterval;
     playback.playTick(*this);
+    const bool passed = FrameTick::advance(levelState, totalTime, mousePos, interval);
+    run.countTick();
     // Judged against the files as they are now, which another game may have improved since.
-    if (FrameTick::advance(levelState, totalTime, mousePos, interval) && !playback.isPlaying())
-        newRecord = records.judge(played, totalTime);
+    if (passed && !playback.isPlaying()) {
+        newRecord = records.judge(played, totalTime, run.replay(played.number, totalTime));
+        if (newRecord)
+            emit bestRunChanged(true);
+    }
     if (levelState.status() != Running) {
         dragging = false;
         // A solution watched to its end leaves the ended level as it is, no record.
         playback.stop();
+        run.stop();
     }
     Scene shown = scene();
     frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
@@ -88,12 +98,14 @@ int GameWidget::loadLevel(int level)
 void GameWidget::playLevel(const Level &level)
 {
     playback.stop();
+    run.stop();
     newRecord = false;
     totalTime = 0;
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
     levelState = level.newState();
+    emit bestRunChanged(hasBestRun());
 }
 
 void GameWidget::displayHighScores()
@@ -159,6 +171,27 @@ void GameWidget::showSolution()
         watchReplay(Replay::solution(played.number));
     else if (played.proof)
         watchReplay(played, *played.proof);
+}
+
+bool GameWidget::hasBestRun() const
+{
+    return QFileInfo::exists(records.runFile(played));
+}
+
+void GameWidget::watchBestRun()
+{
+    const QString path = records.runFile(played);
+    Level kept;
+    QString why;
+    if (!QFileInfo::exists(path))
+        return;
+    // A file changed since it was kept is read as suspiciously as one from anywhere.
+    if (!LevelFile::readPlayback(path, &kept, &why))
+        std::fprintf(stderr, "swirlfall: %s\n", qPrintable(why));
+    else if (!kept.proof || !kept.playsLike(played))
+        std::fprintf(stderr, "swirlfall: %s: not a run of this level\n", qPrintable(path));
+    else
+        watchReplay(played, *kept.proof);
 }
 
 void GameWidget::watchReplay(const Replay &replay)
@@ -227,8 +260,10 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 
 void GameWidget::beginDrag(const QPoint &at)
 {
-    if (levelState.status() == Ready)
+    if (levelState.status() == Ready) {
         levelState.start();
+        run.start();
+    }
     dragging = true;
     dragStart = at;
 }
@@ -238,7 +273,9 @@ void GameWidget::completeDrag(const QPoint &end)
 {
     dragging = false;
     dragEnd = end;
-    Drag(dragStart, dragEnd).applyTo(levelState);
+    const Drag drag(dragStart, dragEnd);
+    if (drag.applyTo(levelState))
+        run.record(drag);
 }
 
 void GameWidget::keyPressEvent(QKeyEvent *event)

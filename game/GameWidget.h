@@ -2,6 +2,7 @@
 #define SWIRLFALL_GAMEWIDGET_H
 
 #include "game/RecordBook.h"
+#include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
 #include "levels/Level.h"
 #include "render/KeptFrame.h"
@@ -59,6 +60,8 @@ public:
     bool isDragging() const { return dragging; }
     QPoint pointer() const { return mousePos; }
     bool isWatching() const { return playback.isPlaying(); }
+    // A run that set the record of the level played now is kept, to be watched.
+    bool hasBestRun() const;
     const QList<QString> &names() const { return levelNames; }
     // The frame as the last paint drew it, in the window's device pixels.
     const QImage &keptFrame() const { return frame.image(); }
@@ -76,6 +79,8 @@ public:
 
 signals:
     void exit();
+    // The level played changed, or a record kept a new run of it.
+    void bestRunChanged(bool kept);
 
 public slots:
     void animate();
@@ -87,6 +92,8 @@ public slots:
     void displayHighScores();
     // Restarts the level and plays its solution.
     void showSolution();
+    // Restarts the level and plays the run that set its record.
+    void watchBestRun();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -122,6 +129,7 @@ private:
 
     KeptFrame frame;
     SolutionPlayback playback;
+    RunRecorder run;
 };
 
 #endif

@@ -3,14 +3,28 @@
 #include "game/LevelRecords.h"
 #include "game/ScoreStore.h"
 #include "levels/Level.h"
+#include "levels/LevelFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <cstdio>
+
 namespace {
+const char runFolder[] = "replays";
+
 bool beats(quint32 time, quint32 best)
 {
     return best == 0 || time < best;
+}
+
+bool fitsAReplay(const Replay &run)
+{
+    for (const Replay::Action &action : run.actions) {
+        if (!action.isWithinReach())
+            return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -27,15 +41,17 @@ quint32 RecordBook::best(const Level &level) const
     return level.number ? times.value(level.number - 1) : fileTimes.value(level.fingerprint());
 }
 
-bool RecordBook::judge(const Level &level, quint32 time)
+bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
 {
     bool record = false;
     if (level.number) {
         ScoreStore::update(scoreFileName, times, [&](QList<quint32> &merged) {
             quint32 &best = merged[level.number - 1];
             record = beats(time, best);
-            if (record)
+            if (record) {
+                saveRun(level, run);
                 best = time;
+            }
             return record;
         });
         return record;
@@ -45,9 +61,33 @@ bool RecordBook::judge(const Level &level, quint32 time)
         const QString key = level.fingerprint();
         record = beats(time, fileTimes.value(key));
         if (record) {
+            saveRun(level, run);
             fileTimes.insert(key, time);
             ScoreStore::saveBytes(levelRecordsName, LevelRecords::write(fileTimes));
         }
     });
     return record;
+}
+
+QString RecordBook::runFile(const Level &level) const
+{
+    const QString name = level.number
+        ? QStringLiteral("level-%1.txt").arg(level.number, 2, 10, QLatin1Char('0'))
+        : level.fingerprint() + QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    return QFileInfo(scoreFileName).dir().filePath(QLatin1String(runFolder) + QLatin1Char('/') + name);
+}
+
+void RecordBook::saveRun(const Level &level, const Replay &run) const
+{
+    const QString path = runFile(level);
+    QString text = run.toText();
+    if (level.number == 0) {
+        Level proven = level;
+        proven.proof = run;
+        text = LevelFile::toText(proven);
+    }
+    const bool saved = fitsAReplay(run) && QDir().mkpath(QFileInfo(path).absolutePath())
+        && ScoreStore::saveBytes(path, text.toUtf8());
+    if (!saved)
+        std::fprintf(stderr, "swirlfall: the run that set this record could not be kept in %s\n", qPrintable(path));
 }

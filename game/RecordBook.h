@@ -7,11 +7,14 @@
 #include <QtGlobal>
 
 class Level;
+class Replay;
 
 // The player's best times: those of the built-in levels in the best-time file (scores.dat, 84
 // bytes as ever), and those of levels opened from files in level-records.txt beside it, keyed by
-// each level's fingerprint. Another game may save in between, so a record is judged against the
-// files as they are at that moment, under the best-time file's lock, and saved atomically.
+// each level's fingerprint; and beside each record, in replays/, the run that set it. Another game
+// may save in between, so a record is judged against the files as they are at that moment, under
+// the best-time file's lock, and the run is saved before the time, each atomically: a run is never
+// slower than the record beside it.
 class RecordBook
 {
 public:
@@ -22,11 +25,17 @@ public:
     // The best time of level, 0 for none.
     quint32 best(const Level &level) const;
     // The record rule: a pass in time is a record when level has no time yet or a worse one. A
-    // record is saved (a failed save is not reported: the time stays for this run and the old
-    // file stays whole). True for a record.
-    bool judge(const Level &level, quint32 time);
+    // record is saved with run, the replay that set it (a failed save of the time is not
+    // reported: it stays for this session and the old file stays whole; one of the run is, on
+    // standard error). True for a record.
+    bool judge(const Level &level, quint32 time, const Replay &run);
+    // Where the run that set level's record is kept: replays/level-07.txt for a built-in level,
+    // replays/<fingerprint>.swirl, the level with the run as its proof, for any other.
+    QString runFile(const Level &level) const;
 
 private:
+    void saveRun(const Level &level, const Replay &run) const;
+
     QString scoreFileName;
     QString levelRecordsName;
     QList<quint32> times;

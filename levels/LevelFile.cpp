@@ -1,6 +1,7 @@
 #include "levels/LevelFile.h"
 
 #include "levels/Level.h"
+#include "levels/LevelCatalogue.h"
 #include "levels/UntrustedText.h"
 #include "sim/Area.h"
 #include "sim/LevelObject.h"
@@ -86,6 +87,18 @@ public:
     int number;
     QString problem;
 };
+
+// True when bytes start as a level file does, whatever follows.
+bool looksLikeLevel(const QByteArray &bytes)
+{
+    for (const QByteArray &line : bytes.split('\n')) {
+        const QByteArray word = line.trimmed();
+        if (word.isEmpty() || word.startsWith('#'))
+            continue;
+        return word.startsWith(magic);
+    }
+    return false;
+}
 
 // What each line holds once its first word is known; the problem found, if any, goes in the line.
 void readItem(Line &line, Level &level, bool &named, bool &budgeted)
@@ -227,15 +240,24 @@ bool readFile(const QString &path, Level *level, QString *error)
     return false;
 }
 
-bool looksLikeLevel(const QByteArray &bytes)
+bool readPlayback(const QString &path, Level *level, QString *error)
 {
-    for (const QByteArray &line : bytes.split('\n')) {
-        const QByteArray word = line.trimmed();
-        if (word.isEmpty() || word.startsWith('#'))
-            continue;
-        return word.startsWith(magic);
+    QByteArray bytes;
+    QString why;
+    bool read = UntrustedText::readFile(path, maxFileBytes, "level or a replay", &bytes, &why);
+    if (read && looksLikeLevel(bytes)) {
+        read = LevelFile::read(bytes, level, &why);
+    } else if (read) {
+        Replay replay;
+        read = Replay::read(bytes, &replay, &why);
+        if (read) {
+            *level = LevelCatalogue::level(replay.level);
+            level->proof = replay;
+        }
     }
-    return false;
+    if (!read)
+        *error = path + QStringLiteral(": ") + why;
+    return read;
 }
 
 QString toText(const Level &level)

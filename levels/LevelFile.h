@@ -39,8 +39,9 @@ bool parse(const QString &text, Level *level, QString *error);
 bool read(const QByteArray &bytes, Level *level, QString *error);
 // The same for a file, the message naming it: "FILE: line 3: ...".
 bool readFile(const QString &path, Level *level, QString *error);
-// True when bytes start as a level file does, whatever follows.
-bool looksLikeLevel(const QByteArray &bytes);
+// A file that plays a level back: a level file, whose proof is the replay, or a replay of a
+// built-in level, which comes as that level with the replay as its proof. Messages name the file.
+bool readPlayback(const QString &path, Level *level, QString *error);
 QString toText(const Level &level);
 
 } // namespace LevelFile

@@ -19,10 +19,6 @@ const char noun[] = "replay";
 // Past the 20 px that tell a drag from a click.
 constexpr int dragLength = 40;
 
-bool insidePlayfield(int x, int y)
-{
-    return x >= 0 && x < Physics::playfieldWidth && y >= 0 && y < Physics::playfieldHeight;
-}
 
 } // namespace
 
@@ -37,6 +33,20 @@ QPoint Replay::Action::release() const
     if (type == Remove)
         return press();
     return press() + (kind == BlueWell ? QPoint(dragLength, 0) : QPoint(0, dragLength));
+}
+
+bool Replay::Action::isWithinReach() const
+{
+    const int w = Physics::playfieldWidth;
+    const int h = Physics::playfieldHeight;
+    return x >= -w && x < 2 * w && y >= -h && y < 2 * h;
+}
+
+Replay::Action Replay::Action::of(int tick, const Drag &drag)
+{
+    if (drag.isClick())
+        return {tick, Remove, drag.end.x(), drag.end.y(), 0};
+    return {tick, Well, drag.start.x(), drag.start.y(), drag.wellKind()};
 }
 
 bool Replay::parse(const QString &text, Replay *replay, QString *error)
@@ -111,8 +121,8 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
         action.y = number(m, 3);
         if (!fits)
             return fail(QStringLiteral("a number too large"));
-        if (!insidePlayfield(action.x, action.y))
-            return fail(QStringLiteral("(%1, %2) is outside the playfield").arg(action.x).arg(action.y));
+        if (!action.isWithinReach())
+            return fail(QStringLiteral("(%1, %2) is too far off the playfield").arg(action.x).arg(action.y));
         if (!result.actions.isEmpty() && action.tick < result.actions.last().tick)
             return fail(QStringLiteral("ticks go backwards"));
         result.actions.append(action);

@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class Drag;
 class Level;
 class LevelState;
 
@@ -29,6 +30,13 @@ public:
         // Together they make the drag that the game reads as this action.
         QPoint press() const { return QPoint(x, y); }
         QPoint release() const;
+        // The action a player's drag makes at that tick: a well where a drag began, or a click
+        // where it was let go.
+        static Action of(int tick, const Drag &drag);
+        // A player's pointer reaches beyond the playfield: a click can end past its edge, and in
+        // full screen a drag can start in the margins around it. One playfield's width and
+        // height beyond each edge covers any screen, and nothing beyond is a player's.
+        bool isWithinReach() const;
 
         int tick = 0;
         Type type = Well;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Plays the installed game in a real X window, with real input, as a player would: checks the
 # window, watches level 1's solution (S) to the pass without a record being saved, passes level 1
-# with one well, checks the best-time file, moves on with a click, switches levels with the arrow
+# with one well, checks the best-time file and the run kept beside it, moves on with a click, switches levels with the arrow
 # keys and quits with Escape; then opens level 1 written out as a level file from the command
 # line and passes it, its record kept apart. Every wait is bounded; nothing is left running.
 #   tests/play-in-window.sh [PROGRAM [ARGUMENT...]]   (default: swirlfall on the PATH)
@@ -59,6 +59,11 @@ if [ "$scores" != "$work/scores.dat" ] && [ -e "$work/scores.dat" ]; then
   fail "a scores.dat appeared in the folder the game started in as well"
 fi
 echo "level 1 passed in ${words[0]} ms; $scores is 84 bytes with a matching check value"
+# The run that set the record is kept beside it, and replays to the time shown.
+run="$(dirname "$scores")/replays/level-01.txt"
+verdict=$("$program" --verify "$run") || fail "the kept run does not hold: $verdict"
+[ "$verdict" = "$run: passes in ${words[0]} ms, as stated" ] || fail "the kept run: $verdict"
+echo "the record's run is kept in $run and replays to ${words[0]} ms"
 
 # A left click moves on to level 2, whose blue particle starts at (210, 290).
 xdotool mousemove --window "$win" 400 $(( 240 + menu )) click 1

@@ -113,14 +113,16 @@ void CommandLineTest::replayFiles_data()
     // A file from anywhere: every fault is named with the file and the line, in one line.
     QTest::newRow("a good replay") << QByteArray("# level 7 time 2120\n0 well 300 200 1\n") << QString();
     QTest::newRow("no such file") << QByteArray() << "FILE: No such file or directory";
-    QTest::newRow("a folder") << QByteArray("/") << "FILE: a folder, not a replay";
+    QTest::newRow("a folder") << QByteArray("/") << "FILE: a folder, not a level or a replay";
+    QTest::newRow("a level without a proof") << QByteArray("swirlfall-level 1\nname A\nwells red 0 blue 0\nparticle red 1 1\n")
+                                             << "FILE: a level without a proof, no replay to play";
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << "FILE: larger than 1024 KiB, too large for a replay";
     QTest::newRow("no such level") << QByteArray("# level 99 time 0\n")
                                    << "FILE: line 1: there is no level 99 (the levels are 1 to 20)";
     QTest::newRow("ticks backwards") << QByteArray("# level 2 time 0\n9 well 1 1 0\n8 well 2 2 0\n")
                                      << "FILE: line 3: ticks go backwards";
-    QTest::newRow("outside the playfield") << QByteArray("# level 2 time 0\n0 remove 5 480\n")
-                                           << "FILE: line 2: (5, 480) is outside the playfield";
+    QTest::newRow("far off the playfield") << QByteArray("# level 2 time 0\n0 remove 5 960\n")
+                                           << "FILE: line 2: (5, 960) is too far off the playfield";
     QTest::newRow("binary") << QByteArray("# level 2 time 0\n\x01\x02\x1b]0;x\x07\n")
                             << "FILE: line 2: not an action: ???]0;x?";
 }
@@ -143,8 +145,8 @@ void CommandLineTest::replayFiles()
     if (error.isEmpty()) {
         QCOMPARE(int(commandLine.action), int(CommandLine::Play));
         QVERIFY(commandLine.replayGiven);
-        QCOMPARE(commandLine.replay.level, 7);
-        QCOMPARE(commandLine.replay.actions.size(), 1);
+        QCOMPARE(commandLine.playback.number, 7);
+        QCOMPARE(commandLine.playback.proof->actions.size(), 1);
         const CommandLine both = CommandLine::parse({"swirlfall", "--replay", path, "--level", "3"});
         QCOMPARE(both.error, QStringLiteral("--level, --replay and a level file each choose the level; give one"));
         return;

@@ -6,6 +6,8 @@
 #include "game/GameWidget.h"
 #include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
+#include "levels/ProofCheck.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -452,16 +454,30 @@ void GameWidgetTest::recordRule_data()
 
 void GameWidgetTest::recordRule()
 {
+    // A record keeps the run that set it; a pass that is none leaves the kept run alone.
     QFETCH(quint32, best);
     QFETCH(bool, record);
 
-    if (best != 0)
+    const QString kept = QStringLiteral("replays/level-01.txt");
+    const QByteArray keptBefore = "# level 1 time " + QByteArray::number(best) + '\n';
+    if (best != 0) {
         restartWithBest(best);
+        QVERIFY(QDir().mkpath(QStringLiteral("replays")) && ScoreStore::saveBytes(kept, keptBefore));
+    }
     pass(1);
     const quint32 now = record ? 2680u : best;
     QCOMPARE(game->hasNewRecord(), record);
     QCOMPARE(game->bestTimes().at(0), now);
     QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), now);
+    Level run;
+    QString error;
+    QVERIFY2(LevelFile::readPlayback(kept, &run, &error), qPrintable(error));
+    if (record) {
+        const ProofCheck check = ProofCheck::of(run);
+        QVERIFY2(check.holds() && check.time == now, qPrintable(check.text()));
+    } else {
+        QCOMPARE(run.proof->toText().toUtf8(), keptBefore);
+    }
     // The flag stays up while the overlay shows it, and only the next load clears it.
     tick(5);
     QCOMPARE(game->hasNewRecord(), record);
@@ -543,8 +559,9 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     pass(1);
     QVERIFY(game->hasNewRecord());
     QCOMPARE(game->bestTimes().at(0), 2680u);
+    // The run that set it is kept, though its time could not be.
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList{QStringLiteral("scores.dat")});
+             (QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")}));
     press(QPoint(400, 240));
     release(QPoint(400, 240));
     QCOMPARE(game->levelNumber(), 2);

@@ -38,8 +38,9 @@ void ReplayTest::rejects_data()
     QTest::newRow("no header") << "0 well 10 10 0\n" << "no header \"# level <n> time <ms>\" names the level";
     QTest::newRow("level 21") << "# level 21 time 0\n" << "line 1: there is no level 21 (the levels are 1 to 20)";
     QTest::newRow("level 0") << "# level 0 time 0\n" << "line 1: there is no level 0 (the levels are 1 to 20)";
-    QTest::newRow("outside the playfield") << header + "0 well 800 10 0\n" << "line 2: (800, 10) is outside the playfield";
-    QTest::newRow("negative point") << header + "0 remove -1 10\n" << "line 2: (-1, 10) is outside the playfield";
+    // A pointer reaches a playfield's width and height beyond the edges, in full screen.
+    QTest::newRow("right of the reach") << header + "0 well 1600 10 0\n" << "line 2: (1600, 10) is too far off the playfield";
+    QTest::newRow("left of the reach") << header + "0 remove -801 10\n" << "line 2: (-801, 10) is too far off the playfield";
     QTest::newRow("a particle is no well") << header + "0 well 10 10 2\n" << "line 2: a well's kind is 0 (red) or 1 (blue)";
     QTest::newRow("ticks go backwards") << header + "5 well 10 10 0\n4 well 20 20 0\n" << "line 3: ticks go backwards";
     QTest::newRow("unknown action") << header + "0 push 10 10\n" << "line 2: not an action: 0 push 10 10";

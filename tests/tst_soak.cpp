@@ -1,12 +1,16 @@
 // A seeded random stream of everything a player can do, on every level, interleaved with
 // ticks. Guards the invariants no hand-picked case covers: budgets that rise or go negative,
 // more wells than the budgets allowed, a status that leaves the allowed transitions, time that
-// counts outside Running, and painting at a negative scale.
+// counts outside Running, and painting at a negative scale; and, on a level random play passes
+// often, that the run kept beside every record replays to exactly the record's time, however
+// the player clicked, dragged, restarted or switched levels on the way.
 // SWIRLFALL_SOAK_SEED=N replays a reported failure; SWIRLFALL_SOAK_TICKS=N sets the length.
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
+#include "levels/ProofCheck.h"
 
 #include <QDir>
 #include <QImage>
@@ -38,6 +42,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void randomPlay();
+    void recordsKeepTheirRuns();
 
 private:
     Snapshot snapshot() const;
@@ -158,6 +163,44 @@ void SoakTest::randomPlay()
         }
     }
     qInfo("soaked %ld ticks and %ld events", ticks, events);
+}
+
+void SoakTest::recordsKeepTheirRuns()
+{
+    constexpr int wantedRecords = 40;
+    constexpr int maxTicks = 200000;
+    // A red particle just over a goal as wide as the playfield: most wells below it pass the level.
+    Level easy;
+    easy.name = QStringLiteral("Easy");
+    easy.redWells = 3;
+    easy.blueWells = 3;
+    easy.areas = {{RedGoal, QPolygon(QRect(20, 300, 760, 160))}};
+    PlayerInput::RandomPlay player(20261208u);
+    int records = 0;
+    for (int tick = 0; tick < maxTicks && records < wantedRecords; ++tick) {
+        // A fresh copy after every second record: the first pass of each is a record, and so is
+        // one that beats it.
+        easy.particles = {{RedParticle, 100 + 15 * (records / 2), 295}};
+        if (!game->level().playsLike(easy))
+            game->playLevel(easy);
+        for (int burst = player.bounded(4); burst > 0; --burst)
+            player.act({game});
+        const bool before = game->hasNewRecord();
+        game->animate();
+        if (before || !game->hasNewRecord())
+            continue;
+        const Level &level = game->level();
+        const QString kept = level.number ? QStringLiteral("replays/level-%1.txt").arg(level.number, 2, 10, QLatin1Char('0'))
+                                          : QStringLiteral("replays/%1.swirl").arg(level.fingerprint());
+        Level run;
+        QString error;
+        QVERIFY2(LevelFile::readPlayback(kept, &run, &error), qPrintable(error));
+        const ProofCheck check = ProofCheck::of(run);
+        QVERIFY2(check.holds() && check.time == game->attemptTime(),
+                 qPrintable(QStringLiteral("tick %1: %2 ms, but the kept run %3").arg(tick).arg(game->attemptTime()).arg(check.text())));
+        ++records;
+    }
+    QCOMPARE(records, wantedRecords);
 }
 
 QTEST_MAIN(SoakTest)

@@ -31,8 +31,9 @@ private slots:
     void quitPaths();
     void aboutBox();
     void showSolutionOnAnEndedLevel();
-    void openLevel_data();
-    void openLevel();
+    void watchMyBestRun();
+    void openFile_data();
+    void openFile();
 
 private:
     QAction *action(const QString &menu, const QString &caption) const;
@@ -101,6 +102,9 @@ void VorticadeTest::gameMenu_data()
 
     QTest::newRow("High scores on Tab") << QStringLiteral("High scores") << QKeySequence(Qt::Key_Tab);
     QTest::newRow("Show solution on S") << QStringLiteral("Show solution") << QKeySequence(Qt::Key_S);
+    QTest::newRow("Watch my best run on W") << QStringLiteral("Watch my best run") << QKeySequence(Qt::Key_W);
+    QTest::newRow("Open replay on Ctrl+Shift+O") << QStringLiteral("Open replay\u2026")
+                                                << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     QTest::newRow("About on F1") << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
     QTest::newRow("Quit on Escape") << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
 }
@@ -205,21 +209,47 @@ void VorticadeTest::showSolutionOnAnEndedLevel()
     QCOMPARE(widget->attemptTime(), Replay::solution(1).time);
 }
 
-void VorticadeTest::openLevel_data()
+void VorticadeTest::watchMyBestRun()
 {
+    // Enabled only while the level played has a kept run: after its record, not on another level.
+    QAction *watch = action(QStringLiteral("Menu"), QStringLiteral("Watch my best run"));
+    game()->loadLevel(2);
+    QVERIFY(!watch->isEnabled());
+    PlayerInput::play(game(), Replay::solution(2));
+    QVERIFY(game()->hasNewRecord());
+    QVERIFY(watch->isEnabled());
+    game()->loadLevel(3);
+    QVERIFY(!watch->isEnabled());
+    game()->loadLevel(2);
+    QVERIFY(watch->isEnabled());
+    watch->trigger();
+    QVERIFY(game()->isWatching());
+    for (int tick = 0; tick < 10000 && game()->state().status() == Running; ++tick)
+        game()->animate();
+    QCOMPARE(game()->attemptTime(), Replay::solution(2).time);
+    QVERIFY(!game()->hasNewRecord());
+}
+
+void VorticadeTest::openFile_data()
+{
+    QTest::addColumn<bool>("replay");
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("refusal");
 
-    QTest::newRow("a level: played") << QByteArray("swirlfall-level 1\nname Shared\nwells red 1 blue 0\n"
-                                                   "particle red 100 100\n")
-                                     << QString();
+    const QByteArray level("swirlfall-level 1\nname Shared\nwells red 1 blue 0\nparticle red 150 200\n");
+    QTest::newRow("a level: played") << false << level << QString();
     QTest::newRow("not a level: named in a box, the level stays")
-        << QByteArray("swirlfall-level 1\nname Shared\nparticle red 100 100\n")
+        << false << QByteArray("swirlfall-level 1\nname Shared\nparticle red 100 100\n")
         << "This file cannot be opened:\nFILE: line 3: the level has no wells line";
+    QTest::newRow("a replay: watched") << true << QByteArray("# level 1 time 2680\n0 well 577 353 0\n") << QString();
+    QTest::newRow("a level with its proof: watched") << true << level + "solution 0\n0 well 577 353 0\n" << QString();
+    QTest::newRow("a level without one: named in a box")
+        << true << level << "This file cannot be opened:\nFILE: a level without a proof, no replay to play";
 }
 
-void VorticadeTest::openLevel()
+void VorticadeTest::openFile()
 {
+    QFETCH(bool, replay);
     QFETCH(QByteArray, contents);
     QFETCH(QString, refusal);
 
@@ -237,9 +267,14 @@ void VorticadeTest::openLevel()
             box->accept();
         }
     });
-    window->findChild<FileCommands *>()->openLevelFile(path);
+    FileCommands *commands = window->findChild<FileCommands *>();
+    if (replay)
+        commands->openReplayFile(path);
+    else
+        commands->openLevelFile(path);
     QCOMPARE(shown, QString(refusal).replace(QStringLiteral("FILE"), path));
-    QCOMPARE(game()->level().name, refusal.isEmpty() ? QStringLiteral("Shared") : QStringLiteral("Back and forth"));
+    QCOMPARE(game()->isWatching(), replay && refusal.isEmpty());
+    QCOMPARE(game()->level().number, refusal.isEmpty() ? int(contents.startsWith('#')) : 5);
 }
 
 QTEST_MAIN(VorticadeTest)

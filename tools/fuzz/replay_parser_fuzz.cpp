@@ -1,8 +1,8 @@
 // Fuzz target for the replay reader, which reads files from anywhere (swirlfall --replay FILE):
 // whatever the bytes, it either accepts a replay some player could have made (a level that
-// exists, actions on the playfield, ticks that never go back, wells of a kind that exists),
-// which reads back the same from its own text, or refuses it with one printable line. It never
-// crashes or hangs.
+// exists, actions within a pointer's reach of the playfield, ticks that never go back, wells of a
+// kind that exists), which reads back the same from its own text, or refuses it with one
+// printable line. It never crashes or hangs.
 #include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 #include "sim/LevelObject.h"
@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int i = 0; i < replay.actions.size(); ++i) {
         const Replay::Action &action = replay.actions.at(i);
         check(action.tick >= 0 && (i == 0 || action.tick >= replay.actions.at(i - 1).tick));
-        check(action.x >= 0 && action.x < Physics::playfieldWidth && action.y >= 0 && action.y < Physics::playfieldHeight);
+        check(action.x >= -Physics::playfieldWidth && action.x < 2 * Physics::playfieldWidth
+              && action.y >= -Physics::playfieldHeight && action.y < 2 * Physics::playfieldHeight);
         check(action.type == Replay::Action::Remove || action.kind == RedWell || action.kind == BlueWell);
     }
     Replay again;
