@@ -1,6 +1,8 @@
 #include "app/vorticade.h"
 
 #include "app/FileCommands.h"
+#include "game/AutoPause.h"
+#include "game/FrameClock.h"
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
 #include "sim/Physics.h"
@@ -31,6 +33,9 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     bestRun->setEnabled(game->hasBestRun());
     connect(game, SIGNAL(bestRunChanged(bool)), bestRun, SLOT(setEnabled(bool)));
     addMenuAction(menu, QStringLiteral("Open replay\u2026"), QKeySequence(tr("Ctrl+Shift+O")), files, SLOT(openReplay()));
+    QAction *pause = addMenuAction(menu, QStringLiteral("Pause"), QKeySequence(tr("P")), game, SLOT(togglePause()));
+    pause->setCheckable(true);
+    connect(game, SIGNAL(pausedChanged(bool)), pause, SLOT(setChecked(bool)));
     addFullScreenAction(menu);
     addMenuAction(menu, QStringLiteral("About"), QKeySequence(tr("F1")), this, SLOT(displayAbout()));
     addMenuAction(menu, QStringLiteral("Quit"), QKeySequence(tr("ESC")), this, SIGNAL(exit()));
@@ -57,6 +62,10 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     QTimer *timer = new QTimer(this);
     connect(timer, SIGNAL(timeout()), game, SLOT(animate()));
     timer->start(Physics::frameInterval);
+    new AutoPause(game, this);
+    FrameClock *clock = new FrameClock(timer, game, this);
+    for (QMenu *entries : {menu, levels})
+        connect(entries, SIGNAL(triggered(QAction *)), clock, SLOT(wake()));
 }
 
 vorticade::~vorticade() = default;

@@ -1,7 +1,6 @@
 #include "game/GameWidget.h"
 
 #include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/Drag.h"
@@ -11,10 +10,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
-#include <QFileInfo>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 QPointF widgetPos(const QMouseEvent *event)
@@ -65,7 +61,14 @@ void GameWidget::animate()
 {
     // A direct call, with no timer behind it, counts as one frame tick.
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
-    const int interval = timer ? timer->interval() : Physics::frameInterval;
+    if (!pausing.isOn())
+        step(timer ? timer->interval() : Physics::frameInterval);
+    Scene shown = scene();
+    frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
+}
+
+void GameWidget::step(int interval)
+{
     playback.playTick(*this);
     const bool passed = FrameTick::advance(levelState, totalTime, mousePos, interval);
     run.countTick();
@@ -81,8 +84,6 @@ void GameWidget::animate()
         playback.stop();
         run.stop();
     }
-    Scene shown = scene();
-    frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
 }
 
 int GameWidget::loadLevel(int level)
@@ -99,6 +100,7 @@ void GameWidget::playLevel(const Level &level)
 {
     playback.stop();
     run.stop();
+    setPaused(false);
     newRecord = false;
     totalTime = 0;
     if (level.number != 0)
@@ -157,6 +159,7 @@ Scene GameWidget::scene()
     shown.levelNames = levelNames;
     if (playback.isPlaying())
         shown.note = SolutionPlayback::note();
+    shown.paused = pausing.isOn();
     return shown;
 }
 
@@ -175,23 +178,14 @@ void GameWidget::showSolution()
 
 bool GameWidget::hasBestRun() const
 {
-    return QFileInfo::exists(records.runFile(played));
+    return records.hasRun(played);
 }
 
 void GameWidget::watchBestRun()
 {
-    const QString path = records.runFile(played);
-    Level kept;
-    QString why;
-    if (!QFileInfo::exists(path))
-        return;
-    // A file changed since it was kept is read as suspiciously as one from anywhere.
-    if (!LevelFile::readPlayback(path, &kept, &why))
-        std::fprintf(stderr, "swirlfall: %s\n", qPrintable(why));
-    else if (!kept.proof || !kept.playsLike(played))
-        std::fprintf(stderr, "swirlfall: %s: not a run of this level\n", qPrintable(path));
-    else
-        watchReplay(played, *kept.proof);
+    Replay kept;
+    if (records.keptRun(played, &kept))
+        watchReplay(played, kept);
 }
 
 void GameWidget::watchReplay(const Replay &replay)
@@ -210,6 +204,11 @@ void GameWidget::watchReplay(const Level &level, const Replay &replay)
 
 void GameWidget::mousePressEvent(QMouseEvent *event)
 {
+    if (pausing.takesPress(event->button())) {
+        if (event->button() == Qt::LeftButton)
+            setPaused(false);
+        return;
+    }
     if (playback.isPlaying()) {
         mousePos = eventPos(event);
         restartLevel();
@@ -240,7 +239,8 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
     // While a solution plays, only its own drags and clicks place or remove wells.
-    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback.isPlaying())
+    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback.isPlaying()
+        || pausing.takesRelease(event->button()))
         return;
     const int status = levelState.status();
     if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
@@ -280,6 +280,11 @@ void GameWidget::completeDrag(const QPoint &end)
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
+    // The window's action takes P first where there is one.
+    if (event->key() == Qt::Key_P) {
+        togglePause();
+        return;
+    }
     if (playback.isPlaying()) {
         restartLevel();
         return;
@@ -306,4 +311,32 @@ void GameWidget::keyReleaseEvent(QKeyEvent *event)
     default:
         break;
     }
+}
+
+void GameWidget::pause()
+{
+    if (levelState.status() == Running)
+        setPaused(true);
+}
+
+void GameWidget::togglePause()
+{
+    if (pausing.isOn())
+        setPaused(false);
+    else
+        pause();
+    emit pausedChanged(pausing.isOn());
+}
+
+void GameWidget::setPaused(bool paused)
+{
+    if (paused == pausing.isOn())
+        return;
+    pausing.set(paused);
+    emit pausedChanged(paused);
+}
+
+bool GameWidget::needsTicks() const
+{
+    return !pausing.isOn() && (dragging || playback.isPlaying() || FrameTick::wouldChange(levelState));
 }

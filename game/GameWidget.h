@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/Pause.h"
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
@@ -62,6 +63,9 @@ public:
     bool isWatching() const { return playback.isPlaying(); }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
+    bool isPaused() const { return pausing.isOn(); }
+    // False while a tick would change nothing, on screen or later: the frame timer may sleep.
+    bool needsTicks() const;
     const QList<QString> &names() const { return levelNames; }
     // The frame as the last paint drew it, in the window's device pixels.
     const QImage &keptFrame() const { return frame.image(); }
@@ -81,6 +85,8 @@ signals:
     void exit();
     // The level played changed, or a record kept a new run of it.
     void bestRunChanged(bool kept);
+    // Also when asked for a pause that did not come, so that a check mark can follow.
+    void pausedChanged(bool paused);
 
 public slots:
     void animate();
@@ -94,6 +100,9 @@ public slots:
     void showSolution();
     // Restarts the level and plays the run that set its record.
     void watchBestRun();
+    // Pauses a running level (or a watched replay), as when the window is left; P goes on.
+    void pause();
+    void togglePause();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -103,7 +112,10 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // The tick's work on the level, which a pause holds back.
+    void step(int interval);
     void restartLevel();
+    void setPaused(bool paused);
     Scene scene();
     QPoint eventPos(const QMouseEvent *event) const;
 
@@ -130,6 +142,7 @@ private:
     KeptFrame frame;
     SolutionPlayback playback;
     RunRecorder run;
+    Pause pausing;
 };
 
 #endif

@@ -77,6 +77,30 @@ QString RecordBook::runFile(const Level &level) const
     return QFileInfo(scoreFileName).dir().filePath(QLatin1String(runFolder) + QLatin1Char('/') + name);
 }
 
+bool RecordBook::hasRun(const Level &level) const
+{
+    return QFileInfo::exists(runFile(level));
+}
+
+bool RecordBook::keptRun(const Level &level, Replay *run) const
+{
+    const QString path = runFile(level);
+    Level kept;
+    QString why;
+    if (!hasRun(level))
+        return false;
+    if (!LevelFile::readPlayback(path, &kept, &why)) {
+        std::fprintf(stderr, "swirlfall: %s\n", qPrintable(why));
+        return false;
+    }
+    if (!kept.proof || !kept.playsLike(level)) {
+        std::fprintf(stderr, "swirlfall: %s: not a run of this level\n", qPrintable(path));
+        return false;
+    }
+    *run = *kept.proof;
+    return true;
+}
+
 void RecordBook::saveRun(const Level &level, const Replay &run) const
 {
     const QString path = runFile(level);

@@ -32,6 +32,10 @@ public:
     // Where the run that set level's record is kept: replays/level-07.txt for a built-in level,
     // replays/<fingerprint>.swirl, the level with the run as its proof, for any other.
     QString runFile(const Level &level) const;
+    bool hasRun(const Level &level) const;
+    // The run kept for level, read as suspiciously as any file, since anyone may have changed it;
+    // false, with a line on standard error for a file that is not such a run, when there is none.
+    bool keptRun(const Level &level, Replay *run) const;
 
 private:
     void saveRun(const Level &level, const Replay &run) const;

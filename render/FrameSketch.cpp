@@ -75,7 +75,8 @@ bool FrameSketch::sameScene(const FrameSketch &other) const
 {
     return size == other.size && level == other.level && name == other.name
         && status == other.status && newRecord == other.newRecord && highScores == other.highScores
-        && note == other.note && bestTimes == other.bestTimes && areas.isSharedWith(other.areas);
+        && note == other.note && paused == other.paused && bestTimes == other.bestTimes
+        && areas.isSharedWith(other.areas);
 }
 
 QRegion FrameSketch::changedSince(const FrameSketch &before) const

@@ -41,7 +41,7 @@ public:
     // Where a text measured to fill inked may ink: glyphs can reach a little past their advances.
     static QRect textInk(const QRect &inked);
 
-    // True when both show the same level in the same status, table and note.
+    // True when both show the same level in the same status, table, note and pause.
     bool sameScene(const FrameSketch &other) const;
     // Everything that differs from before, or the whole frame when the scene does.
     QRegion changedSince(const FrameSketch &before) const;
@@ -56,6 +56,7 @@ public:
     bool newRecord = false;
     bool highScores = false;
     QString note;
+    bool paused = false;
     QList<quint32> bestTimes;
     // A loaded level has areas of its own: a reload shows as a list no longer shared.
     QList<Area> areas;

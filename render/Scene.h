@@ -30,6 +30,8 @@ struct Scene
     QList<QString> levelNames;
     // A line over the help strip, such as how to stop a watched solution; empty for none.
     QString note;
+    // A pause screen hides the level.
+    bool paused = false;
 };
 
 #endif

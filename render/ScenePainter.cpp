@@ -22,6 +22,7 @@ const char readyHelp[] = "[Left mouse drag] horizontally or vertically to set a 
                          "[Left mouse click] on a set gravity well to remove it.\n"
                          "[Right mouse click] to restart the level.\n"
                          "[Right / left arrow] to switch level.";
+const char pausedHelp[] = "[P] or [Left mouse click] to go on.";
 const char endedHelp[] = "[Left mouse click] to advance to the next level.\n"
                          "[Right mouse click] to restart the level.\n"
                          "[Right / left arrow] to switch level.";
@@ -72,6 +73,10 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     LevelState &level = *scene.level;
+    if (scene.paused) {
+        drawPauseScreen(painter, scene);
+        return;
+    }
     WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
     WellObject redIcon(redIconX, h - iconInset, RedWell, false);
 
@@ -129,12 +134,7 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     if (!scene.note.isEmpty())
         painter.drawText(helpRect(w), helpFlags, scene.note);
 
-    painter.setFont(messageFont);
-    painter.setPen(textPen);
-    const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
-        + QString::asprintf("%d ms", int(scene.record));
-    painter.drawText(QRect(0, 0, w, h), timeFlags, times);
-    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
+    drawTimes(painter, scene);
 
     redIcon.paint(painter);
     blueIcon.paint(painter);
@@ -143,6 +143,38 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
     painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
 
+    if (scene.highScores)
+        drawHighScores(painter, scene);
+}
+
+void ScenePainter::drawTimes(QPainter &painter, const Scene &scene) const
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    painter.setFont(messageFont);
+    painter.setPen(textPen);
+    const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
+        + QString::asprintf("%d ms", int(scene.record));
+    painter.drawText(QRect(0, 0, w, h), timeFlags, times);
+    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
+}
+
+// Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to go
+// on, and the clock, stopped.
+void ScenePainter::drawPauseScreen(QPainter &painter, const Scene &scene) const
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
+    painter.setPen(textPen);
+    painter.setFont(titleFont);
+    painter.drawText(nameRect(w, h), Qt::AlignCenter, QLatin1Char('"') + scene.name + QLatin1Char('"'));
+    painter.setFont(messageFont);
+    painter.drawText(messageRect(w, h), Qt::AlignCenter, QStringLiteral("Paused"));
+    painter.setPen(helpPen);
+    painter.setFont(helpFont);
+    painter.drawText(helpRect(w), helpFlags, QLatin1String(pausedHelp));
+    drawTimes(painter, scene);
     if (scene.highScores)
         drawHighScores(painter, scene);
 }
@@ -203,6 +235,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.newRecord = scene.newRecord;
     sketch.highScores = scene.highScores;
     sketch.note = scene.note;
+    sketch.paused = scene.paused;
     sketch.bestTimes = scene.bestTimes;
     sketch.areas = level.areas;
     sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);
@@ -235,7 +268,7 @@ QRegion ScenePainter::sceneInk(const Scene &scene) const
 {
     const int w = playfieldWidth;
     const int h = playfieldHeight;
-    if (scene.highScores)
+    if (scene.highScores || scene.paused)
         return QRect(0, 0, w, h);
     QRegion ink = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
     for (const WellObject &icon : {WellObject(blueIconX, h - iconInset, BlueWell, false),

@@ -33,6 +33,8 @@ public:
 
 private:
     void drawHighScores(QPainter &painter, const Scene &scene) const;
+    void drawTimes(QPainter &painter, const Scene &scene) const;
+    void drawPauseScreen(QPainter &painter, const Scene &scene) const;
     void measureTimeDisplay();
     QRegion sceneInk(const Scene &scene) const;
 

@@ -16,6 +16,10 @@ namespace FrameTick {
 // that ends the level counts nothing. True only on the tick that passed the level, the one tick
 // on which a record can be set.
 bool advance(LevelState &state, quint32 &totalTime, const QPoint &pointer, int interval = Physics::frameInterval);
+// True when a tick, its step and its paint, could change the level: while it runs, while a
+// particle moves or a well pulls, and while a well grows, fades or waits to be deleted. A tick that
+// would not may be skipped: nothing of it would show, now or later.
+bool wouldChange(const LevelState &state);
 
 } // namespace FrameTick
 

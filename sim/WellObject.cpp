@@ -8,7 +8,7 @@ namespace {
 // Grow-in and fade-out advance by this much per paint: 32 paints from 0 to 256.
 constexpr int fadeStep = 8;
 constexpr int fadeFull = 256;
-constexpr int opaque = 255;
+constexpr int opaque = WellObject::settledFade;
 } // namespace
 
 WellObject::WellObject(int x, int y, int kind, bool placed)

@@ -8,6 +8,9 @@ class QPainter;
 class WellObject : public LevelObject
 {
 public:
+    // A well that has grown in: painting no longer changes it.
+    static constexpr int settledFade = 255;
+
     // placed is false for a well made only to be drawn as an icon.
     WellObject(int x, int y, int kind, bool placed);
 

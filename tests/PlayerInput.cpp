@@ -69,7 +69,7 @@ void RandomPlay::mouse(const QList<GameWidget *> &games, QEvent::Type type, Qt::
         PlayerInput::mouse(game, type, button, held, at);
 }
 
-void RandomPlay::act(const QList<GameWidget *> &games)
+void RandomPlay::act(const QList<GameWidget *> &games, const std::function<void()> &menuUsed)
 {
     // Anywhere in the widget and up to 40 px outside it.
     const QPoint anywhere(random.bounded(-40, 841), random.bounded(-40, 521));
@@ -122,12 +122,16 @@ void RandomPlay::act(const QList<GameWidget *> &games)
     case 10:
         for (GameWidget *game : games)
             game->displayHighScores();
+        if (menuUsed)
+            menuUsed();
         break;
     default:
         if (random.bounded(50) == 0) {
             const int level = int(random.bounded(1, LevelCatalogue::levelCount + 1));
             for (GameWidget *game : games)
                 game->loadLevel(level);
+            if (menuUsed)
+                menuUsed();
         }
         break;
     }

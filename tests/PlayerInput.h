@@ -8,6 +8,8 @@
 #include <QPoint>
 #include <QRandomGenerator>
 
+#include <functional>
+
 class GameWidget;
 class QWidget;
 
@@ -33,7 +35,8 @@ class RandomPlay
 public:
     explicit RandomPlay(quint32 seed);
 
-    void act(const QList<GameWidget *> &games);
+    // menuUsed, if given, is called after a menu action, which the window would also see.
+    void act(const QList<GameWidget *> &games, const std::function<void()> &menuUsed = {});
     // Draws from the same stream: 0 <= result < highest.
     int bounded(int highest);
 

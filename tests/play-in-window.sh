@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Plays the installed game in a real X window, with real input, as a player would: checks the
-# window, watches level 1's solution (S) to the pass without a record being saved, passes level 1
-# with one well, checks the best-time file and the run kept beside it, moves on with a click, switches levels with the arrow
-# keys and quits with Escape; then opens level 1 written out as a level file from the command
-# line and passes it, its record kept apart. Every wait is bounded; nothing is left running.
+# window, watches level 1's solution (S) to the pass without a record being saved, pauses level 1
+# with P and checks that its time stands still, goes on and passes it with one well, checks the
+# best-time file and the run kept beside it, moves on with a click, switches levels with the
+# arrow keys and quits with Escape; then opens level 1 written out as a level file from the
+# command line and passes it, its record kept apart. Every wait is bounded; nothing is left
+# running.
 #   tests/play-in-window.sh [PROGRAM [ARGUMENT...]]   (default: swirlfall on the PATH)
 #   SCORES=FILE   where the record must appear, and no scores.dat in the folder the game starts
 #                 in (default: scores.dat in that folder)
@@ -43,6 +45,20 @@ wait_for 20 level1Passed || fail "watching level 1's solution did not end with l
 echo "watched level 1's solution to the pass; no record saved"
 # A right click gives level 1 back, Ready.
 xdotool click 3
+
+# P pauses a running level: a pause screen hides it and the clock stands still; P goes on.
+particleShows() { [ "$(in_playfield 140 190 20 20 'r > 200 && g < 100 && b < 100')" -gt 0 ]; }
+paused() { ! particleShows; }
+timeShown() { import -window "$win" -crop "200x50+600+$(( 430 + menu ))" -depth 8 rgb:- 2>/dev/null | md5sum; }
+xdotool mousemove --window "$win" 400 $(( 5 + menu )) click 1
+xdotool key p
+wait_for 5 paused || fail "P did not pause level 1"
+before=$(timeShown)
+sleep 1
+[ "$(timeShown)" = "$before" ] || fail "the time moved while level 1 was paused"
+xdotool key p
+wait_for 5 particleShows || fail "P did not go on with level 1"
+echo "P paused level 1 with the time standing still, and P went on"
 
 # Level 1: one red well beyond the goal pulls the particle along a straight line into it.
 xdotool mousemove --window "$win" 700 $(( 350 + menu )) mousedown 1

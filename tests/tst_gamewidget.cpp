@@ -41,6 +41,8 @@ private slots:
     void dragFromBeforeTheLevelPlacesNoWell_data();
     void dragFromBeforeTheLevelPlacesNoWell();
     void highScoreTableBlocksMouse();
+    void pauseStopsTheClock_data();
+    void pauseStopsTheClock();
     void escapeEmitsExitOnce();
     void recordRule_data();
     void recordRule();
@@ -429,6 +431,58 @@ void GameWidgetTest::highScoreTableBlocksMouse()
     QVERIFY(game->showsHighScores());
     QTest::keyRelease(game, Qt::Key_Tab);
     QVERIFY(!game->showsHighScores());
+}
+
+void GameWidgetTest::pauseStopsTheClock_data()
+{
+    QTest::addColumn<bool>("watched");
+    QTest::addColumn<bool>("byClick");
+
+    QTest::newRow("played, on again with P") << false << false;
+    QTest::newRow("played, on again with a click that does nothing else") << false << true;
+    QTest::newRow("a watched solution, on again with P") << true << false;
+}
+
+void GameWidgetTest::pauseStopsTheClock()
+{
+    // A pause that let the clock or the level move would cost the player time or give a free look.
+    QFETCH(bool, watched);
+    QFETCH(bool, byClick);
+
+    QSignalSpy paused(game, SIGNAL(pausedChanged(bool)));
+    game->loadLevel(1);
+    // Only a running level pauses.
+    QTest::keyClick(game, Qt::Key_P);
+    QVERIFY(!game->isPaused());
+    const Replay solution = Replay::solution(1);
+    if (watched)
+        game->showSolution();
+    else
+        PlayerInput::perform(game, solution.actions.first());
+    tick(30);
+    const quint32 before = game->attemptTime();
+    const QPointF at = game->state().particles.first();
+    QTest::keyClick(game, Qt::Key_P);
+    QVERIFY(game->isPaused());
+    QCOMPARE(paused.takeLast().at(0).toBool(), true);
+    tick(100);
+    QCOMPARE(game->attemptTime(), before);
+    QCOMPARE(QPointF(game->state().particles.first()), at);
+    if (byClick) {
+        // On the well: a click that removed it would fail the attempt.
+        press(solution.actions.first().press());
+        release(solution.actions.first().press());
+        QVERIFY(!game->state().wells.first().isRemoved());
+    } else {
+        QTest::keyClick(game, Qt::Key_P);
+    }
+    QVERIFY(!game->isPaused());
+    QCOMPARE(paused.takeLast().at(0).toBool(), false);
+    QCOMPARE(game->isWatching(), watched);
+    while (game->state().status() == Running)
+        tick();
+    QCOMPARE(game->state().status(), int(Passed));
+    QCOMPARE(game->attemptTime(), solution.time);
 }
 
 void GameWidgetTest::escapeEmitsExitOnce()

@@ -1,9 +1,12 @@
-// Guards the partial repaint. After every tick, the screen as the tick's repaints left it (the
-// window's backing store), and the frame kept for later paints, must be pixel for pixel what a
-// whole repaint shows: that of a second game, the reference, fed the same input and painted
-// whole once per tick. Catches a part whose ink strays outside the region found for it, a change
-// that goes unnoticed, an animation that stops advancing because nothing else moved, and a
-// toolkit paint between ticks that leaves the screen half old. Every level first plays its
+// Guards the partial repaint and the frame timer that sleeps. After every tick, the screen as the
+// tick's repaints left it (the window's backing store), and the frame kept for later paints, must
+// be pixel for pixel what a whole repaint shows: that of a second game, the reference, fed the
+// same input, ticked every time and painted whole once per tick, while the game under test is
+// ticked only while its frame clock is awake; and the two games' levels and times must be the
+// same. Catches a part whose ink strays outside the region found for it, a change that goes
+// unnoticed, an animation that stops advancing because nothing else moved, a toolkit paint
+// between ticks that leaves the screen half old, and a clock that sleeps through a tick that
+// would have changed something. Every level first plays its
 // solution, to a record or watched, then random play with such toolkit paints.
 // SWIRLFALL_REPAINT_TICKS=N sets the ticks of random play per level, SWIRLFALL_REPAINT_LEVEL_STEP=N
 // plays only every Nth level; QT_SCALE_FACTOR=2 runs it at a device pixel ratio of 2, and
@@ -12,6 +15,7 @@
 #include "DirectPainting.h"
 #include "PlayerInput.h"
 
+#include "game/FrameClock.h"
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
 
@@ -19,6 +23,7 @@
 #include <QDir>
 #include <QPaintEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWindow>
 #include <QtTest>
 
@@ -28,6 +33,8 @@ namespace {
 constexpr int defaultTicksPerLevel = 400;
 // One input in this many comes after a toolkit paint of a random rectangle.
 constexpr int toolkitPaintEvery = 30;
+constexpr int quietSpellEvery = 40;
+constexpr int quietSpell = 50;
 constexpr int maxSolutionTicks = 5000;
 // The game sits below a strip the height of a menu bar, as in its window: Qt paints it shifted.
 constexpr int menuBarHeight = 21;
@@ -67,6 +74,7 @@ protected:
 
 private:
     bool tick(QString *why);
+    bool sameLevel(QString *why) const;
     void toolkitPaint(const QRect &rect);
     void renderReference();
     QImage screen() const;
@@ -82,6 +90,9 @@ private:
     bool scaled = false;
     QRegion paintedThisTick;
     long ticks = 0;
+    long slept = 0;
+    QTimer frameTimer;
+    FrameClock *clock = nullptr;
 };
 
 void PartialRepaintTest::initTestCase()
@@ -100,6 +111,10 @@ void PartialRepaintTest::initTestCase()
     game->move(0, menuBarHeight);
     window->resize(game->width(), menuBarHeight + game->height());
     game->installEventFilter(this);
+    // The game ticks only while its clock is awake; nothing here fires the timer on its own.
+    frameTimer.setInterval(10);
+    connect(&frameTimer, SIGNAL(timeout()), game, SLOT(animate()));
+    clock = new FrameClock(&frameTimer, game, window);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     // Never shown: it paints only when the test renders it, once per tick. Its records are its own.
@@ -153,10 +168,15 @@ void PartialRepaintTest::toolkitPaint(const QRect &rect)
 bool PartialRepaintTest::tick(QString *why)
 {
     paintedThisTick = QRegion();
-    game->animate();
+    if (frameTimer.isActive())
+        QMetaObject::invokeMethod(&frameTimer, "timeout");
+    else
+        ++slept;
     reference->animate();
     renderReference();
     ++ticks;
+    if (!sameLevel(why))
+        return false;
     // The frame kept for later paints must be whole and right too, not only what this tick showed.
     for (const QImage &image : {screen(), game->keptFrame()}) {
         if (samePixels(image, referenceFrame, firstRow))
@@ -177,6 +197,28 @@ bool PartialRepaintTest::tick(QString *why)
         return false;
     }
     return true;
+}
+
+// Everything a tick could change: the status, the time, the budgets, every particle and well.
+bool PartialRepaintTest::sameLevel(QString *why) const
+{
+    const LevelState &a = game->state();
+    const LevelState &b = reference->state();
+    bool same = a.status() == b.status() && game->attemptTime() == reference->attemptTime()
+        && a.wellsLeft(RedWell) == b.wellsLeft(RedWell) && a.wellsLeft(BlueWell) == b.wellsLeft(BlueWell)
+        && a.particles.size() == b.particles.size() && a.wells.size() == b.wells.size();
+    for (int i = 0; same && i < a.particles.size(); ++i)
+        same = QPointF(a.particles.at(i)) == QPointF(b.particles.at(i)) && a.particles.at(i).velocity == b.particles.at(i).velocity;
+    for (int i = 0; same && i < a.wells.size(); ++i) {
+        const WellObject &x = a.wells.at(i);
+        const WellObject &y = b.wells.at(i);
+        same = QPointF(x) == QPointF(y) && x.fade == y.fade && x.isRemoved() == y.isRemoved()
+            && x.isGone() == y.isGone() && x.highlighted == y.highlighted;
+    }
+    if (!same)
+        *why = QStringLiteral("level %1, tick %2: the level differs from the reference's (the clock %3)")
+                   .arg(game->levelNumber()).arg(ticks).arg(frameTimer.isActive() ? "awake" : "asleep");
+    return same;
 }
 
 void PartialRepaintTest::screenIsTheWholeRepaint()
@@ -205,6 +247,8 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
             else
                 PlayerInput::start(widget);
         }
+        // As the window's menu and the game's keys do.
+        clock->wake();
         int next = 0;
         for (int t = 0; t < maxSolutionTicks && game->state().status() == Running; ++t) {
             for (; !watched && next < solution.actions.size() && solution.actions.at(next).tick == t; ++next) {
@@ -216,20 +260,23 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
         QCOMPARE(game->state().status(), int(Passed));
         QCOMPARE(game->hasNewRecord(), !watched);
 
-        for (int t = 0; t < ticksPerLevel; ++t) {
-            for (int burst = player.bounded(4); burst > 0; --burst) {
+        for (int t = 0, quiet = 0; t < ticksPerLevel; ++t) {
+            // Now and then a spell without input, in which the clock alone decides to tick.
+            if (quiet > 0 || player.bounded(quietSpellEvery) == 0)
+                quiet = quiet > 0 ? quiet - 1 : quietSpell;
+            for (int burst = quiet > 0 ? 0 : player.bounded(4); burst > 0; --burst) {
                 // Between two inputs, so that what it shows may be gone again by the tick.
                 if (player.bounded(toolkitPaintEvery) == 0)
                     toolkitPaint(QRect(player.bounded(800), player.bounded(480), player.bounded(300),
                                        player.bounded(300)));
-                player.act(both);
+                player.act(both, [this] { clock->wake(); });
             }
             QVERIFY2(tick(&why), qPrintable(why));
             const QRegion whole(game->rect());
             (paintedThisTick.isEmpty() ? still : partial) += paintedThisTick != whole;
         }
     }
-    qInfo("%ld ticks compared: %ld repainted a part, %ld nothing", ticks, partial, still);
+    qInfo("%ld ticks compared: %ld repainted a part, %ld nothing, %ld slept through", ticks, partial, still, slept);
 }
 
 QTEST_MAIN(PartialRepaintTest)

@@ -110,6 +110,7 @@ private slots:
     void textsByStatus_data();
     void textsByStatus();
     void newRecordAddsALine();
+    void pauseScreenHidesTheLevel();
     void timeDisplay_data();
     void timeDisplay();
     void highScoreTable();
@@ -538,6 +539,26 @@ void RenderTest::newRecordAddsALine()
     // One line is centred on the message rectangle; two lines straddle its centre.
     const QRect belowCentre(200, 195, 400, 20);
     QVERIFY(count(withRecord, belowCentre, isWhite) > count(plain, belowCentre, isWhite) + 20);
+}
+
+void RenderTest::pauseScreenHidesTheLevel()
+{
+    // Level 4 with a well of each colour: nothing of the level may show through, or a pause
+    // would be a free look to plan by. The name, "Paused", how to go on and the clock stay.
+    load(4);
+    state.start();
+    state.addWell(300, 120, BlueWell);
+    state.addWell(500, 120, RedWell);
+    scene.paused = true;
+    const QImage image = frame();
+    const Predicate coloured = [](QRgb c) { return qRed(c) != qGreen(c) || qGreen(c) != qBlue(c); };
+    QCOMPARE(count(image, image.rect(), coloured), 0);
+    QVERIFY(count(image, nameRegion, isWhite) > 50);
+    QVERIFY(count(image, messageRegion, isWhite) > 20);
+    QVERIFY(count(image, helpRegion, isLightGrey) > 50);
+    QVERIFY(count(image, timeRegion, isWhite) > 50);
+    // The wells' grow-in waits for the pause to end.
+    QCOMPARE(state.wells.first().fade, 0);
 }
 
 void RenderTest::timeDisplay_data()

@@ -28,6 +28,7 @@ private slots:
     void gameMenu();
     void levelEntriesLoadTheirLevel();
     void frameTimerDrivesTheGame();
+    void leavingTheWindowPauses();
     void quitPaths();
     void aboutBox();
     void showSolutionOnAnEndedLevel();
@@ -152,13 +153,44 @@ void VorticadeTest::frameTimerDrivesTheGame()
 {
     const QList<QTimer *> timers = window->findChildren<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(timers.size(), 1);
-    QVERIFY(timers.first()->isActive());
-    QCOMPARE(timers.first()->interval(), 10);
-    QVERIFY(!timers.first()->isSingleShot());
+    QTimer *timer = timers.first();
+    QCOMPARE(timer->interval(), 10);
+    QVERIFY(!timer->isSingleShot());
     game()->loadLevel(2);
     PlayerInput::start(game());
-    QMetaObject::invokeMethod(timers.first(), "timeout");
+    QVERIFY(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
     QCOMPARE(game()->attemptTime(), 10u);
+    // A still Ready screen: the tick finds nothing to change, and the timer sleeps until input.
+    action(QStringLiteral("Levels"), QStringLiteral("Level 2"))->trigger();
+    QVERIFY(timer->isActive());
+    QMetaObject::invokeMethod(timer, "timeout");
+    QVERIFY(!timer->isActive());
+    PlayerInput::mouse(game(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(400, 5));
+    QVERIFY(timer->isActive());
+}
+
+void VorticadeTest::leavingTheWindowPauses()
+{
+    // A running level pauses when another window takes over, and stays paused once back.
+    QAction *pause = action(QStringLiteral("Menu"), QStringLiteral("Pause"));
+    QCOMPARE(pause->shortcut(), QKeySequence(Qt::Key_P));
+    game()->loadLevel(3);
+    PlayerInput::start(game());
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTRY_VERIFY(game()->isPaused());
+    QVERIFY(pause->isChecked());
+    window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(game()->isPaused());
+    pause->trigger();
+    QVERIFY(!game()->isPaused() && !pause->isChecked());
+    // A level that is not running has nothing to pause: the check mark stays off.
+    game()->loadLevel(3);
+    pause->trigger();
+    QVERIFY(!game()->isPaused() && !pause->isChecked());
 }
 
 void VorticadeTest::quitPaths()
