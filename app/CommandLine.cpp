@@ -5,6 +5,7 @@
 
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace {
@@ -16,7 +17,7 @@ struct Options
             QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel});
+        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel, edit});
         parser.addPositionalArgument(QStringLiteral("file"),
                                      QStringLiteral("A level file (.swirl) to play, or with --verify, the files to check."),
                                      QStringLiteral("[FILE...]"));
@@ -57,6 +58,9 @@ struct Options
                                     QStringLiteral("Check the proof of each level file or replay given, without a display: "
                                                    "one line per file; exit status 0 when every proof holds, 1 when one is "
                                                    "missing or does not hold, 2 when a file cannot be read.")};
+    const QCommandLineOption edit{QStringLiteral("edit"),
+                                  QStringLiteral("Open the level editor on the level file given, or on a new level "
+                                                 "(saved to the file given, if it does not exist yet).")};
     const QCommandLineOption exportLevel{QStringLiteral("export-level"),
                                          QStringLiteral("Print level <n> as a level file, with its solution as the proof."),
                                          QStringLiteral("n")};
@@ -111,6 +115,18 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                           .arg(LevelCatalogue::levelCount)
                           .arg(parser.value(option)));
     };
+    if (parser.isSet(options.edit)) {
+        if (files.size() > 1)
+            return refuse(QStringLiteral("--edit takes one level file at most"));
+        // A file that is not there yet is the one a new level is saved to.
+        Level level;
+        QString why;
+        if (!files.isEmpty() && QFileInfo::exists(files.constFirst()) && !LevelFile::readFile(files.constFirst(), &level, &why))
+            return refuse(why);
+        commandLine.action = Edit;
+        commandLine.files = files;
+        return commandLine;
+    }
     if (parser.isSet(options.exportLevel)) {
         commandLine.action = ExportLevel;
         commandLine.level = levelNumber(options.exportLevel);
@@ -127,6 +143,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (!LevelFile::readFile(files.constFirst(), &commandLine.levelFile, &why))
             return refuse(why);
         commandLine.levelFileGiven = true;
+        commandLine.files = files;
     }
     if (parser.isSet(options.level)) {
         commandLine.level = levelNumber(options.level);

@@ -13,7 +13,7 @@
 class CommandLine
 {
 public:
-    enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel };
+    enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel, Edit };
 
     // arguments starts with the program's name, as argv does.
     static CommandLine parse(const QStringList &arguments);
@@ -33,7 +33,7 @@ public:
     // A level file to play, read and checked already.
     bool levelFileGiven = false;
     Level levelFile;
-    // For Verify: the files whose proofs to check.
+    // For Verify: the files whose proofs to check; for Edit, the level file to edit, if any.
     QStringList files;
 };
 

@@ -1,5 +1,6 @@
 #include "app/FileCommands.h"
 
+#include "editor/EditorWindow.h"
 #include "game/GameWidget.h"
 #include "levels/Level.h"
 #include "levels/LevelFile.h"
@@ -39,6 +40,13 @@ void FileCommands::openLevelFile(const QString &path)
     QString why;
     if (!LevelFile::readFile(path, &level, &why))
         return refuse(QStringLiteral("Open level"), why);
+    playLevelFile(level, path);
+}
+
+void FileCommands::playLevelFile(const Level &level, const QString &path)
+{
+    playedFile = path;
+    playedFromFile = level;
     game->playLevel(level);
 }
 
@@ -58,6 +66,48 @@ void FileCommands::openReplayFile(const QString &path)
     if (!level.proof)
         return refuse(QStringLiteral("Open replay"), path + QStringLiteral(": a level without a proof, no replay to play"));
     game->watchReplay(level, *level.proof);
+}
+
+void FileCommands::newLevel()
+{
+    openEditor();
+}
+
+void FileCommands::editLevel()
+{
+    Level level = game->level();
+    const bool fromFile = level.number == 0 && !playedFile.isEmpty() && playedFromFile.name == level.name
+        && playedFromFile.playsLike(level);
+    // A built-in level is edited as a copy, its solution the copy's proof.
+    if (level.number != 0)
+        level.proof = Replay::solution(level.number);
+    openEditor()->edit(fromFile ? playedFromFile : level, fromFile ? playedFile : QString());
+}
+
+bool FileCommands::editFile(const QString &path)
+{
+    EditorWindow *editor = openEditor();
+    if (editor->openFile(path))
+        return true;
+    editor->close();
+    return false;
+}
+
+void FileCommands::tryLevel(const Level &level)
+{
+    window->show();
+    window->raise();
+    window->activateWindow();
+    game->playLevel(level);
+}
+
+EditorWindow *FileCommands::openEditor()
+{
+    EditorWindow *editor = new EditorWindow;
+    connect(editor, SIGNAL(tryLevel(Level)), this, SLOT(tryLevel(Level)));
+    connect(game, SIGNAL(levelPassed(Level, Replay)), editor, SLOT(offerProof(Level, Replay)));
+    editor->show();
+    return editor;
 }
 
 void FileCommands::refuse(const QString &title, const QString &why)

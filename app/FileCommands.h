@@ -1,15 +1,19 @@
 #ifndef SWIRLFALL_FILECOMMANDS_H
 #define SWIRLFALL_FILECOMMANDS_H
 
+#include "levels/Level.h"
+
 #include <QObject>
 #include <QString>
 
+class EditorWindow;
 class GameWidget;
 class QWidget;
 
 // What the window does with files: a level opened from a dialog or by name is played in the
 // game, and a replay, or a level with its proof, is watched. A file that cannot be read is named,
-// with the line and the reason, in a message box, and the level being played stays.
+// with the line and the reason, in a message box, and the level being played stays. Levels are
+// made in editor windows, which try them out in the game and take its passes as proofs.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -21,15 +25,30 @@ public slots:
     // Asks for a level file, then opens it.
     void openLevel();
     void openLevelFile(const QString &path);
+    // A level already read from path.
+    void playLevelFile(const Level &level, const QString &path);
     // Asks for a replay, or a level file with its proof, then plays it in the game.
     void openReplay();
     void openReplayFile(const QString &path);
+    // An editor on a new level, or on the level played: a copy of a built-in one, the file of one
+    // opened from a file.
+    void newLevel();
+    void editLevel();
+    // An editor on the level file at path, or on a new level to be saved there; false, after a
+    // message box, when the file cannot be read.
+    bool editFile(const QString &path);
+    // Plays level in the game window, shown and raised.
+    void tryLevel(const Level &level);
 
 private:
     void refuse(const QString &title, const QString &why);
+    EditorWindow *openEditor();
 
     GameWidget *game;
     QWidget *window;
+    // The level file played last, and the level read from it.
+    QString playedFile;
+    Level playedFromFile;
 };
 
 #endif

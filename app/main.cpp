@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleCommands.h"
+#include "app/FileCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 
@@ -39,21 +40,31 @@ int main(int argc, char **argv)
     case CommandLine::ExportLevel:
         return ConsoleCommands::exportLevel(options.level, stdout);
     case CommandLine::Play:
+    case CommandLine::Edit:
         break;
     }
 
     QApplication app(argc, argv);
     vorticade window(nullptr, options.scoreFile);
     GameWidget *game = window.findChild<GameWidget *>();
+    FileCommands *files = window.findChild<FileCommands *>();
     if (options.levelGiven)
         game->loadLevel(options.level);
     if (options.replayGiven)
         game->watchReplay(options.playback, *options.playback.proof);
     if (options.levelFileGiven)
-        game->playLevel(options.levelFile);
+        files->playLevelFile(options.levelFile, options.files.value(0));
     if (options.fullScreen)
         window.toggleFullScreen();
-    window.show();
+    // The editor comes alone: the game window shows when a level is tried.
+    if (options.action == CommandLine::Edit) {
+        if (options.files.isEmpty())
+            files->newLevel();
+        else if (!files->editFile(options.files.constFirst()))
+            return 2;
+    } else {
+        window.show();
+    }
     QObject::connect(&app, SIGNAL(lastWindowClosed()), &app, SLOT(quit()));
     QObject::connect(&window, SIGNAL(exit()), &app, SLOT(quit()));
     return app.exec();

@@ -52,6 +52,8 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
     addMenuAction(levels, QStringLiteral("Open level\u2026"), QKeySequence::Open, files, SLOT(openLevel()));
+    addMenuAction(levels, QStringLiteral("New level\u2026"), QKeySequence::New, files, SLOT(newLevel()));
+    addMenuAction(levels, QStringLiteral("Edit level\u2026"), QKeySequence(tr("Ctrl+E")), files, SLOT(editLevel()));
 
     setMenuBar(bar);
     setCentralWidget(game);

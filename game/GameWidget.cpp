@@ -1,6 +1,7 @@
 #include "game/GameWidget.h"
 
 #include "levels/LevelCatalogue.h"
+#include "levels/ProofCheck.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/Drag.h"
@@ -74,9 +75,11 @@ void GameWidget::step(int interval)
     run.countTick();
     // Judged against the files as they are now, which another game may have improved since.
     if (passed && !playback.isPlaying()) {
-        newRecord = records.judge(played, totalTime, run.replay(played.number, totalTime));
+        const Replay passing = run.replay(played.number, totalTime);
+        newRecord = records.judge(played, totalTime, passing);
         if (newRecord)
             emit bestRunChanged(true);
+        emit levelPassed(played, passing);
     }
     if (levelState.status() != Running) {
         dragging = false;
@@ -98,15 +101,13 @@ int GameWidget::loadLevel(int level)
 
 void GameWidget::playLevel(const Level &level)
 {
-    playback.stop();
-    run.stop();
-    setPaused(false);
-    newRecord = false;
-    totalTime = 0;
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
-    levelState = level.newState();
+    // A proof that fails is none: the level shows as not proven, and S has nothing to show.
+    if (played.proof && !ProofCheck::of(played).holds())
+        played.proof.reset();
+    restartLevel();
     emit bestRunChanged(hasBestRun());
 }
 
@@ -160,12 +161,18 @@ Scene GameWidget::scene()
     if (playback.isPlaying())
         shown.note = SolutionPlayback::note();
     shown.paused = pausing.isOn();
+    shown.proven = played.number != 0 || played.proof.has_value();
     return shown;
 }
 
 void GameWidget::restartLevel()
 {
-    playLevel(played);
+    playback.stop();
+    run.stop();
+    setPaused(false);
+    newRecord = false;
+    totalTime = 0;
+    levelState = played.newState();
 }
 
 void GameWidget::showSolution()

@@ -87,13 +87,16 @@ signals:
     void bestRunChanged(bool kept);
     // Also when asked for a pause that did not come, so that a check mark can follow.
     void pausedChanged(bool paused);
+    // The player passed level with run: a proof of it, which an editor may take.
+    void levelPassed(const Level &level, const Replay &run);
 
 public slots:
     void animate();
     void paintEvent(QPaintEvent *event) override;
     int loadLevel(int level);
-    // Starts level afresh, Ready: the one way every level is loaded, restarted or switched.
-    // A level that is not built in (its number is 0) keeps its records apart, by fingerprint.
+    // Starts level afresh, Ready: the one way every level is loaded or switched. A level that is
+    // not built in (its number is 0) keeps its records apart, by fingerprint, and shows as not
+    // proven unless its proof passes it.
     void playLevel(const Level &level);
     void displayHighScores();
     // Restarts the level and plays its solution.

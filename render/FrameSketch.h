@@ -57,6 +57,7 @@ public:
     bool highScores = false;
     QString note;
     bool paused = false;
+    bool proven = true;
     QList<quint32> bestTimes;
     // A loaded level has areas of its own: a reload shows as a list no longer shared.
     QList<Area> areas;

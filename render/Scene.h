@@ -32,6 +32,8 @@ struct Scene
     QString note;
     // A pause screen hides the level.
     bool paused = false;
+    // False for a level from elsewhere whose proof is missing or fails: "Not proven" shows.
+    bool proven = true;
 };
 
 #endif

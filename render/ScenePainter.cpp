@@ -22,6 +22,8 @@ const char readyHelp[] = "[Left mouse drag] horizontally or vertically to set a 
                          "[Left mouse click] on a set gravity well to remove it.\n"
                          "[Right mouse click] to restart the level.\n"
                          "[Right / left arrow] to switch level.";
+// Between a level's name and "Not proven" beside it.
+constexpr int notProvenGap = 16;
 const char pausedHelp[] = "[P] or [Left mouse click] to go on.";
 const char endedHelp[] = "[Left mouse click] to advance to the next level.\n"
                          "[Right mouse click] to restart the level.\n"
@@ -77,9 +79,6 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
         drawPauseScreen(painter, scene);
         return;
     }
-    WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
-    WellObject redIcon(redIconX, h - iconInset, RedWell, false);
-
     if (scene.dragging) {
         // Coloured as the release would read it.
         dragLinePen.setColor(Drag(scene.dragStart, scene.pointer).wellKind() == BlueWell ? horizontalDragColor
@@ -116,10 +115,8 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     default:
         break;
     }
-    if (status != Running) {
-        painter.setFont(titleFont);
-        painter.drawText(nameRect(w, h), Qt::AlignCenter, QLatin1Char('"') + scene.name + QLatin1Char('"'));
-    }
+    if (status != Running)
+        drawName(painter, scene);
     painter.setFont(messageFont);
     painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
 
@@ -135,16 +132,47 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
         painter.drawText(helpRect(w), helpFlags, scene.note);
 
     drawTimes(painter, scene);
-
-    redIcon.paint(painter);
-    blueIcon.paint(painter);
-
-    painter.setFont(countFont);
-    painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
-    painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
+    drawBudgets(painter, level);
 
     if (scene.highScores)
         drawHighScores(painter, scene);
+}
+
+void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
+{
+    drawBackdrop(painter, scene);
+    for (const ParticleObject &particle : std::as_const(scene.level->particles))
+        particle.paint(painter);
+    drawBudgets(painter, *scene.level);
+}
+
+// The icon wells, and beside each the number of its wells left.
+void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level) const
+{
+    const int h = playfieldHeight;
+    WellObject redIcon(redIconX, h - iconInset, RedWell, false);
+    WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
+    redIcon.paint(painter);
+    blueIcon.paint(painter);
+    painter.setPen(textPen);
+    painter.setFont(countFont);
+    painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
+    painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
+}
+
+// In quotes, with "Not proven" beside it for a level whose proof is missing or fails.
+void ScenePainter::drawName(QPainter &painter, const Scene &scene) const
+{
+    const QRect rect = nameRect(playfieldWidth, playfieldHeight);
+    const QString name = QLatin1Char('"') + scene.name + QLatin1Char('"');
+    painter.setFont(titleFont);
+    painter.drawText(rect, Qt::AlignCenter, name);
+    if (scene.proven)
+        return;
+    const QRect named = QFontMetrics(titleFont, device).boundingRect(rect, Qt::AlignCenter, name);
+    painter.setFont(messageFont);
+    painter.drawText(QRect(named.right() + notProvenGap, named.top(), rect.right() - named.right(), named.height()),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Not proven"));
 }
 
 void ScenePainter::drawTimes(QPainter &painter, const Scene &scene) const
@@ -167,8 +195,7 @@ void ScenePainter::drawPauseScreen(QPainter &painter, const Scene &scene) const
     const int h = playfieldHeight;
     painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
     painter.setPen(textPen);
-    painter.setFont(titleFont);
-    painter.drawText(nameRect(w, h), Qt::AlignCenter, QLatin1Char('"') + scene.name + QLatin1Char('"'));
+    drawName(painter, scene);
     painter.setFont(messageFont);
     painter.drawText(messageRect(w, h), Qt::AlignCenter, QStringLiteral("Paused"));
     painter.setPen(helpPen);
@@ -236,6 +263,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.highScores = scene.highScores;
     sketch.note = scene.note;
     sketch.paused = scene.paused;
+    sketch.proven = scene.proven;
     sketch.bestTimes = scene.bestTimes;
     sketch.areas = level.areas;
     sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);

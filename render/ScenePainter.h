@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QRegion>
 
+class LevelState;
 class QPaintDevice;
 class QPainter;
 struct Scene;
@@ -27,6 +28,8 @@ public:
     void drawBackdrop(QPainter &painter, const Scene &scene) const;
     // Everything over them. The areas leave their pen and brush set; every step sets its own.
     void drawForeground(QPainter &painter, Scene &scene);
+    // The level as it is laid out, for an editor: the backdrop, the particles and the budgets.
+    void drawLayout(QPainter &painter, Scene &scene) const;
     // What the frame of scene shows; parts that have not changed since last are taken from it
     // rather than measured again.
     FrameSketch sketch(const Scene &scene, const FrameSketch *last) const;
@@ -34,6 +37,8 @@ public:
 private:
     void drawHighScores(QPainter &painter, const Scene &scene) const;
     void drawTimes(QPainter &painter, const Scene &scene) const;
+    void drawName(QPainter &painter, const Scene &scene) const;
+    void drawBudgets(QPainter &painter, const LevelState &level) const;
     void drawPauseScreen(QPainter &painter, const Scene &scene) const;
     void measureTimeDisplay();
     QRegion sceneInk(const Scene &scene) const;

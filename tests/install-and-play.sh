@@ -2,8 +2,8 @@
 # Builds the Debian package, checks it with lintian and the desktop and AppStream validators,
 # checks what `cmake --install` lays out, installs the package with apt-get, answers --help,
 # --version and a bad --level without a display, plays the game in a real window started as the
-# desktop entry starts it and in full screen, and removes the package again, checking that
-# nothing is left behind.
+# desktop entry starts it and in full screen, makes a level in the editor, and removes the
+# package again, checking that nothing is left behind.
 # Needs root (or sudo) for apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -46,7 +46,7 @@ echo "application/x-swirlfall-level: *.swirl and its first line"
 say "Answering without a display"
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --help) || fail "--help failed"
 grep -q -- "--level <n>" <<<"$help" || fail "--help does not list --level"
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version)" = "swirlfall 1.0.0" ] || fail "--version"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version)" = "swirlfall 1.1.0" ] || fail "--version"
 status=0
 error=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --level 0 2>&1 >/dev/null) || status=$?
 [ "$status" = 2 ] || fail "--level 0 exited with $status"
@@ -70,6 +70,9 @@ rm -rf "$home"
 
 say "Full screen under a window manager"
 tests/fullscreen-in-window.sh "$game"
+
+say "Making a level in the editor"
+tests/edit-in-window.sh "$game"
 
 say "Removing the package"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq swirlfall >/dev/null

@@ -499,23 +499,32 @@ void RenderTest::textsByStatus_data()
 {
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("named");
+    QTest::addColumn<bool>("proven");
 
-    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true;
-    QTest::newRow("Running: no name, no message, no help") << int(Running) << false;
-    QTest::newRow("Failed: name, message, short help") << int(Failed) << true;
-    QTest::newRow("Passed: name, message, short help") << int(Passed) << true;
+    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true << true;
+    QTest::newRow("Running: no name, no message, no help") << int(Running) << false << true;
+    QTest::newRow("Failed: name, message, short help") << int(Failed) << true << true;
+    QTest::newRow("Passed: name, message, short help") << int(Passed) << true << true;
+    QTest::newRow("Ready, a level from a file without a proof: \"Not proven\" beside the name")
+        << int(Ready) << true << false;
 }
 
 void RenderTest::textsByStatus()
 {
     QFETCH(int, status);
     QFETCH(bool, named);
+    QFETCH(bool, proven);
 
     load(6);
+    if (!proven) {
+        scene.number = 0;
+        scene.proven = false;
+    }
     setStatus(status);
     const QImage image = frame();
     QCOMPARE(count(image, nameRegion, isWhite) > 50, named);
     QCOMPARE(count(image, messageRegion, isWhite) > 20, named);
+    QCOMPARE(count(image, QRect(480, 120, 250, 40), isWhite) > 20, !proven);
     const int helpPixels = count(image, helpRegion, isLightGrey);
     QCOMPARE(helpPixels > 50, named);
     // The time display stands in every status.

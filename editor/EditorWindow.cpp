@@ -1,0 +1,344 @@
+#include "editor/EditorWindow.h"
+
+#include "editor/EditorCanvas.h"
+#include "editor/LevelDocument.h"
+#include "editor/SolutionSearch.h"
+#include "levels/LevelCheck.h"
+#include "levels/LevelFile.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QUndoStack>
+
+#include <iterator>
+
+namespace {
+constexpr int panelWidth = 190;
+constexpr int defaultSeconds = 30;
+constexpr int maxSeconds = 600;
+constexpr int noteMs = 4000;
+
+QString levelFilter()
+{
+    return QStringLiteral("Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
+}
+} // namespace
+
+EditorWindow::EditorWindow(QWidget *parent)
+    : QMainWindow(parent),
+      doc(new LevelDocument(this)),
+      board(new EditorCanvas(doc, this)),
+      solver(new SolutionSearch(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    QWidget *central = new QWidget(this);
+    QHBoxLayout *layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(board);
+    layout->addWidget(buildPanel());
+    setCentralWidget(central);
+    buildMenus();
+    connect(doc, SIGNAL(changed()), this, SLOT(refresh()));
+    connect(doc->undoStack(), SIGNAL(cleanChanged(bool)), this, SLOT(refresh()));
+    connect(board, SIGNAL(note(QString)), this, SLOT(showNote(QString)));
+    connect(solver, SIGNAL(progressed(int)), progress, SLOT(setValue(int)));
+    connect(solver, SIGNAL(found(Level, Replay)), this, SLOT(solutionFound(Level, Replay)));
+    connect(solver, SIGNAL(notFound(bool)), this, SLOT(solutionNotFound(bool)));
+    refresh();
+}
+
+QWidget *EditorWindow::buildPanel()
+{
+    QWidget *panel = new QWidget(this);
+    panel->setFixedWidth(panelWidth);
+    QFormLayout *form = new QFormLayout(panel);
+    nameEdit = new QLineEdit(panel);
+    nameEdit->setMaxLength(LevelFile::maxNameLength);
+    connect(nameEdit, SIGNAL(textEdited(QString)), this, SLOT(rename(QString)));
+    form->addRow(QStringLiteral("Name"), nameEdit);
+    redWells = new QSpinBox(panel);
+    blueWells = new QSpinBox(panel);
+    for (QSpinBox *wells : {redWells, blueWells})
+        wells->setRange(0, LevelFile::maxWells);
+    connect(redWells, SIGNAL(valueChanged(int)), this, SLOT(setRedWells(int)));
+    connect(blueWells, SIGNAL(valueChanged(int)), this, SLOT(setBlueWells(int)));
+    form->addRow(QStringLiteral("Red wells"), redWells);
+    form->addRow(QStringLiteral("Blue wells"), blueWells);
+
+    status = new QLabel(panel);
+    status->setWordWrap(true);
+    form->addRow(status);
+    QPushButton *tryButton = new QPushButton(QStringLiteral("Try it (F5)"), panel);
+    tryButton->setToolTip(QStringLiteral("Play the level in the game: a pass becomes its proof."));
+    connect(tryButton, SIGNAL(clicked()), this, SLOT(tryIt()));
+    form->addRow(tryButton);
+    timeLimit = new QSpinBox(panel);
+    timeLimit->setRange(1, maxSeconds);
+    timeLimit->setValue(defaultSeconds);
+    timeLimit->setSuffix(QStringLiteral(" s"));
+    form->addRow(QStringLiteral("Search for"), timeLimit);
+    solveButton = new QPushButton(panel);
+    connect(solveButton, SIGNAL(clicked()), this, SLOT(findSolution()));
+    form->addRow(solveButton);
+    progress = new QProgressBar(panel);
+    form->addRow(progress);
+    warnings = new QLabel(panel);
+    warnings->setWordWrap(true);
+    form->addRow(warnings);
+    return panel;
+}
+
+void EditorWindow::buildMenus()
+{
+    const auto add = [this](QMenu *menu, const QString &caption, const QList<QKeySequence> &keys, QObject *receiver,
+                            const char *member) {
+        QAction *action = menu->addAction(caption);
+        action->setShortcuts(keys);
+        connect(action, SIGNAL(triggered()), receiver, member);
+        return action;
+    };
+    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
+    add(file, QStringLiteral("New"), {QKeySequence::New}, this, SLOT(newLevel()));
+    add(file, QStringLiteral("Open\u2026"), {QKeySequence::Open}, this, SLOT(openLevel()));
+    add(file, QStringLiteral("Save"), {QKeySequence::Save}, this, SLOT(save()));
+    add(file, QStringLiteral("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, SLOT(saveAs()));
+    add(file, QStringLiteral("Close"), {QKeySequence::Close}, this, SLOT(close()));
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("Edit"));
+    QAction *undo = doc->undoStack()->createUndoAction(this);
+    undo->setShortcuts(QKeySequence::Undo);
+    QAction *redo = doc->undoStack()->createRedoAction(this);
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addActions({undo, redo});
+    add(edit, QStringLiteral("Delete"), {QKeySequence::Delete}, board, SLOT(deleteSelection()));
+    add(edit, QStringLiteral("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board,
+        SLOT(closeArea()));
+    QAction *snap = edit->addAction(QStringLiteral("Snap to grid"));
+    snap->setShortcut(QKeySequence(Qt::Key_G));
+    snap->setToolTip(QStringLiteral("Points snap to a 10-pixel grid (G)"));
+    snap->setCheckable(true);
+    snap->setChecked(board->isSnapping());
+    connect(snap, SIGNAL(toggled(bool)), board, SLOT(setSnapping(bool)));
+
+    QMenu *level = menuBar()->addMenu(QStringLiteral("Level"));
+    add(level, QStringLiteral("Try it"), {QKeySequence(Qt::Key_F5)}, this, SLOT(tryIt()));
+    add(level, QStringLiteral("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, SLOT(findSolution()));
+
+    QToolBar *bar = addToolBar(QStringLiteral("Tools"));
+    tools = new QActionGroup(this);
+    const struct
+    {
+        const char *caption;
+        const char *tip;
+        Qt::Key key;
+    } entries[] = {{"Select", "Pick a particle, an area or a point; drag to move it, Delete to remove it", Qt::Key_Escape},
+                   {"Red particle", "A red particle at each click", Qt::Key_1},
+                   {"Blue particle", "A blue particle at each click", Qt::Key_2},
+                   {"Red goal", "A red goal, point by point: double click or Enter closes it", Qt::Key_3},
+                   {"Blue goal", "A blue goal, point by point: double click or Enter closes it", Qt::Key_4},
+                   {"Hazard", "A hazard, point by point: double click or Enter closes it", Qt::Key_5}};
+    for (int tool = 0; tool < int(std::size(entries)); ++tool) {
+        const QKeySequence key(entries[tool].key);
+        QAction *action = bar->addAction(QString::fromLatin1(entries[tool].caption));
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(entries[tool].tip), key.toString()));
+        action->setShortcut(key);
+        action->setCheckable(true);
+        action->setData(tool);
+        tools->addAction(action);
+    }
+    tools->actions().first()->setChecked(true);
+    connect(tools, &QActionGroup::triggered, this, [this](QAction *action) {
+        // Esc first cancels an area being drawn.
+        if (action->data().toInt() == EditorCanvas::Select)
+            board->cancel();
+        else
+            board->setTool(action->data().toInt());
+    });
+    connect(board, &EditorCanvas::toolChanged, this, [this](int tool) { tools->actions().at(tool)->setChecked(true); });
+    bar->addSeparator();
+    bar->addAction(snap);
+}
+
+QString EditorWindow::proofStatus() const
+{
+    return doc->draft().proofText();
+}
+
+void EditorWindow::refresh()
+{
+    const Level &level = doc->level();
+    const QSignalBlocker blockRed(redWells);
+    const QSignalBlocker blockBlue(blueWells);
+    if (nameEdit->text() != level.name)
+        nameEdit->setText(level.name);
+    redWells->setValue(level.redWells);
+    blueWells->setValue(level.blueWells);
+    status->setText(proofStatus());
+    warnings->setText(LevelCheck::warnings(level).join(QLatin1Char('\n')));
+    solveButton->setText(solver->isRunning() ? QStringLiteral("Cancel") : QStringLiteral("Find a solution (F6)"));
+    progress->setVisible(solver->isRunning());
+    const QString file = doc->path().isEmpty() ? QStringLiteral("not saved") : QFileInfo(doc->path()).fileName();
+    setWindowTitle(QStringLiteral("%1 (%2)[*] - Swirlfall level editor").arg(level.name, file));
+    setWindowModified(doc->isModified());
+}
+
+void EditorWindow::rename(const QString &name)
+{
+    doc->edit(QStringLiteral("Rename"), [&](Level &level) { level.name = name; }, LevelDocument::Rename);
+}
+
+void EditorWindow::setRedWells(int wells)
+{
+    doc->edit(QStringLiteral("Red wells"), [&](Level &level) { level.redWells = wells; }, LevelDocument::RedBudget);
+}
+
+void EditorWindow::setBlueWells(int wells)
+{
+    doc->edit(QStringLiteral("Blue wells"), [&](Level &level) { level.blueWells = wells; }, LevelDocument::BlueBudget);
+}
+
+void EditorWindow::edit(const Level &level, const QString &path)
+{
+    doc->startFrom(level, path);
+}
+
+bool EditorWindow::openFile(const QString &path)
+{
+    if (!QFileInfo::exists(path)) {
+        doc->startNew(path);
+        return true;
+    }
+    QString why;
+    if (doc->open(path, &why))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Open level"), QStringLiteral("This file cannot be opened:\n%1").arg(why));
+    return false;
+}
+
+void EditorWindow::newLevel()
+{
+    if (maySwitch())
+        doc->startNew();
+}
+
+void EditorWindow::openLevel()
+{
+    if (!maySwitch())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open level"), QString(), levelFilter());
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool EditorWindow::save()
+{
+    if (doc->path().isEmpty())
+        return saveAs();
+    QString why;
+    if (doc->save(doc->path(), &why))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Save level"), QStringLiteral("The level cannot be saved:\n%1").arg(why));
+    return false;
+}
+
+bool EditorWindow::saveAs()
+{
+    const QString suggested = doc->path().isEmpty() ? doc->level().name + QLatin1Char('.') + QLatin1String(LevelFile::extension)
+                                                    : doc->path();
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save level"), suggested, levelFilter());
+    if (path.isEmpty())
+        return false;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    QString why;
+    if (doc->save(path, &why))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Save level"), QStringLiteral("The level cannot be saved:\n%1").arg(why));
+    return false;
+}
+
+void EditorWindow::tryIt()
+{
+    if (doc->level().particles.isEmpty())
+        return showNote(QStringLiteral("A level needs a particle to be played."));
+    emit tryLevel(doc->level());
+}
+
+void EditorWindow::findSolution()
+{
+    if (solver->isRunning())
+        return solver->cancel();
+    if (doc->level().particles.isEmpty())
+        return showNote(QStringLiteral("A level needs a particle to be solved."));
+    progress->setValue(0);
+    solver->start(doc->level(), timeLimit->value());
+    refresh();
+}
+
+void EditorWindow::offerProof(const Level &level, const Replay &run)
+{
+    const LevelDraft &draft = doc->draft();
+    if (!level.playsLike(draft.level) || (draft.proof == LevelDraft::Proven && draft.level.proof->time <= run.time))
+        return;
+    doc->prove(run);
+    showNote(QStringLiteral("Your pass in %1 ms is the level's proof.").arg(run.time));
+}
+
+void EditorWindow::solutionFound(const Level &level, const Replay &solution)
+{
+    refresh();
+    if (!level.playsLike(doc->level()))
+        return showNote(QStringLiteral("The level changed during the search; its solution is not kept."));
+    const LevelDraft &draft = doc->draft();
+    if (draft.proof == LevelDraft::Proven && draft.level.proof->time <= solution.time)
+        return showNote(QStringLiteral("Found a solution in %1 ms; the proof is faster.").arg(solution.time));
+    doc->prove(solution);
+    showNote(QStringLiteral("Found a solution in %1 ms: it is the level's proof.").arg(solution.time));
+}
+
+void EditorWindow::solutionNotFound(bool cancelled)
+{
+    refresh();
+    showNote(cancelled ? QStringLiteral("The search was cancelled.")
+                       : QStringLiteral("No solution found in %1 s.").arg(timeLimit->value()));
+}
+
+void EditorWindow::showNote(const QString &note)
+{
+    statusBar()->showMessage(note, noteMs);
+}
+
+void EditorWindow::closeEvent(QCloseEvent *event)
+{
+    if (maySwitch())
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool EditorWindow::maySwitch()
+{
+    if (!doc->isModified())
+        return true;
+    const QMessageBox::StandardButton answer = QMessageBox::warning(
+        this, QStringLiteral("Unsaved changes"), QStringLiteral("The level has changes that are not saved. Save them?"),
+        QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer == QMessageBox::Discard;
+}

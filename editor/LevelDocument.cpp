@@ -1,0 +1,75 @@
+#include "editor/LevelDocument.h"
+
+#include "editor/EditCommand.h"
+#include "game/ScoreStore.h"
+#include "levels/LevelFile.h"
+
+LevelDocument::LevelDocument(QObject *parent)
+    : QObject(parent)
+{
+    startNew();
+}
+
+void LevelDocument::edit(const QString &what, const std::function<void(Level &)> &change, int mergeId)
+{
+    stack.push(new EditCommand(this, current, current.changed(change), what, mergeId));
+}
+
+void LevelDocument::prove(const Replay &proof)
+{
+    LevelDraft proven = current;
+    proven.level.proof = proof;
+    proven.proof = LevelDraft::Proven;
+    stack.push(new EditCommand(this, current, proven, QStringLiteral("Prove"), NoMerge));
+}
+
+void LevelDocument::startNew(const QString &path)
+{
+    Level level;
+    level.name = QStringLiteral("New level");
+    level.redWells = 1;
+    level.blueWells = 1;
+    startFrom(level, path);
+}
+
+void LevelDocument::startFrom(const Level &level, const QString &path)
+{
+    stack.clear();
+    filePath = path;
+    setDraft(LevelDraft::of(level));
+}
+
+bool LevelDocument::open(const QString &path, QString *error)
+{
+    Level level;
+    if (!LevelFile::readFile(path, &level, error))
+        return false;
+    startFrom(level, path);
+    return true;
+}
+
+bool LevelDocument::save(const QString &path, QString *error)
+{
+    const QByteArray text = LevelFile::toText(current.level).toUtf8();
+    Level check;
+    QString why;
+    if (!LevelFile::read(text, &check, &why)) {
+        // Only the lines of what was made can be wrong: the name, or a missing particle.
+        *error = why.section(QStringLiteral(": "), 1);
+        return false;
+    }
+    if (!ScoreStore::saveBytes(path, text)) {
+        *error = QStringLiteral("%1 cannot be written").arg(path);
+        return false;
+    }
+    filePath = path;
+    stack.setClean();
+    emit changed();
+    return true;
+}
+
+void LevelDocument::setDraft(const LevelDraft &draft)
+{
+    current = draft;
+    emit changed();
+}

@@ -1,0 +1,45 @@
+#include "editor/LevelDraft.h"
+
+#include "levels/ProofCheck.h"
+
+LevelDraft LevelDraft::of(const Level &level)
+{
+    LevelDraft draft;
+    draft.level = level;
+    draft.level.number = 0;
+    if (!level.proof)
+        return draft;
+    const ProofCheck check = ProofCheck::of(level);
+    draft.proof = check.holds() ? Proven : Broken;
+    if (!check.holds()) {
+        draft.brokenWhy = check.text();
+        draft.level.proof.reset();
+    }
+    return draft;
+}
+
+LevelDraft LevelDraft::changed(const std::function<void(Level &)> &change) const
+{
+    LevelDraft after = *this;
+    change(after.level);
+    if (proof == Proven && !after.level.playsLike(level)) {
+        after.proof = Dropped;
+        after.level.proof.reset();
+    }
+    return after;
+}
+
+QString LevelDraft::proofText() const
+{
+    switch (proof) {
+    case Proven:
+        return QStringLiteral("Proven: passes in %1 ms").arg(level.proof->time);
+    case Dropped:
+        return QStringLiteral("The proof no longer holds after an edit");
+    case Broken:
+        return QStringLiteral("Not proven: %1").arg(brokenWhy);
+    case Unproven:
+        break;
+    }
+    return QStringLiteral("Not proven");
+}

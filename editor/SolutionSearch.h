@@ -1,0 +1,52 @@
+#ifndef SWIRLFALL_SOLUTIONSEARCH_H
+#define SWIRLFALL_SOLUTIONSEARCH_H
+
+#include "levels/Level.h"
+#include "levels/Replay.h"
+#include "levels/Solver.h"
+
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+class QThread;
+
+// The game's solver, run in a worker thread so that the editor stays responsive: it reports its
+// progress, stops at a time limit or at once when cancelled, and checks a solution it finds by
+// replaying it before handing it over.
+class SolutionSearch : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit SolutionSearch(QObject *parent = nullptr);
+    // Cancels a search under way and waits for its thread.
+    ~SolutionSearch() override;
+
+    bool isRunning() const;
+
+public slots:
+    void start(const Level &level, int seconds);
+    void cancel();
+
+signals:
+    // The share of the time limit used, in percent.
+    void progressed(int percent);
+    // A solution of level that its replay shows to pass it in the time it states.
+    void found(const Level &level, const Replay &solution);
+    // None within the time limit, or cancelled.
+    void notFound(bool cancelled);
+
+private slots:
+    void finish();
+
+private:
+    QThread *thread = nullptr;
+    std::unique_ptr<Solver> solver;
+    Level searched;
+    std::optional<Replay> result;
+    bool cancelled = false;
+};
+
+#endif

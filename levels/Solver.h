@@ -1,0 +1,50 @@
+#ifndef SWIRLFALL_SOLVER_H
+#define SWIRLFALL_SOLVER_H
+
+#include "levels/Level.h"
+#include "levels/Replay.h"
+
+#include <QtGlobal>
+
+#include <atomic>
+#include <functional>
+#include <optional>
+
+// Searches for a replay that passes a level, and keeps the fastest one found. Every candidate is
+// played by the real level step (Replay::run). The search keeps a pool of the best candidates and
+// mutates them; candidates that fail are ranked by how close each particle came to its goal along
+// a distance field that walks around hazards and the other colour's goals, so that progress shows
+// even where the goal hides behind a hazard. A generation's candidates are drawn from the seeded
+// generator before both cores play them, so a search is reproducible from its seed and its number
+// of generations.
+class Solver
+{
+public:
+    struct Progress
+    {
+        long generation = 0;
+        qint64 elapsedMs = 0;
+        // The best pass so far, if any.
+        bool passed = false;
+        quint32 time = 0;
+    };
+    // Called after every generation, on the searching thread.
+    using Report = std::function<void(const Progress &)>;
+
+    Solver(const Level &level, quint64 seed);
+
+    // Searches until seconds have passed, generations have run or cancel() is called; the fastest
+    // replay found, its time stated, if any passed.
+    std::optional<Replay> solve(double seconds, long generations, const Report &report = {});
+    // Stops a search under way, from any thread, within the play of one candidate.
+    void cancel();
+    long generationsRun() const { return generations; }
+
+private:
+    Level level;
+    quint64 seed;
+    std::atomic<bool> cancelled{false};
+    long generations = 0;
+};
+
+#endif

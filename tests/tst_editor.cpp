@@ -1,0 +1,256 @@
+// Guards the level editor. Undo must put back the level exactly, or a player loses work to the
+// very command meant to save it; a change to what is played must drop the proof (a level would
+// otherwise be shared with a proof of another level) and undo must bring it back; a found or played
+// proof must be one --verify accepts, and Cancel must stop a search; and a file whose proof fails
+// must not show as proven.
+#include "PlayerInput.h"
+
+#include "app/ConsoleCommands.h"
+#include "editor/EditorCanvas.h"
+#include "editor/EditorWindow.h"
+#include "editor/LevelDocument.h"
+#include "editor/SolutionSearch.h"
+#include "levels/LevelFile.h"
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QUndoStack>
+#include <QtTest>
+
+namespace {
+const QByteArray twoWays = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n"
+                           "particle red 150 240\nparticle blue 650 240\n"
+                           "goal red 700 200 760 200 760 280 700 280\ngoal blue 40 200 100 200 100 280 40 280\n"
+                           "hazard 380 40 420 40 420 160 380 160\nhazard 380 320 420 320 420 440 380 440\n"
+                           "solution 3310\n0 well 770 240 0\n";
+constexpr int searchWaitMs = 60000;
+
+Level read(const QByteArray &text)
+{
+    Level level;
+    QString error;
+    if (!LevelFile::read(text, &level, &error))
+        qFatal("%s", qPrintable(error));
+    return level;
+}
+} // namespace
+
+class EditorTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void undoRestoresEachChange_data();
+    void undoRestoresEachChange();
+    void editDropsTheProofAndUndoBringsItBack();
+    void findSolutionProvesAndCancelStops();
+    void aBrokenProofShowsAsNotProven();
+
+private:
+    void click(const QPoint &at);
+    void drag(const QPoint &from, const QPoint &to);
+    void key(int key);
+    QString text() const;
+
+    EditorWindow *editor = nullptr;
+};
+
+void EditorTest::init()
+{
+    editor = new EditorWindow;
+    editor->edit(read(twoWays), QString());
+    editor->show();
+    editor->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(editor));
+    editor->canvas()->setFocus();
+}
+
+void EditorTest::cleanup()
+{
+    // No question about unsaved changes in a test.
+    editor->document()->undoStack()->setClean();
+    delete editor;
+}
+
+void EditorTest::click(const QPoint &at)
+{
+    PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, at);
+    PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, at);
+}
+
+void EditorTest::drag(const QPoint &from, const QPoint &to)
+{
+    PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, from);
+    PlayerInput::mouse(editor->canvas(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, to);
+    PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, to);
+}
+
+// Through the window's shortcuts, as a player's keys go.
+void EditorTest::key(int key)
+{
+    QTest::keyClick(editor->canvas(), Qt::Key(key));
+}
+
+QString EditorTest::text() const
+{
+    return LevelFile::toText(editor->document()->level());
+}
+
+void EditorTest::undoRestoresEachChange_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("1: a red particle") << "1" << "particle red 200 300";
+    QTest::newRow("2: a blue particle, snapped") << "2" << "particle blue 500 60";
+    QTest::newRow("3: a red goal closed by Enter") << "3" << "goal red 200 400 300 400 300 450";
+    QTest::newRow("4: a blue goal closed by a double click") << "4" << "goal blue 200 400 300 400 300 450";
+    QTest::newRow("5: a hazard") << "5" << "hazard 200 400 300 400 300 450";
+    QTest::newRow("select: a particle moved") << "move particle" << "particle red 250 280";
+    QTest::newRow("select: an area moved") << "move area" << "hazard 410 60 450 60 450 180 410 180";
+    QTest::newRow("select: a point moved") << "move point" << "hazard 380 40 420 40 420 160 350 170";
+    QTest::newRow("Delete: a particle") << "delete particle" << "particle blue 650 240\ngoal";
+    QTest::newRow("Delete: a point") << "delete point" << "hazard 380 40 420 40 420 160\n";
+    QTest::newRow("the name") << "rename" << "name Two Ways Back";
+    QTest::newRow("a budget") << "budget" << "wells red 1 blue 3";
+}
+
+void EditorTest::undoRestoresEachChange()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, after);
+
+    const QString before = text();
+    const QPoint corners[] = {{200, 400}, {300, 400}, {300, 450}};
+    if (change == QLatin1String("1")) {
+        key(Qt::Key_1);
+        click(QPoint(199, 302));
+    } else if (change == QLatin1String("2")) {
+        key(Qt::Key_2);
+        click(QPoint(504, 56));
+    } else if (change.size() == 1) {
+        key(change.at(0).toLatin1());
+        for (const QPoint &corner : corners)
+            click(corner);
+        if (change == QLatin1String("4")) {
+            PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, corners[2]);
+        } else {
+            // Esc first cancels an area being drawn: the next one is drawn afresh.
+            key(Qt::Key_Escape);
+            QCOMPARE(text(), before);
+            for (const QPoint &corner : corners)
+                click(corner);
+            key(Qt::Key_Return);
+        }
+    } else if (change == QLatin1String("move particle")) {
+        drag(QPoint(152, 238), QPoint(252, 278));
+    } else if (change == QLatin1String("move area")) {
+        drag(QPoint(400, 100), QPoint(430, 120));
+    } else if (change == QLatin1String("move point")) {
+        drag(QPoint(380, 160), QPoint(352, 171));
+    } else if (change == QLatin1String("delete particle")) {
+        click(QPoint(150, 240));
+        key(Qt::Key_Delete);
+    } else if (change == QLatin1String("delete point")) {
+        click(QPoint(380, 160));
+        key(Qt::Key_Delete);
+    } else if (change == QLatin1String("rename")) {
+        editor->findChild<QLineEdit *>()->setFocus();
+        QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral(" Back"));
+    } else {
+        editor->findChildren<QSpinBox *>().at(1)->setValue(3);
+    }
+    const QString changed = text();
+    QVERIFY2(changed.contains(after), qPrintable(changed));
+    QUndoStack *undo = editor->document()->undoStack();
+    // A name typed letter by letter undoes as one change.
+    QCOMPARE(undo->count(), 1);
+    undo->undo();
+    QCOMPARE(text(), before);
+    undo->redo();
+    QCOMPARE(text(), changed);
+}
+
+void EditorTest::editDropsTheProofAndUndoBringsItBack()
+{
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3310 ms"));
+    // A new name plays alike: the proof stays.
+    editor->findChild<QLineEdit *>()->setFocus();
+    QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral("!"));
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3310 ms"));
+    editor->canvas()->setFocus();
+    drag(QPoint(150, 240), QPoint(160, 240));
+    QCOMPARE(editor->proofStatus(), QStringLiteral("The proof no longer holds after an edit"));
+    QVERIFY(!LevelFile::toText(editor->document()->level()).contains(QLatin1String("solution")));
+    editor->document()->undoStack()->undo();
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3310 ms"));
+    // A pass in the game is a proof when it is the first, or faster.
+    Replay slower = *editor->document()->level().proof;
+    slower.time = 3320;
+    editor->offerProof(editor->document()->level(), slower);
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3310 ms"));
+    editor->document()->undoStack()->undo();
+    drag(QPoint(150, 240), QPoint(160, 240));
+    Level moved = editor->document()->level();
+    moved.name = QStringLiteral("Another name");
+    editor->offerProof(moved, slower);
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3320 ms"));
+}
+
+void EditorTest::findSolutionProvesAndCancelStops()
+{
+    // A level the solver passes at once, and one it never can: a goal out of reach.
+    editor->edit(read("swirlfall-level 1\nname Easy\nwells red 1 blue 0\nparticle red 400 150\n"
+                      "goal red 100 300 700 300 700 440 100 440\n"),
+                 QString());
+    QSignalSpy found(editor->search(), SIGNAL(found(Level, Replay)));
+    // The search goes on for the fastest pass until the time set.
+    editor->findChildren<QSpinBox *>().at(2)->setValue(1);
+    editor->findSolution();
+    QVERIFY(found.wait(searchWaitMs));
+    QVERIFY2(editor->proofStatus().startsWith(QLatin1String("Proven")), qPrintable(editor->proofStatus()));
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("easy.swirl"));
+    QString why;
+    QVERIFY2(editor->document()->save(path, &why), qPrintable(why));
+    std::FILE *out = std::fopen(qPrintable(dir.filePath(QStringLiteral("verify"))), "w");
+    QCOMPARE(ConsoleCommands::verify({path}, out), 0);
+    std::fclose(out);
+
+    editor->edit(read("swirlfall-level 1\nname Walled\nwells red 1 blue 1\nparticle red 400 150\n"
+                      "hazard 300 250 500 250 500 300 300 300\n"),
+                 QString());
+    QSignalSpy notFound(editor->search(), SIGNAL(notFound(bool)));
+    editor->findSolution();
+    QVERIFY(editor->search()->isRunning());
+    editor->findSolution();
+    QVERIFY(notFound.wait(searchWaitMs));
+    QCOMPARE(notFound.first().at(0).toBool(), true);
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Not proven"));
+}
+
+void EditorTest::aBrokenProofShowsAsNotProven()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("broken.swirl"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(QByteArray(twoWays).replace("solution 3310", "solution 3300"));
+    file.close();
+    QVERIFY(editor->openFile(path));
+    QCOMPARE(editor->proofStatus(),
+             QStringLiteral("Not proven: the proof passes, but in 3310 ms, not in 3300 ms as stated"));
+    // Saved, it says nothing it cannot show.
+    QString why;
+    QVERIFY(editor->document()->save(path, &why));
+    Level saved;
+    QVERIFY(LevelFile::readFile(path, &saved, &why));
+    QVERIFY(!saved.proof);
+}
+
+QTEST_MAIN(EditorTest)
+#include "tst_editor.moc"
