@@ -34,6 +34,13 @@ void FileCommands::openLevel()
         openLevelFile(path);
 }
 
+void FileCommands::openReplay()
+{
+    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open replay"), QString(), replayFilter());
+    if (!path.isEmpty())
+        openReplayFile(path);
+}
+
 void FileCommands::openLevelFile(const QString &path)
 {
     Level level;
@@ -48,13 +55,6 @@ void FileCommands::playLevelFile(const Level &level, const QString &path)
     playedFile = path;
     playedFromFile = level;
     game->playLevel(level);
-}
-
-void FileCommands::openReplay()
-{
-    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open replay"), QString(), replayFilter());
-    if (!path.isEmpty())
-        openReplayFile(path);
 }
 
 void FileCommands::openReplayFile(const QString &path)

@@ -247,13 +247,7 @@ void EditorWindow::openLevel()
 
 bool EditorWindow::save()
 {
-    if (doc->path().isEmpty())
-        return saveAs();
-    QString why;
-    if (doc->save(doc->path(), &why))
-        return true;
-    QMessageBox::warning(this, QStringLiteral("Save level"), QStringLiteral("The level cannot be saved:\n%1").arg(why));
-    return false;
+    return doc->path().isEmpty() ? saveAs() : saveTo(doc->path());
 }
 
 bool EditorWindow::saveAs()
@@ -265,6 +259,11 @@ bool EditorWindow::saveAs()
         return false;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    return saveTo(path);
+}
+
+bool EditorWindow::saveTo(const QString &path)
+{
     QString why;
     if (doc->save(path, &why))
         return true;

@@ -68,6 +68,7 @@ private:
     void buildMenus();
     // Asks what to do with unsaved changes; false when the player would rather stay.
     bool maySwitch();
+    bool saveTo(const QString &path);
 
     LevelDocument *doc;
     EditorCanvas *board;

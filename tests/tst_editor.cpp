@@ -10,6 +10,7 @@
 #include "editor/EditorWindow.h"
 #include "editor/LevelDocument.h"
 #include "editor/SolutionSearch.h"
+#include "game/ScoreStore.h"
 #include "levels/LevelFile.h"
 
 #include <QLineEdit>
@@ -237,10 +238,7 @@ void EditorTest::aBrokenProofShowsAsNotProven()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("broken.swirl"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(twoWays).replace("solution 3310", "solution 3300"));
-    file.close();
+    QVERIFY(ScoreStore::saveBytes(path, QByteArray(twoWays).replace("solution 3310", "solution 3300")));
     QVERIFY(editor->openFile(path));
     QCOMPARE(editor->proofStatus(),
              QStringLiteral("Not proven: the proof passes, but in 3310 ms, not in 3300 ms as stated"));

@@ -4,6 +4,7 @@
 // reason. The fingerprint that keys records must follow what is played and nothing else, and
 // --verify must say, per file, what the proof shows, with an exit status scripts can trust.
 #include "app/ConsoleCommands.h"
+#include "game/ScoreStore.h"
 #include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
@@ -189,10 +190,7 @@ void LevelFileTest::verify()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("level.swirl"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    file.close();
+    QVERIFY(ScoreStore::saveBytes(path, contents));
     const QString output = dir.filePath(QStringLiteral("output"));
     std::FILE *out = std::fopen(qPrintable(output), "w");
     // The worst status of all the files given is the one returned.

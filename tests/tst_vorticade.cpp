@@ -5,6 +5,7 @@
 #include "app/FileCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
+#include "game/ScoreStore.h"
 
 #include <QAction>
 #include <QApplication>
@@ -294,10 +295,7 @@ void VorticadeTest::openFile()
 
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("shared.swirl"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    file.close();
+    QVERIFY(ScoreStore::saveBytes(path, contents));
     game()->loadLevel(5);
     QString shown;
     QTimer::singleShot(0, this, [&] {
