@@ -55,7 +55,8 @@ echo "--help, --version and --level 0 ($error) answered"
 
 say "Playing the game as its desktop entry starts it"
 # A player's session: /usr/games on the PATH, a home and a data folder of its own.
-exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop")
+# Started from the menu, with no file: a launcher drops the field code for one.
+exec_line=$(sed -n 's/^Exec=//p' "/usr/share/applications/$id.desktop" | sed 's/ %[fFuU]//g')
 read -r -a command <<<"$exec_line"
 home=$(mktemp -d)
 (
