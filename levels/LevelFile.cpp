@@ -69,7 +69,8 @@ public:
 
     QPoint point(int index)
     {
-        const QPoint p(integer(index), integer(index + 1));
+        const int x = integer(index);
+        const QPoint p(x, integer(index + 1));
         if (problem.isEmpty()
             && (p.x() < 0 || p.x() > Physics::playfieldWidth || p.y() < 0 || p.y() > Physics::playfieldHeight))
             fail(QStringLiteral("(%1, %2) is off the playfield").arg(p.x()).arg(p.y()));

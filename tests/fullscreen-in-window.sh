@@ -2,7 +2,8 @@
 # Full screen in a real X window under a window manager (openbox), with real input: F11 scales
 # the playfield to the 1024 x 768 screen, the largest that fits (1024 x 614, centred between dark
 # margins), a drag at the scaled place of level 1's passing drag passes it, and F11 brings the
-# fixed-size window with its menu bar back. Every wait is bounded; nothing is left running.
+# fixed-size window with its menu bar back. Level 1 runs from before the switch: a switch that
+# paused it would leave the drag only going on. Every wait is bounded; nothing is left running.
 #   tests/fullscreen-in-window.sh [PROGRAM]   (default: swirlfall on the PATH)
 set -euo pipefail
 program=$(readlink -f "$(command -v "${1:-swirlfall}")")
@@ -15,6 +16,8 @@ eval "$(xdotool getwindowgeometry --shell "$win")"
 windowed="${WIDTH}x${HEIGHT}"
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$win")"; echo "${WIDTH}x${HEIGHT}"; }
+# A click on the frame band starts level 1.
+xdotool mousemove --window "$win" 400 $(( HEIGHT - 475 )) click 1
 xdotool key F11
 wait_for 10 sh -c "[ \"\$(xdotool getwindowgeometry --shell $win | grep -c -e 'WIDTH=1024' -e 'HEIGHT=768')\" = 2 ]" ||
   fail "F11 left the window at $(geometry)"

@@ -50,6 +50,7 @@ private slots:
     void zeroTimeIsNoRecordOnDisk();
     void fileLevelKeepsItsRecordApart();
     void startupReadsScores();
+    void failedSaveKeepsPlaying_data();
     void failedSaveKeepsPlaying();
     void destroyingWritesNothing();
     void twoGamesOnOneFile_data();
@@ -607,15 +608,29 @@ void GameWidgetTest::startupReadsScores()
     QCOMPARE(restarted.bestTimes(), times);
 }
 
+void GameWidgetTest::failedSaveKeepsPlaying_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::addColumn<QStringList>("left");
+
+    // A folder where the file would go: the record's time, or its run, cannot be written.
+    QTest::newRow("scores.dat: the run is kept, the time stays for the session")
+        << "scores.dat" << QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")};
+    QTest::newRow("the run: the time is saved all the same")
+        << "replays/level-01.txt" << QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")};
+}
+
 void GameWidgetTest::failedSaveKeepsPlaying()
 {
-    QVERIFY(QDir::current().mkdir(QStringLiteral("scores.dat")));
+    QFETCH(QString, blocked);
+    QFETCH(QStringList, left);
+
+    QVERIFY(QDir::current().mkpath(blocked));
     pass(1);
     QVERIFY(game->hasNewRecord());
     QCOMPARE(game->bestTimes().at(0), 2680u);
-    // The run that set it is kept, though its time could not be.
-    QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             (QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")}));
+    QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
+    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), blocked == QLatin1String("scores.dat") ? 0u : 2680u);
     press(QPoint(400, 240));
     release(QPoint(400, 240));
     QCOMPARE(game->levelNumber(), 2);
