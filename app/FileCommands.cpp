@@ -1,6 +1,6 @@
 #include "app/FileCommands.h"
 
-#include "editor/EditorWindow.h"
+#include "app/editor/EditorWindow.h"
 #include "game/GameWidget.h"
 #include "levels/Level.h"
 #include "levels/LevelFile.h"

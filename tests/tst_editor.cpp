@@ -6,10 +6,10 @@
 #include "PlayerInput.h"
 
 #include "app/ConsoleCommands.h"
-#include "editor/EditorCanvas.h"
-#include "editor/EditorWindow.h"
-#include "editor/LevelDocument.h"
-#include "editor/SolutionSearch.h"
+#include "app/editor/EditorCanvas.h"
+#include "app/editor/EditorWindow.h"
+#include "app/editor/LevelDocument.h"
+#include "app/editor/SolutionSearch.h"
 #include "game/ScoreStore.h"
 #include "levels/LevelFile.h"
 

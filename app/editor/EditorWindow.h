@@ -69,6 +69,8 @@ private:
     // Asks what to do with unsaved changes; false when the player would rather stay.
     bool maySwitch();
     bool saveTo(const QString &path);
+    // A message box saying what failed and why; false.
+    bool complain(const QString &title, const QString &what, const QString &why);
 
     LevelDocument *doc;
     EditorCanvas *board;

@@ -1,6 +1,6 @@
-#include "editor/EditCommand.h"
+#include "app/editor/EditCommand.h"
 
-#include "editor/LevelDocument.h"
+#include "app/editor/LevelDocument.h"
 
 EditCommand::EditCommand(LevelDocument *document, const LevelDraft &before, const LevelDraft &after,
                          const QString &text, int mergeId)

@@ -1,6 +1,6 @@
-#include "editor/LevelDocument.h"
+#include "app/editor/LevelDocument.h"
 
-#include "editor/EditCommand.h"
+#include "app/editor/EditCommand.h"
 #include "game/ScoreStore.h"
 #include "levels/LevelFile.h"
 

@@ -1,8 +1,8 @@
-#include "editor/EditorWindow.h"
+#include "app/editor/EditorWindow.h"
 
-#include "editor/EditorCanvas.h"
-#include "editor/LevelDocument.h"
-#include "editor/SolutionSearch.h"
+#include "app/editor/EditorCanvas.h"
+#include "app/editor/LevelDocument.h"
+#include "app/editor/SolutionSearch.h"
 #include "levels/LevelCheck.h"
 #include "levels/LevelFile.h"
 
@@ -224,10 +224,7 @@ bool EditorWindow::openFile(const QString &path)
         return true;
     }
     QString why;
-    if (doc->open(path, &why))
-        return true;
-    QMessageBox::warning(this, QStringLiteral("Open level"), QStringLiteral("This file cannot be opened:\n%1").arg(why));
-    return false;
+    return doc->open(path, &why) || complain(QStringLiteral("Open level"), QStringLiteral("This file cannot be opened"), why);
 }
 
 void EditorWindow::newLevel()
@@ -265,9 +262,12 @@ bool EditorWindow::saveAs()
 bool EditorWindow::saveTo(const QString &path)
 {
     QString why;
-    if (doc->save(path, &why))
-        return true;
-    QMessageBox::warning(this, QStringLiteral("Save level"), QStringLiteral("The level cannot be saved:\n%1").arg(why));
+    return doc->save(path, &why) || complain(QStringLiteral("Save level"), QStringLiteral("The level cannot be saved"), why);
+}
+
+bool EditorWindow::complain(const QString &title, const QString &what, const QString &why)
+{
+    QMessageBox::warning(this, title, what + QStringLiteral(":\n") + why);
     return false;
 }
 

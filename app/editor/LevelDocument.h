@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_LEVELDOCUMENT_H
 #define SWIRLFALL_LEVELDOCUMENT_H
 
-#include "editor/LevelDraft.h"
+#include "app/editor/LevelDraft.h"
 
 #include <QObject>
 #include <QString>

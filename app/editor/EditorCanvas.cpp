@@ -1,6 +1,6 @@
-#include "editor/EditorCanvas.h"
+#include "app/editor/EditorCanvas.h"
 
-#include "editor/LevelDocument.h"
+#include "app/editor/LevelDocument.h"
 #include "levels/LevelFile.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"

@@ -1,4 +1,4 @@
-#include "editor/LevelDraft.h"
+#include "app/editor/LevelDraft.h"
 
 #include "levels/ProofCheck.h"
 

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_EDITCOMMAND_H
 #define SWIRLFALL_EDITCOMMAND_H
 
-#include "editor/LevelDraft.h"
+#include "app/editor/LevelDraft.h"
 
 #include <QUndoCommand>
 

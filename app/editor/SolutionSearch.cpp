@@ -1,4 +1,4 @@
-#include "editor/SolutionSearch.h"
+#include "app/editor/SolutionSearch.h"
 
 #include "levels/ProofCheck.h"
 
