@@ -50,11 +50,13 @@ private slots:
     void editDropsTheProofAndUndoBringsItBack();
     void findSolutionProvesAndCancelStops();
     void aBrokenProofShowsAsNotProven();
+    void aSelectionNeverOutlivesItsDraft_data();
+    void aSelectionNeverOutlivesItsDraft();
 
 private:
     void click(const QPoint &at);
     void drag(const QPoint &from, const QPoint &to);
-    void key(int key);
+    void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text() const;
 
     EditorWindow *editor = nullptr;
@@ -91,9 +93,9 @@ void EditorTest::drag(const QPoint &from, const QPoint &to)
 }
 
 // Through the window's shortcuts, as a player's keys go.
-void EditorTest::key(int key)
+void EditorTest::key(int key, Qt::KeyboardModifiers modifiers)
 {
-    QTest::keyClick(editor->canvas(), Qt::Key(key));
+    QTest::keyClick(editor->canvas(), Qt::Key(key), modifiers);
 }
 
 QString EditorTest::text() const
@@ -248,6 +250,83 @@ void EditorTest::aBrokenProofShowsAsNotProven()
     Level saved;
     QVERIFY(LevelFile::readFile(path, &saved, &why));
     QVERIFY(!saved.proof);
+}
+
+void EditorTest::aSelectionNeverOutlivesItsDraft_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+
+    // Steps: a key (1, esc), a click, press, move or release at x,y, undo, redo, delete, and open
+    // or new for another document. A selection kept into another draft picked, moved or deleted
+    // whatever now stood at its index, or past the end of a list.
+    const QString original = QString::fromUtf8(twoWays);
+    QTest::newRow("undo takes back the selected particle, then Delete and undo")
+        << "1 click:300,300 esc click:300,300 undo delete undo" << original;
+    QTest::newRow("redo takes back the particle selected after the undo")
+        << "click:150,240 delete undo click:650,240 redo delete"
+        << QString(original).remove("particle red 150 240\n").remove("solution 3310\n0 well 770 240 0\n");
+    QTest::newRow("a drag under way when undo takes its particle back")
+        << "1 click:300,300 esc press:300,300 move:350,350 undo release:350,350" << original;
+    QTest::newRow("a drag under way when undo changes the name")
+        << "rename esc press:650,240 move:660,240 undo release:660,240" << original;
+    QTest::newRow("open: nothing of the opened level is selected") << "click:650,240 open delete" << "OPENED";
+    QTest::newRow("new: nothing of the new level is selected") << "click:400,100 new delete" << "NEW";
+}
+
+void EditorTest::aSelectionNeverOutlivesItsDraft()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, expected);
+
+    QTemporaryDir dir;
+    const QString other = dir.filePath(QStringLiteral("other.swirl"));
+    const QByteArray opened = "swirlfall-level 1\nname Other\nwells red 0 blue 1\nparticle blue 600 100\n"
+                              "particle red 100 100\nhazard 300 300 400 300 400 400\n";
+    QVERIFY(ScoreStore::saveBytes(other, opened));
+    for (const QString &step : steps.split(QLatin1Char(' '))) {
+        const QString verb = step.section(QLatin1Char(':'), 0, 0);
+        const QStringList xy = step.section(QLatin1Char(':'), 1).split(QLatin1Char(','));
+        const QPoint at = xy.size() == 2 ? QPoint(xy.at(0).toInt(), xy.at(1).toInt()) : QPoint();
+        QEvent::Type mouse = QEvent::None;
+        if (verb == QLatin1String("1")) {
+            key(Qt::Key_1);
+        } else if (verb == QLatin1String("esc")) {
+            key(Qt::Key_Escape);
+        } else if (verb == QLatin1String("click")) {
+            click(at);
+        } else if (verb == QLatin1String("press")) {
+            mouse = QEvent::MouseButtonPress;
+        } else if (verb == QLatin1String("move")) {
+            mouse = QEvent::MouseMove;
+        } else if (verb == QLatin1String("release")) {
+            mouse = QEvent::MouseButtonRelease;
+        } else if (verb == QLatin1String("undo")) {
+            key(Qt::Key_Z, Qt::ControlModifier);
+        } else if (verb == QLatin1String("redo")) {
+            key(Qt::Key_Y, Qt::ControlModifier);
+        } else if (verb == QLatin1String("delete")) {
+            key(Qt::Key_Delete);
+        } else if (verb == QLatin1String("rename")) {
+            editor->findChild<QLineEdit *>()->setFocus();
+            QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral("!"));
+            editor->canvas()->setFocus();
+        } else if (verb == QLatin1String("open")) {
+            QVERIFY(editor->openFile(other));
+        } else {
+            QCOMPARE(verb, QStringLiteral("new"));
+            editor->newLevel();
+        }
+        if (mouse != QEvent::None) {
+            const Qt::MouseButtons held = mouse == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+            PlayerInput::mouse(editor->canvas(), mouse, Qt::LeftButton, held, at);
+        }
+    }
+    if (expected == QLatin1String("OPENED"))
+        expected = QString::fromUtf8(opened);
+    else if (expected == QLatin1String("NEW"))
+        expected = QStringLiteral("swirlfall-level 1\nname New level\nwells red 1 blue 1\n");
+    QCOMPARE(text(), expected);
 }
 
 QTEST_MAIN(EditorTest)

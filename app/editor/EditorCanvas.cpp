@@ -46,7 +46,28 @@ EditorCanvas::EditorCanvas(LevelDocument *document, QWidget *parent)
     setFixedSize(SceneLayout::playfieldSize());
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    connect(document, SIGNAL(changed()), this, SLOT(update()));
+    connect(document, SIGNAL(changed()), this, SLOT(draftChanged()));
+}
+
+void EditorCanvas::draftChanged()
+{
+    if (!applying)
+        forgetSelection();
+    update();
+}
+
+void EditorCanvas::forgetSelection()
+{
+    selected = Pick();
+    dragging = false;
+    preview.reset();
+}
+
+void EditorCanvas::apply(const QString &what, const std::function<void(Level &)> &change)
+{
+    applying = true;
+    document->edit(what, change);
+    applying = false;
 }
 
 QSize EditorCanvas::sizeHint() const
@@ -57,7 +78,7 @@ QSize EditorCanvas::sizeHint() const
 void EditorCanvas::setTool(int tool)
 {
     drawing.clear();
-    selected = Pick();
+    forgetSelection();
     current = Tool(tool);
     emit toolChanged(tool);
     update();
@@ -144,8 +165,8 @@ void EditorCanvas::mousePressEvent(QMouseEvent *event)
         }
         const bool red = current == RedParticleTool;
         const QPoint p = snapped(at);
-        document->edit(red ? QStringLiteral("Add red particle") : QStringLiteral("Add blue particle"),
-                       [&](Level &made) { made.particles.append({red ? RedParticle : BlueParticle, p.x(), p.y()}); });
+        apply(red ? QStringLiteral("Add red particle") : QStringLiteral("Add blue particle"),
+              [&](Level &made) { made.particles.append({red ? RedParticle : BlueParticle, p.x(), p.y()}); });
         break;
     }
     default:
@@ -163,25 +184,29 @@ void EditorCanvas::mousePressEvent(QMouseEvent *event)
 void EditorCanvas::mouseMoveEvent(QMouseEvent *event)
 {
     pointer = mousePoint(event);
-    if (dragging) {
-        const QPoint delta = snapped(pointer) - snapped(dragFrom);
-        preview = moved(document->level(), selected, snapping ? delta : pointer - dragFrom);
-    }
+    if (dragging)
+        preview = moved(document->level(), selected, dragDelta());
     update();
+}
+
+QPoint EditorCanvas::dragDelta() const
+{
+    return snapping ? snapped(pointer) - snapped(dragFrom) : pointer - dragFrom;
 }
 
 void EditorCanvas::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->button() != Qt::LeftButton || !dragging)
         return;
+    pointer = mousePoint(event);
     dragging = false;
-    const std::optional<Level> after = preview;
     preview.reset();
-    if (after && !after->playsLike(document->level())) {
+    const Level after = moved(document->level(), selected, dragDelta());
+    if (!after.playsLike(document->level())) {
         const QString what = selected.what == Pick::Particle ? QStringLiteral("Move particle")
             : selected.what == Pick::Area                   ? QStringLiteral("Move area")
                                                             : QStringLiteral("Move point");
-        document->edit(what, [&](Level &made) { made = *after; });
+        apply(what, [&](Level &made) { made = after; });
     }
     update();
 }
@@ -209,7 +234,7 @@ void EditorCanvas::closeArea()
                                          : QStringLiteral("Add hazard");
     const QPolygon polygon = drawing;
     drawing.clear();
-    document->edit(what, [&](Level &made) { made.areas.append({kind, polygon}); });
+    apply(what, [&](Level &made) { made.areas.append({kind, polygon}); });
 }
 
 void EditorCanvas::cancel()
@@ -225,21 +250,20 @@ void EditorCanvas::cancel()
 void EditorCanvas::deleteSelection()
 {
     const Pick picked = selected;
-    selected = Pick();
+    forgetSelection();
     switch (picked.what) {
     case Pick::Particle:
-        document->edit(QStringLiteral("Delete particle"), [&](Level &made) { made.particles.removeAt(picked.index); });
+        apply(QStringLiteral("Delete particle"), [&](Level &made) { made.particles.removeAt(picked.index); });
         break;
     case Pick::Point:
         // An area keeps at least three points; one with fewer goes.
         if (document->level().areas.at(picked.index).polygon.size() > LevelFile::minPoints) {
-            document->edit(QStringLiteral("Delete point"),
-                           [&](Level &made) { made.areas[picked.index].polygon.remove(picked.point); });
+            apply(QStringLiteral("Delete point"), [&](Level &made) { made.areas[picked.index].polygon.remove(picked.point); });
             break;
         }
         Q_FALLTHROUGH();
     case Pick::Area:
-        document->edit(QStringLiteral("Delete area"), [&](Level &made) { made.areas.removeAt(picked.index); });
+        apply(QStringLiteral("Delete area"), [&](Level &made) { made.areas.removeAt(picked.index); });
         break;
     case Pick::Nothing:
         break;
@@ -263,10 +287,10 @@ void EditorCanvas::paintOverlay(QPainter &painter, const Level &level)
 {
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(selectionColor, 2));
-    if (selected.what == Pick::Particle && selected.index < level.particles.size()) {
+    if (selected.what == Pick::Particle) {
         const Level::Particle &particle = level.particles.at(selected.index);
         painter.drawEllipse(QPoint(particle.x, particle.y), particleReach, particleReach);
-    } else if (selected.what != Pick::Nothing && selected.index < level.areas.size()) {
+    } else if (selected.what != Pick::Nothing) {
         const QPolygon &polygon = level.areas.at(selected.index).polygon;
         painter.drawPolygon(polygon);
         for (int p = 0; p < polygon.size(); ++p)

@@ -8,6 +8,7 @@
 #include <QPolygon>
 #include <QWidget>
 
+#include <functional>
 #include <optional>
 
 class LevelDocument;
@@ -16,6 +17,8 @@ class LevelDocument;
 // tools that change it: a particle per click, an area's points click by click (closed by a double
 // click or Enter, cancelled by Esc), and select, which picks a particle, an area or one of its
 // points, moves it by a drag and deletes it. Points snap to a 10-pixel grid while snapping is on.
+// A selection points into the draft it was made in: any change from elsewhere (undo, redo, Open,
+// New, the panel beside the canvas) drops it, and a drag under way with it.
 class EditorCanvas : public QWidget
 {
     Q_OBJECT
@@ -43,6 +46,9 @@ signals:
     // A short note for the status bar, such as a limit reached.
     void note(const QString &text);
 
+private slots:
+    void draftChanged();
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
@@ -63,6 +69,11 @@ private:
     QPoint snapped(const QPoint &point) const;
     // level with what is picked moved by delta.
     Level moved(const Level &level, const Pick &picked, const QPoint &delta) const;
+    // How far the drag under way moves what is selected.
+    QPoint dragDelta() const;
+    // The canvas's own change to the document, which keeps what is selected.
+    void apply(const QString &what, const std::function<void(Level &)> &change);
+    void forgetSelection();
     void paintOverlay(QPainter &painter, const Level &level);
 
     LevelDocument *document;
@@ -76,6 +87,7 @@ private:
     QPoint dragFrom;
     std::optional<Level> preview;
     QPoint pointer;
+    bool applying = false;
 };
 
 #endif
