@@ -270,12 +270,10 @@ QString toText(const Level &level)
             text += QStringLiteral(" %1 %2").arg(point.x()).arg(point.y());
         return text;
     };
-    QString text = QStringLiteral("%1 %2\nname %3\nwells red %4 blue %5\n")
-                       .arg(QLatin1String(magic))
-                       .arg(version)
-                       .arg(level.name)
-                       .arg(level.redWells)
-                       .arg(level.blueWells);
+    // The name is the player's text, joined on as it is: passed through arg(), a "%1" in it
+    // would be filled in by the numbers after it.
+    QString text = QLatin1String(magic) + QLatin1Char(' ') + QString::number(version) + QStringLiteral("\nname ")
+        + level.name + QStringLiteral("\nwells red %1 blue %2\n").arg(level.redWells).arg(level.blueWells);
     for (const Level::Particle &particle : level.particles)
         text += QStringLiteral("particle %1 %2 %3\n").arg(colour(particle.kind == RedParticle)).arg(particle.x).arg(particle.y);
     for (const Level::Shape &area : level.areas) {

@@ -39,6 +39,8 @@ class LevelFileTest : public QObject
 private slots:
     void builtInLevelsReadBackAlike_data();
     void builtInLevelsReadBackAlike();
+    void namesReadBackAsWritten_data();
+    void namesReadBackAsWritten();
     void refusals_data();
     void refusals();
     void fingerprintFollowsPlay_data();
@@ -81,6 +83,33 @@ void LevelFileTest::builtInLevelsReadBackAlike()
     const ProofCheck check = ProofCheck::of(read);
     QVERIFY2(check.holds(), qPrintable(check.text()));
     QCOMPARE(check.time, builtIn.proof->time);
+}
+
+void LevelFileTest::namesReadBackAsWritten_data()
+{
+    QTest::addColumn<QString>("name");
+
+    // A name is the player's text: nothing in it may be read as a placeholder to fill in.
+    QTest::newRow("a placeholder") << "Top%1 x";
+    QTest::newRow("the numbers' placeholders") << "%3 %4 %5";
+    QTest::newRow("a localised placeholder and a percent") << "%L1 %% 100%";
+    QTest::newRow("a comment's mark first") << "# not a comment";
+    QTest::newRow("forty characters") << QString(LevelFile::maxNameLength, QLatin1Char('%'));
+}
+
+void LevelFileTest::namesReadBackAsWritten()
+{
+    QFETCH(QString, name);
+
+    Level level;
+    QString error;
+    QVERIFY(LevelFile::read(example, &level, &error));
+    level.name = name;
+    Level read;
+    QVERIFY2(LevelFile::read(LevelFile::toText(level).toUtf8(), &read, &error), qPrintable(error));
+    QCOMPARE(read.name, name);
+    QVERIFY(read.playsLike(level));
+    QCOMPARE(read.proof->toText(), level.proof->toText());
 }
 
 void LevelFileTest::refusals_data()
