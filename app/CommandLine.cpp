@@ -2,6 +2,7 @@
 
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
+#include "levels/UntrustedText.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -173,6 +174,16 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return refuse(QStringLiteral("--user-data: no data folder is known (HOME is not set)"));
         commandLine.scoreFile = QDir(data).filePath(QStringLiteral("swirlfall/scores.dat"));
     }
+    // Records and runs are written beside the file, in its folder; a folder given for the file
+    // would put them in the one above it.
+    QString option;
+    if (parser.isSet(options.userData) || parser.isSet(options.scores))
+        option = (parser.isSet(options.userData) ? QStringLiteral("--user-data") : QStringLiteral("--scores")) + QStringLiteral(": ");
+    QString notAFile = UntrustedText::notAFile(commandLine.scoreFile, "file for best times");
+    if (QFileInfo(commandLine.scoreFile).fileName().isEmpty())
+        notAFile = QStringLiteral("a folder, not a file for best times");
+    if (!notAFile.isEmpty())
+        return refuse(option + commandLine.scoreFile + QStringLiteral(": ") + notAFile);
     return commandLine;
 }
 

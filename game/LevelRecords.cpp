@@ -1,6 +1,7 @@
 #include "game/LevelRecords.h"
 
-#include <QFile>
+#include "levels/UntrustedText.h"
+
 #include <QList>
 #include <QRegularExpression>
 
@@ -32,10 +33,11 @@ QByteArray write(const QMap<QString, quint32> &times)
 
 QMap<QString, quint32> load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    QString why;
+    if (!UntrustedText::readFile(path, maxFileBytes, "record file", &bytes, &why))
         return {};
-    return read(file.read(maxFileBytes));
+    return read(bytes);
 }
 
 QMap<QString, quint32> best(const QMap<QString, quint32> &a, const QMap<QString, quint32> &b)

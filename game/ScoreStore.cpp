@@ -1,5 +1,7 @@
 #include "game/ScoreStore.h"
 
+#include "levels/UntrustedText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +12,7 @@
 namespace ScoreStore {
 namespace {
 constexpr int entrySize = 4;
+constexpr char noun[] = "best-time file";
 // Marks the check-value slot while reading; it is dropped either way.
 constexpr quint32 placeholder = 0xBEEFCACE;
 // A save takes a few milliseconds, but its flush to disk can take far longer on a busy disk, so
@@ -67,8 +70,8 @@ bool write(QIODevice &device, const QList<quint32> &times)
 QList<quint32> load(const QString &fileName, int levelCount)
 {
     QFile file(fileName);
-    // A missing or unreadable file reads as no times at all.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    // A missing or unreadable file reads as no times at all, and so does a pipe, unopened.
+    if (!UntrustedText::notAFile(fileName, noun).isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return noTimes(levelCount);
     return read(file, levelCount);
 }

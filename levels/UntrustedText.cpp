@@ -16,13 +16,22 @@ QString printable(const QString &text)
     return text.size() > shown ? quoted + QStringLiteral("...") : quoted;
 }
 
+QString notAFile(const QString &path, const char *what)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QStringLiteral("a folder, not a %1").arg(QLatin1String(what));
+    if (info.exists() && !info.isFile())
+        return QStringLiteral("not a regular file, not a %1").arg(QLatin1String(what));
+    return QString();
+}
+
 bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray *bytes, QString *why)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        *why = QStringLiteral("a folder, not a %1").arg(QLatin1String(what));
+    *why = notAFile(path, what);
+    if (!why->isEmpty())
         return false;
-    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         *why = file.errorString();
         return false;

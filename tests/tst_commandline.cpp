@@ -6,6 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 class CommandLineTest : public QObject
 {
     Q_OBJECT
@@ -92,6 +94,20 @@ void CommandLineTest::refused_data()
     QTest::newRow("a level file that is not there") << QStringList{"/nowhere/a.swirl"}
                                                     << "/nowhere/a.swirl: No such file or directory";
     QTest::newRow("a stray word after a file") << QStringList{"a.swirl", "level"} << "unexpected argument 'level'";
+    // Records are written in the folder of their file: a folder given for it would put them, and
+    // the runs beside them, in the folder above.
+    QTest::newRow("--scores a folder") << QStringList{"--scores", "DIR"}
+                                       << "--scores: DIR: a folder, not a file for best times";
+    QTest::newRow("--scores ending in a slash") << QStringList{"--scores", "DIR/new/"}
+                                                << "--scores: DIR/new/: a folder, not a file for best times";
+    QTest::newRow("--scores a named pipe") << QStringList{"--scores", "DIR/pipe"}
+                                           << "--scores: DIR/pipe: not a regular file, not a file for best times";
+    QTest::newRow("a level file that is a named pipe") << QStringList{"DIR/pipe"}
+                                                       << "DIR/pipe: not a regular file, not a level";
+    QTest::newRow("--replay a named pipe") << QStringList{"--replay", "DIR/pipe"}
+                                           << "DIR/pipe: not a regular file, not a level or a replay";
+    QTest::newRow("--edit a named pipe") << QStringList{"--edit", "DIR/pipe"}
+                                         << "DIR/pipe: not a regular file, not a level";
 }
 
 void CommandLineTest::refused()
@@ -99,9 +115,13 @@ void CommandLineTest::refused()
     QFETCH(QStringList, arguments);
     QFETCH(QString, error);
 
+    // A named pipe is opened only once something writes to it: a reader that opens one waits for ever.
+    QTemporaryDir dir;
+    QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
+    arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
     const CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
     QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));
-    QCOMPARE(commandLine.error, error);
+    QCOMPARE(commandLine.error, QString(error).replace(QStringLiteral("DIR"), dir.path()));
     QVERIFY(!commandLine.error.contains(QLatin1Char('\n')));
 }
 

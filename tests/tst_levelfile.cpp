@@ -16,6 +16,8 @@
 
 #include <cstdio>
 
+#include <sys/stat.h>
+
 namespace {
 const QByteArray header = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n";
 const QByteArray particles = "particle red 150 240\nparticle blue 650 240\n";
@@ -47,6 +49,8 @@ private slots:
     void fingerprintFollowsPlay();
     void verify_data();
     void verify();
+    void verifyReturnsTheWorst_data();
+    void verifyReturnsTheWorst();
 };
 
 void LevelFileTest::builtInLevelsReadBackAlike_data()
@@ -230,6 +234,44 @@ void LevelFileTest::verify()
     const QString expected = QString(line).replace(QStringLiteral("FILE"), path) + QLatin1Char('\n');
     QCOMPARE(QString::fromUtf8(printed.readAll()), expected + expected);
     QCOMPARE(returned, status);
+}
+
+void LevelFileTest::verifyReturnsTheWorst_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("status");
+
+    // A script trusts the status: 0 only when every proof holds, 2 when any file cannot be read.
+    QTest::newRow("all hold") << QStringList{"holds", "holds"} << 0;
+    QTest::newRow("one missing after one that holds") << QStringList{"holds", "missing"} << 1;
+    QTest::newRow("one that holds after one missing") << QStringList{"missing", "holds"} << 1;
+    QTest::newRow("all three kinds") << QStringList{"holds", "unreadable", "missing"} << 2;
+    QTest::newRow("unreadable first, then missing") << QStringList{"unreadable", "missing", "holds"} << 2;
+    QTest::newRow("a named pipe, refused at once") << QStringList{"pipe", "holds"} << 2;
+}
+
+void LevelFileTest::verifyReturnsTheWorst()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QMap<QString, QByteArray> contents{
+        {QStringLiteral("holds"), example}, {QStringLiteral("missing"), header + particles}, {QStringLiteral("unreadable"), header}};
+    QStringList paths;
+    for (const QString &kind : files) {
+        paths.append(kind == QLatin1String("pipe") ? pipe : dir.filePath(kind));
+        if (kind != QLatin1String("pipe"))
+            QVERIFY(ScoreStore::saveBytes(paths.last(), contents.value(kind)));
+    }
+    std::FILE *out = std::fopen(qPrintable(dir.filePath(QStringLiteral("output"))), "w");
+    QCOMPARE(ConsoleCommands::verify(paths, out), status);
+    std::fclose(out);
+    QFile printed(dir.filePath(QStringLiteral("output")));
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QCOMPARE(printed.readAll().count('\n'), files.size());
 }
 
 QTEST_GUILESS_MAIN(LevelFileTest)

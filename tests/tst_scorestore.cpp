@@ -1,5 +1,6 @@
 // Guards the best-time file: the byte layout other copies of the game read and write, damaged
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
+#include "game/LevelRecords.h"
 #include "game/ScoreStore.h"
 
 #include <QBuffer>
@@ -9,6 +10,8 @@
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 #include <csignal>
 #include <sys/resource.h>
@@ -142,8 +145,13 @@ void ScoreStoreTest::loadMissingFileGivesNoTimes()
 {
     QTemporaryDir dir;
     QCOMPARE(ScoreStore::load(dir.filePath(QStringLiteral("scores.dat")), 20), repeated(20, 0));
-    // A folder where the file should be reads as no times too.
+    // A folder where the file should be reads as no times too, and a named pipe at once: opened,
+    // it would wait for a writer for ever.
     QCOMPARE(ScoreStore::load(dir.path(), 20), repeated(20, 0));
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    QCOMPARE(ScoreStore::load(pipe, 20), repeated(20, 0));
+    QVERIFY(LevelRecords::load(pipe).isEmpty());
 }
 
 void ScoreStoreTest::writeToRefusingDevice()
