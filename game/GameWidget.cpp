@@ -77,8 +77,9 @@ void GameWidget::step(int interval)
     if (passed && !playback.isPlaying()) {
         const Replay passing = run.replay(played.number, totalTime);
         newRecord = records.judge(played, totalTime, passing);
+        // Only a run that was really kept can be watched.
         if (newRecord)
-            emit bestRunChanged(true);
+            emit bestRunChanged(hasBestRun());
         emit levelPassed(played, passing);
     }
     if (levelState.status() != Running) {

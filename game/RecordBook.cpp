@@ -18,6 +18,13 @@ bool beats(quint32 time, quint32 best)
     return best == 0 || time < best;
 }
 
+// A record or a run that could not be kept is said on standard error, where a player who asks
+// finds why, for the game goes on playing.
+void complain(const QString &line)
+{
+    std::fprintf(stderr, "swirlfall: %s\n", qPrintable(line));
+}
+
 bool fitsAReplay(const Replay &run)
 {
     for (const Replay::Action &action : run.actions) {
@@ -44,8 +51,9 @@ quint32 RecordBook::best(const Level &level) const
 bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
 {
     bool record = false;
+    QString why;
     if (level.number) {
-        ScoreStore::update(scoreFileName, times, [&](QList<quint32> &merged) {
+        const bool saved = ScoreStore::update(scoreFileName, times, [&](QList<quint32> &merged) {
             quint32 &best = merged[level.number - 1];
             record = beats(time, best);
             if (record) {
@@ -53,7 +61,9 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
                 best = time;
             }
             return record;
-        });
+        }, &why);
+        if (!saved)
+            complain(QStringLiteral("the record could not be saved in %1: %2").arg(scoreFileName, why));
         return record;
     }
     ScoreStore::underLock(scoreFileName, [&] {
@@ -63,7 +73,8 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
         if (record) {
             saveRun(level, run);
             fileTimes.insert(key, time);
-            ScoreStore::saveBytes(levelRecordsName, LevelRecords::write(fileTimes));
+            if (!ScoreStore::saveBytes(levelRecordsName, LevelRecords::write(fileTimes), &why))
+                complain(QStringLiteral("the record could not be saved in %1: %2").arg(levelRecordsName, why));
         }
     });
     return record;
@@ -79,7 +90,7 @@ QString RecordBook::runFile(const Level &level) const
 
 bool RecordBook::hasRun(const Level &level) const
 {
-    return QFileInfo::exists(runFile(level));
+    return QFileInfo(runFile(level)).isFile();
 }
 
 bool RecordBook::keptRun(const Level &level, Replay *run) const
@@ -90,11 +101,11 @@ bool RecordBook::keptRun(const Level &level, Replay *run) const
     if (!hasRun(level))
         return false;
     if (!LevelFile::readPlayback(path, &kept, &why)) {
-        std::fprintf(stderr, "swirlfall: %s\n", qPrintable(why));
+        complain(why);
         return false;
     }
     if (!kept.proof || !kept.playsLike(level)) {
-        std::fprintf(stderr, "swirlfall: %s: not a run of this level\n", qPrintable(path));
+        complain(path + QStringLiteral(": not a run of this level"));
         return false;
     }
     *run = *kept.proof;
@@ -110,8 +121,12 @@ void RecordBook::saveRun(const Level &level, const Replay &run) const
         proven.proof = run;
         text = LevelFile::toText(proven);
     }
-    const bool saved = fitsAReplay(run) && QDir().mkpath(QFileInfo(path).absolutePath())
-        && ScoreStore::saveBytes(path, text.toUtf8());
-    if (!saved)
-        std::fprintf(stderr, "swirlfall: the run that set this record could not be kept in %s\n", qPrintable(path));
+    QString why;
+    if (!fitsAReplay(run))
+        why = QStringLiteral("a drag beyond a player's reach");
+    else if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        why = QStringLiteral("its folder cannot be made");
+    else if (ScoreStore::saveBytes(path, text.toUtf8(), &why))
+        return;
+    complain(QStringLiteral("the run that set this record could not be kept in %1: %2").arg(path, why));
 }

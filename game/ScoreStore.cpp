@@ -76,23 +76,21 @@ QList<quint32> load(const QString &fileName, int levelCount)
     return read(file, levelCount);
 }
 
-bool save(const QString &fileName, const QList<quint32> &times)
+bool save(const QString &fileName, const QList<quint32> &times, QString *error)
 {
-    return saveBytes(fileName, encode(times));
+    return saveBytes(fileName, encode(times), error);
 }
 
-bool saveBytes(const QString &fileName, const QByteArray &bytes)
+bool saveBytes(const QString &fileName, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(fileName);
     // Unbuffered, so that a short write shows in write()'s count: a buffered flush that stops
     // half-way (a full disk) is not reported, and commit() would rename a truncated file.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
+        && file.commit();
+    if (!saved && error)
+        *error = file.errorString();
+    return saved;
 }
 
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)
@@ -105,12 +103,13 @@ QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)
     return better;
 }
 
-bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change)
+bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change,
+            QString *error)
 {
     bool saved = true;
     underLock(fileName, [&] {
         times = best(times, load(fileName, int(times.size())));
-        saved = !change(times) || save(fileName, times);
+        saved = !change(times) || save(fileName, times, error);
     });
     return saved;
 }

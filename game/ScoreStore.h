@@ -21,10 +21,11 @@ QList<quint32> read(QIODevice &device, int levelCount);
 bool write(QIODevice &device, const QList<quint32> &times);
 
 QList<quint32> load(const QString &fileName, int levelCount);
-// Replaces the file atomically: on any failure the old file stays whole and nothing is left behind.
-bool save(const QString &fileName, const QList<quint32> &times);
+// Replaces the file atomically: on any failure the old file stays whole, nothing is left behind,
+// and error, if given, says why.
+bool save(const QString &fileName, const QList<quint32> &times, QString *error = nullptr);
 // The same for any bytes.
-bool saveBytes(const QString &fileName, const QByteArray &bytes);
+bool saveBytes(const QString &fileName, const QByteArray &bytes, QString *error = nullptr);
 
 // Per level the better of two lists of times: the smaller, where 0 means not passed.
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
@@ -35,8 +36,9 @@ QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
 // returns true, so that a save never writes a time worse than the one it replaces. When the lock
 // cannot be had within a short wait (or its holder was killed and it has gone stale), it goes on
 // without: a new record is not lost for it. Returns false when change asked for a save that
-// failed.
-bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change);
+// failed, and error, if given, says why.
+bool update(const QString &fileName, QList<quint32> &times, const std::function<bool(QList<quint32> &)> &change,
+            QString *error = nullptr);
 // Runs work under that lock, for whatever is saved beside the file and must agree with it.
 void underLock(const QString &fileName, const std::function<void()> &work);
 

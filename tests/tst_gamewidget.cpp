@@ -1,6 +1,7 @@
 // Guards what a player feels of the game widget: which well a drag sets and where, clicks that
 // remove or refund, restarts and level switches, time counted outside Running or on the pass
 // tick, the record rule, and "scores.dat" lost or left untouched.
+#include "CapturedStderr.h"
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
@@ -610,30 +611,69 @@ void GameWidgetTest::startupReadsScores()
 
 void GameWidgetTest::failedSaveKeepsPlaying_data()
 {
+    QTest::addColumn<bool>("fileLevel");
+    QTest::addColumn<QString>("scores");
     QTest::addColumn<QString>("blocked");
     QTest::addColumn<QStringList>("left");
+    QTest::addColumn<bool>("runKept");
+    QTest::addColumn<QStringList>("said");
 
-    // A folder where the file would go: the record's time, or its run, cannot be written.
+    // A folder where a file would go, or a file where the records' folder would go: the
+    // record's time or its run cannot be written. Each failure is said on standard error, and
+    // only a run really kept can be watched.
+    const QString scoresHere = QStringLiteral("scores.dat");
+    const QString record = QStringLiteral("swirlfall: the record could not be saved in ");
+    const QString run = QStringLiteral("swirlfall: the run that set this record could not be kept in ");
     QTest::newRow("scores.dat: the run is kept, the time stays for the session")
-        << "scores.dat" << QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")};
+        << false << scoresHere << "scores.dat/" << QStringList{"replays", "scores.dat"} << true
+        << QStringList{record + "scores.dat: "};
     QTest::newRow("the run: the time is saved all the same")
-        << "replays/level-01.txt" << QStringList{QStringLiteral("replays"), QStringLiteral("scores.dat")};
+        << false << scoresHere << "replays/level-01.txt/" << QStringList{"replays", "scores.dat"} << false
+        << QStringList{run + "./replays/level-01.txt: "};
+    QTest::newRow("the records' folder cannot be made: nothing is kept")
+        << false << "records/scores.dat" << "records" << QStringList{"records"} << false
+        << QStringList{run + "records/replays/level-01.txt: ", record + "records/scores.dat: "};
+    QTest::newRow("a file level's records: its run is kept")
+        << true << scoresHere << "level-records.txt/" << QStringList{"level-records.txt", "replays"} << true
+        << QStringList{record + "./level-records.txt: "};
 }
 
 void GameWidgetTest::failedSaveKeepsPlaying()
 {
+    QFETCH(bool, fileLevel);
+    QFETCH(QString, scores);
     QFETCH(QString, blocked);
     QFETCH(QStringList, left);
+    QFETCH(bool, runKept);
+    QFETCH(QStringList, said);
 
-    QVERIFY(QDir::current().mkpath(blocked));
-    pass(1);
+    if (blocked.endsWith(QLatin1Char('/')))
+        QVERIFY(QDir::current().mkpath(blocked));
+    else
+        QVERIFY(ScoreStore::saveBytes(blocked, "a file"));
+    delete game;
+    game = new GameWidget(nullptr, scores);
+    game->show();
+    Level level = LevelCatalogue::level(1);
+    level.number = fileLevel ? 0 : 1;
+    game->playLevel(level);
+    QSignalSpy runs(game, SIGNAL(bestRunChanged(bool)));
+    CapturedStderr stderrLines;
+    PlayerInput::play(game, Replay::solution(1));
+    const QString printed = QString::fromLocal8Bit(stderrLines.text());
     QVERIFY(game->hasNewRecord());
-    QCOMPARE(game->bestTimes().at(0), 2680u);
+    QCOMPARE(game->bestTime(), 2680u);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
-    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), blocked == QLatin1String("scores.dat") ? 0u : 2680u);
+    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), !fileLevel && left.contains("replays") && blocked != "scores.dat/" ? 2680u : 0u);
+    QCOMPARE(game->hasBestRun(), runKept);
+    QCOMPARE(runs.count(), 1);
+    QCOMPARE(runs.first().at(0).toBool(), runKept);
+    QCOMPARE(printed.count(QLatin1Char('\n')), said.size());
+    for (const QString &line : said)
+        QVERIFY2(printed.contains(line), qPrintable(printed));
     press(QPoint(400, 240));
     release(QPoint(400, 240));
-    QCOMPARE(game->levelNumber(), 2);
+    QCOMPARE(game->state().status(), int(Ready));
 }
 
 void GameWidgetTest::destroyingWritesNothing()

@@ -58,8 +58,8 @@ bool LevelDocument::save(const QString &path, QString *error)
         *error = why.section(QStringLiteral(": "), 1);
         return false;
     }
-    if (!ScoreStore::saveBytes(path, text)) {
-        *error = QStringLiteral("%1 cannot be written").arg(path);
+    if (!ScoreStore::saveBytes(path, text, &why)) {
+        *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
         return false;
     }
     filePath = path;
