@@ -288,6 +288,8 @@ void GameWidget::completeDrag(const QPoint &end)
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
+    if (event->key() == Qt::Key_Escape)
+        escapePressed = true;
     // The window's action takes P first where there is one.
     if (event->key() == Qt::Key_P) {
         togglePause();
@@ -305,7 +307,9 @@ void GameWidget::keyReleaseEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Escape:
-        emit exit();
+        if (escapePressed)
+            emit exit();
+        escapePressed = false;
         break;
     case Qt::Key_Tab:
         showHighScores = false;

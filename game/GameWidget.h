@@ -139,6 +139,9 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
+    // Escape quits on its release, but only one whose press came here too: the release of the
+    // Escape that closed a dialog over the game is no wish to quit.
+    bool escapePressed = false;
     // The level as it was loaded, for a restart.
     Level played;
 

@@ -44,6 +44,7 @@ private slots:
     void highScoreTableBlocksMouse();
     void pauseStopsTheClock_data();
     void pauseStopsTheClock();
+    void escapeEmitsExitOnce_data();
     void escapeEmitsExitOnce();
     void recordRule_data();
     void recordRule();
@@ -487,13 +488,30 @@ void GameWidgetTest::pauseStopsTheClock()
     QCOMPARE(game->attemptTime(), solution.time);
 }
 
+void GameWidgetTest::escapeEmitsExitOnce_data()
+{
+    QTest::addColumn<bool>("pressedHere");
+    QTest::addColumn<int>("exits");
+
+    QTest::newRow("pressed and released here: quits on the release") << true << 1;
+    // The Escape that closed a dialog over the game: its release alone comes here.
+    QTest::newRow("only released here: the running level stays") << false << 0;
+}
+
 void GameWidgetTest::escapeEmitsExitOnce()
 {
-    QSignalSpy exits(game, SIGNAL(exit()));
-    QTest::keyPress(game, Qt::Key_Escape);
-    QCOMPARE(exits.count(), 0);
+    QFETCH(bool, pressedHere);
+    QFETCH(int, exits);
+
+    QSignalSpy exited(game, SIGNAL(exit()));
+    if (pressedHere)
+        QTest::keyPress(game, Qt::Key_Escape);
+    QCOMPARE(exited.count(), 0);
     QTest::keyRelease(game, Qt::Key_Escape);
-    QCOMPARE(exits.count(), 1);
+    QCOMPARE(exited.count(), exits);
+    // A second release, with no press before it, is no wish to quit either.
+    QTest::keyRelease(game, Qt::Key_Escape);
+    QCOMPARE(exited.count(), exits);
 }
 
 void GameWidgetTest::recordRule_data()
