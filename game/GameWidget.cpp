@@ -77,6 +77,9 @@ void GameWidget::step(int interval)
     if (passed && !playback.isPlaying()) {
         const Replay passing = run.replay(played.number, totalTime);
         newRecord = records.judge(played, totalTime, passing);
+        // A pass is a proof: a level played without one is proven from now on.
+        if (!played.proof)
+            played.proof = passing;
         // Only a run that was really kept can be watched.
         if (newRecord)
             emit bestRunChanged(hasBestRun());
@@ -159,10 +162,10 @@ Scene GameWidget::scene()
     shown.highScores = showHighScores;
     shown.bestTimes = records.builtInTimes();
     shown.levelNames = levelNames;
-    if (playback.isPlaying())
-        shown.note = SolutionPlayback::note();
+    shown.note = playback.note();
     shown.paused = pausing.isOn();
     shown.proven = played.number != 0 || played.proof.has_value();
+    shown.clickGoesOn = played.number != 0;
     return shown;
 }
 
@@ -179,9 +182,9 @@ void GameWidget::restartLevel()
 void GameWidget::showSolution()
 {
     if (played.number != 0)
-        watchReplay(Replay::solution(played.number));
+        watch(played, Replay::solution(played.number), SolutionPlayback::Solution);
     else if (played.proof)
-        watchReplay(played, *played.proof);
+        watch(played, *played.proof, SolutionPlayback::Solution);
 }
 
 bool GameWidget::hasBestRun() const
@@ -193,21 +196,20 @@ void GameWidget::watchBestRun()
 {
     Replay kept;
     if (records.keptRun(played, &kept))
-        watchReplay(played, kept);
-}
-
-void GameWidget::watchReplay(const Replay &replay)
-{
-    if (replay.level >= 1 && replay.level <= levelCount)
-        watchReplay(LevelCatalogue::level(replay.level), replay);
+        watch(played, kept, SolutionPlayback::BestRun);
 }
 
 void GameWidget::watchReplay(const Level &level, const Replay &replay)
 {
+    watch(level, replay, SolutionPlayback::SharedReplay);
+}
+
+void GameWidget::watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind)
+{
     playLevel(level);
     // As the player's first press does; the replay counts its ticks from here.
     levelState.start();
-    playback.start(replay);
+    playback.start(replay, kind);
 }
 
 void GameWidget::mousePressEvent(QMouseEvent *event)

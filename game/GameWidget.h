@@ -61,6 +61,8 @@ public:
     bool isDragging() const { return dragging; }
     QPoint pointer() const { return mousePos; }
     bool isWatching() const { return playback.isPlaying(); }
+    // What is watched, and how to stop it, over the help strip; empty while nothing is.
+    QString watchNote() const { return playback.note(); }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
     bool isPaused() const { return pausing.isOn(); }
@@ -75,10 +77,8 @@ public:
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
     // it advances the wells' grow-in and fade-out.
     void drawScene(QPainter &painter);
-    // Loads the replay's built-in level and plays the replay as the player's own drags and
+    // Starts level afresh and plays replay, one a player shared, as the player's own drags and
     // clicks, tick by tick; a mouse press or a key stops it.
-    void watchReplay(const Replay &replay);
-    // The same on any level.
     void watchReplay(const Level &level, const Replay &replay);
 
 signals:
@@ -119,6 +119,7 @@ private:
     void step(int interval);
     void restartLevel();
     void setPaused(bool paused);
+    void watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind);
     Scene scene();
     QPoint eventPos(const QMouseEvent *event) const;
 

@@ -2,14 +2,25 @@
 
 #include "game/GameWidget.h"
 
-QString SolutionPlayback::note()
+QString SolutionPlayback::note() const
 {
+    if (!playing)
+        return QString();
+    switch (kind) {
+    case BestRun:
+        return QStringLiteral("Playing your best run: [Mouse click] or [any key] to stop it.");
+    case SharedReplay:
+        return QStringLiteral("Playing a replay: [Mouse click] or [any key] to stop it.");
+    case Solution:
+        break;
+    }
     return QStringLiteral("Playing the solution: [Mouse click] or [any key] to stop it.");
 }
 
-void SolutionPlayback::start(const Replay &replay)
+void SolutionPlayback::start(const Replay &replay, Kind kind)
 {
     this->replay = replay;
+    this->kind = kind;
     next = 0;
     tick = 0;
     playing = true;

@@ -13,10 +13,14 @@ class GameWidget;
 class SolutionPlayback
 {
 public:
-    // How to stop it, shown over the help strip while it plays.
-    static QString note();
+    // What is watched, as the note over the help strip names it.
+    enum Kind { Solution, BestRun, SharedReplay };
 
-    void start(const Replay &replay);
+    // What is played and how to stop it, shown over the help strip while it plays; empty when
+    // nothing is.
+    QString note() const;
+
+    void start(const Replay &replay, Kind kind);
     void stop();
     bool isPlaying() const { return playing; }
     // Plays the actions due at the next tick into game; that tick is then counted.
@@ -24,6 +28,7 @@ public:
 
 private:
     bool playing = false;
+    Kind kind = Solution;
     Replay replay;
     int next = 0;
     int tick = 0;

@@ -58,6 +58,7 @@ public:
     QString note;
     bool paused = false;
     bool proven = true;
+    bool clickGoesOn = true;
     QList<quint32> bestTimes;
     // A loaded level has areas of its own: a reload shows as a list no longer shared.
     QList<Area> areas;

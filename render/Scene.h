@@ -34,6 +34,8 @@ struct Scene
     bool paused = false;
     // False for a level from elsewhere whose proof is missing or fails: "Not proven" shows.
     bool proven = true;
+    // A left click after the level ends goes on to the next level; else it plays it again.
+    bool clickGoesOn = true;
 };
 
 #endif

@@ -28,6 +28,9 @@ const char pausedHelp[] = "[P] or [Left mouse click] to go on.";
 const char endedHelp[] = "[Left mouse click] to advance to the next level.\n"
                          "[Right mouse click] to restart the level.\n"
                          "[Right / left arrow] to switch level.";
+// For a level with no next one, such as one opened from a file.
+const char endedAloneHelp[] = "[Left or right mouse click] to play the level again.\n"
+                              "[Right / left arrow] to switch level.";
 
 QFont fontOfPixelSize(int pixels)
 {
@@ -120,14 +123,9 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     painter.setFont(messageFont);
     painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
 
-    QString help = message;
-    if (status == Ready)
-        help = QLatin1String(readyHelp);
-    else if (status == Failed || status == Passed)
-        help = QLatin1String(endedHelp);
     painter.setPen(helpPen);
     painter.setFont(helpFont);
-    painter.drawText(helpRect(w), helpFlags, help);
+    painter.drawText(helpRect(w), helpFlags, help(scene));
     if (!scene.note.isEmpty())
         painter.drawText(helpRect(w), helpFlags, scene.note);
 
@@ -136,6 +134,19 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
 
     if (scene.highScores)
         drawHighScores(painter, scene);
+}
+
+QString ScenePainter::help(const Scene &scene)
+{
+    switch (scene.level->status()) {
+    case Ready:
+        return QLatin1String(readyHelp);
+    case Failed:
+    case Passed:
+        return QLatin1String(scene.clickGoesOn ? endedHelp : endedAloneHelp);
+    default:
+        return QString();
+    }
 }
 
 void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
@@ -264,6 +275,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.note = scene.note;
     sketch.paused = scene.paused;
     sketch.proven = scene.proven;
+    sketch.clickGoesOn = scene.clickGoesOn;
     sketch.bestTimes = scene.bestTimes;
     sketch.areas = level.areas;
     sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);

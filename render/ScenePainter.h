@@ -30,6 +30,8 @@ public:
     void drawForeground(QPainter &painter, Scene &scene);
     // The level as it is laid out, for an editor: the backdrop, the particles and the budgets.
     void drawLayout(QPainter &painter, Scene &scene) const;
+    // The help strip's text for scene: what the mouse and keys do now.
+    static QString help(const Scene &scene);
     // What the frame of scene shows; parts that have not changed since last are taken from it
     // rather than measured again.
     FrameSketch sketch(const Scene &scene, const FrameSketch *last) const;

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QtTest>
@@ -49,6 +50,8 @@ private slots:
     void undoRestoresEachChange();
     void editDropsTheProofAndUndoBringsItBack();
     void findSolutionProvesAndCancelStops();
+    void aFoundSolutionIsWeighedAgainstTheProof_data();
+    void aFoundSolutionIsWeighedAgainstTheProof();
     void aBrokenProofShowsAsNotProven();
     void aSelectionNeverOutlivesItsDraft_data();
     void aSelectionNeverOutlivesItsDraft();
@@ -234,6 +237,37 @@ void EditorTest::findSolutionProvesAndCancelStops()
     QVERIFY(notFound.wait(searchWaitMs));
     QCOMPARE(notFound.first().at(0).toBool(), true);
     QCOMPARE(editor->proofStatus(), QStringLiteral("Not proven"));
+}
+
+void EditorTest::aFoundSolutionIsWeighedAgainstTheProof_data()
+{
+    QTest::addColumn<int>("time");
+    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("faster: the new proof") << 3300 << "Proven: passes in 3300 ms"
+                                           << "Found a solution in 3300 ms: it is the level's proof.";
+    QTest::newRow("as fast: the proof stays, and no faster claim")
+        << 3310 << "Proven: passes in 3310 ms" << "Found a solution in 3310 ms, as fast as the proof.";
+    QTest::newRow("slower: the proof stays") << 3320 << "Proven: passes in 3310 ms"
+                                             << "Found a solution in 3320 ms; the proof is faster.";
+}
+
+void EditorTest::aFoundSolutionIsWeighedAgainstTheProof()
+{
+    QFETCH(int, time);
+    QFETCH(QString, status);
+    QFETCH(QString, note);
+
+    const QSize before = editor->size();
+    Replay solution = *editor->document()->level().proof;
+    solution.time = quint32(time);
+    emit editor->search()->found(editor->document()->level(), solution);
+    QCOMPARE(editor->proofStatus(), status);
+    QCOMPARE(editor->statusBar()->currentMessage(), note);
+    // A note takes its place in the window, which keeps its size once laid out again.
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(editor->size(), before);
 }
 
 void EditorTest::aBrokenProofShowsAsNotProven()

@@ -500,13 +500,20 @@ void RenderTest::textsByStatus_data()
     QTest::addColumn<int>("status");
     QTest::addColumn<bool>("named");
     QTest::addColumn<bool>("proven");
+    QTest::addColumn<bool>("goesOn");
+    QTest::addColumn<QString>("help");
 
-    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true << true;
-    QTest::newRow("Running: no name, no message, no help") << int(Running) << false << true;
-    QTest::newRow("Failed: name, message, short help") << int(Failed) << true << true;
-    QTest::newRow("Passed: name, message, short help") << int(Passed) << true << true;
+    const QString ready = QStringLiteral("[Left mouse drag] horizontally or vertically to set a gravity well.");
+    const QString next = QStringLiteral("[Left mouse click] to advance to the next level.");
+    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true << true << true << ready;
+    QTest::newRow("Running: no name, no message, no help") << int(Running) << false << true << true << QString();
+    QTest::newRow("Failed: name, message, short help") << int(Failed) << true << true << true << next;
+    QTest::newRow("Passed: name, message, short help") << int(Passed) << true << true << true << next;
     QTest::newRow("Ready, a level from a file without a proof: \"Not proven\" beside the name")
-        << int(Ready) << true << false;
+        << int(Ready) << true << false << false << ready;
+    // A level with no next one starts again on a click: the help must not promise the next level.
+    QTest::newRow("Passed, a level with no next one: a click plays it again")
+        << int(Passed) << true << false << false << "[Left or right mouse click] to play the level again.";
 }
 
 void RenderTest::textsByStatus()
@@ -514,13 +521,17 @@ void RenderTest::textsByStatus()
     QFETCH(int, status);
     QFETCH(bool, named);
     QFETCH(bool, proven);
+    QFETCH(bool, goesOn);
+    QFETCH(QString, help);
 
     load(6);
     if (!proven) {
         scene.number = 0;
         scene.proven = false;
     }
+    scene.clickGoesOn = goesOn;
     setStatus(status);
+    QCOMPARE(ScenePainter::help(scene).section(QLatin1Char('\n'), 0, 0), help);
     const QImage image = frame();
     QCOMPARE(count(image, nameRegion, isWhite) > 50, named);
     QCOMPARE(count(image, messageRegion, isWhite) > 20, named);
@@ -532,6 +543,9 @@ void RenderTest::textsByStatus()
     if (status == Ready) {
         // Four help lines reach lower than three.
         QVERIFY(count(image, QRect(100, 84, 600, 14), isLightGrey) > 10);
+    } else if (!goesOn) {
+        // Two lines, centred in the strip, end above where the third of three stands.
+        QCOMPARE(count(image, QRect(100, 72, 600, 26), isLightGrey), 0);
     } else if (named) {
         QCOMPARE(count(image, QRect(100, 87, 600, 11), isLightGrey), 0);
     }

@@ -36,6 +36,7 @@ private slots:
     void inputStopsIt_data();
     void inputStopsIt();
     void anotherLevelStopsIt();
+    void aNoteSaysHowToStop_data();
     void aNoteSaysHowToStop();
 
 private:
@@ -170,16 +171,42 @@ void SolutionPlaybackTest::anotherLevelStopsIt()
     QVERIFY(game->state().wells.isEmpty());
 }
 
+void SolutionPlaybackTest::aNoteSaysHowToStop_data()
+{
+    QTest::addColumn<QString>("watched");
+    QTest::addColumn<QString>("note");
+
+    // It names what is played: a player watching their own run must not read "the solution".
+    QTest::newRow("S: the solution") << "solution" << "Playing the solution: [Mouse click] or [any key] to stop it.";
+    QTest::newRow("W: your best run") << "best run" << "Playing your best run: [Mouse click] or [any key] to stop it.";
+    QTest::newRow("a replay opened") << "replay" << "Playing a replay: [Mouse click] or [any key] to stop it.";
+}
+
 void SolutionPlaybackTest::aNoteSaysHowToStop()
 {
-    // A running level has no help line; a watched one says how to stop it.
+    QFETCH(QString, watched);
+    QFETCH(QString, note);
+
+    // A running level has no help line; a watched one says what plays and how to stop it.
+    if (watched == QLatin1String("best run")) {
+        game->loadLevel(6);
+        PlayerInput::play(game, Replay::solution(6));
+        QVERIFY(game->hasBestRun());
+    }
     game->loadLevel(6);
     PlayerInput::start(game);
     tick();
     QCOMPARE(helpPixels(), 0);
-    game->showSolution();
+    QCOMPARE(game->watchNote(), QString());
+    if (watched == QLatin1String("solution"))
+        game->showSolution();
+    else if (watched == QLatin1String("best run"))
+        game->watchBestRun();
+    else
+        game->watchReplay(game->level(), Replay::solution(6));
     tick();
     QVERIFY(helpPixels() > 50);
+    QCOMPARE(game->watchNote(), note);
     PlayerInput::key(game, QEvent::KeyPress, Qt::Key_Space);
     PlayerInput::start(game);
     tick();

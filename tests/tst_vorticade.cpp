@@ -3,9 +3,12 @@
 #include "PlayerInput.h"
 
 #include "app/FileCommands.h"
+#include "app/editor/EditorWindow.h"
+#include "app/editor/LevelDocument.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/ScoreStore.h"
+#include "levels/LevelCatalogue.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUndoStack>
 #include <QtTest>
 
 class VorticadeTest : public QObject
@@ -36,6 +40,7 @@ private slots:
     void watchMyBestRun();
     void openFile_data();
     void openFile();
+    void tryItProvesTheLevel();
 
 private:
     QAction *action(const QString &menu, const QString &caption) const;
@@ -318,6 +323,31 @@ void VorticadeTest::openFile()
     QCOMPARE(shown, QString(refusal).replace(QStringLiteral("FILE"), path));
     QCOMPARE(game()->isWatching(), replay && refusal.isEmpty());
     QCOMPARE(game()->level().number, refusal.isEmpty() ? int(contents.startsWith('#')) : 5);
+}
+
+void VorticadeTest::tryItProvesTheLevel()
+{
+    // "Try it" plays the editor's level in the game: the pass proves it, in the editor and in the
+    // game, which stops saying "Not proven".
+    window->findChild<FileCommands *>()->newLevel();
+    EditorWindow *editor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        editor = editor ? editor : qobject_cast<EditorWindow *>(top);
+    QVERIFY(editor);
+    Level level = LevelCatalogue::level(1);
+    level.number = 0;
+    level.name = QStringLiteral("Tried");
+    editor->edit(level, QString());
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Not proven"));
+    editor->tryIt();
+    QCOMPARE(game()->level().name, level.name);
+    QVERIFY(!game()->level().proof);
+    PlayerInput::play(game(), Replay::solution(1));
+    QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 2680 ms"));
+    QVERIFY(game()->level().proof);
+    QCOMPARE(game()->level().proof->time, 2680u);
+    editor->document()->undoStack()->setClean();
+    delete editor;
 }
 
 QTEST_MAIN(VorticadeTest)

@@ -53,6 +53,8 @@ EditorWindow::EditorWindow(QWidget *parent)
     layout->addWidget(buildPanel());
     setCentralWidget(central);
     buildMenus();
+    // Made now, so that the window has its full size before the first note shows in it.
+    statusBar();
     connect(doc, SIGNAL(changed()), this, SLOT(refresh()));
     connect(doc->undoStack(), SIGNAL(cleanChanged(bool)), this, SLOT(refresh()));
     connect(board, SIGNAL(note(QString)), this, SLOT(showNote(QString)));
@@ -304,8 +306,10 @@ void EditorWindow::solutionFound(const Level &level, const Replay &solution)
     if (!level.playsLike(doc->level()))
         return showNote(QStringLiteral("The level changed during the search; its solution is not kept."));
     const LevelDraft &draft = doc->draft();
-    if (draft.proof == LevelDraft::Proven && draft.level.proof->time <= solution.time)
+    if (draft.proof == LevelDraft::Proven && draft.level.proof->time < solution.time)
         return showNote(QStringLiteral("Found a solution in %1 ms; the proof is faster.").arg(solution.time));
+    if (draft.proof == LevelDraft::Proven && draft.level.proof->time == solution.time)
+        return showNote(QStringLiteral("Found a solution in %1 ms, as fast as the proof.").arg(solution.time));
     doc->prove(solution);
     showNote(QStringLiteral("Found a solution in %1 ms: it is the level's proof.").arg(solution.time));
 }
