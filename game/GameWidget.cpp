@@ -335,11 +335,14 @@ void GameWidget::pause()
 
 void GameWidget::togglePause()
 {
-    if (pausing.isOn())
+    const bool was = pausing.isOn();
+    if (was)
         setPaused(false);
     else
         pause();
-    emit pausedChanged(pausing.isOn());
+    // A pause asked for that did not come says so once, for a check mark to follow.
+    if (pausing.isOn() == was)
+        emit pausedChanged(was);
 }
 
 void GameWidget::setPaused(bool paused)

@@ -465,8 +465,11 @@ void GameWidgetTest::pauseStopsTheClock()
     tick(30);
     const quint32 before = game->attemptTime();
     const QPointF at = game->state().particles.first();
+    QCOMPARE(paused.count(), 1);
+    QCOMPARE(paused.takeLast().at(0).toBool(), false);
     QTest::keyClick(game, Qt::Key_P);
     QVERIFY(game->isPaused());
+    QCOMPARE(paused.count(), 1);
     QCOMPARE(paused.takeLast().at(0).toBool(), true);
     tick(100);
     QCOMPARE(game->attemptTime(), before);
@@ -480,6 +483,7 @@ void GameWidgetTest::pauseStopsTheClock()
         QTest::keyClick(game, Qt::Key_P);
     }
     QVERIFY(!game->isPaused());
+    QCOMPARE(paused.count(), 1);
     QCOMPARE(paused.takeLast().at(0).toBool(), false);
     QCOMPARE(game->isWatching(), watched);
     while (game->state().status() == Running)

@@ -22,9 +22,15 @@ LevelDraft LevelDraft::changed(const std::function<void(Level &)> &change) const
 {
     LevelDraft after = *this;
     change(after.level);
-    if (proof == Proven && !after.level.playsLike(level)) {
+    if (after.level.playsLike(level))
+        return after;
+    if (proof == Proven) {
         after.proof = Dropped;
         after.level.proof.reset();
+    } else if (proof == Broken) {
+        // What the file's proof showed is of the level as it was read, not of this one.
+        after.proof = Unproven;
+        after.brokenWhy.clear();
     }
     return after;
 }

@@ -23,6 +23,7 @@ SolutionSearch::~SolutionSearch()
     if (thread) {
         solver->cancel();
         thread->wait();
+        delete thread;
     }
 }
 
