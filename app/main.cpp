@@ -8,17 +8,8 @@
 
 #include <cstdio>
 
-#ifdef SWIRLFALL_TEST_HOOKS
-#include "app/TestHooks.h"
-#endif
-
 int main(int argc, char **argv)
 {
-#ifdef SWIRLFALL_TEST_HOOKS
-    int hookExit = 0;
-    if (TestHooks::run(&hookExit))
-        return hookExit;
-#endif
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

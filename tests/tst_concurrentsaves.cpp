@@ -1,6 +1,6 @@
-// Runs the real game's record rule in two processes at once on one "scores.dat", each passing
-// its own levels, and one level both, with ever better times, as two windows open in one folder
-// would. Guards against a save that writes back a stale copy of the other game's levels: afterwards
+// Runs the game's record rule (in save_helper, which links the game's library) in two processes
+// at once on one "scores.dat", each passing its own levels, and one level both, with ever better
+// times, as two windows open in one folder would. Guards against a save that writes back a stale copy of the other game's levels: afterwards
 // every level must hold the best time either game saved, and the file must be a whole 84 bytes
 // with a correct check value whenever it is read in between. Guards the run kept beside each
 // record too: read after the time, it is never slower, and in the end it is the run of that time.
@@ -70,12 +70,9 @@ void ConcurrentSavesTest::twoGamesKeepEachOthersRecords()
     QProcess games[2];
     const QString ownLevels[2] = {QStringLiteral("1 3 5 7 9 11 13 15 17 19 20"), QStringLiteral("2 4 6 8 10 12 14 16 18 20")};
     for (int g = 0; g < 2; ++g) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("SWIRLFALL_RECORD_LOOP"), ownLevels[g]);
-        env.insert(QStringLiteral("SWIRLFALL_RECORD_COUNT"), QString::number(recordsPerLevel));
         games[g].setWorkingDirectory(dir.path());
-        games[g].setProcessEnvironment(env);
-        games[g].start(QStringLiteral(SWIRLFALL_EXECUTABLE), QStringList());
+        games[g].start(QStringLiteral(SAVE_HELPER),
+                       QStringList{QStringLiteral("record"), QString::number(recordsPerLevel)} + ownLevels[g].split(QLatin1Char(' ')));
         QVERIFY2(games[g].waitForStarted(waitMs), qPrintable(games[g].errorString()));
     }
     QElapsedTimer running;

@@ -1,6 +1,6 @@
-// Kills the real game with SIGKILL while it rewrites "scores.dat", hundreds of times. Guards the
-// player's records against a crash mid-save: the file must always hold either the old 84 bytes
-// or the new 84 bytes. A kill between the save's temporary file and its rename leaves that one
+// Kills the game's own save (run by save_helper, which links the game's library) with SIGKILL
+// while it rewrites "scores.dat", hundreds of times. Guards the player's records against a crash
+// mid-save: the file must always hold either the old 84 bytes or the new 84 bytes. A kill between the save's temporary file and its rename leaves that one
 // file behind, which harms no record; more than one per kill would mean they pile up.
 #include "game/ScoreStore.h"
 
@@ -53,8 +53,6 @@ void KillSaveTest::killDuringSave()
     const QByteArray newBytes = bytesOf(better);
     QVERIFY(ScoreStore::save(path, old));
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("SWIRLFALL_SAVE_LOOP"), QStringLiteral("1"));
     QRandomGenerator random(7);
     int seenOld = 0;
     int seenNew = 0;
@@ -62,8 +60,7 @@ void KillSaveTest::killDuringSave()
     for (int kill = 0; kill < kills; ++kill) {
         QProcess game;
         game.setWorkingDirectory(dir.path());
-        game.setProcessEnvironment(env);
-        game.start(QStringLiteral(SWIRLFALL_EXECUTABLE), QStringList());
+        game.start(QStringLiteral(SAVE_HELPER), {QStringLiteral("save")});
         QVERIFY2(game.waitForStarted(waitMs), qPrintable(game.errorString()));
         // Kill once the game has reported a random number of saves: it is deep in the next one.
         const int saves = int(random.bounded(1, 40));
