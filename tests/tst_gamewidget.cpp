@@ -5,6 +5,7 @@
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
+#include "game/LevelRecords.h"
 #include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
@@ -229,16 +230,19 @@ void GameWidgetTest::clickRemovesWellWithoutRefund()
 void GameWidgetTest::rightClickRestarts_data()
 {
     QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("paused");
 
-    QTest::newRow("Ready") << int(Ready);
-    QTest::newRow("Running") << int(Running);
-    QTest::newRow("Failed") << int(Failed);
-    QTest::newRow("Passed") << int(Passed);
+    QTest::newRow("Ready") << int(Ready) << false;
+    QTest::newRow("Running") << int(Running) << false;
+    QTest::newRow("Running, on the pause screen") << int(Running) << true;
+    QTest::newRow("Failed") << int(Failed) << false;
+    QTest::newRow("Passed") << int(Passed) << false;
 }
 
 void GameWidgetTest::rightClickRestarts()
 {
     QFETCH(int, status);
+    QFETCH(bool, paused);
 
     game->loadLevel(7);
     if (status == Running)
@@ -247,11 +251,15 @@ void GameWidgetTest::rightClickRestarts()
         fail();
     else if (status == Passed)
         pass(7);
+    if (paused)
+        game->togglePause();
+    QCOMPARE(game->isPaused(), paused);
     QCOMPARE(game->state().status(), status);
     press(QPoint(400, 240), Qt::RightButton);
     release(QPoint(400, 240), Qt::RightButton);
     QCOMPARE(game->levelNumber(), 7);
     QCOMPARE(game->state().status(), int(Ready));
+    QVERIFY(!game->isPaused());
     QCOMPARE(game->attemptTime(), 0u);
     QVERIFY(game->state().wells.isEmpty());
     QCOMPARE(game->state().wellsLeft(BlueWell), 3);
@@ -520,47 +528,72 @@ void GameWidgetTest::escapeEmitsExitOnce()
 
 void GameWidgetTest::recordRule_data()
 {
+    QTest::addColumn<bool>("fromFile");
     QTest::addColumn<quint32>("best");
     QTest::addColumn<bool>("record");
 
-    // Level 1's solution passes it in 2680 ms.
-    QTest::newRow("first pass is a record") << 0u << true;
-    QTest::newRow("equal time is not") << 2680u << false;
-    QTest::newRow("one tick faster is") << 2690u << true;
-    QTest::newRow("slower is not") << 2670u << false;
+    // Level 1's solution passes it in 2680 ms. A level from a file keeps its record in
+    // level-records.txt and its run as a level file, by the same rule.
+    for (const bool fromFile : {false, true}) {
+        const char *where = fromFile ? "a file level: " : "built in: ";
+        QTest::addRow("%sfirst pass is a record", where) << fromFile << 0u << true;
+        QTest::addRow("%sequal time is not", where) << fromFile << 2680u << false;
+        QTest::addRow("%sone tick faster is", where) << fromFile << 2690u << true;
+        QTest::addRow("%sslower is not", where) << fromFile << 2670u << false;
+    }
 }
 
 void GameWidgetTest::recordRule()
 {
-    // A record keeps the run that set it; a pass that is none leaves the kept run alone.
+    // A record keeps the run that set it; a pass that is none leaves the time and the kept run
+    // alone, in memory and on disk.
+    QFETCH(bool, fromFile);
     QFETCH(quint32, best);
     QFETCH(bool, record);
 
-    const QString kept = QStringLiteral("replays/level-01.txt");
-    const QByteArray keptBefore = "# level 1 time " + QByteArray::number(best) + '\n';
+    Level level = LevelCatalogue::level(1);
+    level.number = fromFile ? 0 : 1;
+    const QString key = level.fingerprint();
+    const QString kept = fromFile ? QStringLiteral("replays/%1.swirl").arg(key) : QStringLiteral("replays/level-01.txt");
+    const QByteArray keptBefore = fromFile ? "swirlfall-level 1\nname Pull\nwells red 1 blue 0\nparticle red 150 200\n"
+                                             "solution " + QByteArray::number(best) + '\n'
+                                           : "# level 1 time " + QByteArray::number(best) + '\n';
+    const auto saved = [&] {
+        return fromFile ? LevelRecords::load(QStringLiteral("level-records.txt")).value(key)
+                        : ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0);
+    };
     if (best != 0) {
-        restartWithBest(best);
+        if (fromFile)
+            QVERIFY(ScoreStore::saveBytes(QStringLiteral("level-records.txt"), key.toLatin1() + ' ' + QByteArray::number(best)));
+        else
+            restartWithBest(best);
         QVERIFY(QDir().mkpath(QStringLiteral("replays")) && ScoreStore::saveBytes(kept, keptBefore));
     }
-    pass(1);
+    game->playLevel(level);
+    PlayerInput::play(game, Replay::solution(1));
+    QCOMPARE(game->state().status(), int(Passed));
     const quint32 now = record ? 2680u : best;
     QCOMPARE(game->hasNewRecord(), record);
-    QCOMPARE(game->bestTimes().at(0), now);
-    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), now);
-    Level run;
-    QString error;
-    QVERIFY2(LevelFile::readPlayback(kept, &run, &error), qPrintable(error));
+    QCOMPARE(game->bestTime(), now);
+    QCOMPARE(saved(), now);
+    QFile run(kept);
+    QVERIFY(run.open(QIODevice::ReadOnly));
     if (record) {
-        const ProofCheck check = ProofCheck::of(run);
+        Level played;
+        QString error;
+        QVERIFY2(LevelFile::readPlayback(kept, &played, &error), qPrintable(error));
+        QVERIFY(played.playsLike(level));
+        const ProofCheck check = ProofCheck::of(played);
         QVERIFY2(check.holds() && check.time == now, qPrintable(check.text()));
     } else {
-        QCOMPARE(run.proof->toText().toUtf8(), keptBefore);
+        QCOMPARE(run.readAll(), keptBefore);
     }
     // The flag stays up while the overlay shows it, and only the next load clears it.
     tick(5);
     QCOMPARE(game->hasNewRecord(), record);
-    game->loadLevel(1);
+    game->playLevel(level);
     QVERIFY(!game->hasNewRecord());
+    QCOMPARE(game->bestTime(), now);
 }
 
 void GameWidgetTest::recordWritesFileBytes()
@@ -718,6 +751,7 @@ void GameWidgetTest::destroyingWritesNothing()
 
 void GameWidgetTest::twoGamesOnOneFile_data()
 {
+    QTest::addColumn<bool>("fromFile");
     QTest::addColumn<int>("firstLevel");
     QTest::addColumn<int>("firstDelay");
     QTest::addColumn<int>("secondDelay");
@@ -725,7 +759,8 @@ void GameWidgetTest::twoGamesOnOneFile_data()
     QTest::addColumn<QList<quint32>>("file");
 
     // The first game passes its level while the second, opened before, waits; then the second
-    // passes level 1, its solution (2680 ms) delayed by some ticks of 10 ms.
+    // passes level 1, its solution (2680 ms) delayed by some ticks of 10 ms. Played from files,
+    // the levels keep their records in level-records.txt, merged alike.
     QList<quint32> none;
     for (int level = 1; level <= 20; ++level)
         none.append(0);
@@ -734,29 +769,50 @@ void GameWidgetTest::twoGamesOnOneFile_data()
     QList<quint32> both = none;
     both[1] = 1960;
     both[0] = 3180;
-    QTest::newRow("slower on the same level: no record, the file keeps 2680") << 1 << 0 << 50 << false << first;
-    QTest::newRow("equal on the same level: no record") << 1 << 0 << 0 << false << first;
-    QTest::newRow("faster on the same level: a record") << 1 << 30 << 0 << true << first;
-    QTest::newRow("another level: its record keeps the first game's") << 2 << 0 << 50 << true << both;
+    for (const bool fromFile : {false, true}) {
+        const char *where = fromFile ? "file levels: " : "built in: ";
+        QTest::addRow("%sslower on the same level: no record, the file keeps 2680", where)
+            << fromFile << 1 << 0 << 50 << false << first;
+        QTest::addRow("%sequal on the same level: no record", where) << fromFile << 1 << 0 << 0 << false << first;
+        QTest::addRow("%sfaster on the same level: a record", where) << fromFile << 1 << 30 << 0 << true << first;
+        QTest::addRow("%sanother level: its record keeps the first game's", where)
+            << fromFile << 2 << 0 << 50 << true << both;
+    }
 }
 
 void GameWidgetTest::twoGamesOnOneFile()
 {
     // Each game read the file when it opened. A record judged and saved from that copy alone
     // wrote back what the other game had improved since.
+    QFETCH(bool, fromFile);
     QFETCH(int, firstLevel);
     QFETCH(int, firstDelay);
     QFETCH(int, secondDelay);
     QFETCH(bool, secondRecord);
     QFETCH(QList<quint32>, file);
 
+    const auto play = [fromFile](int number) {
+        Level level = LevelCatalogue::level(number);
+        level.number = fromFile ? 0 : number;
+        return level;
+    };
     GameWidget second;
-    pass(firstLevel, firstDelay);
+    game->playLevel(play(firstLevel));
+    PlayerInput::play(game, Replay::solution(firstLevel), firstDelay);
     QVERIFY(game->hasNewRecord());
-    pass(1, secondDelay, &second);
+    second.playLevel(play(1));
+    PlayerInput::play(&second, Replay::solution(1), secondDelay);
     QCOMPARE(second.hasNewRecord(), secondRecord);
-    QCOMPARE(second.bestTimes(), file);
-    QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20), file);
+    QList<quint32> onDisk = ScoreStore::load(QStringLiteral("scores.dat"), 20);
+    if (fromFile) {
+        const QMap<QString, quint32> records = LevelRecords::load(QStringLiteral("level-records.txt"));
+        for (int level = 1; level <= 20; ++level)
+            onDisk[level - 1] = records.value(play(level).fingerprint());
+    }
+    QCOMPARE(onDisk, file);
+    QCOMPARE(second.bestTime(), file.at(0));
+    second.playLevel(play(2));
+    QCOMPARE(second.bestTime(), file.at(1));
 }
 
 QTEST_MAIN(GameWidgetTest)

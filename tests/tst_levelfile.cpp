@@ -43,8 +43,8 @@ private slots:
     void builtInLevelsReadBackAlike();
     void namesReadBackAsWritten_data();
     void namesReadBackAsWritten();
-    void refusals_data();
-    void refusals();
+    void limits_data();
+    void limits();
     void fingerprintFollowsPlay_data();
     void fingerprintFollowsPlay();
     void verify_data();
@@ -116,10 +116,33 @@ void LevelFileTest::namesReadBackAsWritten()
     QCOMPARE(read.proof->toText(), level.proof->toText());
 }
 
-void LevelFileTest::refusals_data()
+void LevelFileTest::limits_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("error");
+
+    // Every limit is inclusive: an editor may make a level at it, one past it is refused.
+    const QByteArray one = header + "particle red 1 1\n";
+    const QByteArray comments = repeated("#" + QByteArray(998, 'x') + "\n", 1100);
+    QTest::newRow("accepted: exactly 1 MiB") << one + comments.left((1 << 20) - one.size() - 1) + "\n" << QString();
+    QTest::newRow("accepted: a line of 1000 characters") << one + "#" + QByteArray(999, 'x') << QString();
+    QTest::newRow("accepted: the playfield's corners")
+        << header + "particle red 0 0\nparticle blue 800 480\nhazard 0 480 800 0 800 480\n" << QString();
+    QTest::newRow("accepted: 3 and 100 points") << one + "hazard 1 1 2 2 3 3\nhazard" + repeated(" 1 1", 100) + "\n"
+                                                << QString();
+    QTest::newRow("accepted: 100 particles") << header + repeated("particle red 1 1\n", 100) << QString();
+    QTest::newRow("accepted: 100 areas") << one + repeated("hazard 1 1 2 2 3 3\n", 100) << QString();
+    QTest::newRow("accepted: 0 and 20 wells") << QByteArray("swirlfall-level 1\nname X\nwells red 0 blue 20\n") + "particle red 1 1\n"
+                                              << QString();
+    QTest::newRow("accepted: a name of 40 characters")
+        << QByteArray("swirlfall-level 1\nname ") + QByteArray(40, 'x') + "\nwells red 1 blue 1\nparticle red 1 1\n" << QString();
+    QTest::newRow("a line of 1001 characters") << one + "#" + QByteArray(1000, 'x') << "line 5: longer than 1000 characters";
+    QTest::newRow("off the playfield below") << header + "particle red 0 481\n" << "line 4: (0, 481) is off the playfield";
+    QTest::newRow("off the playfield left") << header + "particle red -1 0\n" << "line 4: (-1, 0) is off the playfield";
+    QTest::newRow("-1 wells") << QByteArray("swirlfall-level 1\nwells red -1 blue 0\n")
+                              << "line 2: a budget is 0 to 20 wells, not -1";
+    QTest::newRow("a name of no characters") << QByteArray("swirlfall-level 1\nname \n")
+                                             << "line 2: a name has 1 to 40 characters, not 0";
 
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << "larger than 1024 KiB, too large for a level";
     QTest::newRow("not a level") << QByteArray("# level 1 time 0\n0 well 1 1 0\n")
@@ -159,14 +182,14 @@ void LevelFileTest::refusals_data()
                                                  << "line 8: ticks go backwards";
 }
 
-void LevelFileTest::refusals()
+void LevelFileTest::limits()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(QString, error);
 
     Level level;
     QString why;
-    QVERIFY(!LevelFile::read(bytes, &level, &why));
+    QCOMPARE(LevelFile::read(bytes, &level, &why), error.isEmpty());
     QCOMPARE(why, error);
 }
 
@@ -177,8 +200,20 @@ void LevelFileTest::fingerprintFollowsPlay_data()
 
     QTest::newRow("another name") << QByteArray(header).replace("Two Ways", "Renamed") + particles + areas << true;
     QTest::newRow("no proof") << header + particles + areas << true;
-    QTest::newRow("a particle moved") << header + "particle red 151 240\nparticle blue 650 240\n" + areas << false;
-    QTest::newRow("a budget changed") << QByteArray(header).replace("blue 1", "blue 2") + particles + areas << false;
+    QTest::newRow("another proof") << header + particles + areas + "solution 0\n" << true;
+    QTest::newRow("a particle moved across") << header + "particle red 151 240\nparticle blue 650 240\n" + areas << false;
+    QTest::newRow("a particle moved down") << header + "particle red 150 241\nparticle blue 650 240\n" + areas << false;
+    QTest::newRow("a particle's colour") << header + "particle blue 150 240\nparticle blue 650 240\n" + areas << false;
+    QTest::newRow("the particles in another order") << header + "particle blue 650 240\nparticle red 150 240\n" + areas
+                                                    << false;
+    QTest::newRow("one particle more") << header + particles + "particle red 1 1\n" + areas << false;
+    QTest::newRow("the red budget") << QByteArray(header).replace("red 1", "red 2") + particles + areas << false;
+    QTest::newRow("the blue budget") << QByteArray(header).replace("blue 1", "blue 2") + particles + areas << false;
+    QTest::newRow("the same wells in all, shared otherwise") << QByteArray(header).replace("red 1 blue 1", "red 0 blue 2") + particles + areas
+                                         << false;
+    QTest::newRow("an area's kind") << header + particles + QByteArray(areas).replace("goal blue", "hazard") << false;
+    QTest::newRow("an area's point") << header + particles + QByteArray(areas).replace("380 160", "380 161") << false;
+    QTest::newRow("one area fewer") << header + particles + areas.left(areas.indexOf("hazard")) << false;
     QTest::newRow("the areas in another order") << header + particles + areas.mid(areas.indexOf("goal blue")) +
                                                        areas.left(areas.indexOf("goal blue"))
                                                 << false;

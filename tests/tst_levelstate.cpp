@@ -3,6 +3,7 @@
 // every particle instead of the first moving one, goals counted in a failed level, and two
 // finished wells deleted in one step.
 #include "levels/LevelCatalogue.h"
+#include "sim/FrameTick.h"
 #include "sim/LevelState.h"
 
 #include <QtTest>
@@ -55,6 +56,8 @@ private slots:
     void distanceNeverZero();
     void levelOnePlayedThrough_data();
     void levelOnePlayedThrough();
+    void aTickIsNeededWhileAnythingMoves_data();
+    void aTickIsNeededWhileAnythingMoves();
 };
 
 void LevelStateTest::budgets_data()
@@ -425,6 +428,65 @@ void LevelStateTest::levelOnePlayedThrough()
         ++ticks;
     }
     QCOMPARE(state.status(), status);
+}
+
+void LevelStateTest::aTickIsNeededWhileAnythingMoves_data()
+{
+    QTest::addColumn<bool>("running");
+    QTest::addColumn<QPointF>("velocity");
+    QTest::addColumn<bool>("stopped");
+    QTest::addColumn<int>("fade");
+    QTest::addColumn<bool>("removed");
+    QTest::addColumn<bool>("needed");
+
+    // The frame timer sleeps when no tick would change anything: a tick skipped while a particle
+    // still drifts, or a well still pulls, grows or fades, would freeze what the player sees.
+    const QPointF still;
+    const QPointF drifting(0, 1);
+    const int none = -1;
+    const int settled = WellObject::settledFade;
+    QTest::newRow("running") << true << still << false << none << false << true;
+    QTest::newRow("ended, all at rest, no well") << false << still << false << none << false << false;
+    QTest::newRow("ended, a particle drifting, no well") << false << drifting << false << none << false << true;
+    QTest::newRow("ended, a drifting particle stopped in a goal") << false << drifting << true << none << false << false;
+    QTest::newRow("ended, a particle at rest under a settled well") << false << still << false << settled << false << true;
+    QTest::newRow("ended, a stopped particle under a settled well") << false << still << true << settled << false << false;
+    QTest::newRow("ended, a well growing in") << false << still << true << settled - 1 << false << true;
+    QTest::newRow("ended, a removed well fading") << false << still << true << settled << true << true;
+}
+
+void LevelStateTest::aTickIsNeededWhileAnythingMoves()
+{
+    QFETCH(bool, running);
+    QFETCH(QPointF, velocity);
+    QFETCH(bool, stopped);
+    QFETCH(int, fade);
+    QFETCH(bool, removed);
+    QFETCH(bool, needed);
+
+    LevelState state(1, 1);
+    state.addParticle(RedParticle, 400, 240);
+    state.particles[0].velocity = velocity;
+    state.particles[0].stopped = stopped;
+    if (fade >= 0) {
+        // Wells are set while the level runs; the end comes after.
+        state.start();
+        QVERIFY(state.addWell(100, 100, RedWell));
+        state.wells[0].fade = fade;
+        state.wells[0].removed = removed;
+    }
+    if (running != (state.status() == Running)) {
+        state.start();
+        QCOMPARE(state.status(), int(Running));
+    }
+    if (!running && state.status() == Running) {
+        // Another particle in a hazard fails the level on the next step.
+        state.addArea(Hazard, square(0, 230, 20));
+        state.addParticle(BlueParticle, 5, 240);
+        state.step(0, farAway);
+        QCOMPARE(state.status(), int(Failed));
+    }
+    QCOMPARE(FrameTick::wouldChange(state), needed);
 }
 
 QTEST_APPLESS_MAIN(LevelStateTest)
