@@ -2,7 +2,9 @@
 // very command meant to save it; a change to what is played must drop the proof (a level would
 // otherwise be shared with a proof of another level) and undo must bring it back; a found or played
 // proof must be one --verify accepts, and Cancel must stop a search; and a file whose proof fails
-// must not show as proven.
+// must not show as proven. A seeded soak of thousands of editing actions checks what must hold of
+// every draft; SWIRLFALL_SOAK_SEED=N replays a reported seed, SWIRLFALL_EDITOR_SOAK_ACTIONS=N sets
+// its length.
 #include "PlayerInput.h"
 
 #include "app/ConsoleCommands.h"
@@ -12,8 +14,12 @@
 #include "app/editor/SolutionSearch.h"
 #include "game/ScoreStore.h"
 #include "levels/LevelFile.h"
+#include "levels/ProofCheck.h"
+#include "sim/Physics.h"
 
+#include <QImage>
 #include <QLineEdit>
+#include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -28,6 +34,10 @@ const QByteArray twoWays = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1
                            "hazard 380 40 420 40 420 160 380 160\nhazard 380 320 420 320 420 440 380 440\n"
                            "solution 3310\n0 well 770 240 0\n";
 constexpr int searchWaitMs = 60000;
+// A short soak on every build; SWIRLFALL_EDITOR_SOAK_ACTIONS makes CI's longer.
+constexpr int defaultSoakActions = 5000;
+constexpr int historyCheckEvery = 150;
+constexpr int paintEvery = 10;
 
 Level read(const QByteArray &text)
 {
@@ -53,16 +63,24 @@ private slots:
     void aFoundSolutionIsWeighedAgainstTheProof_data();
     void aFoundSolutionIsWeighedAgainstTheProof();
     void aBrokenProofShowsAsNotProven();
-    void aSelectionNeverOutlivesItsDraft_data();
-    void aSelectionNeverOutlivesItsDraft();
+    void nothingOutlivesItsDraft_data();
+    void nothingOutlivesItsDraft();
+    void randomEditingKeepsTheDraftWhole();
 
 private:
     void click(const QPoint &at);
     void drag(const QPoint &from, const QPoint &to);
     void key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString text() const;
+    // The draft whole: the level as it would be saved, and what is known of its proof.
+    QString draftText() const;
+    bool draftHolds(QString *why);
+    QPoint somewhere(QRandomGenerator &random) const;
+    bool historyHolds(const QString &first, QString *why);
 
     EditorWindow *editor = nullptr;
+    // The last level whose proof was played through and found to hold.
+    QString provenChecked;
 };
 
 void EditorTest::init()
@@ -304,14 +322,15 @@ void EditorTest::aBrokenProofShowsAsNotProven()
     QVERIFY(!saved.proof);
 }
 
-void EditorTest::aSelectionNeverOutlivesItsDraft_data()
+void EditorTest::nothingOutlivesItsDraft_data()
 {
     QTest::addColumn<QString>("steps");
     QTest::addColumn<QString>("expected");
 
-    // Steps: a key (1, esc), a click, press, move or release at x,y, undo, redo, delete, and open
-    // or new for another document. A selection kept into another draft picked, moved or deleted
-    // whatever now stood at its index, or past the end of a list.
+    // Steps: a key (1, esc), a click, press, move or release at x,y, undo, redo, delete, rename,
+    // save, and open or new for another document. A selection kept into another draft picked,
+    // moved or deleted whatever now stood at its index, or past the end of a list; an undo that
+    // reached into the document before Open or New would mix two levels.
     const QString original = QString::fromUtf8(twoWays);
     QTest::newRow("undo takes back the selected particle, then Delete and undo")
         << "1 click:300,300 esc click:300,300 undo delete undo" << original;
@@ -324,9 +343,11 @@ void EditorTest::aSelectionNeverOutlivesItsDraft_data()
         << "rename esc press:650,240 move:660,240 undo release:660,240" << original;
     QTest::newRow("open: nothing of the opened level is selected") << "click:650,240 open delete" << "OPENED";
     QTest::newRow("new: nothing of the new level is selected") << "click:400,100 new delete" << "NEW";
+    QTest::newRow("open: undo cannot reach the level before") << "rename open undo" << "OPENED";
+    QTest::newRow("new: undo cannot reach the level before") << "rename save new undo undo" << "NEW";
 }
 
-void EditorTest::aSelectionNeverOutlivesItsDraft()
+void EditorTest::nothingOutlivesItsDraft()
 {
     QFETCH(QString, steps);
     QFETCH(QString, expected);
@@ -363,6 +384,9 @@ void EditorTest::aSelectionNeverOutlivesItsDraft()
             editor->findChild<QLineEdit *>()->setFocus();
             QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral("!"));
             editor->canvas()->setFocus();
+        } else if (verb == QLatin1String("save")) {
+            QString why;
+            QVERIFY2(editor->document()->save(dir.filePath(QStringLiteral("saved.swirl")), &why), qPrintable(why));
         } else if (verb == QLatin1String("open")) {
             QVERIFY(editor->openFile(other));
         } else {
@@ -379,6 +403,207 @@ void EditorTest::aSelectionNeverOutlivesItsDraft()
     else if (expected == QLatin1String("NEW"))
         expected = QStringLiteral("swirlfall-level 1\nname New level\nwells red 1 blue 1\n");
     QCOMPARE(text(), expected);
+}
+
+QString EditorTest::draftText() const
+{
+    const LevelDraft &draft = editor->document()->draft();
+    return text() + QStringLiteral("proof %1 %2").arg(int(draft.proof)).arg(draft.brokenWhy);
+}
+
+// What every draft an editor can reach must be: a level within the file format's limits, which
+// carries a proof exactly while it is proven, and one that holds.
+bool EditorTest::draftHolds(QString *why)
+{
+    const LevelDraft &draft = editor->document()->draft();
+    const Level &level = draft.level;
+    const auto on = [](const QPoint &p) {
+        return p.x() >= 0 && p.x() <= Physics::playfieldWidth && p.y() >= 0 && p.y() <= Physics::playfieldHeight;
+    };
+    if (level.name.size() > LevelFile::maxNameLength)
+        return *why = QStringLiteral("a name of %1 characters").arg(level.name.size()), false;
+    for (const int wells : {level.redWells, level.blueWells}) {
+        if (wells < 0 || wells > LevelFile::maxWells)
+            return *why = QStringLiteral("a budget of %1").arg(wells), false;
+    }
+    if (level.particles.size() > LevelFile::maxParticles || level.areas.size() > LevelFile::maxAreas)
+        return *why = QStringLiteral("%1 particles, %2 areas").arg(level.particles.size()).arg(level.areas.size()), false;
+    for (const Level::Particle &particle : level.particles) {
+        if (!on(QPoint(particle.x, particle.y)))
+            return *why = QStringLiteral("a particle off the playfield"), false;
+    }
+    for (const Level::Shape &area : level.areas) {
+        if (area.polygon.size() < LevelFile::minPoints || area.polygon.size() > LevelFile::maxPoints)
+            return *why = QStringLiteral("an area of %1 points").arg(area.polygon.size()), false;
+        for (const QPoint &point : area.polygon) {
+            if (!on(point))
+                return *why = QStringLiteral("a point off the playfield"), false;
+        }
+    }
+    if ((draft.proof == LevelDraft::Proven) != level.proof.has_value())
+        return *why = QStringLiteral("a proof carried while %1").arg(draft.proofText()), false;
+    if ((draft.proof == LevelDraft::Broken) == draft.brokenWhy.isEmpty())
+        return *why = QStringLiteral("a reason kept while %1").arg(draft.proofText()), false;
+    if (draft.proof == LevelDraft::Proven && text() != provenChecked) {
+        const ProofCheck check = ProofCheck::of(level);
+        if (!check.holds())
+            return *why = QStringLiteral("proven, but its proof %1").arg(check.text()), false;
+        provenChecked = text();
+    }
+    return true;
+}
+
+// On or near something of the level half the time, so that clicks pick and drags move it.
+QPoint EditorTest::somewhere(QRandomGenerator &random) const
+{
+    constexpr int beyond = 20;
+    constexpr int near = 4;
+    const Level &level = editor->document()->level();
+    QList<QPoint> things;
+    for (const Level::Particle &particle : level.particles)
+        things.append(QPoint(particle.x, particle.y));
+    for (const Level::Shape &area : level.areas)
+        things.append(area.polygon.value(int(random.bounded(int(area.polygon.size())))));
+    const QPoint jitter(random.bounded(-near, near + 1), random.bounded(-near, near + 1));
+    if (!things.isEmpty() && random.bounded(2))
+        return things.at(int(random.bounded(int(things.size())))) + jitter;
+    return QPoint(random.bounded(-beyond, Physics::playfieldWidth + beyond),
+                  random.bounded(-beyond, Physics::playfieldHeight + beyond));
+}
+
+// Undoing everything gives back the draft the history began with, and redoing it all the draft
+// it was at.
+bool EditorTest::historyHolds(const QString &first, QString *why)
+{
+    QUndoStack *history = editor->document()->undoStack();
+    const QString last = draftText();
+    const int at = history->index();
+    while (history->canUndo())
+        history->undo();
+    if (draftText() != first)
+        return *why = QStringLiteral("undoing all gave\n%1\nnot\n%2").arg(draftText(), first), false;
+    while (history->index() < at)
+        history->redo();
+    if (draftText() != last)
+        return *why = QStringLiteral("redoing all gave\n%1\nnot\n%2").arg(draftText(), last), false;
+    return true;
+}
+
+void EditorTest::randomEditingKeepsTheDraftWhole()
+{
+    // Thousands of a player's editing actions in a seeded random order, the invariants checked
+    // after each. SWIRLFALL_SOAK_SEED=N replays a reported seed.
+    const quint32 seed = qEnvironmentVariableIsSet("SWIRLFALL_SOAK_SEED")
+        ? quint32(qEnvironmentVariableIntValue("SWIRLFALL_SOAK_SEED"))
+        : 20261208u;
+    const int actions = qEnvironmentVariableIsSet("SWIRLFALL_EDITOR_SOAK_ACTIONS")
+        ? qEnvironmentVariableIntValue("SWIRLFALL_EDITOR_SOAK_ACTIONS")
+        : defaultSoakActions;
+    qInfo("editor soak seed %u, %d actions", seed, actions);
+    QRandomGenerator random(seed);
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("soak.swirl"));
+    QLineEdit *name = editor->findChild<QLineEdit *>();
+    const QList<QSpinBox *> budgets = editor->findChildren<QSpinBox *>().mid(0, 2);
+    const int toolKeys[] = {Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_Escape};
+    const QString typed = QStringLiteral("ab %1#x");
+    QImage canvas(editor->canvas()->size(), QImage::Format_ARGB32_Premultiplied);
+    QString first = draftText();
+    int saves = 0;
+    for (int n = 1; n <= actions; ++n) {
+        const QString where = QStringLiteral("seed %1, action %2: ").arg(seed).arg(n);
+        QString why;
+        const QPoint at = somewhere(random);
+        const Qt::MouseButtons held = Qt::LeftButton;
+        switch (random.bounded(20)) {
+        case 0:
+            key(toolKeys[random.bounded(int(std::size(toolKeys)))]);
+            break;
+        case 1:
+        case 2:
+        case 3:
+            click(at);
+            break;
+        case 4:
+        case 5:
+            drag(at, somewhere(random));
+            break;
+        case 6: {
+            // Half a drag: a press, a move or a release alone.
+            const QEvent::Type types[] = {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease};
+            const QEvent::Type type = types[random.bounded(3)];
+            PlayerInput::mouse(editor->canvas(), type, Qt::LeftButton, type == QEvent::MouseButtonRelease ? Qt::NoButton : held, at);
+            break;
+        }
+        case 7:
+            PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonDblClick, Qt::LeftButton, held, at);
+            PlayerInput::mouse(editor->canvas(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, at);
+            break;
+        case 8:
+            key(Qt::Key_Return);
+            break;
+        case 9:
+            key(Qt::Key_Delete);
+            break;
+        case 10:
+        case 11:
+            key(Qt::Key_Z, Qt::ControlModifier);
+            break;
+        case 12:
+            key(random.bounded(2) ? Qt::Key_Y : Qt::Key_Z, random.bounded(2) ? Qt::ControlModifier : Qt::ControlModifier | Qt::ShiftModifier);
+            break;
+        case 13:
+            key(Qt::Key_G);
+            break;
+        case 14:
+            name->setFocus();
+            if (random.bounded(3) == 0)
+                QTest::keyClick(name, Qt::Key_Backspace);
+            else
+                QTest::keyClicks(name, typed.mid(int(random.bounded(int(typed.size()))), 2));
+            editor->canvas()->setFocus();
+            break;
+        case 15:
+            budgets.at(int(random.bounded(2)))->setValue(int(random.bounded(LevelFile::maxWells + 1)));
+            break;
+        case 16: {
+            // Saved and opened back: the file reads back as the level, which starts a new history.
+            const Level level = editor->document()->level();
+            if (!editor->document()->save(saved, &why))
+                break;
+            ++saves;
+            Level read;
+            QVERIFY2(LevelFile::readFile(saved, &read, &why), qPrintable(where + why));
+            QVERIFY2(read.playsLike(level) && read.name == level.name.trimmed(), qPrintable(where + LevelFile::toText(read)));
+            QCOMPARE(read.proof.has_value(), level.proof.has_value());
+            QVERIFY2(historyHolds(first, &why), qPrintable(where + why));
+            QVERIFY(editor->openFile(saved));
+            QCOMPARE(LevelFile::toText(editor->document()->level()), LevelFile::toText(read));
+            first = draftText();
+            break;
+        }
+        case 17:
+            if (random.bounded(4) != 0)
+                break;
+            QVERIFY2(historyHolds(first, &why), qPrintable(where + why));
+            // What is not saved is let go, with no question asked.
+            editor->document()->undoStack()->setClean();
+            editor->newLevel();
+            first = draftText();
+            break;
+        default:
+            click(at);
+            break;
+        }
+        QVERIFY2(draftHolds(&why), qPrintable(where + why));
+        if (n % paintEvery == 0)
+            editor->canvas()->render(&canvas);
+        if (n % historyCheckEvery == 0)
+            QVERIFY2(historyHolds(first, &why), qPrintable(where + why));
+    }
+    QString why;
+    QVERIFY2(historyHolds(first, &why), qPrintable(why));
+    qInfo("%d actions, %d saved and opened back", actions, saves);
 }
 
 QTEST_MAIN(EditorTest)
