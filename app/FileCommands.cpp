@@ -3,6 +3,7 @@
 #include "app/editor/EditorWindow.h"
 #include "game/GameWidget.h"
 #include "levels/Level.h"
+#include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
 
 #include <QFileDialog>
@@ -80,7 +81,7 @@ void FileCommands::editLevel()
         && playedFromFile.playsLike(level);
     // A built-in level is edited as a copy, its solution the copy's proof.
     if (level.number != 0)
-        level.proof = Replay::solution(level.number);
+        level.proof = LevelCatalogue::solution(level.number);
     openEditor()->edit(fromFile ? playedFromFile : level, fromFile ? playedFile : QString());
 }
 

@@ -182,7 +182,7 @@ void GameWidget::restartLevel()
 void GameWidget::showSolution()
 {
     if (played.number != 0)
-        watch(played, Replay::solution(played.number), SolutionPlayback::Solution);
+        watch(played, LevelCatalogue::solution(played.number), SolutionPlayback::Solution);
     else if (played.proof)
         watch(played, *played.proof, SolutionPlayback::Solution);
 }

@@ -22,12 +22,6 @@ constexpr int dragLength = 40;
 
 } // namespace
 
-// The solutions' resources live in the core library; this pulls them into whatever links it.
-static void initSolutions()
-{
-    Q_INIT_RESOURCE(replays);
-}
-
 QPoint Replay::Action::release() const
 {
     if (type == Remove)
@@ -144,17 +138,6 @@ bool Replay::readFile(const QString &path, Replay *replay, QString *error)
         return true;
     *error = path + QStringLiteral(": ") + why;
     return false;
-}
-
-Replay Replay::solution(int level)
-{
-    initSolutions();
-    Replay replay;
-    QString error;
-    QFile file(QStringLiteral(":/replays/level-%1.txt").arg(level, 2, 10, QLatin1Char('0')));
-    if (!file.open(QIODevice::ReadOnly) || !read(file.readAll(), &replay, &error) || replay.level != level)
-        return Replay();
-    return replay;
 }
 
 QString Replay::toText() const

@@ -69,8 +69,6 @@ public:
     static bool read(const QByteArray &bytes, Replay *replay, QString *error);
     // The same for a file, the message naming it: "FILE: line 3: ticks go backwards".
     static bool readFile(const QString &path, Replay *replay, QString *error);
-    // The solution of a level that is built into the program: a replay of level 0 for none.
-    static Replay solution(int level);
     QString toText() const;
     // The actions alone, one a line, as they follow the header.
     QString actionsText() const;

@@ -126,7 +126,7 @@ void GameWidgetTest::pass(int level, int delay, GameWidget *on)
 {
     GameWidget *playing = on ? on : game;
     playing->loadLevel(level);
-    PlayerInput::play(playing, Replay::solution(level), delay);
+    PlayerInput::play(playing, LevelCatalogue::solution(level), delay);
     QCOMPARE(playing->state().status(), int(Passed));
 }
 
@@ -334,7 +334,7 @@ void GameWidgetTest::timeCountsOnlyWhileRunning()
     PlayerInput::start(game);
     tick(7);
     QCOMPARE(game->attemptTime(), 70u);
-    const Replay solution = Replay::solution(1);
+    const Replay solution = LevelCatalogue::solution(1);
     for (const Replay::Action &action : solution.actions)
         PlayerInput::perform(game, action);
     quint32 before = 0;
@@ -465,7 +465,7 @@ void GameWidgetTest::pauseStopsTheClock()
     // Only a running level pauses.
     QTest::keyClick(game, Qt::Key_P);
     QVERIFY(!game->isPaused());
-    const Replay solution = Replay::solution(1);
+    const Replay solution = LevelCatalogue::solution(1);
     if (watched)
         game->showSolution();
     else
@@ -570,7 +570,7 @@ void GameWidgetTest::recordRule()
         QVERIFY(QDir().mkpath(QStringLiteral("replays")) && ScoreStore::saveBytes(kept, keptBefore));
     }
     game->playLevel(level);
-    PlayerInput::play(game, Replay::solution(1));
+    PlayerInput::play(game, LevelCatalogue::solution(1));
     QCOMPARE(game->state().status(), int(Passed));
     const quint32 now = record ? 2680u : best;
     QCOMPARE(game->hasNewRecord(), record);
@@ -634,7 +634,7 @@ void GameWidgetTest::fileLevelKeepsItsRecordApart()
     level.number = 0;
     level.name = QStringLiteral("Pull, shared");
     game->playLevel(level);
-    PlayerInput::play(game, Replay::solution(1));
+    PlayerInput::play(game, LevelCatalogue::solution(1));
     QVERIFY(game->hasNewRecord());
     QCOMPARE(game->bestTime(), 2680u);
     QVERIFY(!QFile::exists(QStringLiteral("scores.dat")));
@@ -714,7 +714,7 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     game->playLevel(level);
     QSignalSpy runs(game, SIGNAL(bestRunChanged(bool)));
     CapturedStderr stderrLines;
-    PlayerInput::play(game, Replay::solution(1));
+    PlayerInput::play(game, LevelCatalogue::solution(1));
     const QString printed = QString::fromLocal8Bit(stderrLines.text());
     QVERIFY(game->hasNewRecord());
     QCOMPARE(game->bestTime(), 2680u);
@@ -798,10 +798,10 @@ void GameWidgetTest::twoGamesOnOneFile()
     };
     GameWidget second;
     game->playLevel(play(firstLevel));
-    PlayerInput::play(game, Replay::solution(firstLevel), firstDelay);
+    PlayerInput::play(game, LevelCatalogue::solution(firstLevel), firstDelay);
     QVERIFY(game->hasNewRecord());
     second.playLevel(play(1));
-    PlayerInput::play(&second, Replay::solution(1), secondDelay);
+    PlayerInput::play(&second, LevelCatalogue::solution(1), secondDelay);
     QCOMPARE(second.hasNewRecord(), secondRecord);
     QList<quint32> onDisk = ScoreStore::load(QStringLiteral("scores.dat"), 20);
     if (fromFile) {

@@ -1,8 +1,13 @@
 // Guards the transcription of the twenty levels: one wrong digit makes a level unplayable or
 // trivial and nothing at run time would tell. The expected counts and coordinate sums below were
-// computed once from the original level tables, independently of the catalogue's own tables.
+// computed once from the original level tables, independently of the catalogue's own tables; the
+// fingerprints were recorded from those tables, before the levels became files.
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelFile.h"
+#include "levels/ProofCheck.h"
 #include "sim/LevelState.h"
+
+#include <QCryptographicHash>
 
 #include <QtTest>
 
@@ -16,6 +21,8 @@ private slots:
     void areaOrder_data();
     void areaOrder();
     void names();
+    void asBeforeTheMove_data();
+    void asBeforeTheMove();
     void frame();
     void unknownLevelIsEmpty();
 };
@@ -140,6 +147,78 @@ void LevelCatalogueTest::names()
     QCOMPARE(names.at(19), QStringLiteral("Enforcer"));
 }
 
+void LevelCatalogueTest::asBeforeTheMove_data()
+{
+    QTest::addColumn<int>("level");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("fingerprint");
+    QTest::addColumn<quint32>("solution");
+    QTest::addColumn<QByteArray>("whole");
+
+    // Recorded from the code tables and the replays of the solutions, before either went: what is
+    // played (fingerprint), the name, the solution's time, and the hash of the level written out
+    // with its solution, which covers every coordinate, in order.
+    const struct
+    {
+        int level;
+        const char *name;
+        const char *fingerprint;
+        quint32 solution;
+        const char *whole;
+    } recorded[] = {
+        {1, "Pull", "74cd12bd50280139", 2680, "5e73c54f40982a9b"},
+        {2, "Push", "429a17db349da704", 1960, "a656457b62931d84"},
+        {3, "Pong", "392c2135113f950d", 1890, "a11b2bc3d391bfcb"},
+        {4, "Forces of good and evil", "025b00bfa2f7f063", 3240, "386bc21e9a4308ed"},
+        {5, "Back and forth", "3738ed0ce926a9a5", 960, "de7023fc265c5555"},
+        {6, "Volley", "72d78e6c1bdfc550", 3980, "bfdf024853751263"},
+        {7, "Fast chicane", "a783212a5e3a1c6d", 2120, "6289eb0a6ac2b90e"},
+        {8, "Curveball", "a46ed9d278b5b3d0", 7220, "54b212414cde890b"},
+        {9, "Liftoff", "b779e4121406ad09", 5220, "264a8dbffe35fc30"},
+        {10, "Orbit", "c4b9fdf5e9509b50", 3670, "98dc6fcbf7e86c38"},
+        {11, "Obstacles", "ee244155cf22113c", 4040, "302ed490448a9f34"},
+        {12, "Shortcut", "49dbcb54b96823ff", 3270, "5c89088cdc03d9e7"},
+        {13, "Slowish chicane", "52f7847b487f3f52", 10590, "bb446a22fe39c77c"},
+        {14, "Snake", "5e34509228694910", 5380, "92afc226ca2150fc"},
+        {15, "Zig Zag", "a56ef95634823da4", 3240, "6780f3a1e6b6173e"},
+        {16, "X marks the spot", "c19f5507e283af91", 3800, "d4950b6315ec0b9b"},
+        {17, "Balance", "e9c477f5f44ae1e8", 4840, "3e9b4198ed17e26f"},
+        {18, "Mind the gap", "2c5207d7b90e9189", 7030, "cff91ff3426c0f3e"},
+        {19, "Stop dead", "212385b2b874e489", 5020, "14f9839716f962cc"},
+        {20, "Enforcer", "68186fc3128db048", 2720, "641327e3689d3be3"},
+    };
+    for (const auto &level : recorded) {
+        QTest::addRow("%02d %s", level.level, level.name)
+            << level.level << QString::fromLatin1(level.name) << QString::fromLatin1(level.fingerprint) << level.solution
+            << QByteArray(level.whole);
+    }
+}
+
+void LevelCatalogueTest::asBeforeTheMove()
+{
+    QFETCH(int, level);
+    QFETCH(QString, name);
+    QFETCH(QString, fingerprint);
+    QFETCH(quint32, solution);
+    QFETCH(QByteArray, whole);
+
+    Level read = LevelCatalogue::level(level);
+    QCOMPARE(read.number, level);
+    QCOMPARE(read.name, name);
+    QCOMPARE(LevelCatalogue::names().at(level - 1), name);
+    QCOMPARE(read.fingerprint(), fingerprint);
+    QVERIFY(!read.proof);
+    read.proof = LevelCatalogue::solution(level);
+    QCOMPARE(read.proof->level, level);
+    QCOMPARE(read.proof->time, solution);
+    const QByteArray text = LevelFile::toText(read).toUtf8();
+    QCOMPARE(QCryptographicHash::hash(text, QCryptographicHash::Sha256).toHex().left(16), whole);
+    // Its file is what --export-level writes, and its proof passes it as stated.
+    QCOMPARE(LevelCatalogue::fileText(level), text);
+    const ProofCheck check = ProofCheck::of(read);
+    QVERIFY2(check.holds(), qPrintable(check.text()));
+}
+
 void LevelCatalogueTest::frame()
 {
     const QPolygon frame = Level::framePolygon();
@@ -160,6 +239,8 @@ void LevelCatalogueTest::unknownLevelIsEmpty()
         const Level level = LevelCatalogue::level(number);
         QVERIFY(level.particles.isEmpty() && level.areas.isEmpty());
         QCOMPARE(level.redWells + level.blueWells, 0);
+        QVERIFY(LevelCatalogue::solution(number).actions.isEmpty());
+        QVERIFY(LevelCatalogue::fileText(number).isEmpty());
     }
 }
 

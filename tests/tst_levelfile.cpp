@@ -66,7 +66,7 @@ void LevelFileTest::builtInLevelsReadBackAlike()
     QFETCH(int, number);
 
     Level builtIn = LevelCatalogue::level(number);
-    builtIn.proof = Replay::solution(number);
+    builtIn.proof = LevelCatalogue::solution(number);
     Level read;
     QString error;
     QVERIFY2(LevelFile::read(LevelFile::toText(builtIn).toUtf8(), &read, &error), qPrintable(error));

@@ -236,7 +236,7 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
         // Every other level's solution is watched (S): its note, and a pass that sets no record.
         // Scaled, all are: the solutions' points are the playfield's, not the widget's.
         const bool watched = scaled || round % 2 == 1;
-        const Replay solution = Replay::solution(level);
+        const Replay solution = LevelCatalogue::solution(level);
         for (GameWidget *widget : both) {
             // Random play may have left the table up, which takes no clicks.
             if (widget->showsHighScores())

@@ -90,7 +90,7 @@ void ReplayTest::levelsPass_data()
 void ReplayTest::levelsPass()
 {
     QFETCH(int, level);
-    const Replay replay = Replay::solution(level);
+    const Replay replay = LevelCatalogue::solution(level);
     QCOMPARE(replay.level, level);
     const Replay::Result result = replay.run(LevelCatalogue::level(level), maxTicks);
     QCOMPARE(result.status, int(Passed));
@@ -101,7 +101,7 @@ void ReplayTest::levelsPass()
 void ReplayTest::runnerMatchesTheGame()
 {
     // Level 1's replay played through the widget with real mouse events and frame ticks.
-    const Replay replay = Replay::solution(1);
+    const Replay replay = LevelCatalogue::solution(1);
     QVERIFY(!replay.actions.isEmpty());
     QTemporaryDir dir;
     const QString oldCurrent = QDir::currentPath();

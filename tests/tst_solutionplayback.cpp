@@ -109,7 +109,7 @@ void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord()
         watching.animate();
 
     QCOMPARE(watching.state().status(), int(Passed));
-    QCOMPARE(watching.attemptTime(), Replay::solution(level).time);
+    QCOMPARE(watching.attemptTime(), LevelCatalogue::solution(level).time);
     QVERIFY(!watching.hasNewRecord());
     QCOMPARE(watching.bestTimes(), slow);
     QCOMPARE(fileBytes(QStringLiteral("scores.dat")), stored);
@@ -190,7 +190,7 @@ void SolutionPlaybackTest::aNoteSaysHowToStop()
     // A running level has no help line; a watched one says what plays and how to stop it.
     if (watched == QLatin1String("best run")) {
         game->loadLevel(6);
-        PlayerInput::play(game, Replay::solution(6));
+        PlayerInput::play(game, LevelCatalogue::solution(6));
         QVERIFY(game->hasBestRun());
     }
     game->loadLevel(6);
@@ -203,7 +203,7 @@ void SolutionPlaybackTest::aNoteSaysHowToStop()
     else if (watched == QLatin1String("best run"))
         game->watchBestRun();
     else
-        game->watchReplay(game->level(), Replay::solution(6));
+        game->watchReplay(game->level(), LevelCatalogue::solution(6));
     tick();
     QVERIFY(helpPixels() > 50);
     QCOMPARE(game->watchNote(), note);

@@ -257,7 +257,7 @@ void VorticadeTest::showSolutionOnAnEndedLevel()
     for (int tick = 0; tick < 10000 && widget->state().status() == Running; ++tick)
         widget->animate();
     QCOMPARE(widget->state().status(), int(Passed));
-    QCOMPARE(widget->attemptTime(), Replay::solution(1).time);
+    QCOMPARE(widget->attemptTime(), LevelCatalogue::solution(1).time);
 }
 
 void VorticadeTest::watchMyBestRun()
@@ -266,7 +266,7 @@ void VorticadeTest::watchMyBestRun()
     QAction *watch = action(QStringLiteral("Menu"), QStringLiteral("Watch my best run"));
     game()->loadLevel(2);
     QVERIFY(!watch->isEnabled());
-    PlayerInput::play(game(), Replay::solution(2));
+    PlayerInput::play(game(), LevelCatalogue::solution(2));
     QVERIFY(game()->hasNewRecord());
     QVERIFY(watch->isEnabled());
     game()->loadLevel(3);
@@ -277,7 +277,7 @@ void VorticadeTest::watchMyBestRun()
     QVERIFY(game()->isWatching());
     for (int tick = 0; tick < 10000 && game()->state().status() == Running; ++tick)
         game()->animate();
-    QCOMPARE(game()->attemptTime(), Replay::solution(2).time);
+    QCOMPARE(game()->attemptTime(), LevelCatalogue::solution(2).time);
     QVERIFY(!game()->hasNewRecord());
 }
 
@@ -342,7 +342,7 @@ void VorticadeTest::tryItProvesTheLevel()
     editor->tryIt();
     QCOMPARE(game()->level().name, level.name);
     QVERIFY(!game()->level().proof);
-    PlayerInput::play(game(), Replay::solution(1));
+    PlayerInput::play(game(), LevelCatalogue::solution(1));
     QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 2680 ms"));
     QVERIFY(game()->level().proof);
     QCOMPARE(game()->level().proof->time, 2680u);
