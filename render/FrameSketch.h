@@ -58,9 +58,9 @@ public:
     QString note;
     bool paused = false;
     bool proven = true;
-    bool clickGoesOn = true;
     QList<quint32> bestTimes;
-    // A loaded level has areas of its own: a reload shows as a list no longer shared.
+    // A loaded level has areas of its own: a reload shows as a list no longer shared. What changes
+    // only with a reload, such as what a click after the end does, need not be kept here.
     QList<Area> areas;
     // Fixed parts first, then the particles, then the wells, whose list grows and shrinks.
     QList<Part> parts;

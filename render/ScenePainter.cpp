@@ -275,7 +275,6 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.note = scene.note;
     sketch.paused = scene.paused;
     sketch.proven = scene.proven;
-    sketch.clickGoesOn = scene.clickGoesOn;
     sketch.bestTimes = scene.bestTimes;
     sketch.areas = level.areas;
     sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);

@@ -55,6 +55,8 @@ private slots:
     void startupReadsScores();
     void failedSaveKeepsPlaying_data();
     void failedSaveKeepsPlaying();
+    void aKeptRunThatIsNoneIsNotPlayed_data();
+    void aKeptRunThatIsNoneIsNotPlayed();
     void destroyingWritesNothing();
     void twoGamesOnOneFile_data();
     void twoGamesOnOneFile();
@@ -68,6 +70,9 @@ private:
     void fail();
     void restartWithBest(quint32 levelOne);
     QByteArray scoreBytes() const;
+    // The help strip after an end: three lines when a click goes on to the next level, two when
+    // it plays the level again.
+    int endedHelpLines() const;
 
     QTemporaryDir *dir = nullptr;
     QString oldCurrent;
@@ -148,6 +153,21 @@ void GameWidgetTest::restartWithBest(quint32 levelOne)
     QVERIFY(ScoreStore::save(QStringLiteral("scores.dat"), times));
     delete game;
     game = new GameWidget;
+}
+
+int GameWidgetTest::endedHelpLines() const
+{
+    QImage image(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
+    game->render(&image);
+    // The third line of three stands where two lines, centred in the strip, leave it empty.
+    int grey = 0;
+    for (int y = 72; y < 98; ++y) {
+        for (int x = 100; x < 700; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            grey += c.red() == c.green() && c.green() == c.blue() && c.red() > 120;
+        }
+    }
+    return grey > 10 ? 3 : 2;
 }
 
 QByteArray GameWidgetTest::scoreBytes() const
@@ -288,6 +308,7 @@ void GameWidgetTest::leftClickAfterEndAdvances()
         pass(level);
     else
         fail();
+    QCOMPARE(endedHelpLines(), 3);
     // The press of that click is ignored: it begins no drag and leaves mousePos alone.
     PlayerInput::mouse(game, QEvent::MouseMove, Qt::NoButton, Qt::NoButton, QPoint(1, 1));
     PlayerInput::mouse(game, QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(400, 240));
@@ -639,7 +660,8 @@ void GameWidgetTest::fileLevelKeepsItsRecordApart()
     QCOMPARE(game->bestTime(), 2680u);
     QVERIFY(!QFile::exists(QStringLiteral("scores.dat")));
     QCOMPARE(game->bestTimes().at(0), 0u);
-    // A left click after the end plays it again, not level 2.
+    // A left click after the end plays it again, not level 2, and the help says so.
+    QCOMPARE(endedHelpLines(), 2);
     press(QPoint(400, 240));
     release(QPoint(400, 240));
     QCOMPARE(game->state().status(), int(Ready));
@@ -724,10 +746,41 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     QCOMPARE(runs.count(), 1);
     QCOMPARE(runs.first().at(0).toBool(), runKept);
     QCOMPARE(printed.count(QLatin1Char('\n')), said.size());
-    for (const QString &line : said)
-        QVERIFY2(printed.contains(line), qPrintable(printed));
+    // Each line names the file and, after it, the reason.
+    for (const QString &line : said) {
+        const int at = int(printed.indexOf(line));
+        QVERIFY2(at >= 0 && printed.at(at + line.size()) != QLatin1Char('\n'), qPrintable(printed));
+    }
     press(QPoint(400, 240));
     release(QPoint(400, 240));
+    QCOMPARE(game->state().status(), int(Ready));
+}
+
+void GameWidgetTest::aKeptRunThatIsNoneIsNotPlayed_data()
+{
+    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QString>("said");
+
+    // Anyone may have changed the file: W plays nothing of it, and says why.
+    QTest::newRow("not a replay") << QByteArray("# level 1 time 2680\nnonsense\n")
+                                  << "swirlfall: ./replays/level-01.txt: line 2: not an action: nonsense\n";
+    QTest::newRow("a run of another level") << QByteArray("# level 2 time 1960\n0 well 300 200 1\n")
+                                            << "swirlfall: ./replays/level-01.txt: not a run of this level\n";
+}
+
+void GameWidgetTest::aKeptRunThatIsNoneIsNotPlayed()
+{
+    QFETCH(QByteArray, kept);
+    QFETCH(QString, said);
+
+    QVERIFY(QDir().mkpath(QStringLiteral("replays")));
+    QVERIFY(ScoreStore::saveBytes(QStringLiteral("replays/level-01.txt"), kept));
+    game->loadLevel(1);
+    QVERIFY(game->hasBestRun());
+    CapturedStderr printed;
+    game->watchBestRun();
+    QCOMPARE(QString::fromLocal8Bit(printed.text()), said);
+    QVERIFY(!game->isWatching());
     QCOMPARE(game->state().status(), int(Ready));
 }
 
