@@ -4,17 +4,17 @@
 #include "game/GameWidget.h"
 #include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
 
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QUrl>
 
 namespace {
-QString levelFilter()
-{
-    return QStringLiteral("Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
-}
-
 QString replayFilter()
 {
     return QStringLiteral("Replays and levels (*.txt *.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
@@ -26,11 +26,49 @@ FileCommands::FileCommands(GameWidget *game, QWidget *window)
       game(game),
       window(window)
 {
+    // A level file dropped on the window plays, as the desktop's file managers expect.
+    window->setAcceptDrops(true);
+    window->installEventFilter(this);
+}
+
+namespace {
+// The first level file among what is dragged, or an empty string.
+QString droppedLevel(const QMimeData *dropped)
+{
+    for (const QUrl &url : dropped->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix() == QLatin1String(LevelFile::extension))
+            return url.toLocalFile();
+    }
+    return QString();
+}
+} // namespace
+
+bool FileCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != window)
+        return false;
+    if (event->type() == QEvent::DragEnter) {
+        QDragEnterEvent *enter = static_cast<QDragEnterEvent *>(event);
+        if (!droppedLevel(enter->mimeData()).isEmpty())
+            enter->acceptProposedAction();
+        return true;
+    }
+    if (event->type() == QEvent::Drop) {
+        QDropEvent *drop = static_cast<QDropEvent *>(event);
+        const QString path = droppedLevel(drop->mimeData());
+        if (path.isEmpty())
+            return false;
+        drop->acceptProposedAction();
+        // After the drop is done: a message box opened inside it would hold the dragging program.
+        QMetaObject::invokeMethod(this, [this, path] { openLevelFile(path); }, Qt::QueuedConnection);
+        return true;
+    }
+    return false;
 }
 
 void FileCommands::openLevel()
 {
-    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open level"), QString(), levelFilter());
+    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open level"), QString(), LevelFile::dialogFilter());
     if (!path.isEmpty())
         openLevelFile(path);
 }
@@ -105,6 +143,7 @@ void FileCommands::tryLevel(const Level &level)
 EditorWindow *FileCommands::openEditor()
 {
     EditorWindow *editor = new EditorWindow;
+    editor->setSaveFolder(LevelCollection::myLevels(game->recordBook().folder()));
     connect(editor, SIGNAL(tryLevel(Level)), this, SLOT(tryLevel(Level)));
     connect(game, SIGNAL(levelPassed(Level, Replay)), editor, SLOT(offerProof(Level, Replay)));
     editor->show();

@@ -13,7 +13,8 @@ class QWidget;
 // What the window does with files: a level opened from a dialog or by name is played in the
 // game, and a replay, or a level with its proof, is watched. A file that cannot be read is named,
 // with the line and the reason, in a message box, and the level being played stays. Levels are
-// made in editor windows, which try them out in the game and take its passes as proofs.
+// made in editor windows, which try them out in the game and take its passes as proofs. A level
+// file dropped on the window is opened too.
 class FileCommands : public QObject
 {
     Q_OBJECT
@@ -39,6 +40,9 @@ public slots:
     bool editFile(const QString &path);
     // Plays level in the game window, shown and raised.
     void tryLevel(const Level &level);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refuse(const QString &title, const QString &why);

@@ -1,6 +1,7 @@
 #include "app/vorticade.h"
 
 #include "app/FileCommands.h"
+#include "app/chooser/LevelChooser.h"
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
 #include "game/GameWidget.h"
@@ -51,6 +52,8 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
+    addMenuAction(levels, QStringLiteral("Choose level\u2026"), QKeySequence(tr("Ctrl+L")), this, SLOT(chooseLevel()));
+    connect(game, SIGNAL(sequenceEnded()), this, SLOT(chooseLevel()));
     addMenuAction(levels, QStringLiteral("Open level\u2026"), QKeySequence::Open, files, SLOT(openLevel()));
     addMenuAction(levels, QStringLiteral("New level\u2026"), QKeySequence::New, files, SLOT(newLevel()));
     addMenuAction(levels, QStringLiteral("Edit level\u2026"), QKeySequence(tr("Ctrl+E")), files, SLOT(editLevel()));
@@ -71,6 +74,19 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
 }
 
 vorticade::~vorticade() = default;
+
+void vorticade::chooseLevel()
+{
+    // Made when first asked for: a player who never chooses pays nothing for it.
+    LevelChooser *chooser = findChild<LevelChooser *>();
+    if (!chooser) {
+        GameWidget *game = findChild<GameWidget *>();
+        chooser = new LevelChooser(&game->recordBook(), this);
+        connect(chooser, SIGNAL(builtInChosen(int)), game, SLOT(loadLevel(int)));
+        connect(chooser, SIGNAL(sequenceChosen(QList<Level>, int)), game, SLOT(playSequence(QList<Level>, int)));
+    }
+    chooser->choose();
+}
 
 void vorticade::displayAbout()
 {

@@ -25,6 +25,8 @@ public slots:
     void displayAbout();
     // Full screen shows the playfield scaled to the screen, without the menu bar.
     void toggleFullScreen();
+    // Every level in one place, to choose one to play.
+    void chooseLevel();
 
 protected:
     void changeEvent(QEvent *event) override;

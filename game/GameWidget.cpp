@@ -105,6 +105,18 @@ int GameWidget::loadLevel(int level)
 
 void GameWidget::playLevel(const Level &level)
 {
+    sequence.stop();
+    startLevel(level);
+}
+
+void GameWidget::playSequence(const QList<Level> &levels, int index)
+{
+    sequence.start(levels, index);
+    startLevel(sequence.current());
+}
+
+void GameWidget::startLevel(const Level &level)
+{
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
@@ -165,7 +177,7 @@ Scene GameWidget::scene()
     shown.note = playback.note();
     shown.paused = pausing.isOn();
     shown.proven = played.number != 0 || played.proof.has_value();
-    shown.clickGoesOn = played.number != 0;
+    shown.clickGoesOn = played.number != 0 || sequence.isOn();
     return shown;
 }
 
@@ -201,12 +213,13 @@ void GameWidget::watchBestRun()
 
 void GameWidget::watchReplay(const Level &level, const Replay &replay)
 {
+    sequence.stop();
     watch(level, replay, SolutionPlayback::SharedReplay);
 }
 
 void GameWidget::watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind)
 {
-    playLevel(level);
+    startLevel(level);
     // As the player's first press does; the replay counts its ticks from here.
     levelState.start();
     playback.start(replay, kind);
@@ -254,9 +267,11 @@ void GameWidget::mouseReleaseEvent(QMouseEvent *event)
         return;
     const int status = levelState.status();
     if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
-        // A level from elsewhere has no next one: it starts again.
-        if (played.number != 0)
-            loadLevel(currentLevel % levelCount + 1);
+        // A level from elsewhere, on its own, has no next one: it starts again.
+        if (sequence.isOn() && sequence.atLast())
+            emit sequenceEnded();
+        else if (sequence.isOn() || played.number != 0)
+            goOn(1);
         else
             restartLevel();
         return;
@@ -317,14 +332,22 @@ void GameWidget::keyReleaseEvent(QKeyEvent *event)
         showHighScores = false;
         break;
     case Qt::Key_Left:
-        loadLevel((levelCount + currentLevel - 2) % levelCount + 1);
+        goOn(-1);
         break;
     case Qt::Key_Right:
-        loadLevel(currentLevel % levelCount + 1);
+        goOn(1);
         break;
     default:
         break;
     }
+}
+
+void GameWidget::goOn(int steps)
+{
+    if (sequence.isOn())
+        startLevel(sequence.step(steps));
+    else
+        loadLevel((currentLevel - 1 + steps + levelCount) % levelCount + 1);
 }
 
 void GameWidget::pause()

@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/LevelSequence.h"
 #include "game/Pause.h"
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
@@ -65,6 +66,10 @@ public:
     QString watchNote() const { return playback.note(); }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
+    // The best times of every level, and the runs kept beside them.
+    const RecordBook &recordBook() const { return records; }
+    // The level is played as one of a collection's (see playSequence).
+    bool isInSequence() const { return sequence.isOn(); }
     bool isPaused() const { return pausing.isOn(); }
     // False while a tick would change nothing, on screen or later: the frame timer may sleep.
     bool needsTicks() const;
@@ -89,15 +94,19 @@ signals:
     void pausedChanged(bool paused);
     // The player passed level with run: a proof of it, which an editor may take.
     void levelPassed(const Level &level, const Replay &run);
+    // The click after the last level of a sequence: the collection is played through.
+    void sequenceEnded();
 
 public slots:
     void animate();
     void paintEvent(QPaintEvent *event) override;
     int loadLevel(int level);
-    // Starts level afresh, Ready: the one way every level is loaded or switched. A level that is
-    // not built in (its number is 0) keeps its records apart, by fingerprint, and shows as not
-    // proven unless its proof passes it.
+    // Starts level afresh, Ready, on its own. A level that is not built in (its number is 0) keeps
+    // its records apart, by fingerprint, and shows as not proven unless its proof passes it.
     void playLevel(const Level &level);
+    // Plays the level at index of levels, a collection's, as one of them: the click after an end
+    // goes on to the next (after the last, sequenceEnded), and the arrow keys move among them.
+    void playSequence(const QList<Level> &levels, int index);
     void displayHighScores();
     // Restarts the level and plays its solution.
     void showSolution();
@@ -119,6 +128,12 @@ private:
     void step(int interval);
     void restartLevel();
     void setPaused(bool paused);
+    // Starts level afresh, Ready, in whatever sequence is being played: the one way every level is
+    // loaded or switched.
+    void startLevel(const Level &level);
+    // The left click after an end, and the arrow keys: on by steps, in the sequence or the game's
+    // own levels.
+    void goOn(int steps);
     void watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind);
     Scene scene();
     QPoint eventPos(const QMouseEvent *event) const;
@@ -150,6 +165,7 @@ private:
     SolutionPlayback playback;
     RunRecorder run;
     Pause pausing;
+    LevelSequence sequence;
 };
 
 #endif

@@ -43,6 +43,11 @@ RecordBook::RecordBook(const QString &scoreFileName, int levelCount)
 {
 }
 
+QString RecordBook::folder() const
+{
+    return QFileInfo(scoreFileName).dir().path();
+}
+
 quint32 RecordBook::best(const Level &level) const
 {
     return level.number ? times.value(level.number - 1) : fileTimes.value(level.fingerprint());
@@ -85,7 +90,7 @@ QString RecordBook::runFile(const Level &level) const
     const QString name = level.number
         ? QStringLiteral("level-%1.txt").arg(level.number, 2, 10, QLatin1Char('0'))
         : level.fingerprint() + QLatin1Char('.') + QLatin1String(LevelFile::extension);
-    return QFileInfo(scoreFileName).dir().filePath(QLatin1String(runFolder) + QLatin1Char('/') + name);
+    return QDir(folder()).filePath(QLatin1String(runFolder) + QLatin1Char('/') + name);
 }
 
 bool RecordBook::hasRun(const Level &level) const

@@ -20,6 +20,8 @@ class RecordBook
 public:
     RecordBook(const QString &scoreFileName, int levelCount);
 
+    // The folder the records are kept in, where what belongs beside them goes too.
+    QString folder() const;
     // A time per built-in level, 0 for none.
     const QList<quint32> &builtInTimes() const { return times; }
     // The best time of level, 0 for none.

@@ -16,13 +16,20 @@ namespace {
 const char noun[] = "level";
 const char magic[] = "swirlfall-level";
 
+// Compiled once: a level has thousands of lines, and a chooser reads a thousand levels.
+const QRegularExpression &spaces()
+{
+    static const QRegularExpression between(QStringLiteral("\\s+"));
+    return between;
+}
+
 // A line's words, the line's number for messages, and the first problem found in them.
 class Line
 {
 public:
     Line(const QString &text, int number)
         : text(text),
-          words(text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts)),
+          words(text.split(spaces(), Qt::SkipEmptyParts)),
           number(number)
     {
     }
@@ -283,6 +290,11 @@ QString toText(const Level &level)
     if (level.proof)
         text += QStringLiteral("solution %1\n").arg(level.proof->time) + level.proof->actionsText();
     return text;
+}
+
+QString dialogFilter()
+{
+    return QStringLiteral("Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(extension));
 }
 
 } // namespace LevelFile

@@ -43,6 +43,8 @@ bool readFile(const QString &path, Level *level, QString *error);
 // built-in level, which comes as that level with the replay as its proof. Messages name the file.
 bool readPlayback(const QString &path, Level *level, QString *error);
 QString toText(const Level &level);
+// What a file dialog offers for level files: "Swirlfall levels (*.swirl)", then all files.
+QString dialogFilter();
 
 } // namespace LevelFile
 

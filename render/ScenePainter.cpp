@@ -149,11 +149,16 @@ QString ScenePainter::help(const Scene &scene)
     }
 }
 
-void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
+void ScenePainter::drawLevel(QPainter &painter, const Scene &scene) const
 {
     drawBackdrop(painter, scene);
     for (const ParticleObject &particle : std::as_const(scene.level->particles))
         particle.paint(painter);
+}
+
+void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
+{
+    drawLevel(painter, scene);
     drawBudgets(painter, *scene.level);
 }
 

@@ -28,6 +28,8 @@ public:
     void drawBackdrop(QPainter &painter, const Scene &scene) const;
     // Everything over them. The areas leave their pen and brush set; every step sets its own.
     void drawForeground(QPainter &painter, Scene &scene);
+    // The level as it starts: the backdrop and the particles, as a picture of it.
+    void drawLevel(QPainter &painter, const Scene &scene) const;
     // The level as it is laid out, for an editor: the backdrop, the particles and the budgets.
     void drawLayout(QPainter &painter, Scene &scene) const;
     // The help strip's text for scene: what the mouse and keys do now.

@@ -2,8 +2,8 @@
 # Builds the Debian package, checks it with lintian and the desktop and AppStream validators,
 # checks what `cmake --install` lays out, installs the package with apt-get, answers --help,
 # --version and a bad --level without a display, plays the game in a real window started as the
-# desktop entry starts it and in full screen, makes a level in the editor, and removes the
-# package again, checking that nothing is left behind.
+# desktop entry starts it and in full screen, makes a level in the editor, plays a set chosen in
+# the level chooser, and removes the package again, checking that nothing is left behind.
 # Needs root (or sudo) for apt-get.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -74,6 +74,9 @@ tests/fullscreen-in-window.sh "$game"
 
 say "Making a level in the editor"
 tests/edit-in-window.sh "$game"
+
+say "Choosing a level of a set, and playing on through the set"
+tests/choose-in-window.sh "$game"
 
 say "Removing the package"
 "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq swirlfall >/dev/null

@@ -117,6 +117,8 @@ void VorticadeTest::gameMenu_data()
                                                 << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
     QTest::newRow("About on F1") << menu << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
     QTest::newRow("Quit on Escape") << menu << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
+    QTest::newRow("Choose level on Ctrl+L") << levels << QStringLiteral("Choose level\u2026")
+                                            << QKeySequence(Qt::CTRL | Qt::Key_L);
     QTest::newRow("Open level on Ctrl+O") << levels << QStringLiteral("Open level\u2026") << QKeySequence(QKeySequence::Open);
     QTest::newRow("New level on Ctrl+N") << levels << QStringLiteral("New level\u2026") << QKeySequence(QKeySequence::New);
     QTest::newRow("Edit level on Ctrl+E") << levels << QStringLiteral("Edit level\u2026")
@@ -141,8 +143,8 @@ void VorticadeTest::gameMenu()
 void VorticadeTest::levelEntriesLoadTheirLevel()
 {
     QMenu *levels = window->menuBar()->actions().at(1)->menu();
-    // The twenty levels, then those from elsewhere: open, new and edit.
-    QCOMPARE(levels->actions().size(), 24);
+    // The twenty levels, then those from elsewhere: choose, open, new and edit.
+    QCOMPARE(levels->actions().size(), 25);
     QVERIFY(levels->actions().at(20)->isSeparator());
     for (int i = 1; i <= 20; ++i) {
         QAction *entry = levels->actions().at(i - 1);

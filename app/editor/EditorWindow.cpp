@@ -10,6 +10,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QFileDialog>
+#include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -32,11 +33,6 @@ constexpr int panelWidth = 190;
 constexpr int defaultSeconds = 30;
 constexpr int maxSeconds = 600;
 constexpr int noteMs = 4000;
-
-QString levelFilter()
-{
-    return QStringLiteral("Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
-}
 } // namespace
 
 EditorWindow::EditorWindow(QWidget *parent)
@@ -239,7 +235,7 @@ void EditorWindow::openLevel()
 {
     if (!maySwitch())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open level"), QString(), levelFilter());
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open level"), QString(), LevelFile::dialogFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -249,11 +245,19 @@ bool EditorWindow::save()
     return doc->path().isEmpty() ? saveAs() : saveTo(doc->path());
 }
 
+void EditorWindow::setSaveFolder(const QString &folder)
+{
+    saveFolder = folder;
+}
+
 bool EditorWindow::saveAs()
 {
-    const QString suggested = doc->path().isEmpty() ? doc->level().name + QLatin1Char('.') + QLatin1String(LevelFile::extension)
-                                                    : doc->path();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save level"), suggested, levelFilter());
+    // A new level is saved among the player's own, where the game finds it.
+    const QString name = doc->level().name + QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    if (doc->path().isEmpty() && !saveFolder.isEmpty())
+        QDir().mkpath(saveFolder);
+    const QString suggested = doc->path().isEmpty() ? QDir(saveFolder).filePath(name) : doc->path();
+    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save level"), suggested, LevelFile::dialogFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())

@@ -31,6 +31,8 @@ public:
     SolutionSearch *search() const { return solver; }
     // The status line: "Proven: passes in 3310 ms", "Not proven", ...
     QString proofStatus() const;
+    // Where Save As starts for a level not saved yet: the player's own levels.
+    void setSaveFolder(const QString &folder);
 
 public slots:
     // Starts on level, to be saved to path (none yet for a copy of a built-in level).
@@ -84,6 +86,7 @@ private:
     QSpinBox *timeLimit;
     QPushButton *solveButton;
     QProgressBar *progress;
+    QString saveFolder;
 };
 
 #endif

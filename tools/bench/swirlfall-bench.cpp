@@ -1,9 +1,17 @@
 // What one frame tick costs, per level: the simulation step alone, one paint of the whole
 // widget, a tick that repaints the whole widget (as after a level load or an expose), a tick of
-// a running level that repaints only what changed, and a tick on a still screen.
+// a running level that repaints only what changed, and a tick on a still screen. Then what the
+// level chooser costs over a thousand levels of a player's own: opening it, shown and painted,
+// and scrolling it by a page of rows whose pictures are drawn for the first time.
 //   swirlfall-bench [--json FILE] [google benchmark flags]
+#include "app/chooser/LevelChooser.h"
+#include "app/chooser/LevelListModel.h"
 #include "game/GameWidget.h"
+#include "game/RecordBook.h"
+#include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/LevelCollection.h"
+#include "levels/LevelFile.h"
 #include "sim/Physics.h"
 
 #include <QApplication>
@@ -12,8 +20,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QListView>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QSysInfo>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -104,6 +115,54 @@ void startWithWells(GameWidget &game, int level)
 }
 
 GameWidget *sharedGame = nullptr;
+
+constexpr int chooserLevels = 1000;
+const RecordBook *chooserRecords = nullptr;
+
+// A player's thousand levels: the built-in ones over and over, each a particle apart so that no
+// two are the same level, with their solutions as proofs for the chooser to check.
+void generateLevels(const QString &folder)
+{
+    QDir().mkpath(folder);
+    for (int i = 0; i < chooserLevels; ++i) {
+        const int number = i % LevelCatalogue::levelCount + 1;
+        Level level = LevelCatalogue::level(number);
+        level.name = QStringLiteral("Generated %1").arg(i + 1);
+        level.particles.first().x += i / LevelCatalogue::levelCount % 2;
+        level.proof = LevelCatalogue::solution(number);
+        ScoreStore::saveBytes(QDir(folder).filePath(QStringLiteral("level-%1.swirl").arg(i, 4, 10, QLatin1Char('0'))),
+                              LevelFile::toText(level).toUtf8());
+    }
+}
+
+// From the shortcut to a painted dialog over My levels: the list found, the collection's files
+// read, the first rows and their pictures drawn. A fresh chooser each time, with nothing cached.
+void benchChooserOpen(benchmark::State &bench)
+{
+    for (auto _ : bench) {
+        LevelChooser *chooser = new LevelChooser(chooserRecords);
+        chooser->choose();
+        chooser->showCollection(1);
+        benchmark::DoNotOptimize(chooser->grab());
+        bench.PauseTiming();
+        delete chooser;
+        bench.ResumeTiming();
+    }
+}
+
+// A page further down, its pictures drawn for the first time; round to the top at the end.
+void benchChooserScroll(benchmark::State &bench)
+{
+    LevelChooser chooser(chooserRecords);
+    chooser.choose();
+    chooser.showCollection(1);
+    QScrollBar *scroll = chooser.view()->verticalScrollBar();
+    for (auto _ : bench) {
+        chooser.model()->forgetThumbnails();
+        scroll->setValue(scroll->value() < scroll->maximum() ? scroll->value() + scroll->pageStep() : 0);
+        benchmark::DoNotOptimize(chooser.view()->viewport()->grab());
+    }
+}
 
 void benchStep(benchmark::State &bench, int level)
 {
@@ -267,6 +326,17 @@ int main(int argc, char **argv)
         add(name("partial", level), benchPartialTick, level);
         add(name("still", level), benchStillTick, level);
     }
+    QTemporaryDir chooserFolder;
+    generateLevels(LevelCollection::myLevels(chooserFolder.path()));
+    const RecordBook records(QDir(chooserFolder.path()).filePath(QStringLiteral("scores.dat")), LevelCatalogue::levelCount);
+    chooserRecords = &records;
+    for (const auto &[benchName, function] : {std::pair{"chooser-open", benchChooserOpen}, {"chooser-scroll", benchChooserScroll}}) {
+        benchmark::RegisterBenchmark(benchName, function)
+            ->Repetitions(repetitions)
+            ->MinTime(secondsPerRepetition)
+            ->ReportAggregatesOnly(true)
+            ->Unit(benchmark::kMillisecond);
+    }
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
@@ -302,11 +372,20 @@ int main(int argc, char **argv)
     const double budgetUs = Physics::frameInterval * 1000.0;
     std::printf("worst whole tick: level %d, %.1f us median, %.1f%% of the %d ms budget\n", worstLevel, worstTick,
                 100 * worstTick / budgetUs, Physics::frameInterval);
+    const Figure open = collector.figures["chooser-open"];
+    const Figure scroll = collector.figures["chooser-scroll"];
+    constexpr double usPerMs = 1000;
+    std::printf("level chooser over %d levels: opened and painted in %.1f ms (±%.1f), a page scrolled in %.2f ms (±%.2f)\n",
+                chooserLevels, open.median / usPerMs, open.spread / usPerMs, scroll.median / usPerMs,
+                scroll.spread / usPerMs);
 
     if (!jsonFile.isEmpty()) {
         const QJsonObject report{{"qt", qVersion()},
                                  {"cpu", QSysInfo::currentCpuArchitecture()},
                                  {"levels", rows},
+                                 {"chooser", QJsonObject{{"levels", chooserLevels},
+                                                         {"open_us", entry(open)},
+                                                         {"scroll_page_us", entry(scroll)}}},
                                  {"worst", QJsonObject{{"level", worstLevel},
                                                        {"tick_us", worstTick},
                                                        {"budget_share", worstTick / budgetUs}}}};

@@ -1,0 +1,274 @@
+#include "app/chooser/LevelChooser.h"
+
+#include "app/chooser/LevelListModel.h"
+#include "app/chooser/LevelRowDelegate.h"
+#include "game/RecordBook.h"
+#include "levels/LevelCollection.h"
+#include "levels/LevelFile.h"
+#include "levels/LevelImport.h"
+#include "levels/LevelLibrary.h"
+
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int collectionsWidth = 200;
+constexpr int shownRows = 5;
+constexpr int listWidth = 560;
+} // namespace
+
+LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
+    : QDialog(parent),
+      records(records),
+      levels(new LevelLibrary(this)),
+      list(new LevelListModel(levels, records, this)),
+      collectionsView(new QListWidget(this)),
+      rowsView(new QListView(this)),
+      filterEdit(new QLineEdit(this))
+{
+    setWindowTitle(QStringLiteral("Choose a level"));
+    collectionsView->setFixedWidth(collectionsWidth);
+    connect(collectionsView, SIGNAL(currentRowChanged(int)), this, SLOT(showCollection(int)));
+
+    filterEdit->setPlaceholderText(QStringLiteral("Type to find a level by name"));
+    filterEdit->setClearButtonEnabled(true);
+    filterEdit->installEventFilter(this);
+    connect(filterEdit, SIGNAL(textChanged(QString)), this, SLOT(filterChanged(QString)));
+
+    rowsView->setModel(list);
+    rowsView->setItemDelegate(new LevelRowDelegate(rowsView));
+    // Rows of one height: a thousand of them are laid out without asking each.
+    rowsView->setUniformItemSizes(true);
+    rowsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rowsView->setMinimumSize(listWidth, shownRows * LevelListModel::thumbnailSize().height());
+    rowsView->installEventFilter(this);
+    connect(rowsView, SIGNAL(doubleClicked(QModelIndex)), this, SLOT(play()));
+    connect(list, SIGNAL(modelReset()), this, SLOT(rowsReset()));
+    connect(rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        const LevelListModel::Place place = list->placeOf(current.row());
+        keptCollection = place.collection;
+        keptIndex = place.index;
+        playButton->setEnabled(current.data(LevelListModel::ReadableRole).toBool());
+    });
+    connect(levels, &LevelLibrary::entryChanged, this, [this] {
+        playButton->setEnabled(rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool());
+    });
+
+    QPushButton *add = new QPushButton(QStringLiteral("Add levels\u2026"), this);
+    QMenu *adding = new QMenu(add);
+    adding->addAction(QStringLiteral("Level files\u2026"), this, SLOT(addFiles()));
+    adding->addAction(QStringLiteral("A folder of levels, as a set\u2026"), this, SLOT(addSet()));
+    add->setMenu(adding);
+    add->setAutoDefault(false);
+    QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    playButton = buttons->addButton(QStringLiteral("Play"), QDialogButtonBox::AcceptRole);
+    playButton->setDefault(true);
+    connect(buttons, SIGNAL(accepted()), this, SLOT(play()));
+    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+
+    QHBoxLayout *bottom = new QHBoxLayout;
+    bottom->addWidget(add);
+    bottom->addWidget(buttons, 1);
+    QVBoxLayout *right = new QVBoxLayout;
+    right->addWidget(filterEdit);
+    right->addWidget(rowsView, 1);
+    right->addLayout(bottom);
+    QHBoxLayout *layout = new QHBoxLayout(this);
+    layout->addWidget(collectionsView);
+    layout->addLayout(right, 1);
+    setTabOrder(filterEdit, rowsView);
+    setTabOrder(rowsView, collectionsView);
+    setTabOrder(collectionsView, add);
+}
+
+QString LevelChooser::myLevels() const
+{
+    return LevelCollection::myLevels(records->folder());
+}
+
+int LevelChooser::collection() const
+{
+    return list->collection();
+}
+
+int LevelChooser::selectedRow() const
+{
+    return rowsView->currentIndex().isValid() ? rowsView->currentIndex().row() : -1;
+}
+
+void LevelChooser::choose()
+{
+    const int shown = qMax(0, keptCollection);
+    levels->scan(myLevels(), LevelCollection::systemDataFolders());
+    list->forgetThumbnails();
+    {
+        const QSignalBlocker quiet(collectionsView);
+        collectionsView->clear();
+        for (int c = 0; c < levels->collections().size(); ++c)
+            collectionsView->addItem(QStringLiteral("%1 (%2)").arg(levels->collections().at(c).title).arg(levels->count(c)));
+    }
+    {
+        const QSignalBlocker quiet(filterEdit);
+        filterEdit->clear();
+        list->setFilter(QString());
+    }
+    showCollection(shown < levels->collections().size() ? shown : 0);
+    show();
+    raise();
+    activateWindow();
+    filterEdit->setFocus();
+}
+
+void LevelChooser::showCollection(int collection)
+{
+    if (collection < 0 || collection >= levels->collections().size())
+        return;
+    // The names and the records of the levels shown are known at once; the rest comes after.
+    levels->readNow(collection);
+    {
+        const QSignalBlocker quiet(collectionsView);
+        collectionsView->setCurrentRow(collection);
+    }
+    keptCollection = collection;
+    keptIndex = firstNotPassed(collection);
+    list->showCollection(collection);
+    levels->readInBackground(collection);
+}
+
+int LevelChooser::firstNotPassed(int collection) const
+{
+    for (int i = 0; i < levels->count(collection); ++i) {
+        const LevelLibrary::Entry &entry = levels->entry(collection, i);
+        if (entry.readable && records->best(entry.level) == 0)
+            return i;
+    }
+    return 0;
+}
+
+void LevelChooser::rowsReset()
+{
+    const int row = list->rowOf({keptCollection, keptIndex});
+    select(row >= 0 ? row : 0);
+}
+
+void LevelChooser::select(int row)
+{
+    if (row >= list->rowCount()) {
+        playButton->setEnabled(false);
+        return;
+    }
+    const QModelIndex index = list->index(row);
+    rowsView->setCurrentIndex(index);
+    rowsView->scrollTo(index);
+}
+
+void LevelChooser::filterChanged(const QString &text)
+{
+    // Names are found in every collection: those not read yet are read now, once.
+    for (int c = 0; !text.isEmpty() && c < levels->collections().size(); ++c)
+        levels->readNow(c);
+    list->setFilter(text);
+}
+
+void LevelChooser::play()
+{
+    const int row = selectedRow();
+    if (row < 0 || !rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool())
+        return;
+    const LevelListModel::Place place = list->placeOf(row);
+    const LevelLibrary::Entry &chosen = levels->entry(place.collection, place.index);
+    hide();
+    if (levels->collections().at(place.collection).kind == LevelCollection::BuiltIn) {
+        emit builtInChosen(chosen.level.number);
+        return;
+    }
+    // Played as one of its collection's: every level of it that can be played, in order.
+    levels->readNow(place.collection);
+    QList<Level> playable;
+    int index = 0;
+    for (int i = 0; i < levels->count(place.collection); ++i) {
+        const LevelLibrary::Entry &entry = levels->entry(place.collection, i);
+        if (i == place.index)
+            index = int(playable.size());
+        if (entry.readable)
+            playable.append(entry.level);
+    }
+    emit sequenceChosen(playable, index);
+}
+
+void LevelChooser::addFiles()
+{
+    const QStringList files =
+        QFileDialog::getOpenFileNames(this, QStringLiteral("Add levels"), QString(), LevelFile::dialogFilter());
+    if (files.isEmpty())
+        return;
+    const LevelImport added = LevelImport::files(files, myLevels());
+    reportImport(added.copied, added.refused);
+}
+
+void LevelChooser::addSet()
+{
+    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add a set of levels"));
+    if (folder.isEmpty())
+        return;
+    const LevelImport added = LevelImport::set(folder, myLevels());
+    reportImport(added.copied, added.refused);
+}
+
+void LevelChooser::reportImport(const QStringList &copied, const QStringList &refused)
+{
+    if (!refused.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Add levels"),
+                             QStringLiteral("These files were not added:\n%1").arg(refused.join(QLatin1Char('\n'))));
+    }
+    if (copied.isEmpty())
+        return;
+    // The first level added is shown, in the collection it went to.
+    choose();
+    for (int c = 0; c < levels->collections().size(); ++c) {
+        const int index = int(levels->collections().at(c).files.indexOf(copied.constFirst()));
+        if (index < 0)
+            continue;
+        showCollection(c);
+        keptIndex = index;
+        rowsReset();
+    }
+}
+
+bool LevelChooser::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    QKeyEvent *key = static_cast<QKeyEvent *>(event);
+    // The list's keys work while the filter is typed into, and typing in the list types there.
+    if (watched == filterEdit) {
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            QCoreApplication::sendEvent(rowsView, event);
+            return true;
+        default:
+            return false;
+        }
+    }
+    if (watched == rowsView && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+        filterEdit->setFocus();
+        filterEdit->insert(key->text());
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,79 @@
+#ifndef SWIRLFALL_LEVELCHOOSER_H
+#define SWIRLFALL_LEVELCHOOSER_H
+
+#include "levels/Level.h"
+
+#include <QDialog>
+#include <QList>
+#include <QString>
+
+class LevelLibrary;
+class LevelListModel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPushButton;
+class RecordBook;
+
+// Every level in one place: on one side the collections (the game's own, My levels, each set),
+// on the other the chosen collection's levels with their pictures, best times and proofs. Typing
+// finds levels by name in every collection; Enter or a double click plays the one selected, as
+// one of its collection's. It opens on the first level of the collection not passed yet, so that
+// carrying on is Ctrl+L, Enter. Files are read in the background; a thousand of them open at once.
+class LevelChooser : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // Levels are looked up in records, and a player's own kept in "my-levels" beside them.
+    LevelChooser(const RecordBook *records, QWidget *parent = nullptr);
+
+    LevelLibrary *library() const { return levels; }
+    LevelListModel *model() const { return list; }
+    QListView *view() const { return rowsView; }
+    // The collection shown, and the row selected in it (-1 for none).
+    int collection() const;
+    int selectedRow() const;
+    QString myLevels() const;
+
+public slots:
+    // Finds the collections and levels afresh and shows the dialog.
+    void choose();
+    void showCollection(int collection);
+    void play();
+    // Asks for level files, or a folder as a set, and copies them into My levels.
+    void addFiles();
+    void addSet();
+
+signals:
+    // One of the game's own levels, by number, to play as the game's levels are played.
+    void builtInChosen(int number);
+    // A level of a collection: the collection's levels that can be played, and which of them.
+    void sequenceChosen(const QList<Level> &levels, int index);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private slots:
+    void filterChanged(const QString &text);
+    void rowsReset();
+
+private:
+    // The first level of the collection not passed yet, or its first.
+    int firstNotPassed(int collection) const;
+    void select(int row);
+    void reportImport(const QStringList &copied, const QStringList &refused);
+
+    const RecordBook *records;
+    LevelLibrary *levels;
+    LevelListModel *list;
+    QListWidget *collectionsView;
+    QListView *rowsView;
+    QLineEdit *filterEdit;
+    QPushButton *playButton;
+    // What was selected, kept across the list being found again.
+    int keptCollection = -1;
+    int keptIndex = -1;
+};
+
+#endif

@@ -1,0 +1,24 @@
+#ifndef SWIRLFALL_LEVELROWDELEGATE_H
+#define SWIRLFALL_LEVELROWDELEGATE_H
+
+#include <QStyledItemDelegate>
+
+// A row of the level chooser: the level's picture, its name, its best time, what its proof shows
+// and whether a best run is kept; a file that cannot be read, greyed, with the reason.
+class LevelRowDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+    // The line under the name: what the proof shows, and a kept run; or why the file is refused.
+    static QString details(const QModelIndex &index);
+    // The best time, or that there is none.
+    static QString time(const QModelIndex &index);
+};
+
+#endif

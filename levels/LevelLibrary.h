@@ -1,0 +1,78 @@
+#ifndef SWIRLFALL_LEVELLIBRARY_H
+#define SWIRLFALL_LEVELLIBRARY_H
+
+#include "levels/Level.h"
+#include "levels/LevelCollection.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <atomic>
+
+class QThread;
+
+// Every collection of levels and what is known of each of its files: read or not yet, the level
+// or why it cannot be read, and what its proof shows. Reading a thousand files and playing their
+// proofs takes seconds, so it is done in a thread of its own, the collection shown first, and
+// each result arrives as entryChanged; nothing waits for it. A rescan keeps what was read of files
+// that have not changed since.
+class LevelLibrary : public QObject
+{
+    Q_OBJECT
+
+public:
+    enum Proof { Unchecked, Proven, NotProven, ProofFails };
+
+    struct Entry
+    {
+        QString path;
+        bool read = false;
+        // False for a file that cannot be read, with the reason in one line.
+        bool readable = false;
+        QString reason;
+        Level level;
+        Proof proof = Unchecked;
+        // What the file was when it was read: a changed file is read again.
+        QDateTime modified;
+        qint64 size = -1;
+    };
+
+    explicit LevelLibrary(QObject *parent = nullptr);
+    // Stops the reading thread.
+    ~LevelLibrary() override;
+
+    // Finds the collections afresh (see LevelCollection::find).
+    void scan(const QString &myLevels, const QStringList &dataFolders);
+    const QList<LevelCollection> &collections() const { return found; }
+    int count(int collection) const;
+    const Entry &entry(int collection, int index) const;
+    // Reads the files of collection that are not read yet, now, without their proofs: what must
+    // be known before the collection is shown or played.
+    void readNow(int collection);
+    // Reads the rest and plays every proof in the background, collection first.
+    void readInBackground(int first);
+
+    static Entry readFile(const QString &path);
+    static Proof checkProof(const Level &level);
+
+signals:
+    void entryChanged(int collection, int index);
+
+private:
+    void stopReading();
+    void apply(quint64 round, int collection, int index, const Entry &entry);
+
+    QList<LevelCollection> found;
+    QList<QList<Entry>> entries;
+    // What was read of each file, by path, kept across scans.
+    QHash<QString, Entry> known;
+    QThread *reader = nullptr;
+    std::atomic<bool> stopping{false};
+    quint64 round = 0;
+};
+
+#endif

@@ -1,0 +1,452 @@
+// Guards every level in one place. The collections must be found where a player and a package
+// put them, in file-name order and named as their set.txt says; a file that cannot be read must be
+// listed with its reason and never hide the rest; the marks and times must say what is so; the
+// chooser must open on the first level not passed, play the level chosen as one of its
+// collection's, on to the next and back to the chooser after the last; and levels added or
+// dropped on the window must arrive whole, never over another file.
+#include "PlayerInput.h"
+
+#include "app/FileCommands.h"
+#include "app/chooser/LevelChooser.h"
+#include "app/editor/EditorWindow.h"
+#include "app/chooser/LevelListModel.h"
+#include "app/chooser/LevelRowDelegate.h"
+#include "app/vorticade.h"
+#include "game/GameWidget.h"
+#include "game/RecordBook.h"
+#include "game/ScoreStore.h"
+#include "levels/LevelCatalogue.h"
+#include "levels/LevelCollection.h"
+#include "levels/LevelFile.h"
+#include "levels/LevelImport.h"
+#include "levels/LevelLibrary.h"
+
+#include <QFileDialog>
+#include <QListView>
+#include <QMimeData>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+// Level n as a file, renamed, with its proof as given: "holds", "none" or "fails".
+QByteArray levelText(int number, const QString &name, const QString &proof = QStringLiteral("holds"))
+{
+    Level level = LevelCatalogue::level(number);
+    level.name = name;
+    if (proof != QLatin1String("none"))
+        level.proof = LevelCatalogue::solution(number);
+    if (proof == QLatin1String("fails"))
+        level.proof->time += 10;
+    return LevelFile::toText(level).toUtf8();
+}
+
+// Makes each "path=contents" under root; a path ending in '/' is a folder. Contents "level N Name"
+// is level N so named, "unproven N Name" without a proof.
+void make(const QString &root, const QStringList &files)
+{
+    for (const QString &file : files) {
+        const QString path = QDir(root).filePath(file.section(QLatin1Char('='), 0, 0));
+        const QString contents = file.section(QLatin1Char('='), 1);
+        QDir().mkpath(path.endsWith(QLatin1Char('/')) ? path : QFileInfo(path).path());
+        if (path.endsWith(QLatin1Char('/')))
+            continue;
+        const QStringList words = contents.split(QLatin1Char(' '));
+        QByteArray bytes = contents.toUtf8();
+        if (words.size() >= 3 && (words.first() == QLatin1String("level") || words.first() == QLatin1String("unproven")))
+            bytes = levelText(words.at(1).toInt(), words.mid(2).join(QLatin1Char(' ')),
+                              words.first() == QLatin1String("level") ? QStringLiteral("holds") : QStringLiteral("none"));
+        QVERIFY(ScoreStore::saveBytes(path, bytes));
+    }
+}
+
+QStringList names(const QList<LevelCollection> &collections)
+{
+    QStringList shown;
+    for (const LevelCollection &collection : collections) {
+        QStringList files;
+        for (const QString &file : collection.files)
+            files.append(QFileInfo(file).fileName());
+        shown.append(collection.title + QStringLiteral(": ") + files.join(QLatin1Char(' ')));
+    }
+    return shown;
+}
+} // namespace
+
+class ChooserTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void collectionsAreFound_data();
+    void collectionsAreFound();
+    void setNames_data();
+    void setNames();
+    void rowsSayWhatIsSo_data();
+    void rowsSayWhatIsSo();
+    void opensOnTheFirstNotPassed_data();
+    void opensOnTheFirstNotPassed();
+    void playsThroughTheCollection_data();
+    void playsThroughTheCollection();
+    void typingFindsInEveryCollection();
+    void addingLevels_data();
+    void addingLevels();
+    void aDroppedLevelPlays();
+    void aNewLevelIsSavedInMyLevels();
+
+private:
+    QString myLevels() const { return LevelCollection::myLevels(dir->path()); }
+    LevelChooser *openChooser();
+
+    QTemporaryDir *dir = nullptr;
+    vorticade *window = nullptr;
+    GameWidget *game = nullptr;
+};
+
+void ChooserTest::init()
+{
+    dir = new QTemporaryDir;
+    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    game = window->findChild<GameWidget *>();
+    window->show();
+}
+
+void ChooserTest::cleanup()
+{
+    delete window;
+    delete dir;
+}
+
+LevelChooser *ChooserTest::openChooser()
+{
+    window->chooseLevel();
+    return window->findChild<LevelChooser *>();
+}
+
+void ChooserTest::collectionsAreFound_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QStringList>("expected");
+
+    // "my/" is My levels, "data1/" and "data2/" system data folders.
+    QTest::newRow("nothing yet: the game's own levels and an empty My levels")
+        << QStringList() << QStringList{"Swirlfall: ", "My levels: "};
+    QTest::newRow("level files only, in file-name order")
+        << QStringList{"my/02-b.swirl=x", "my/01-a.swirl=x", "my/10-c.swirl=x", "my/notes.txt=x", "my/a.swirl.bak=x"}
+        << QStringList{"Swirlfall: ", "My levels: 01-a.swirl 02-b.swirl 10-c.swirl"};
+    QTest::newRow("a subfolder is a set, named by its set.txt")
+        << QStringList{"my/a.swirl=x", "my/tricky/02.swirl=x", "my/tricky/01.swirl=x", "my/tricky/set.txt=name The Tricky Ones"}
+        << QStringList{"Swirlfall: ", "My levels: a.swirl", "The Tricky Ones: 01.swirl 02.swirl"};
+    QTest::newRow("a set without a name of its own takes its folder's")
+        << QStringList{"my/first steps/1.swirl=x", "my/odd/set.txt=# no name\n", "my/odd/1.swirl=x"}
+        << QStringList{"Swirlfall: ", "My levels: ", "first steps: 1.swirl", "odd: 1.swirl"};
+    QTest::newRow("sets a package installs come after the player's, folder by folder")
+        << QStringList{"data2/swirlfall/levels/late/1.swirl=x", "data1/swirlfall/levels/early/1.swirl=x",
+                       "data1/swirlfall/levels/early/set.txt=name Early", "my/mine/1.swirl=x", "data1/other/1.swirl=x"}
+        << QStringList{"Swirlfall: ", "My levels: ", "mine: 1.swirl", "Early: 1.swirl", "late: 1.swirl"};
+    QTest::newRow("an empty set is still listed") << QStringList{"my/empty/"}
+                                                 << QStringList{"Swirlfall: ", "My levels: ", "empty: "};
+}
+
+void ChooserTest::collectionsAreFound()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QStringList, expected);
+
+    make(dir->path(), files);
+    const QList<LevelCollection> found =
+        LevelCollection::find(dir->filePath(QStringLiteral("my")), {dir->filePath(QStringLiteral("data1")), dir->filePath(QStringLiteral("data2"))});
+    QCOMPARE(names(found), expected);
+    QCOMPARE(int(found.first().kind), int(LevelCollection::BuiltIn));
+}
+
+void ChooserTest::setNames_data()
+{
+    QTest::addColumn<QByteArray>("setFile");
+    QTest::addColumn<QString>("name");
+
+    // set.txt comes with a set from anywhere: a name is the line's rest, if it is one a level may have.
+    QTest::newRow("a name") << QByteArray("name The Tricky Ones\n") << "The Tricky Ones";
+    QTest::newRow("after a comment, spaces around") << QByteArray("# made by me\n  name   Spaced  \n") << "Spaced";
+    QTest::newRow("the first name line") << QByteArray("name One\nname Two\n") << "One";
+    QTest::newRow("forty characters") << "name " + QByteArray(40, 'x') << QString(40, QLatin1Char('x'));
+    QTest::newRow("forty-one characters: none") << "name " + QByteArray(41, 'x') << QString();
+    QTest::newRow("a control character: none") << QByteArray("name \x1b[2Jx\n") << QString();
+    QTest::newRow("not UTF-8: none") << QByteArray("name Caf\xe9\n") << QString();
+    QTest::newRow("no name line: none") << QByteArray("title X\nnames Y\n") << QString();
+    QTest::newRow("a placeholder is text") << QByteArray("name 100% %1\n") << "100% %1";
+    QTest::newRow("over 4 KiB: none") << "name X\n" + QByteArray(4096, '#') << QString();
+}
+
+void ChooserTest::setNames()
+{
+    QFETCH(QByteArray, setFile);
+    QFETCH(QString, name);
+
+    QCOMPARE(LevelCollection::setName(setFile), name);
+}
+
+void ChooserTest::rowsSayWhatIsSo_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<quint32>("best");
+    QTest::addColumn<bool>("runKept");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("details");
+
+    QTest::newRow("proven, not passed") << levelText(3, QStringLiteral("Three")) << 0u << false << "Three"
+                                        << "Not passed" << "Proven";
+    QTest::newRow("not proven, passed in 1234 ms") << levelText(3, QStringLiteral("Three"), QStringLiteral("none")) << 1234u
+                                                   << false << "Three" << "1234 ms" << "Not proven";
+    QTest::newRow("a proof that fails, its run kept") << levelText(3, QStringLiteral("Three"), QStringLiteral("fails")) << 1900u
+                                                      << true << "Three" << "1900 ms"
+                                                      << "Its proof fails \u00b7 your best run is kept (W)";
+    QTest::newRow("not a level: greyed, its reason on one line")
+        << QByteArray("swirlfall-level 1\nname X\n") << 0u << false << "level.swirl" << "Not passed"
+        << "Cannot be played: line 2: the level has no wells line";
+}
+
+void ChooserTest::rowsSayWhatIsSo()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(quint32, best);
+    QFETCH(bool, runKept);
+    QFETCH(QString, name);
+    QFETCH(QString, time);
+    QFETCH(QString, details);
+
+    make(myLevels(), {QStringLiteral("level.swirl=x")});
+    QVERIFY(ScoreStore::saveBytes(QDir(myLevels()).filePath(QStringLiteral("level.swirl")), contents));
+    make(myLevels(), {QStringLiteral("zz-after.swirl=level 1 After")});
+    Level level;
+    QString why;
+    const bool readable = LevelFile::read(contents, &level, &why);
+    if (best) {
+        QVERIFY(ScoreStore::saveBytes(dir->filePath(QStringLiteral("level-records.txt")),
+                                      level.fingerprint().toLatin1() + ' ' + QByteArray::number(best)));
+    }
+    if (runKept) {
+        make(dir->path(), {QStringLiteral("replays/%1.swirl=x").arg(level.fingerprint())});
+    }
+    // Records are read when the game starts.
+    delete window;
+    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    LevelChooser *chooser = openChooser();
+    chooser->showCollection(1);
+    const QModelIndex row = chooser->model()->index(0);
+    QCOMPARE(row.data(Qt::DisplayRole).toString(), name);
+    QCOMPARE(LevelRowDelegate::time(row), readable ? time : QStringLiteral("Not passed"));
+    // What a proof shows is found in the background.
+    QTRY_VERIFY(row.data(LevelListModel::ProofRole).toInt() != LevelLibrary::Unchecked || !readable);
+    QCOMPARE(LevelRowDelegate::details(row), details);
+    // A file that cannot be read hides nothing after it.
+    QCOMPARE(chooser->model()->index(1).data(Qt::DisplayRole).toString(), QStringLiteral("After"));
+    QCOMPARE(chooser->model()->index(1).data(LevelListModel::ReadableRole).toBool(), true);
+    QCOMPARE(row.data(LevelListModel::ThumbnailRole).value<QImage>().isNull(), !readable);
+}
+
+void ChooserTest::opensOnTheFirstNotPassed_data()
+{
+    QTest::addColumn<QList<quint32>>("times");
+    QTest::addColumn<int>("row");
+
+    // Carrying on is Ctrl+L, Enter.
+    QTest::newRow("none passed: the first") << QList<quint32>{} << 0;
+    QTest::newRow("1 and 2 passed: the third") << QList<quint32>{2680, 1960} << 2;
+    QTest::newRow("a gap: the gap") << QList<quint32>{2680, 0, 1890} << 1;
+    QList<quint32> all;
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+        all.append(1000);
+    QTest::newRow("all passed: the first") << all << 0;
+}
+
+void ChooserTest::opensOnTheFirstNotPassed()
+{
+    QFETCH(QList<quint32>, times);
+    QFETCH(int, row);
+
+    while (times.size() < LevelCatalogue::levelCount)
+        times.append(0);
+    QVERIFY(ScoreStore::save(dir->filePath(QStringLiteral("scores.dat")), times));
+    delete window;
+    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    game = window->findChild<GameWidget *>();
+    LevelChooser *chooser = openChooser();
+    QCOMPARE(chooser->collection(), 0);
+    QCOMPARE(chooser->selectedRow(), row);
+    // Enter plays it, as the game's own levels are played.
+    QTest::keyClick(chooser, Qt::Key_Return);
+    QVERIFY(!chooser->isVisible());
+    QCOMPARE(game->level().number, row + 1);
+    QVERIFY(!game->isInSequence());
+}
+
+void ChooserTest::playsThroughTheCollection_data()
+{
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("played");
+
+    // The set: "A" (level 1), a file that cannot be read, "B" (level 2), "C" (level 3).
+    QTest::newRow("a pass and a click: the next of the set") << 0 << "pass click" << "B";
+    QTest::newRow("the unreadable file is passed over") << 0 << "right" << "B";
+    QTest::newRow("left from the first: round to the last") << 0 << "left" << "C";
+    QTest::newRow("right from the last: round to the first") << 3 << "right" << "A";
+    QTest::newRow("the click after the last: back to the chooser") << 3 << "pass click" << "chooser";
+    QTest::newRow("a right click: the same level again") << 2 << "rightclick" << "B";
+}
+
+void ChooserTest::playsThroughTheCollection()
+{
+    QFETCH(int, chosen);
+    QFETCH(QString, keys);
+    QFETCH(QString, played);
+
+    make(myLevels(), {QStringLiteral("set/1.swirl=level 1 A"), QStringLiteral("set/2.swirl=broken"),
+                      QStringLiteral("set/3.swirl=level 2 B"), QStringLiteral("set/4.swirl=level 3 C")});
+    LevelChooser *chooser = openChooser();
+    chooser->showCollection(2);
+    chooser->view()->setCurrentIndex(chooser->model()->index(chosen));
+    chooser->play();
+    QVERIFY(game->isInSequence());
+    QCOMPARE(game->level().number, 0);
+    QSignalSpy ended(game, SIGNAL(sequenceEnded()));
+    for (const QString &key : keys.split(QLatin1Char(' '))) {
+        if (key == QLatin1String("pass")) {
+            PlayerInput::play(game, LevelCatalogue::solution(chosen == 3 ? 3 : chosen + 1));
+            QCOMPARE(game->state().status(), int(Passed));
+        } else if (key == QLatin1String("click") || key == QLatin1String("rightclick")) {
+            const Qt::MouseButton button = key == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton;
+            PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, QPoint(400, 240));
+            PlayerInput::mouse(game, QEvent::MouseButtonRelease, button, Qt::NoButton, QPoint(400, 240));
+        } else {
+            QTest::keyClick(game, key == QLatin1String("left") ? Qt::Key_Left : Qt::Key_Right);
+        }
+    }
+    if (played == QLatin1String("chooser")) {
+        QCOMPARE(ended.count(), 1);
+        QVERIFY(chooser->isVisible());
+        return;
+    }
+    QCOMPARE(ended.count(), 0);
+    QCOMPARE(game->level().name, played);
+    QCOMPARE(game->state().status(), int(Ready));
+    QVERIFY(game->isInSequence());
+    // A level from elsewhere plays on its own again.
+    game->loadLevel(5);
+    QVERIFY(!game->isInSequence());
+}
+
+void ChooserTest::typingFindsInEveryCollection()
+{
+    make(myLevels(), {QStringLiteral("mine.swirl=level 4 Mine to zig"), QStringLiteral("set/1.swirl=level 5 Zag set")});
+    LevelChooser *chooser = openChooser();
+    QTest::keyClicks(chooser->focusWidget(), QStringLiteral("zIg"));
+    QCOMPARE(chooser->model()->rowCount(), 2);
+    QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), QStringLiteral("Zig Zag"));
+    QCOMPARE(chooser->model()->index(1).data(Qt::DisplayRole).toString(), QStringLiteral("Mine to zig"));
+    QCOMPARE(chooser->model()->index(1).data(LevelListModel::CollectionTitleRole).toString(), QStringLiteral("My levels"));
+    // Down moves in the list while typing goes on; Enter plays, as one of its collection's.
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Down);
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Return);
+    QCOMPARE(game->level().name, QStringLiteral("Mine to zig"));
+    QVERIFY(game->isInSequence());
+    // Opened again, the filter is gone and the collection played is shown.
+    chooser = openChooser();
+    QCOMPARE(chooser->model()->filter(), QString());
+    QCOMPARE(chooser->collection(), 1);
+}
+
+void ChooserTest::addingLevels_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<int>("refused");
+
+    // What My levels holds before: "a.swirl".
+    QTest::newRow("a level file") << QStringList{"in/b.swirl=level 2 B"} << "in/b.swirl" << QStringList{"a.swirl", "b.swirl"} << 0;
+    QTest::newRow("the same name: both kept") << QStringList{"in/a.swirl=level 2 Other A"} << "in/a.swirl"
+                                              << QStringList{"a (2).swirl", "a.swirl"} << 0;
+    QTest::newRow("not a level: refused with its reason")
+        << QStringList{"in/bad.swirl=nonsense", "in/c.swirl=level 3 C"} << "in/bad.swirl in/c.swirl"
+        << QStringList{"a.swirl", "c.swirl"} << 1;
+    QTest::newRow("a folder, as a set with its set.txt")
+        << QStringList{"in/pack/1.swirl=level 1 P", "in/pack/set.txt=name Pack", "in/pack/x.swirl=bad"} << "in/pack/"
+        << QStringList{"a.swirl", "pack/1.swirl", "pack/set.txt"} << 1;
+}
+
+void ChooserTest::addingLevels()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QString, chosen);
+    QFETCH(QStringList, after);
+    QFETCH(int, refused);
+
+    make(myLevels(), {QStringLiteral("a.swirl=level 1 A")});
+    make(dir->path(), files);
+    const QByteArray before = levelText(1, QStringLiteral("A"));
+    QStringList paths;
+    for (const QString &file : chosen.split(QLatin1Char(' ')))
+        paths.append(dir->filePath(file));
+    const LevelImport added = paths.first().endsWith(QLatin1Char('/')) ? LevelImport::set(paths.first(), myLevels())
+                                                                      : LevelImport::files(paths, myLevels());
+    QCOMPARE(added.refused.size(), refused);
+    for (const QString &why : added.refused)
+        QVERIFY2(why.contains(QStringLiteral(": line ")), qPrintable(why));
+    QStringList now;
+    QDirIterator it(myLevels(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        now.append(QDir(myLevels()).relativeFilePath(it.next()));
+    now.sort();
+    QCOMPARE(now, after);
+    // What was there is as it was.
+    QFile old(QDir(myLevels()).filePath(QStringLiteral("a.swirl")));
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), before);
+}
+
+void ChooserTest::aDroppedLevelPlays()
+{
+    make(dir->path(), {QStringLiteral("dropped.swirl=level 6 Dropped"), QStringLiteral("notes.txt=x")});
+    for (const QString &file : {QStringLiteral("notes.txt"), QStringLiteral("dropped.swirl")}) {
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(dir->filePath(file))});
+        QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &enter);
+        // Only a level file is taken.
+        QCOMPARE(enter.isAccepted(), file.endsWith(QLatin1String(".swirl")));
+        if (!enter.isAccepted())
+            continue;
+        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &drop);
+        QTRY_COMPARE(game->level().name, QStringLiteral("Dropped"));
+    }
+}
+
+void ChooserTest::aNewLevelIsSavedInMyLevels()
+{
+    // Where the game finds it again: Save As of a level not saved yet starts in My levels.
+    window->findChild<FileCommands *>()->newLevel();
+    EditorWindow *editor = nullptr;
+    for (QWidget *top : QApplication::topLevelWidgets())
+        editor = editor ? editor : qobject_cast<EditorWindow *>(top);
+    QVERIFY(editor);
+    QString offered;
+    QTimer::singleShot(0, this, [&] {
+        QFileDialog *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        offered = QDir(dialog->directory()).filePath(dialog->selectedFiles().value(0).section(QLatin1Char('/'), -1));
+        dialog->reject();
+    });
+    QVERIFY(!editor->saveAs());
+    QCOMPARE(offered, QDir(myLevels()).filePath(QStringLiteral("New level.swirl")));
+    delete editor;
+}
+
+QTEST_MAIN(ChooserTest)
+#include "tst_chooser.moc"

@@ -1,0 +1,24 @@
+// Fuzz target for the reader of a level set's set.txt, which comes with a set from anywhere:
+// whatever the bytes, it finds no name or one a level may have (1 to 40 printable characters),
+// and never crashes or hangs.
+#include "levels/LevelCollection.h"
+#include "levels/LevelFile.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
+    const QString name = LevelCollection::setName(bytes);
+    if (name.toUcs4().size() > LevelFile::maxNameLength || name != name.trimmed())
+        std::abort();
+    for (const QChar c : name) {
+        if (!c.isPrint())
+            std::abort();
+    }
+    return 0;
+}
