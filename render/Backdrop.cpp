@@ -20,11 +20,11 @@ bool sameAreas(const QList<Area> &a, const QList<Area> &b)
 }
 } // namespace
 
-void Backdrop::paint(QPainter &painter, const QList<Area> &areas, const Draw &draw, const QRegion &stale)
+bool Backdrop::paint(QPainter &painter, const QList<Area> &areas, const Draw &draw, const QRegion &stale)
 {
     if (painter.device()->devType() != QInternal::Image) {
         draw(painter);
-        return;
+        return true;
     }
     const QImage &target = *static_cast<QImage *>(painter.device());
     const QTransform transform = painter.transform();
@@ -60,6 +60,7 @@ void Backdrop::paint(QPainter &painter, const QList<Area> &areas, const Draw &dr
                         size_t(rect.width() * pixelBytes));
         }
     }
+    return drawn || stale.isEmpty();
 }
 
 bool Backdrop::fits(const QImage &target, const QTransform &transform, const QRegion &systemClip,

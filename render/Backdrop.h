@@ -23,8 +23,9 @@ public:
     // Copies the backdrop of these areas into the painter's image, within stale (in the painter's
     // coordinates) or, when stale is empty, everywhere. draw paints it anew, with the painter's
     // transform and system clip, when the image or the areas differ from the last time; it is
-    // then copied everywhere. On a device other than an image it simply draws.
-    void paint(QPainter &painter, const QList<Area> &areas, const Draw &draw, const QRegion &stale = QRegion());
+    // then copied everywhere, and paint returns true. On a device other than an image it simply
+    // draws, and returns true.
+    bool paint(QPainter &painter, const QList<Area> &areas, const Draw &draw, const QRegion &stale = QRegion());
 
 private:
     bool fits(const QImage &target, const QTransform &transform, const QRegion &systemClip,

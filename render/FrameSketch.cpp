@@ -15,6 +15,9 @@ constexpr int textMargin = 2;
 constexpr int particlePenReach = 1;
 // Marks a well that is no longer drawn.
 constexpr double notDrawn = -1;
+// A redraw copies the backdrop a device pixel beyond what it covers; at any scale the game shows
+// the playfield at, that is within this many playfield pixels.
+constexpr int copyReach = 2;
 
 QRect around(const QPointF &centre, const QRect &local, int margin)
 {
@@ -96,6 +99,44 @@ QRegion FrameSketch::changedSince(const FrameSketch &before) const
             changed += before.parts.at(i).extent;
     }
     return changed & whole;
+}
+
+QList<QRect> FrameSketch::itemBounds() const
+{
+    QList<QRect> bounds{part(DragPart).extent};
+    for (int i = 0; i < parts.size() - FixedParts - particles; ++i)
+        bounds.append(well(i).extent);
+    for (int i = 0; i < particles; ++i)
+        bounds.append(particle(i).extent);
+    for (const SceneItem item : {NameItem, MessageItem, HelpItem, NoteItem})
+        bounds.append(sceneItems[item]);
+    bounds.append(part(TimePart).extent);
+    for (const SceneItem item : {TimeLabelsItem, RedIconItem, BlueIconItem})
+        bounds.append(sceneItems[item]);
+    bounds.append(part(RedCounterPart).extent);
+    bounds.append(part(BlueCounterPart).extent);
+    return bounds;
+}
+
+bool FrameSketch::meets(const QRegion &region, const QRect &bound)
+{
+    return !bound.isEmpty() && region.intersects(bound.adjusted(-copyReach, -copyReach, copyReach, copyReach));
+}
+
+QRegion FrameSketch::redrawRegion(const QRegion &changed) const
+{
+    const QList<QRect> bounds = itemBounds();
+    QRegion region = changed;
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const QRect &bound : bounds) {
+            if (meets(region, bound) && !QRegion(bound).subtracted(region).isEmpty()) {
+                region += bound;
+                grown = true;
+            }
+        }
+    }
+    return region & QRect(QPoint(0, 0), size);
 }
 
 QRegion FrameSketch::ink() const

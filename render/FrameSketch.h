@@ -41,6 +41,23 @@ public:
     // Where a text measured to fill inked may ink: glyphs can reach a little past their advances.
     static QRect textInk(const QRect &inked);
 
+    // The parts every sketch starts with, then its particles, then its wells.
+    enum FixedPart { TimePart, RedCounterPart, BlueCounterPart, DragPart, FixedParts };
+    // What changes only with the scene, each apart: empty where it is not drawn.
+    enum SceneItem { NameItem, MessageItem, HelpItem, NoteItem, TimeLabelsItem, RedIconItem, BlueIconItem, SceneItems };
+
+    const Part &part(FixedPart which) const { return parts.at(which); }
+    const Part &particle(int index) const { return parts.at(FixedParts + index); }
+    const Part &well(int index) const { return parts.at(FixedParts + particles + index); }
+    // Where what the foreground draws may ink, in the order it is drawn.
+    QList<QRect> itemBounds() const;
+    // changed, grown until every item whose ink meets it, or comes within a pixel of it, lies
+    // wholly inside: redrawn there, each whole and in order, over the backdrop, the frame is
+    // what a whole redraw shows.
+    QRegion redrawRegion(const QRegion &changed) const;
+    // Whether an item that inks within bound is redrawn in a redraw of region.
+    static bool meets(const QRegion &region, const QRect &bound);
+
     // True when both show the same level in the same status, table, note and pause.
     bool sameScene(const FrameSketch &other) const;
     // Everything that differs from before, or the whole frame when the scene does.
@@ -64,8 +81,11 @@ public:
     QList<Area> areas;
     // Fixed parts first, then the particles, then the wells, whose list grows and shrinks.
     QList<Part> parts;
-    // Where the parts that change only with the scene ink: texts, the icons, the table.
+    int particles = 0;
+    // Where the parts that change only with the scene ink: texts, the icons, the table; and each
+    // of them apart.
     QRegion sceneInk;
+    std::array<QRect, SceneItems> sceneItems;
 };
 
 #endif

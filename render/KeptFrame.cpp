@@ -1,7 +1,9 @@
-// The tick's repaint covers only what changed since the frame the last tick painted. Every paint
-// still draws the whole scene, so each well's grow-in and fade-out advances once per paint as
-// before; a well that is still changing is a changed part on every tick, so a paint follows on
-// every tick until it settles or is gone, and no paint is needed once nothing changes.
+// The tick's repaint covers only what changed since the frame the last tick painted, and its
+// paint redraws the kept frame only there too: the backdrop copied back and every item whose ink
+// meets that region drawn whole, in order, over it, the region grown to hold them all. Every
+// other paint draws the whole scene. Each well's grow-in and fade-out advances once per paint,
+// drawn or not; a well that is still changing is a changed part on every tick, so a paint
+// follows on every tick until it settles or is gone, and no paint is needed once nothing changes.
 #include "render/KeptFrame.h"
 
 #include "render/Scene.h"
@@ -32,8 +34,15 @@ void KeptFrame::repaintChanges(ScenePainter &painter, const Scene &scene, const 
         painted.reset();
     FrameSketch next = painter.sketch(scene, painted ? &*painted : nullptr);
     const PlayfieldView view(playfieldSize(), widgetSize);
-    const QRegion changed = painted && painted->sameScene(next) ? view.toWidgetRegion(next.changedSince(*painted))
-                                                                : QRegion(QRect(QPoint(0, 0), widgetSize));
+    redraw.reset();
+    QRegion changed(QRect(QPoint(0, 0), widgetSize));
+    if (painted && painted->sameScene(next)) {
+        const QRegion changedHere = next.changedSince(*painted);
+        changed = view.toWidgetRegion(changedHere);
+        // The pause screen and the table cover everything: they are drawn whole.
+        if (!next.paused && !next.highScores)
+            redraw = next.redrawRegion(changedHere);
+    }
     painted = std::move(next);
     paintedSize = widgetSize;
     tickPainting = true;
@@ -54,7 +63,11 @@ const QImage &KeptFrame::wholeFrame(ScenePainter &scenePainter, Scene &scene, co
     const QPoint offset = target.offset;
     const qreal ratio = target.ratio;
     const QSize deviceSize = QSize(offset.x() + target.size.width(), offset.y() + target.size.height()) * ratio;
+    // Only a tick's paint over the frame the last tick left is redrawn in part.
+    bool partial = tickPainting && painted && redraw && frameOffset == offset;
+    frameOffset = offset;
     if (frameImage.size() != deviceSize || frameImage.devicePixelRatio() != ratio) {
+        partial = false;
         frameImage = QImage(deviceSize, QImage::Format_RGB32);
         frameImage.setDevicePixelRatio(ratio);
         // Around a playfield scaled to fit, the margins show the frame's own dark colour.
@@ -70,9 +83,14 @@ const QImage &KeptFrame::wholeFrame(ScenePainter &scenePainter, Scene &scene, co
     painter.setPen(target.pen);
     painter.setBackground(target.background);
     painter.setFont(target.font);
-    backdrop.paint(painter, scene.level->areas, [&](QPainter &p) { scenePainter.drawBackdrop(p, scene); }, frameInk);
+    const QRegion stale = partial ? *redraw : frameInk;
+    const bool fresh =
+        backdrop.paint(painter, scene.level->areas, [&](QPainter &p) { scenePainter.drawBackdrop(p, scene); }, stale);
     frameInk = (tickPainting && painted ? *painted : scenePainter.sketch(scene, nullptr)).ink();
-    scenePainter.drawForeground(painter, scene);
+    if (partial && !fresh)
+        scenePainter.redrawForeground(painter, scene, *painted, *redraw);
+    else
+        scenePainter.drawForeground(painter, scene);
     return frameImage;
 }
 

@@ -62,6 +62,10 @@ private:
     std::optional<FrameSketch> painted;
     QSize paintedSize;
     bool tickPainting = false;
+    // Where this tick's paint redraws the kept frame, in playfield coordinates: none for a whole
+    // redraw. And the widget's place in the window the frame was drawn at.
+    std::optional<QRegion> redraw;
+    QPoint frameOffset;
 };
 
 #endif

@@ -75,6 +75,16 @@ void ScenePainter::drawScene(QPainter &painter, Scene &scene)
 
 void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
 {
+    paintForeground(painter, scene, nullptr, nullptr);
+}
+
+void ScenePainter::redrawForeground(QPainter &painter, Scene &scene, const FrameSketch &sketch, const QRegion &region)
+{
+    paintForeground(painter, scene, &sketch, &region);
+}
+
+void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameSketch *sketch, const QRegion *region)
+{
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     LevelState &level = *scene.level;
@@ -82,7 +92,11 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
         drawPauseScreen(painter, scene);
         return;
     }
-    if (scene.dragging) {
+    // Everything, or only what inks where the region redraws.
+    const auto drawn = [region](const QRect &bound) { return !region || FrameSketch::meets(*region, bound); };
+    const auto drawnItem = [&](FrameSketch::SceneItem item) { return !sketch || drawn(sketch->sceneItems[item]); };
+    const auto drawnPart = [&](FrameSketch::FixedPart part) { return !sketch || drawn(sketch->part(part).extent); };
+    if (scene.dragging && drawnPart(FrameSketch::DragPart)) {
         // Coloured as the release would read it.
         dragLinePen.setColor(Drag(scene.dragStart, scene.pointer).wellKind() == BlueWell ? horizontalDragColor
                                                                                         : verticalDragColor);
@@ -93,12 +107,23 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
         painter.drawPoints(&scene.dragStart, 1);
     }
 
-    for (WellObject &well : level.wells)
-        well.paint(painter);
-    for (const ParticleObject &particle : std::as_const(level.particles))
-        particle.paint(painter);
+    for (int i = 0; i < level.wells.size(); ++i) {
+        WellObject &well = level.wells[i];
+        // A well not drawn still grows in or fades out, as at every paint.
+        if (!sketch || drawn(sketch->well(i).extent))
+            well.paint(painter);
+        else
+            well.advancePaint();
+    }
+    for (int i = 0; i < level.particles.size(); ++i) {
+        if (!sketch || drawn(sketch->particle(i).extent))
+            level.particles.at(i).paint(painter);
+    }
 
-    // The name and message are drawn with the white glyph pen the last particle left set.
+    // The name and message are drawn with the white glyph pen the last particle left set, also
+    // when that particle was not drawn.
+    if (sketch && !level.particles.isEmpty())
+        painter.setPen(level.particles.last().glyphPen);
     const int status = level.status();
     QString message;
     // A level from elsewhere has no number to give.
@@ -118,19 +143,23 @@ void ScenePainter::drawForeground(QPainter &painter, Scene &scene)
     default:
         break;
     }
-    if (status != Running)
+    if (status != Running && drawnItem(FrameSketch::NameItem))
         drawName(painter, scene);
     painter.setFont(messageFont);
-    painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
+    if (drawnItem(FrameSketch::MessageItem))
+        painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
 
     painter.setPen(helpPen);
     painter.setFont(helpFont);
-    painter.drawText(helpRect(w), helpFlags, help(scene));
-    if (!scene.note.isEmpty())
+    if (drawnItem(FrameSketch::HelpItem))
+        painter.drawText(helpRect(w), helpFlags, help(scene));
+    if (!scene.note.isEmpty() && drawnItem(FrameSketch::NoteItem))
         painter.drawText(helpRect(w), helpFlags, scene.note);
 
-    drawTimes(painter, scene);
-    drawBudgets(painter, level);
+    drawTimes(painter, scene, drawnPart(FrameSketch::TimePart), drawnItem(FrameSketch::TimeLabelsItem));
+    drawBudgets(painter, level,
+                BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem),
+                            drawnPart(FrameSketch::RedCounterPart), drawnPart(FrameSketch::BlueCounterPart)});
 
     if (scene.highScores)
         drawHighScores(painter, scene);
@@ -163,17 +192,21 @@ void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
 }
 
 // The icon wells, and beside each the number of its wells left.
-void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level) const
+void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level, const BudgetParts &drawn) const
 {
     const int h = playfieldHeight;
     WellObject redIcon(redIconX, h - iconInset, RedWell, false);
     WellObject blueIcon(blueIconX, h - iconInset, BlueWell, false);
-    redIcon.paint(painter);
-    blueIcon.paint(painter);
+    if (drawn.redIcon)
+        redIcon.paint(painter);
+    if (drawn.blueIcon)
+        blueIcon.paint(painter);
     painter.setPen(textPen);
     painter.setFont(countFont);
-    painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
-    painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
+    if (drawn.redCount)
+        painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
+    if (drawn.blueCount)
+        painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
 }
 
 // In quotes, with "Not proven" beside it for a level whose proof is missing or fails.
@@ -191,16 +224,19 @@ void ScenePainter::drawName(QPainter &painter, const Scene &scene) const
                      Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Not proven"));
 }
 
-void ScenePainter::drawTimes(QPainter &painter, const Scene &scene) const
+void ScenePainter::drawTimes(QPainter &painter, const Scene &scene, bool values, bool labels) const
 {
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     painter.setFont(messageFont);
     painter.setPen(textPen);
-    const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
-        + QString::asprintf("%d ms", int(scene.record));
-    painter.drawText(QRect(0, 0, w, h), timeFlags, times);
-    painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
+    if (values) {
+        const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
+            + QString::asprintf("%d ms", int(scene.record));
+        painter.drawText(QRect(0, 0, w, h), timeFlags, times);
+    }
+    if (labels)
+        painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
 }
 
 // Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to go
@@ -282,12 +318,19 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.proven = scene.proven;
     sketch.bestTimes = scene.bestTimes;
     sketch.areas = level.areas;
-    sketch.sceneInk = last && last->sameScene(sketch) ? last->sceneInk : sceneInk(scene);
+    if (last && last->sameScene(sketch)) {
+        sketch.sceneItems = last->sceneItems;
+        sketch.sceneInk = last->sceneInk;
+    } else {
+        sketch.sceneItems = sceneItems(scene);
+        sketch.sceneInk = sceneInk(scene, sketch.sceneItems);
+    }
 
     // Measuring a text lays it out, too dear for every tick: the time display has one extent for
-    // any times, and a counter is measured only when its number changes.
+    // any times of as many characters, and a counter is measured only when its number changes.
+    const int characters = int(qMax(QByteArray::number(int(scene.time)).size(), QByteArray::number(int(scene.record)).size()));
     sketch.parts.append(FrameSketch::textPart({double(scene.time), double(scene.record)},
-                                              timeDisplayBounds.translated(playfieldWidth, playfieldHeight)));
+                                              timeDisplayBounds.at(characters).translated(playfieldWidth, playfieldHeight)));
     for (const int iconX : {redIconX, blueIconX}) {
         const int count = level.wellsLeft(iconX == redIconX ? RedWell : BlueWell);
         const int index = sketch.parts.size();
@@ -299,6 +342,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
         }
     }
     sketch.parts.append(FrameSketch::dragPart(scene.dragging, scene.dragStart, scene.pointer));
+    sketch.particles = int(level.particles.size());
     for (const ParticleObject &particle : level.particles)
         sketch.parts.append(FrameSketch::particlePart(particle));
     for (const WellObject &well : level.wells)
@@ -306,25 +350,34 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     return sketch;
 }
 
-// Where the texts, icons and table of the present scene ink. A text drawn into a rectangle stays
-// inside it.
-QRegion ScenePainter::sceneInk(const Scene &scene) const
+// Where each text and icon of the present scene inks. A text drawn into a rectangle stays inside
+// it.
+std::array<QRect, FrameSketch::SceneItems> ScenePainter::sceneItems(const Scene &scene) const
 {
     const int w = playfieldWidth;
     const int h = playfieldHeight;
-    if (scene.highScores || scene.paused)
-        return QRect(0, 0, w, h);
-    QRegion ink = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
-    for (const WellObject &icon : {WellObject(blueIconX, h - iconInset, BlueWell, false),
-                                   WellObject(redIconX, h - iconInset, RedWell, false)})
-        ink += FrameSketch::wellPart(icon).extent;
+    std::array<QRect, FrameSketch::SceneItems> items;
     if (scene.level->status() != Running) {
-        ink += nameRect(w, h);
-        ink += messageRect(w, h);
-        ink += helpRect(w);
+        items[FrameSketch::NameItem] = nameRect(w, h);
+        items[FrameSketch::MessageItem] = messageRect(w, h);
+        items[FrameSketch::HelpItem] = helpRect(w);
     }
     if (!scene.note.isEmpty())
-        ink += helpRect(w);
+        items[FrameSketch::NoteItem] = helpRect(w);
+    items[FrameSketch::TimeLabelsItem] = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
+    items[FrameSketch::RedIconItem] = FrameSketch::wellPart(WellObject(redIconX, h - iconInset, RedWell, false)).extent;
+    items[FrameSketch::BlueIconItem] = FrameSketch::wellPart(WellObject(blueIconX, h - iconInset, BlueWell, false)).extent;
+    return items;
+}
+
+// Where the texts, icons and table of the present scene ink.
+QRegion ScenePainter::sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const
+{
+    if (scene.highScores || scene.paused)
+        return QRect(QPoint(0, 0), playfieldSize());
+    QRegion ink;
+    for (const QRect &item : items)
+        ink += item;
     return ink;
 }
 
@@ -332,16 +385,20 @@ QRegion ScenePainter::sceneInk(const Scene &scene) const
 // right corner of the rectangle each is drawn into.
 void ScenePainter::measureTimeDisplay()
 {
-    // "%d ms" of any time is at most a sign, ten digits and the unit, on each of two lines.
+    // "%d ms" of any time is a sign and up to ten digits, then the unit, on each of two lines: the
+    // extent for n characters is that of n of the widest of them. A bound of all eleven would
+    // reach the labels, and redraw them with every tick.
     const QFontMetrics metrics(messageFont, device);
-    QChar widest = QLatin1Char('0');
-    for (char digit = '1'; digit <= '9'; ++digit) {
+    QChar widest = QLatin1Char('-');
+    for (char digit = '0'; digit <= '9'; ++digit) {
         if (metrics.horizontalAdvance(QLatin1Char(digit)) > metrics.horizontalAdvance(widest))
             widest = QLatin1Char(digit);
     }
-    const QString value = QLatin1Char('-') + QString(10, widest) + QStringLiteral(" ms");
     const QRect corner(-playfieldWidth, -playfieldHeight, playfieldWidth, playfieldHeight);
-    timeDisplayBounds = metrics.boundingRect(corner, timeFlags, value + QLatin1Char('\n') + value);
+    for (int characters = 1; characters < int(timeDisplayBounds.size()); ++characters) {
+        const QString value = QString(characters, widest) + QStringLiteral(" ms");
+        timeDisplayBounds[characters] = metrics.boundingRect(corner, timeFlags, value + QLatin1Char('\n') + value);
+    }
     timeLabelBounds = metrics.boundingRect(corner, timeFlags, QLatin1String(timeLabels));
 }
 

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QRegion>
 
+#include <array>
+
 class LevelState;
 class QPaintDevice;
 class QPainter;
@@ -28,6 +30,10 @@ public:
     void drawBackdrop(QPainter &painter, const Scene &scene) const;
     // Everything over them. The areas leave their pen and brush set; every step sets its own.
     void drawForeground(QPainter &painter, Scene &scene);
+    // Only what of the foreground inks where region (sketch's redrawRegion) redraws, each thing
+    // whole, in order: over the backdrop restored there, the frame is then what a whole redraw
+    // shows. Every well grows in or fades out all the same.
+    void redrawForeground(QPainter &painter, Scene &scene, const FrameSketch &sketch, const QRegion &region);
     // The level as it starts: the backdrop and the particles, as a picture of it.
     void drawLevel(QPainter &painter, const Scene &scene) const;
     // The level as it is laid out, for an editor: the backdrop, the particles and the budgets.
@@ -39,13 +45,24 @@ public:
     FrameSketch sketch(const Scene &scene, const FrameSketch *last) const;
 
 private:
+    // Which of the icons and their counters to draw.
+    struct BudgetParts
+    {
+        bool redIcon;
+        bool blueIcon;
+        bool redCount;
+        bool blueCount;
+    };
+
+    void paintForeground(QPainter &painter, Scene &scene, const FrameSketch *sketch, const QRegion *region);
     void drawHighScores(QPainter &painter, const Scene &scene) const;
-    void drawTimes(QPainter &painter, const Scene &scene) const;
+    void drawTimes(QPainter &painter, const Scene &scene, bool values = true, bool labels = true) const;
     void drawName(QPainter &painter, const Scene &scene) const;
-    void drawBudgets(QPainter &painter, const LevelState &level) const;
+    void drawBudgets(QPainter &painter, const LevelState &level, const BudgetParts &drawn = {true, true, true, true}) const;
     void drawPauseScreen(QPainter &painter, const Scene &scene) const;
     void measureTimeDisplay();
-    QRegion sceneInk(const Scene &scene) const;
+    std::array<QRect, FrameSketch::SceneItems> sceneItems(const Scene &scene) const;
+    QRegion sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const;
 
     const QPaintDevice *device;
     QLinearGradient backgroundGradient;
@@ -59,9 +76,10 @@ private:
     QPen helpPen;
     QPen dragLinePen;
     QPen dragPointPen;
-    // Where the time display of any times may ink, from the playfield's bottom right corner, and
-    // its labels, from the corner of their own rectangle.
-    QRect timeDisplayBounds;
+    // Where the time display may ink, by the characters of its longer value (a sign, ten digits),
+    // from the playfield's bottom right corner; and its labels, from their own rectangle's.
+    static constexpr int maxTimeCharacters = 11;
+    std::array<QRect, maxTimeCharacters + 1> timeDisplayBounds;
     QRect timeLabelBounds;
 };
 

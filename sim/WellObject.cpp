@@ -85,10 +85,8 @@ void WellObject::paint(QPainter &painter)
     painter.setPen(bodyPen);
     if (placed) {
         const float scale = float(fade * (1.0 / opaque));
-        // The brush copies the gradient, so the alpha set below shows from the next paint on.
+        // The brush copies the gradient: the alpha advancePaint sets shows from the next paint on.
         painter.setBrush(QBrush(haloGradient));
-        const int alpha = qMin(removed ? fade : fadeFull - fade, opaque);
-        haloGradient.setColorAt(0, QColor(255, 255, 255, alpha));
         painter.drawEllipse(haloRect);
         painter.save();
         painter.scale(scale, scale);
@@ -100,7 +98,17 @@ void WellObject::paint(QPainter &painter)
     if (placed)
         painter.restore();
     painter.restore();
+    advancePaint();
+}
 
+void WellObject::advancePaint()
+{
+    if (gone)
+        return;
+    if (placed) {
+        const int alpha = qMin(removed ? fade : fadeFull - fade, opaque);
+        haloGradient.setColorAt(0, QColor(255, 255, 255, alpha));
+    }
     if (removed) {
         fade -= fadeStep;
         if (fade <= 0)

@@ -20,6 +20,9 @@ public:
     bool isGone() const;
     // Not const: each paint advances the grow-in or fade-out.
     void paint(QPainter &painter);
+    // What a paint does to the well without drawing it: a frame redrawn only in part, away from
+    // the well, still advances its grow-in or fade-out.
+    void advancePaint();
 
     bool highlighted = false;
     QBrush highlightBrush;

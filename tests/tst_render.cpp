@@ -6,6 +6,7 @@
 
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
+#include "render/FrameSketch.h"
 #include "render/Scene.h"
 #include "render/ScenePainter.h"
 #include "sim/FrameTick.h"
@@ -116,6 +117,8 @@ private slots:
     void highScoreTable();
     void frameIsPaintingInTheWindow_data();
     void frameIsPaintingInTheWindow();
+    void eachThingInksInItsBound_data();
+    void eachThingInksInItsBound();
 
 private:
     void load(int number);
@@ -702,6 +705,130 @@ void RenderTest::frameIsPaintingInTheWindow()
                 QFAIL(qPrintable(QStringLiteral("pixel (%1, %2) of the playfield differs").arg(x).arg(y - offset)));
         }
     }
+}
+
+void RenderTest::eachThingInksInItsBound_data()
+{
+    QTest::addColumn<QString>("thing");
+    QTest::addColumn<QString>("variant");
+
+    // A frame redrawn in part redraws only what inks where it changed: a thing that inks outside
+    // the bound it claims leaves a trace, or is cut, when something beside it changes.
+    QTest::newRow("a red particle between pixels") << "particle" << "red 100.5 200.25";
+    QTest::newRow("a blue particle between pixels") << "particle" << "blue 333.75 99.5";
+    QTest::newRow("a red well growing in") << "well" << "red 0 300.5 240.5";
+    QTest::newRow("a blue well half grown") << "well" << "blue 128 420.25 260.75";
+    QTest::newRow("a settled well, lit by the pointer") << "well" << "lit 255 500.5 300.5";
+    QTest::newRow("a removed well fading") << "well" << "removed 64 450.75 200.25";
+    QTest::newRow("a drag to the right") << "drag" << "300 200 360 200";
+    QTest::newRow("a drag down") << "drag" << "300 200 300 245";
+    QTest::newRow("a drag up and left, aslant") << "drag" << "300 200 230 167";
+    QTest::newRow("a click, no length") << "drag" << "300 200 300 200";
+    QTest::newRow("the time: ten digits") << "time" << "1234567890 0";
+    QTest::newRow("the time: five digits, the record one") << "time" << "99999 5";
+    QTest::newRow("the time past 2^31, with a sign") << "time" << "3000000000 0";
+    QTest::newRow("the counters: 20 and 20") << "counters" << "20";
+    QTest::newRow("the note over the help") << "note" << "";
+    QTest::newRow("the name, the message and the help") << "texts" << "";
+    QTest::newRow("\"Not proven\" beside the name") << "not proven" << "";
+    QTest::newRow("everything over the backdrop: labels and icons too") << "all" << "";
+}
+
+void RenderTest::eachThingInksInItsBound()
+{
+    QFETCH(QString, thing);
+    QFETCH(QString, variant);
+
+    const QStringList words = variant.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const auto number = [&words](int i) { return words.at(i).toDouble(); };
+    // Two frames that differ only by the thing; where they differ, it inks.
+    QImage with;
+    QImage without;
+    QRegion bound;
+    const auto paint = [this](QImage *image) {
+        *image = frame();
+        return painter.sketch(scene, nullptr);
+    };
+    load(6);
+    state.start();
+    if (thing == QLatin1String("particle")) {
+        state.particles.clear();
+        without = frame();
+        state.addParticle(words.at(0) == QLatin1String("red") ? RedParticle : BlueParticle, 0, 0);
+        state.particles[0].setX(number(1));
+        state.particles[0].setY(number(2));
+        bound = paint(&with).particle(0).extent;
+    } else if (thing == QLatin1String("well")) {
+        without = frame();
+        state.wells.append(WellObject(0, 0, words.at(0) == QLatin1String("red") ? RedWell : BlueWell, true));
+        WellObject &well = state.wells.last();
+        well.setX(number(2));
+        well.setY(number(3));
+        well.fade = int(number(1));
+        well.highlighted = words.at(0) == QLatin1String("lit");
+        if (words.at(0) == QLatin1String("removed"))
+            well.remove();
+        bound = paint(&with).well(0).extent;
+    } else if (thing == QLatin1String("drag")) {
+        without = frame();
+        scene.dragging = true;
+        scene.dragStart = QPoint(int(number(0)), int(number(1)));
+        scene.pointer = QPoint(int(number(2)), int(number(3)));
+        bound = paint(&with).part(FrameSketch::DragPart).extent;
+    } else if (thing == QLatin1String("time")) {
+        scene.time = quint32(words.at(1).toUInt());
+        bound = paint(&without).part(FrameSketch::TimePart).extent;
+        scene.time = quint32(words.at(0).toUInt());
+        bound += paint(&with).part(FrameSketch::TimePart).extent;
+    } else if (thing == QLatin1String("counters")) {
+        for (QImage *image : {&without, &with}) {
+            const FrameSketch counted = paint(image);
+            bound += QRegion(counted.part(FrameSketch::RedCounterPart).extent) + counted.part(FrameSketch::BlueCounterPart).extent;
+            state.setWellCounts(int(number(0)), int(number(0)));
+        }
+    } else if (thing == QLatin1String("note")) {
+        without = frame();
+        scene.note = QStringLiteral("Playing your best run: [Mouse click] or [any key] to stop it.");
+        bound = paint(&with).sceneItems[FrameSketch::NoteItem];
+    } else if (thing == QLatin1String("texts")) {
+        // Running shows none of them; Ready shows all three.
+        without = frame();
+        load(6);
+        const FrameSketch ready = paint(&with);
+        for (const FrameSketch::SceneItem item : {FrameSketch::NameItem, FrameSketch::MessageItem, FrameSketch::HelpItem})
+            bound += ready.sceneItems[item];
+    } else if (thing == QLatin1String("not proven")) {
+        load(6);
+        scene.number = 0;
+        without = frame();
+        scene.proven = false;
+        bound = paint(&with).sceneItems[FrameSketch::NameItem];
+    } else {
+        QImage backdrop(GameWidget::playfieldSize(), QImage::Format_ARGB32_Premultiplied);
+        backdrop.fill(Qt::black);
+        QPainter on(&backdrop);
+        painter.drawBackdrop(on, scene);
+        on.end();
+        without = backdrop;
+        state.addWell(700, 100, BlueWell);
+        scene.dragging = true;
+        scene.dragStart = QPoint(100, 100);
+        scene.pointer = QPoint(160, 120);
+        for (const QRect &item : paint(&with).itemBounds())
+            bound += item;
+    }
+    int outside = 0;
+    QPoint first;
+    for (int y = 0; y < with.height(); ++y) {
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) != without.pixel(x, y) && !bound.contains(QPoint(x, y))) {
+                first = outside++ ? first : QPoint(x, y);
+            }
+        }
+    }
+    QVERIFY2(outside == 0, qPrintable(QStringLiteral("%1 pixels inked outside the bound, the first at (%2, %3)")
+                                          .arg(outside).arg(first.x()).arg(first.y())));
+    QVERIFY(with != without);
 }
 
 QTEST_MAIN(RenderTest)
