@@ -6,27 +6,8 @@
 
 #include "game/GameWidget.h"
 
-#include <QAction>
 #include <QEvent>
-#include <QMenu>
 #include <QMenuBar>
-
-void vorticade::addFullScreenAction(QMenu *menu)
-{
-    QAction *action = new QAction(QStringLiteral("Full screen"), this);
-    action->setCheckable(true);
-    // F11, and the platform's own key where it has another (Ctrl+Shift+F on KDE, say).
-    QList<QKeySequence> keys{QKeySequence(tr("F11"))};
-    for (const QKeySequence &key : QKeySequence::keyBindings(QKeySequence::FullScreen)) {
-        if (!keys.contains(key))
-            keys.append(key);
-    }
-    action->setShortcuts(keys);
-    connect(action, SIGNAL(triggered()), this, SLOT(toggleFullScreen()));
-    connect(this, SIGNAL(fullScreenChanged(bool)), action, SLOT(setChecked(bool)));
-    menu->addAction(action);
-    addAction(action);
-}
 
 void vorticade::toggleFullScreen()
 {

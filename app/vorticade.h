@@ -27,14 +27,15 @@ public slots:
     void toggleFullScreen();
     // Every level in one place, to choose one to play.
     void chooseLevel();
+    // The goal, the mouse and the keys, in a window beside the game's.
+    void showHowToPlay();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    QAction *addMenuAction(QMenu *menu, const QString &caption, const QKeySequence &shortcut, QObject *receiver,
-                           const char *member);
-    void addFullScreenAction(QMenu *menu);
+    // The action of the command that calls member.
+    QAction *commandAction(const char *member) const;
     void releaseFixedSize();
 };
 

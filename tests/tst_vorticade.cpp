@@ -3,6 +3,8 @@
 #include "PlayerInput.h"
 
 #include "app/FileCommands.h"
+#include "app/HowToPlay.h"
+#include "app/KeyTable.h"
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
 #include "app/vorticade.h"
@@ -41,6 +43,7 @@ private slots:
     void openFile_data();
     void openFile();
     void tryItProvesTheLevel();
+    void howToPlayListsTheKeysBound();
 
 private:
     QAction *action(const QString &menu, const QString &caption) const;
@@ -115,6 +118,7 @@ void VorticadeTest::gameMenu_data()
     QTest::newRow("Watch my best run on W") << menu << QStringLiteral("Watch my best run") << QKeySequence(Qt::Key_W);
     QTest::newRow("Open replay on Ctrl+Shift+O") << menu << QStringLiteral("Open replay\u2026")
                                                 << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    QTest::newRow("How to play on Shift+F1") << menu << QStringLiteral("How to play") << QKeySequence(Qt::SHIFT | Qt::Key_F1);
     QTest::newRow("About on F1") << menu << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
     QTest::newRow("Quit on Escape") << menu << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
     QTest::newRow("Choose level on Ctrl+L") << levels << QStringLiteral("Choose level\u2026")
@@ -239,7 +243,7 @@ void VorticadeTest::aboutBox()
     QCOMPARE(exits.count(), 0);
     QCOMPARE(title, QStringLiteral("About Swirlfall"));
     QCOMPARE(text.split(QLatin1Char('\n')).size(), 3);
-    QVERIFY(text.startsWith(QStringLiteral("Swirlfall\n")));
+    QCOMPARE(text.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Swirlfall " SWIRLFALL_VERSION));
 }
 
 void VorticadeTest::showSolutionOnAnEndedLevel()
@@ -350,6 +354,34 @@ void VorticadeTest::tryItProvesTheLevel()
     QCOMPARE(game()->level().proof->time, 2680u);
     editor->document()->undoStack()->setClean();
     delete editor;
+}
+
+void VorticadeTest::howToPlayListsTheKeysBound()
+{
+    // Listed from the actions themselves: every key bound is in the help, as bound, and nothing else
+    // but the arrows the playfield reads itself.
+    window->showHowToPlay();
+    HowToPlay *help = window->findChild<HowToPlay *>();
+    QVERIFY(help && help->isVisible());
+    QStringList listed;
+    for (const KeyTable::Row &row : help->keys()->rows())
+        listed.append(row.keys);
+    QStringList bound;
+    for (QAction *action : window->actions())
+        bound.append(KeyTable::keysOf(action));
+    bound.append(QKeySequence(Qt::Key_Left).toString(QKeySequence::NativeText) + QStringLiteral(", ")
+                 + QKeySequence(Qt::Key_Right).toString(QKeySequence::NativeText));
+    QCOMPARE(listed, bound);
+    QVERIFY(listed.contains(QStringLiteral("Ctrl+L")));
+    QCOMPARE(help->mouse()->rows().size(), 5);
+    // Each row says what its key does.
+    for (const KeyTable::Row &row : help->keys()->rows())
+        QVERIFY2(!row.what.isEmpty(), qPrintable(row.keys));
+    // A blue well and its drag sideways: blue at the well, the drag's blue to its right.
+    const QImage blue = HowToPlay::wellPicture(BlueWell);
+    QVERIFY(QColor(blue.pixel(60, 60)).blue() > 150);
+    QVERIFY(QColor(blue.pixel(110, 60)).blue() > 150 && QColor(blue.pixel(60, 110)).blue() < 150);
+    help->close();
 }
 
 QTEST_MAIN(VorticadeTest)

@@ -1,5 +1,6 @@
 #include "app/editor/EditorWindow.h"
 
+#include "app/KeyTable.h"
 #include "app/editor/EditorCanvas.h"
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
@@ -9,6 +10,8 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +28,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QUndoStack>
+#include <QVBoxLayout>
 
 #include <iterator>
 
@@ -68,28 +72,28 @@ QWidget *EditorWindow::buildPanel()
     nameEdit = new QLineEdit(panel);
     nameEdit->setMaxLength(LevelFile::maxNameLength);
     connect(nameEdit, SIGNAL(textEdited(QString)), this, SLOT(rename(QString)));
-    form->addRow(QStringLiteral("Name"), nameEdit);
+    form->addRow(tr("Name"), nameEdit);
     redWells = new QSpinBox(panel);
     blueWells = new QSpinBox(panel);
     for (QSpinBox *wells : {redWells, blueWells})
         wells->setRange(0, LevelFile::maxWells);
     connect(redWells, SIGNAL(valueChanged(int)), this, SLOT(setRedWells(int)));
     connect(blueWells, SIGNAL(valueChanged(int)), this, SLOT(setBlueWells(int)));
-    form->addRow(QStringLiteral("Red wells"), redWells);
-    form->addRow(QStringLiteral("Blue wells"), blueWells);
+    form->addRow(tr("Red wells"), redWells);
+    form->addRow(tr("Blue wells"), blueWells);
 
     status = new QLabel(panel);
     status->setWordWrap(true);
     form->addRow(status);
-    QPushButton *tryButton = new QPushButton(QStringLiteral("Try it (F5)"), panel);
-    tryButton->setToolTip(QStringLiteral("Play the level in the game: a pass becomes its proof."));
+    QPushButton *tryButton = new QPushButton(tr("Try it (F5)"), panel);
+    tryButton->setToolTip(tr("Play the level in the game: a pass becomes its proof."));
     connect(tryButton, SIGNAL(clicked()), this, SLOT(tryIt()));
     form->addRow(tryButton);
     timeLimit = new QSpinBox(panel);
     timeLimit->setRange(1, maxSeconds);
     timeLimit->setValue(defaultSeconds);
     timeLimit->setSuffix(QStringLiteral(" s"));
-    form->addRow(QStringLiteral("Search for"), timeLimit);
+    form->addRow(tr("Search for"), timeLimit);
     solveButton = new QPushButton(panel);
     connect(solveButton, SIGNAL(clicked()), this, SLOT(findSolution()));
     form->addRow(solveButton);
@@ -103,61 +107,76 @@ QWidget *EditorWindow::buildPanel()
 
 void EditorWindow::buildMenus()
 {
+    // Every action is kept, with what it does, for the list of keys in the Help menu.
     const auto add = [this](QMenu *menu, const QString &caption, const QList<QKeySequence> &keys, QObject *receiver,
-                            const char *member) {
+                            const char *member, const QString &help) {
         QAction *action = menu->addAction(caption);
         action->setShortcuts(keys);
+        action->setStatusTip(help);
         connect(action, SIGNAL(triggered()), receiver, member);
+        bound.append(action);
         return action;
     };
-    QMenu *file = menuBar()->addMenu(QStringLiteral("File"));
-    add(file, QStringLiteral("New"), {QKeySequence::New}, this, SLOT(newLevel()));
-    add(file, QStringLiteral("Open\u2026"), {QKeySequence::Open}, this, SLOT(openLevel()));
-    add(file, QStringLiteral("Save"), {QKeySequence::Save}, this, SLOT(save()));
-    add(file, QStringLiteral("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, SLOT(saveAs()));
-    add(file, QStringLiteral("Close"), {QKeySequence::Close}, this, SLOT(close()));
+    QMenu *file = menuBar()->addMenu(tr("File"));
+    add(file, tr("New"), {QKeySequence::New}, this, SLOT(newLevel()), tr("Starts a new level"));
+    add(file, tr("Open\u2026"), {QKeySequence::Open}, this, SLOT(openLevel()), tr("Opens a level file"));
+    add(file, tr("Save"), {QKeySequence::Save}, this, SLOT(save()), tr("Saves the level, with its proof if it has one"));
+    add(file, tr("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, SLOT(saveAs()),
+        tr("Saves the level in another file"));
+    add(file, tr("Close"), {QKeySequence::Close}, this, SLOT(close()), tr("Closes the editor"));
 
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("Edit"));
-    QAction *undo = doc->undoStack()->createUndoAction(this);
+    QMenu *edit = menuBar()->addMenu(tr("Edit"));
+    QAction *undo = doc->undoStack()->createUndoAction(this, tr("Undo"));
     undo->setShortcuts(QKeySequence::Undo);
-    QAction *redo = doc->undoStack()->createRedoAction(this);
+    undo->setStatusTip(tr("Takes back the last change"));
+    QAction *redo = doc->undoStack()->createRedoAction(this, tr("Redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    redo->setStatusTip(tr("Makes the change taken back again"));
     edit->addActions({undo, redo});
-    add(edit, QStringLiteral("Delete"), {QKeySequence::Delete}, board, SLOT(deleteSelection()));
-    add(edit, QStringLiteral("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board,
-        SLOT(closeArea()));
-    QAction *snap = edit->addAction(QStringLiteral("Snap to grid"));
+    bound += {undo, redo};
+    add(edit, tr("Delete"), {QKeySequence::Delete}, board, SLOT(deleteSelection()),
+        tr("Removes what is selected: a particle, an area or one of its points"));
+    add(edit, tr("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board, SLOT(closeArea()),
+        tr("Closes the area being drawn"));
+    QAction *snap = edit->addAction(tr("Snap to grid"));
     snap->setShortcut(QKeySequence(Qt::Key_G));
-    snap->setToolTip(QStringLiteral("Points snap to a 10-pixel grid (G)"));
+    snap->setStatusTip(tr("Points snap to a 10-pixel grid, or not"));
+    snap->setToolTip(tr("Points snap to a 10-pixel grid (G)"));
     snap->setCheckable(true);
     snap->setChecked(board->isSnapping());
     connect(snap, SIGNAL(toggled(bool)), board, SLOT(setSnapping(bool)));
+    bound.append(snap);
 
-    QMenu *level = menuBar()->addMenu(QStringLiteral("Level"));
-    add(level, QStringLiteral("Try it"), {QKeySequence(Qt::Key_F5)}, this, SLOT(tryIt()));
-    add(level, QStringLiteral("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, SLOT(findSolution()));
+    QMenu *level = menuBar()->addMenu(tr("Level"));
+    add(level, tr("Try it"), {QKeySequence(Qt::Key_F5)}, this, SLOT(tryIt()),
+        tr("Plays the level in the game: a pass becomes its proof"));
+    add(level, tr("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, SLOT(findSolution()),
+        tr("Runs the solver for the time set; F6 again cancels it"));
 
-    QToolBar *bar = addToolBar(QStringLiteral("Tools"));
+    QToolBar *bar = addToolBar(tr("Tools"));
     tools = new QActionGroup(this);
     const struct
     {
         const char *caption;
         const char *tip;
         Qt::Key key;
-    } entries[] = {{"Select", "Pick a particle, an area or a point; drag to move it, Delete to remove it", Qt::Key_Escape},
-                   {"Red particle", "A red particle at each click", Qt::Key_1},
-                   {"Blue particle", "A blue particle at each click", Qt::Key_2},
-                   {"Red goal", "A red goal, point by point: double click or Enter closes it", Qt::Key_3},
-                   {"Blue goal", "A blue goal, point by point: double click or Enter closes it", Qt::Key_4},
-                   {"Hazard", "A hazard, point by point: double click or Enter closes it", Qt::Key_5}};
+    } entries[] = {{QT_TR_NOOP("Select"), QT_TR_NOOP("Pick a particle, an area or a point; drag to move it, Delete to remove it"),
+                    Qt::Key_Escape},
+                   {QT_TR_NOOP("Red particle"), QT_TR_NOOP("A red particle at each click"), Qt::Key_1},
+                   {QT_TR_NOOP("Blue particle"), QT_TR_NOOP("A blue particle at each click"), Qt::Key_2},
+                   {QT_TR_NOOP("Red goal"), QT_TR_NOOP("A red goal, point by point: double click or Enter closes it"), Qt::Key_3},
+                   {QT_TR_NOOP("Blue goal"), QT_TR_NOOP("A blue goal, point by point: double click or Enter closes it"), Qt::Key_4},
+                   {QT_TR_NOOP("Hazard"), QT_TR_NOOP("A hazard, point by point: double click or Enter closes it"), Qt::Key_5}};
     for (int tool = 0; tool < int(std::size(entries)); ++tool) {
         const QKeySequence key(entries[tool].key);
-        QAction *action = bar->addAction(QString::fromLatin1(entries[tool].caption));
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(entries[tool].tip), key.toString()));
+        QAction *action = bar->addAction(tr(entries[tool].caption));
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(tr(entries[tool].tip), key.toString(QKeySequence::NativeText)));
+        action->setStatusTip(tr(entries[tool].caption) + QStringLiteral(": ") + tr(entries[tool].tip));
         action->setShortcut(key);
         action->setCheckable(true);
         action->setData(tool);
         tools->addAction(action);
+        bound.append(action);
     }
     tools->actions().first()->setChecked(true);
     connect(tools, &QActionGroup::triggered, this, [this](QAction *action) {
@@ -170,6 +189,23 @@ void EditorWindow::buildMenus()
     connect(board, &EditorCanvas::toolChanged, this, [this](int tool) { tools->actions().at(tool)->setChecked(true); });
     bar->addSeparator();
     bar->addAction(snap);
+
+    QMenu *help = menuBar()->addMenu(tr("Help"));
+    add(help, tr("Keys and tools"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, this, SLOT(showKeys()),
+        tr("Lists the editor's keys and tools"));
+}
+
+void EditorWindow::showKeys()
+{
+    QDialog *keys = new QDialog(this);
+    keys->setAttribute(Qt::WA_DeleteOnClose);
+    keys->setWindowTitle(tr("Keys and tools"));
+    QVBoxLayout *layout = new QVBoxLayout(keys);
+    layout->addWidget(new KeyTable(bound, {}, keys));
+    QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, keys);
+    connect(buttons, SIGNAL(rejected()), keys, SLOT(close()));
+    layout->addWidget(buttons);
+    keys->show();
 }
 
 QString EditorWindow::proofStatus() const
@@ -188,26 +224,26 @@ void EditorWindow::refresh()
     blueWells->setValue(level.blueWells);
     status->setText(proofStatus());
     warnings->setText(LevelCheck::warnings(level).join(QLatin1Char('\n')));
-    solveButton->setText(solver->isRunning() ? QStringLiteral("Cancel") : QStringLiteral("Find a solution (F6)"));
+    solveButton->setText(solver->isRunning() ? tr("Cancel") : tr("Find a solution (F6)"));
     progress->setVisible(solver->isRunning());
-    const QString file = doc->path().isEmpty() ? QStringLiteral("not saved") : QFileInfo(doc->path()).fileName();
-    setWindowTitle(QStringLiteral("%1 (%2)[*] - Swirlfall level editor").arg(level.name, file));
+    const QString file = doc->path().isEmpty() ? tr("not saved") : QFileInfo(doc->path()).fileName();
+    setWindowTitle(tr("%1 (%2)[*] - Swirlfall level editor").arg(level.name, file));
     setWindowModified(doc->isModified());
 }
 
 void EditorWindow::rename(const QString &name)
 {
-    doc->edit(QStringLiteral("Rename"), [&](Level &level) { level.name = name; }, LevelDocument::Rename);
+    doc->edit(tr("Rename"), [&](Level &level) { level.name = name; }, LevelDocument::Rename);
 }
 
 void EditorWindow::setRedWells(int wells)
 {
-    doc->edit(QStringLiteral("Red wells"), [&](Level &level) { level.redWells = wells; }, LevelDocument::RedBudget);
+    doc->edit(tr("Red wells"), [&](Level &level) { level.redWells = wells; }, LevelDocument::RedBudget);
 }
 
 void EditorWindow::setBlueWells(int wells)
 {
-    doc->edit(QStringLiteral("Blue wells"), [&](Level &level) { level.blueWells = wells; }, LevelDocument::BlueBudget);
+    doc->edit(tr("Blue wells"), [&](Level &level) { level.blueWells = wells; }, LevelDocument::BlueBudget);
 }
 
 void EditorWindow::edit(const Level &level, const QString &path)
@@ -222,7 +258,7 @@ bool EditorWindow::openFile(const QString &path)
         return true;
     }
     QString why;
-    return doc->open(path, &why) || complain(QStringLiteral("Open level"), QStringLiteral("This file cannot be opened"), why);
+    return doc->open(path, &why) || complain(tr("Open level"), tr("This file cannot be opened"), why);
 }
 
 void EditorWindow::newLevel()
@@ -235,7 +271,7 @@ void EditorWindow::openLevel()
 {
     if (!maySwitch())
         return;
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open level"), QString(), LevelFile::dialogFilter());
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open level"), QString(), LevelFile::dialogFilter());
     if (!path.isEmpty())
         openFile(path);
 }
@@ -257,7 +293,7 @@ bool EditorWindow::saveAs()
     if (doc->path().isEmpty() && !saveFolder.isEmpty())
         QDir().mkpath(saveFolder);
     const QString suggested = doc->path().isEmpty() ? QDir(saveFolder).filePath(name) : doc->path();
-    QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save level"), suggested, LevelFile::dialogFilter());
+    QString path = QFileDialog::getSaveFileName(this, tr("Save level"), suggested, LevelFile::dialogFilter());
     if (path.isEmpty())
         return false;
     if (QFileInfo(path).suffix().isEmpty())
@@ -268,7 +304,7 @@ bool EditorWindow::saveAs()
 bool EditorWindow::saveTo(const QString &path)
 {
     QString why;
-    return doc->save(path, &why) || complain(QStringLiteral("Save level"), QStringLiteral("The level cannot be saved"), why);
+    return doc->save(path, &why) || complain(tr("Save level"), tr("The level cannot be saved"), why);
 }
 
 bool EditorWindow::complain(const QString &title, const QString &what, const QString &why)
@@ -280,7 +316,7 @@ bool EditorWindow::complain(const QString &title, const QString &what, const QSt
 void EditorWindow::tryIt()
 {
     if (doc->level().particles.isEmpty())
-        return showNote(QStringLiteral("A level needs a particle to be played."));
+        return showNote(tr("A level needs a particle to be played."));
     emit tryLevel(doc->level());
 }
 
@@ -289,7 +325,7 @@ void EditorWindow::findSolution()
     if (solver->isRunning())
         return solver->cancel();
     if (doc->level().particles.isEmpty())
-        return showNote(QStringLiteral("A level needs a particle to be solved."));
+        return showNote(tr("A level needs a particle to be solved."));
     progress->setValue(0);
     solver->start(doc->level(), timeLimit->value());
     refresh();
@@ -301,28 +337,28 @@ void EditorWindow::offerProof(const Level &level, const Replay &run)
     if (!level.playsLike(draft.level) || (draft.proof == LevelDraft::Proven && draft.level.proof->time <= run.time))
         return;
     doc->prove(run);
-    showNote(QStringLiteral("Your pass in %1 ms is the level's proof.").arg(run.time));
+    showNote(tr("Your pass in %1 ms is the level's proof.").arg(run.time));
 }
 
 void EditorWindow::solutionFound(const Level &level, const Replay &solution)
 {
     refresh();
     if (!level.playsLike(doc->level()))
-        return showNote(QStringLiteral("The level changed during the search; its solution is not kept."));
+        return showNote(tr("The level changed during the search; its solution is not kept."));
     const LevelDraft &draft = doc->draft();
     if (draft.proof == LevelDraft::Proven && draft.level.proof->time < solution.time)
-        return showNote(QStringLiteral("Found a solution in %1 ms; the proof is faster.").arg(solution.time));
+        return showNote(tr("Found a solution in %1 ms; the proof is faster.").arg(solution.time));
     if (draft.proof == LevelDraft::Proven && draft.level.proof->time == solution.time)
-        return showNote(QStringLiteral("Found a solution in %1 ms, as fast as the proof.").arg(solution.time));
+        return showNote(tr("Found a solution in %1 ms, as fast as the proof.").arg(solution.time));
     doc->prove(solution);
-    showNote(QStringLiteral("Found a solution in %1 ms: it is the level's proof.").arg(solution.time));
+    showNote(tr("Found a solution in %1 ms: it is the level's proof.").arg(solution.time));
 }
 
 void EditorWindow::solutionNotFound(bool cancelled)
 {
     refresh();
-    showNote(cancelled ? QStringLiteral("The search was cancelled.")
-                       : QStringLiteral("No solution found in %1 s.").arg(timeLimit->value()));
+    showNote(cancelled ? tr("The search was cancelled.")
+                       : tr("No solution found in %1 s.").arg(timeLimit->value()));
 }
 
 void EditorWindow::showNote(const QString &note)
@@ -343,7 +379,7 @@ bool EditorWindow::maySwitch()
     if (!doc->isModified())
         return true;
     const QMessageBox::StandardButton answer = QMessageBox::warning(
-        this, QStringLiteral("Unsaved changes"), QStringLiteral("The level has changes that are not saved. Save them?"),
+        this, tr("Unsaved changes"), tr("The level has changes that are not saved. Save them?"),
         QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
     if (answer == QMessageBox::Save)
         return save();

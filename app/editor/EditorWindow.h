@@ -6,6 +6,7 @@
 class EditorCanvas;
 class Level;
 class LevelDocument;
+class QAction;
 class QActionGroup;
 class QLabel;
 class QLineEdit;
@@ -64,6 +65,8 @@ private slots:
     void solutionFound(const Level &level, const Replay &solution);
     void solutionNotFound(bool cancelled);
     void showNote(const QString &note);
+    // The editor's keys and tools, listed from its actions.
+    void showKeys();
 
 private:
     QWidget *buildPanel();
@@ -87,6 +90,8 @@ private:
     QPushButton *solveButton;
     QProgressBar *progress;
     QString saveFolder;
+    // Every action with a key, in menu order, then the tools.
+    QList<QAction *> bound;
 };
 
 #endif

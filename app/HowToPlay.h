@@ -1,0 +1,30 @@
+#ifndef SWIRLFALL_HOWTOPLAY_H
+#define SWIRLFALL_HOWTOPLAY_H
+
+#include <QDialog>
+#include <QList>
+
+class KeyTable;
+class QAction;
+
+// How to play, in a window beside the game's: the goal of a level, pictures of the drags that set
+// a blue and a red well (drawn by the game's own painting), what the mouse does and every key,
+// listed from the window's own actions.
+class HowToPlay : public QDialog
+{
+    Q_OBJECT
+
+public:
+    HowToPlay(const QList<QAction *> &actions, QWidget *parent = nullptr);
+
+    const KeyTable *mouse() const { return mouseTable; }
+    const KeyTable *keys() const { return keyTable; }
+    // A well of kind, grown in, and the drag that sets it, as the playfield shows them.
+    static QImage wellPicture(int kind);
+
+private:
+    KeyTable *mouseTable;
+    KeyTable *keyTable;
+};
+
+#endif
