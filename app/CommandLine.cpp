@@ -15,12 +15,12 @@ struct Options
     Options()
     {
         parser.setApplicationDescription(
-            QStringLiteral("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
+            CommandLine::tr("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel, edit});
         parser.addPositionalArgument(QStringLiteral("file"),
-                                     QStringLiteral("A level file (.swirl) to play, or with --verify, the files to check."),
+                                     CommandLine::tr("A level file (.swirl) to play, or with --verify, the files to check."),
                                      QStringLiteral("[FILE...]"));
         for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qmljsdebugger",
                                  "qwindowgeometry", "qwindowicon", "qwindowtitle", "session", "display",
@@ -39,36 +39,36 @@ struct Options
 
     QCommandLineParser parser;
     const QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Show this help and exit.")};
+                                  CommandLine::tr("Show this help and exit.")};
     const QCommandLineOption version{{QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("Show the version and exit.")};
+                                     CommandLine::tr("Show the version and exit.")};
     const QCommandLineOption level{QStringLiteral("level"),
-                                   QStringLiteral("Start on level <n>, from 1 to %1.").arg(LevelCatalogue::levelCount),
+                                   CommandLine::tr("Start on level <n>, from 1 to %1.").arg(LevelCatalogue::levelCount),
                                    QStringLiteral("n")};
     const QCommandLineOption scores{QStringLiteral("scores"),
-                                    QStringLiteral("Keep best times in <file> instead of scores.dat in the "
-                                                   "current folder."),
+                                    CommandLine::tr("Keep best times in <file> instead of scores.dat in the "
+                                                    "current folder."),
                                     QStringLiteral("file")};
     const QCommandLineOption userData{QStringLiteral("user-data"),
-                                      QStringLiteral("Keep best times in scores.dat in the user's data folder, "
-                                                     "$XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by "
-                                                     "default), as the desktop menu's entry does.")};
+                                      CommandLine::tr("Keep best times in scores.dat in the user's data folder, "
+                                                      "$XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by "
+                                                      "default), as the desktop menu's entry does.")};
     const QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
-                                        QStringLiteral("Start in full screen, the playfield scaled to the screen.")};
+                                        CommandLine::tr("Start in full screen, the playfield scaled to the screen.")};
     const QCommandLineOption verify{QStringLiteral("verify"),
-                                    QStringLiteral("Check the proof of each level file or replay given, without a display: "
-                                                   "one line per file; exit status 0 when every proof holds, 1 when one is "
-                                                   "missing or does not hold, 2 when a file cannot be read.")};
+                                    CommandLine::tr("Check the proof of each level file or replay given, without a display: "
+                                                    "one line per file; exit status 0 when every proof holds, 1 when one is "
+                                                    "missing or does not hold, 2 when a file cannot be read.")};
     const QCommandLineOption edit{QStringLiteral("edit"),
-                                  QStringLiteral("Open the level editor on the level file given, or on a new level "
-                                                 "(saved to the file given, if it does not exist yet).")};
+                                  CommandLine::tr("Open the level editor on the level file given, or on a new level "
+                                                  "(saved to the file given, if it does not exist yet).")};
     const QCommandLineOption exportLevel{QStringLiteral("export-level"),
-                                         QStringLiteral("Print level <n> as a level file, with its solution as the proof."),
+                                         CommandLine::tr("Print level <n> as a level file, with its solution as the proof."),
                                          QStringLiteral("n")};
     const QCommandLineOption replay{QStringLiteral("replay"),
-                                    QStringLiteral("Open the level of the replay in <file> and play the replay, "
-                                                   "as the Show solution command plays a level's solution; "
-                                                   "a level file plays its proof."),
+                                    CommandLine::tr("Open the level of the replay in <file> and play the replay, "
+                                                    "as the Show solution command plays a level's solution; "
+                                                    "a level file plays its proof."),
                                     QStringLiteral("file")};
 };
 
@@ -100,7 +100,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(options.verify)) {
         if (files.isEmpty())
-            return refuse(QStringLiteral("--verify takes the files to check"));
+            return refuse(CommandLine::tr("--verify takes the files to check"));
         commandLine.action = Verify;
         commandLine.files = files;
         return commandLine;
@@ -111,14 +111,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return number && level >= 1 && level <= LevelCatalogue::levelCount ? level : 0;
     };
     const auto badNumber = [&](const QCommandLineOption &option) {
-        return refuse(QStringLiteral("--%1 takes a level from 1 to %2, not '%3'")
+        return refuse(CommandLine::tr("--%1 takes a level from 1 to %2, not '%3'")
                           .arg(option.names().constFirst())
                           .arg(LevelCatalogue::levelCount)
                           .arg(parser.value(option)));
     };
     if (parser.isSet(options.edit)) {
         if (files.size() > 1)
-            return refuse(QStringLiteral("--edit takes one level file at most"));
+            return refuse(CommandLine::tr("--edit takes one level file at most"));
         // A file that is not there yet is the one a new level is saved to.
         Level level;
         QString why;
@@ -134,11 +134,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return commandLine.level ? commandLine : badNumber(options.exportLevel);
     }
     if (files.size() > 1)
-        return refuse(QStringLiteral("unexpected argument '%1'").arg(files.at(1)));
+        return refuse(CommandLine::tr("unexpected argument '%1'").arg(files.at(1)));
     // Each of these chooses the level to start on; only one may.
     const int choices = int(parser.isSet(options.level)) + int(parser.isSet(options.replay)) + int(!files.isEmpty());
     if (choices > 1)
-        return refuse(QStringLiteral("--level, --replay and a level file each choose the level; give one"));
+        return refuse(CommandLine::tr("--level, --replay and a level file each choose the level; give one"));
     if (!files.isEmpty()) {
         QString why;
         if (!LevelFile::readFile(files.constFirst(), &commandLine.levelFile, &why))
@@ -157,21 +157,21 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (!LevelFile::readPlayback(parser.value(options.replay), &commandLine.playback, &why))
             return refuse(why);
         if (!commandLine.playback.proof)
-            return refuse(parser.value(options.replay) + QStringLiteral(": a level without a proof, no replay to play"));
+            return refuse(CommandLine::tr("%1: a level without a proof, no replay to play").arg(parser.value(options.replay)));
         commandLine.replayGiven = true;
     }
     commandLine.fullScreen = parser.isSet(options.fullScreen);
     if (parser.isSet(options.scores) && parser.isSet(options.userData))
-        return refuse(QStringLiteral("--scores and --user-data each name where best times are kept; give one"));
+        return refuse(CommandLine::tr("--scores and --user-data each name where best times are kept; give one"));
     if (parser.isSet(options.scores)) {
         commandLine.scoreFile = parser.value(options.scores);
         if (commandLine.scoreFile.isEmpty())
-            return refuse(QStringLiteral("--scores takes the name of a file"));
+            return refuse(CommandLine::tr("--scores takes the name of a file"));
     }
     if (parser.isSet(options.userData)) {
         const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
         if (data.isEmpty())
-            return refuse(QStringLiteral("--user-data: no data folder is known (HOME is not set)"));
+            return refuse(CommandLine::tr("--user-data: no data folder is known (HOME is not set)"));
         commandLine.scoreFile = QDir(data).filePath(QStringLiteral("swirlfall/scores.dat"));
     }
     // Records and runs are written beside the file, in its folder; a folder given for the file
@@ -179,9 +179,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     QString option;
     if (parser.isSet(options.userData) || parser.isSet(options.scores))
         option = (parser.isSet(options.userData) ? QStringLiteral("--user-data") : QStringLiteral("--scores")) + QStringLiteral(": ");
-    QString notAFile = UntrustedText::notAFile(commandLine.scoreFile, "file for best times");
+    QString notAFile = UntrustedText::notAFile(commandLine.scoreFile, CommandLine::tr("a file for best times"));
     if (QFileInfo(commandLine.scoreFile).fileName().isEmpty())
-        notAFile = QStringLiteral("a folder, not a file for best times");
+        notAFile = CommandLine::tr("a folder, not a file for best times");
     if (!notAFile.isEmpty())
         return refuse(option + commandLine.scoreFile + QStringLiteral(": ") + notAFile);
     return commandLine;

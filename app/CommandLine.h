@@ -4,6 +4,7 @@
 #include "levels/Level.h"
 #include "levels/Replay.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,8 @@
 // and the like) are let through for the application object.
 class CommandLine
 {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+
 public:
     enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel, Edit };
 

@@ -17,7 +17,7 @@
 namespace {
 QString replayFilter()
 {
-    return QStringLiteral("Replays and levels (*.txt *.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
+    return FileCommands::tr("Replays and levels (*.txt *.%1);;All files (*)").arg(QLatin1String(LevelFile::extension));
 }
 } // namespace
 
@@ -68,14 +68,14 @@ bool FileCommands::eventFilter(QObject *watched, QEvent *event)
 
 void FileCommands::openLevel()
 {
-    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open level"), QString(), LevelFile::dialogFilter());
+    const QString path = QFileDialog::getOpenFileName(window, tr("Open level"), QString(), LevelFile::dialogFilter());
     if (!path.isEmpty())
         openLevelFile(path);
 }
 
 void FileCommands::openReplay()
 {
-    const QString path = QFileDialog::getOpenFileName(window, QStringLiteral("Open replay"), QString(), replayFilter());
+    const QString path = QFileDialog::getOpenFileName(window, tr("Open replay"), QString(), replayFilter());
     if (!path.isEmpty())
         openReplayFile(path);
 }
@@ -85,7 +85,7 @@ void FileCommands::openLevelFile(const QString &path)
     Level level;
     QString why;
     if (!LevelFile::readFile(path, &level, &why))
-        return refuse(QStringLiteral("Open level"), why);
+        return refuse(tr("Open level"), why);
     playLevelFile(level, path);
 }
 
@@ -101,9 +101,9 @@ void FileCommands::openReplayFile(const QString &path)
     Level level;
     QString why;
     if (!LevelFile::readPlayback(path, &level, &why))
-        return refuse(QStringLiteral("Open replay"), why);
+        return refuse(tr("Open replay"), why);
     if (!level.proof)
-        return refuse(QStringLiteral("Open replay"), path + QStringLiteral(": a level without a proof, no replay to play"));
+        return refuse(tr("Open replay"), tr("%1: a level without a proof, no replay to play").arg(path));
     game->watchReplay(level, *level.proof);
 }
 
@@ -152,5 +152,5 @@ EditorWindow *FileCommands::openEditor()
 
 void FileCommands::refuse(const QString &title, const QString &why)
 {
-    QMessageBox::warning(window, title, QStringLiteral("This file cannot be opened:\n%1").arg(why));
+    QMessageBox::warning(window, title, tr("This file cannot be opened:\n%1").arg(why));
 }

@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleCommands.h"
 #include "app/FileCommands.h"
+#include "app/Translation.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 
@@ -8,18 +9,14 @@
 
 #include <cstdio>
 
-int main(int argc, char **argv)
+namespace {
+// What needs no window: help, the version, a refusal, --verify and --export-level.
+int answer(const CommandLine &options)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const CommandLine options = CommandLine::parse(arguments);
     switch (options.action) {
-    case CommandLine::ShowHelp: {
-        const QCoreApplication helpOnly(argc, argv);
+    case CommandLine::ShowHelp:
         std::fputs(qPrintable(CommandLine::helpText()), stdout);
         return 0;
-    }
     case CommandLine::ShowVersion:
         std::printf("swirlfall %s\n", SWIRLFALL_VERSION);
         return 0;
@@ -28,14 +25,32 @@ int main(int argc, char **argv)
         return 2;
     case CommandLine::Verify:
         return ConsoleCommands::verify(options.files, stdout);
-    case CommandLine::ExportLevel:
+    default:
         return ConsoleCommands::exportLevel(options.level, stdout);
-    case CommandLine::Play:
-    case CommandLine::Edit:
-        break;
+    }
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    // Read once to learn whether a window is wanted, before any application object exists; then
+    // again, once the translators are in, for its messages in the player's language.
+    const CommandLine::Action action = CommandLine::parse(arguments).action;
+    if (action != CommandLine::Play && action != CommandLine::Edit) {
+        QCoreApplication console(argc, argv);
+        Translation::install(console);
+        return answer(CommandLine::parse(arguments));
     }
 
     QApplication app(argc, argv);
+    Translation::install(app);
+    const CommandLine options = CommandLine::parse(arguments);
+    // A file gone or changed since the first reading.
+    if (options.action == CommandLine::Refuse)
+        return answer(options);
     vorticade window(nullptr, options.scoreFile);
     GameWidget *game = window.findChild<GameWidget *>();
     FileCommands *files = window.findChild<FileCommands *>();

@@ -35,7 +35,8 @@ QMap<QString, quint32> load(const QString &path)
 {
     QByteArray bytes;
     QString why;
-    if (!UntrustedText::readFile(path, maxFileBytes, "record file", &bytes, &why))
+    // Why it cannot be read is never said: what cannot be read holds no records.
+    if (!UntrustedText::readFile(path, maxFileBytes, QString(), &bytes, &why))
         return {};
     return read(bytes);
 }

@@ -5,6 +5,7 @@
 #include "levels/Level.h"
 #include "levels/LevelFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -68,7 +69,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
             return record;
         }, &why);
         if (!saved)
-            complain(QStringLiteral("the record could not be saved in %1: %2").arg(scoreFileName, why));
+            complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(scoreFileName, why));
         return record;
     }
     ScoreStore::underLock(scoreFileName, [&] {
@@ -79,7 +80,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
             saveRun(level, run);
             fileTimes.insert(key, time);
             if (!ScoreStore::saveBytes(levelRecordsName, LevelRecords::write(fileTimes), &why))
-                complain(QStringLiteral("the record could not be saved in %1: %2").arg(levelRecordsName, why));
+                complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(levelRecordsName, why));
         }
     });
     return record;
@@ -110,7 +111,7 @@ bool RecordBook::keptRun(const Level &level, Replay *run) const
         return false;
     }
     if (!kept.proof || !kept.playsLike(level)) {
-        complain(path + QStringLiteral(": not a run of this level"));
+        complain(QCoreApplication::translate("RecordBook", "%1: not a run of this level").arg(path));
         return false;
     }
     *run = *kept.proof;
@@ -128,10 +129,10 @@ void RecordBook::saveRun(const Level &level, const Replay &run) const
     }
     QString why;
     if (!fitsAReplay(run))
-        why = QStringLiteral("a drag beyond a player's reach");
+        why = QCoreApplication::translate("RecordBook", "a drag beyond a player's reach");
     else if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        why = QStringLiteral("its folder cannot be made");
+        why = QCoreApplication::translate("RecordBook", "its folder cannot be made");
     else if (ScoreStore::saveBytes(path, text.toUtf8(), &why))
         return;
-    complain(QStringLiteral("the run that set this record could not be kept in %1: %2").arg(path, why));
+    complain(QCoreApplication::translate("RecordBook", "the run that set this record could not be kept in %1: %2").arg(path, why));
 }

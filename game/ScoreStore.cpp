@@ -12,7 +12,6 @@
 namespace ScoreStore {
 namespace {
 constexpr int entrySize = 4;
-constexpr char noun[] = "best-time file";
 // Marks the check-value slot while reading; it is dropped either way.
 constexpr quint32 placeholder = 0xBEEFCACE;
 // A save takes a few milliseconds, but its flush to disk can take far longer on a busy disk, so
@@ -71,7 +70,7 @@ QList<quint32> load(const QString &fileName, int levelCount)
 {
     QFile file(fileName);
     // A missing or unreadable file reads as no times at all, and so does a pipe, unopened.
-    if (!UntrustedText::notAFile(fileName, noun).isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+    if (!UntrustedText::notAFile(fileName, QString()).isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return noTimes(levelCount);
     return read(file, levelCount);
 }

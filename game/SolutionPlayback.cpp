@@ -2,19 +2,21 @@
 
 #include "game/GameWidget.h"
 
+#include <QCoreApplication>
+
 QString SolutionPlayback::note() const
 {
     if (!playing)
         return QString();
     switch (kind) {
     case BestRun:
-        return QStringLiteral("Playing your best run: [Mouse click] or [any key] to stop it.");
+        return QCoreApplication::translate("SolutionPlayback", "Playing your best run: [Mouse click] or [any key] to stop it.");
     case SharedReplay:
-        return QStringLiteral("Playing a replay: [Mouse click] or [any key] to stop it.");
+        return QCoreApplication::translate("SolutionPlayback", "Playing a replay: [Mouse click] or [any key] to stop it.");
     case Solution:
         break;
     }
-    return QStringLiteral("Playing the solution: [Mouse click] or [any key] to stop it.");
+    return QCoreApplication::translate("SolutionPlayback", "Playing the solution: [Mouse click] or [any key] to stop it.");
 }
 
 void SolutionPlayback::start(const Replay &replay, Kind kind)

@@ -3,19 +3,15 @@
 #include "levels/Level.h"
 #include "sim/LevelState.h"
 
+#include <QCoreApplication>
+
 namespace LevelCheck {
-namespace {
-QString colourOf(int particleKind)
-{
-    return particleKind == RedParticle ? QStringLiteral("red") : QStringLiteral("blue");
-}
-} // namespace
 
 QStringList warnings(const Level &level)
 {
     QStringList found;
     if (level.particles.isEmpty())
-        found.append(QStringLiteral("There are no particles: the level cannot be saved yet."));
+        found.append(QCoreApplication::translate("LevelCheck", "There are no particles: the level cannot be saved yet."));
     const LevelState state = level.newState();
     for (const ParticleObject &particle : state.particles) {
         const QPoint at(qRound(particle.x()), qRound(particle.y()));
@@ -23,11 +19,13 @@ QStringList warnings(const Level &level)
             const Area &area = state.areas.at(i);
             if (!area.containsPoint(at, Qt::OddEvenFill))
                 continue;
-            const QString where = i == state.areas.size() - 1 ? QStringLiteral("in the frame")
-                : area.kind == Hazard                        ? QStringLiteral("in a hazard")
-                                                              : QStringLiteral("in a goal");
-            found.append(QStringLiteral("A %1 particle at (%2, %3) starts %4.")
-                             .arg(colourOf(particle.kind)).arg(at.x()).arg(at.y()).arg(where));
+            const QString where = i == state.areas.size() - 1 ? QCoreApplication::translate("LevelCheck", "in the frame")
+                : area.kind == Hazard                        ? QCoreApplication::translate("LevelCheck", "in a hazard")
+                                                              : QCoreApplication::translate("LevelCheck", "in a goal");
+            const char *const starts = particle.kind == RedParticle
+                ? QT_TRANSLATE_NOOP("LevelCheck", "A red particle at (%1, %2) starts %3.")
+                : QT_TRANSLATE_NOOP("LevelCheck", "A blue particle at (%1, %2) starts %3.");
+            found.append(QCoreApplication::translate("LevelCheck", starts).arg(at.x()).arg(at.y()).arg(where));
             break;
         }
     }
@@ -39,10 +37,12 @@ QStringList warnings(const Level &level)
         for (const Area &area : state.areas)
             goal = goal || area.isGoalFor(kind);
         if (needed && !goal)
-            found.append(QStringLiteral("There are %1 particles but no %1 goal.").arg(colourOf(kind)));
+            found.append(kind == RedParticle
+                             ? QCoreApplication::translate("LevelCheck", "There are red particles but no red goal.")
+                             : QCoreApplication::translate("LevelCheck", "There are blue particles but no blue goal."));
     }
     if (!level.particles.isEmpty() && level.redWells + level.blueWells == 0)
-        found.append(QStringLiteral("There are no wells to set: nothing can move the particles."));
+        found.append(QCoreApplication::translate("LevelCheck", "There are no wells to set: nothing can move the particles."));
     return found;
 }
 

@@ -3,12 +3,12 @@
 #include "levels/LevelFile.h"
 #include "levels/UntrustedText.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
-const char setNoun[] = "set file";
 
 LevelCollection folderCollection(LevelCollection::Kind kind, const QString &folder, const QString &title)
 {
@@ -20,13 +20,13 @@ LevelCollection folderCollection(LevelCollection::Kind kind, const QString &fold
     return collection;
 }
 
-// A set's title: set.txt's name, else its folder's.
+// A set's title: set.txt's name, else its folder's; why a set.txt cannot be read is never said.
 QString setTitle(const QString &folder)
 {
     QByteArray bytes;
     QString why;
     const QString path = QDir(folder).filePath(QLatin1String(LevelCollection::setFileName));
-    const QString named = UntrustedText::readFile(path, LevelCollection::maxSetFileBytes, setNoun, &bytes, &why)
+    const QString named = UntrustedText::readFile(path, LevelCollection::maxSetFileBytes, QString(), &bytes, &why)
         ? LevelCollection::setName(bytes)
         : QString();
     return named.isEmpty() ? QFileInfo(folder).fileName() : named;
@@ -51,9 +51,9 @@ QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const 
 {
     QList<LevelCollection> found;
     LevelCollection builtIn;
-    builtIn.title = QStringLiteral("Swirlfall");
+    builtIn.title = QCoreApplication::translate("LevelCollection", "Swirlfall");
     found.append(builtIn);
-    found.append(folderCollection(MyLevels, myLevelsPath, QStringLiteral("My levels")));
+    found.append(folderCollection(MyLevels, myLevelsPath, QCoreApplication::translate("LevelCollection", "My levels")));
     QStringList sets = subfolders(myLevelsPath);
     for (const QString &data : dataFolders)
         sets += subfolders(QDir(data).filePath(QStringLiteral("swirlfall/levels")));
@@ -72,7 +72,7 @@ QStringList LevelCollection::systemDataFolders()
 
 QString LevelCollection::setName(const QByteArray &setFile)
 {
-    if (!UntrustedText::sizeProblem(setFile, maxSetFileBytes, setNoun).isEmpty())
+    if (!UntrustedText::sizeProblem(setFile, maxSetFileBytes, QString()).isEmpty())
         return QString();
     static const QRegularExpression nameLine(QStringLiteral("^name\\s+(.+)$"));
     for (const QByteArray &line : setFile.split('\n')) {

@@ -7,13 +7,17 @@
 #include "sim/LevelObject.h"
 #include "sim/Physics.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QStringList>
 
 namespace LevelFile {
 namespace {
-const char noun[] = "level";
+QString noun()
+{
+    return QCoreApplication::translate("LevelFile", "a level");
+}
 const char magic[] = "swirlfall-level";
 
 // Compiled once: a level has thousands of lines, and a chooser reads a thousand levels.
@@ -40,13 +44,13 @@ public:
         static const QRegularExpression digits(QStringLiteral("^-?[0-9]+$"));
         const QString &word = words.at(index);
         if (!digits.match(word).hasMatch()) {
-            fail(QStringLiteral("'%1' is not a whole number").arg(UntrustedText::printable(word)));
+            fail(QCoreApplication::translate("LevelFile", "'%1' is not a whole number").arg(UntrustedText::printable(word)));
             return 0;
         }
         bool fits = false;
         const int value = word.toInt(&fits);
         if (!fits)
-            fail(QStringLiteral("a number too large"));
+            fail(QCoreApplication::translate("LevelFile", "a number too large"));
         return value;
     }
 
@@ -57,7 +61,7 @@ public:
             return red;
         if (words.at(index) == QLatin1String("blue"))
             return blue;
-        fail(QStringLiteral("a colour is red or blue, not '%1'").arg(UntrustedText::printable(words.at(index))));
+        fail(QCoreApplication::translate("LevelFile", "a colour is red or blue, not '%1'").arg(UntrustedText::printable(words.at(index))));
         return red;
     }
 
@@ -65,9 +69,9 @@ public:
     {
         const int count = int(words.size() - from) / 2;
         if ((words.size() - from) % 2 != 0)
-            fail(QStringLiteral("an x without its y"));
+            fail(QCoreApplication::translate("LevelFile", "an x without its y"));
         else if (count < minPoints || count > maxPoints)
-            fail(QStringLiteral("an area has %1 to %2 points, not %3").arg(minPoints).arg(maxPoints).arg(count));
+            fail(QCoreApplication::translate("LevelFile", "an area has %1 to %2 points, not %3").arg(minPoints).arg(maxPoints).arg(count));
         QPolygon polygon;
         for (int i = from; i + 1 < words.size() && problem.isEmpty(); i += 2)
             polygon.append(point(i));
@@ -80,14 +84,14 @@ public:
         const QPoint p(x, integer(index + 1));
         if (problem.isEmpty()
             && (p.x() < 0 || p.x() > Physics::playfieldWidth || p.y() < 0 || p.y() > Physics::playfieldHeight))
-            fail(QStringLiteral("(%1, %2) is off the playfield").arg(p.x()).arg(p.y()));
+            fail(QCoreApplication::translate("LevelFile", "(%1, %2) is off the playfield").arg(p.x()).arg(p.y()));
         return p;
     }
 
     void fail(const QString &why)
     {
         if (problem.isEmpty())
-            problem = QStringLiteral("line %1: %2").arg(number).arg(why);
+            problem = QCoreApplication::translate("LevelFile", "line %1: %2").arg(number).arg(why);
     }
 
     QString text;
@@ -117,45 +121,45 @@ void readItem(Line &line, Level &level, bool &named, bool &budgeted)
         const QString name = line.text.trimmed().mid(int(word.size())).trimmed();
         const int length = int(name.toUcs4().size());
         if (named)
-            return line.fail(QStringLiteral("a second name"));
+            return line.fail(QCoreApplication::translate("LevelFile", "a second name"));
         if (length < 1 || length > maxNameLength)
-            return line.fail(QStringLiteral("a name has 1 to %1 characters, not %2").arg(maxNameLength).arg(length));
+            return line.fail(QCoreApplication::translate("LevelFile", "a name has 1 to %1 characters, not %2").arg(maxNameLength).arg(length));
         for (const QChar c : name) {
             if (!c.isPrint())
-                return line.fail(QStringLiteral("a name has only printable characters"));
+                return line.fail(QCoreApplication::translate("LevelFile", "a name has only printable characters"));
         }
         level.name = name;
         named = true;
     } else if (word == QLatin1String("wells")) {
         if (budgeted)
-            return line.fail(QStringLiteral("a second wells line"));
+            return line.fail(QCoreApplication::translate("LevelFile", "a second wells line"));
         if (size != 5 || line.words.at(1) != QLatin1String("red") || line.words.at(3) != QLatin1String("blue"))
-            return line.fail(QStringLiteral("wells takes 'red <n> blue <n>'"));
+            return line.fail(QCoreApplication::translate("LevelFile", "wells takes 'red <n> blue <n>'"));
         level.redWells = line.integer(2);
         level.blueWells = line.integer(4);
         for (const int wells : {level.redWells, level.blueWells}) {
             if (wells < 0 || wells > maxWells)
-                line.fail(QStringLiteral("a budget is 0 to %1 wells, not %2").arg(maxWells).arg(wells));
+                line.fail(QCoreApplication::translate("LevelFile", "a budget is 0 to %1 wells, not %2").arg(maxWells).arg(wells));
         }
         budgeted = true;
     } else if (word == QLatin1String("particle")) {
         if (size != 4)
-            return line.fail(QStringLiteral("particle takes 'red|blue <x> <y>'"));
+            return line.fail(QCoreApplication::translate("LevelFile", "particle takes 'red|blue <x> <y>'"));
         if (level.particles.size() == maxParticles)
-            return line.fail(QStringLiteral("more than %1 particles").arg(maxParticles));
+            return line.fail(QCoreApplication::translate("LevelFile", "more than %1 particles").arg(maxParticles));
         const int kind = line.colour(1, RedParticle, BlueParticle);
         const QPoint at = line.point(2);
         level.particles.append({kind, at.x(), at.y()});
     } else if (word == QLatin1String("goal") || word == QLatin1String("hazard")) {
         if (level.areas.size() == maxAreas)
-            return line.fail(QStringLiteral("more than %1 areas").arg(maxAreas));
+            return line.fail(QCoreApplication::translate("LevelFile", "more than %1 areas").arg(maxAreas));
         const bool goal = word == QLatin1String("goal");
         if (goal && size < 2)
-            return line.fail(QStringLiteral("goal takes 'red|blue' and its points"));
+            return line.fail(QCoreApplication::translate("LevelFile", "goal takes 'red|blue' and its points"));
         const int kind = goal ? line.colour(1, RedGoal, BlueGoal) : int(Hazard);
         level.areas.append({kind, line.points(goal ? 2 : 1)});
     } else {
-        line.fail(QStringLiteral("unknown word '%1'").arg(UntrustedText::printable(word)));
+        line.fail(QCoreApplication::translate("LevelFile", "unknown word '%1'").arg(UntrustedText::printable(word)));
     }
 }
 } // namespace
@@ -172,7 +176,7 @@ bool parse(const QString &text, Level *level, QString *error)
     int last = int(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).size() > maxLineLength) {
-            *error = QStringLiteral("line %1: longer than %2 characters").arg(i + 1).arg(maxLineLength);
+            *error = QCoreApplication::translate("LevelFile", "line %1: longer than %2 characters").arg(i + 1).arg(maxLineLength);
             return false;
         }
         Line line(lines.at(i), i + 1);
@@ -180,9 +184,9 @@ bool parse(const QString &text, Level *level, QString *error)
             continue;
         if (!started) {
             if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
-                line.fail(QStringLiteral("not a Swirlfall level: it starts without \"%1 %2\"").arg(QLatin1String(magic)).arg(version));
+                line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"").arg(QLatin1String(magic)).arg(version));
             else if (line.integer(1) != version && line.problem.isEmpty())
-                line.fail(QStringLiteral("format version %1, but this game reads version %2").arg(line.words.at(1)).arg(version));
+                line.fail(QCoreApplication::translate("LevelFile", "format version %1, but this game reads version %2").arg(line.words.at(1)).arg(version));
             started = true;
         } else if (line.words.first() == QLatin1String("solution")) {
             Replay proof;
@@ -190,7 +194,7 @@ bool parse(const QString &text, Level *level, QString *error)
             if (line.words.size() == 2)
                 proof.time = line.words.at(1).toUInt(&fits);
             if (!fits)
-                line.fail(QStringLiteral("solution takes the time in ms in which its replay passes the level"));
+                line.fail(QCoreApplication::translate("LevelFile", "solution takes the time in ms in which its replay passes the level"));
             else if (!Replay::parseLines(lines, i + 1, false, &proof, error))
                 return false;
             result.proof = proof;
@@ -205,24 +209,24 @@ bool parse(const QString &text, Level *level, QString *error)
         }
     }
     const auto missing = [&](const QString &what) {
-        *error = QStringLiteral("line %1: the level has no %2").arg(last).arg(what);
+        *error = QCoreApplication::translate("LevelFile", "line %1: the level has no %2").arg(last).arg(what);
         return false;
     };
     if (!started)
-        return missing(QStringLiteral("\"%1 %2\" line").arg(QLatin1String(magic)).arg(version));
+        return missing(QCoreApplication::translate("LevelFile", "\"%1 %2\" line").arg(QLatin1String(magic)).arg(version));
     if (!named)
-        return missing(QStringLiteral("name"));
+        return missing(QCoreApplication::translate("LevelFile", "name"));
     if (!budgeted)
-        return missing(QStringLiteral("wells line"));
+        return missing(QCoreApplication::translate("LevelFile", "wells line"));
     if (result.particles.isEmpty())
-        return missing(QStringLiteral("particle"));
+        return missing(QCoreApplication::translate("LevelFile", "particle"));
     *level = result;
     return true;
 }
 
 bool read(const QByteArray &bytes, Level *level, QString *error)
 {
-    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun);
+    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun());
     if (!error->isEmpty())
         return false;
     // Decoded line by line, so that a byte that is not UTF-8 is named by its line.
@@ -231,7 +235,7 @@ bool read(const QByteArray &bytes, Level *level, QString *error)
     for (int i = 0; i < lines.size(); ++i) {
         text.append(QString::fromUtf8(lines.at(i)));
         if (text.last().toUtf8() != lines.at(i)) {
-            *error = QStringLiteral("line %1: not UTF-8 text").arg(i + 1);
+            *error = QCoreApplication::translate("LevelFile", "line %1: not UTF-8 text").arg(i + 1);
             return false;
         }
     }
@@ -242,7 +246,7 @@ bool readFile(const QString &path, Level *level, QString *error)
 {
     QByteArray bytes;
     QString why;
-    if (UntrustedText::readFile(path, maxFileBytes, noun, &bytes, &why) && read(bytes, level, &why))
+    if (UntrustedText::readFile(path, maxFileBytes, noun(), &bytes, &why) && read(bytes, level, &why))
         return true;
     *error = path + QStringLiteral(": ") + why;
     return false;
@@ -252,7 +256,7 @@ bool readPlayback(const QString &path, Level *level, QString *error)
 {
     QByteArray bytes;
     QString why;
-    bool read = UntrustedText::readFile(path, maxFileBytes, "level or a replay", &bytes, &why);
+    bool read = UntrustedText::readFile(path, maxFileBytes, QCoreApplication::translate("LevelFile", "a level or a replay"), &bytes, &why);
     if (read && looksLikeLevel(bytes)) {
         read = LevelFile::read(bytes, level, &why);
     } else if (read) {
@@ -294,7 +298,7 @@ QString toText(const Level &level)
 
 QString dialogFilter()
 {
-    return QStringLiteral("Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(extension));
+    return QCoreApplication::translate("LevelFile", "Swirlfall levels (*.%1);;All files (*)").arg(QLatin1String(extension));
 }
 
 } // namespace LevelFile

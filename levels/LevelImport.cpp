@@ -4,6 +4,7 @@
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +29,7 @@ LevelImport LevelImport::files(const QStringList &files, const QString &folder)
 {
     LevelImport result;
     if (!QDir().mkpath(folder)) {
-        result.refused.append(folder + QStringLiteral(": the folder cannot be made"));
+        result.refused.append(QCoreApplication::translate("LevelImport", "%1: the folder cannot be made").arg(folder));
         return result;
     }
     for (const QString &file : files) {
@@ -40,7 +41,7 @@ LevelImport LevelImport::files(const QStringList &files, const QString &folder)
         }
         const QString target = freeName(folder, QFileInfo(file).fileName());
         if (QFileInfo::exists(target) || !QFile::copy(file, target)) {
-            result.refused.append(file + QStringLiteral(": it cannot be copied to ") + target);
+            result.refused.append(QCoreApplication::translate("LevelImport", "%1: it cannot be copied to %2").arg(file, target));
             continue;
         }
         result.copied.append(target);
@@ -53,7 +54,7 @@ LevelImport LevelImport::set(const QString &set, const QString &folder)
     const QString target = freeName(folder, QFileInfo(QDir::cleanPath(set)).fileName());
     if (QFileInfo::exists(target)) {
         LevelImport none;
-        none.refused.append(set + QStringLiteral(": no free name for it in ") + folder);
+        none.refused.append(QCoreApplication::translate("LevelImport", "%1: no free name for it in %2").arg(set, folder));
         return none;
     }
     LevelImport result = files(LevelCollection::levelFiles(set), target);

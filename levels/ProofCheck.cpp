@@ -4,6 +4,8 @@
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QCoreApplication>
+
 namespace {
 constexpr int millisecondsPerSecond = 1000;
 } // namespace
@@ -31,16 +33,16 @@ QString ProofCheck::text() const
 {
     switch (outcome) {
     case Holds:
-        return QStringLiteral("passes in %1 ms, as stated").arg(time);
+        return QCoreApplication::translate("ProofCheck", "passes in %1 ms, as stated").arg(time);
     case Missing:
-        return QStringLiteral("no proof: nothing shows that it can be passed");
+        return QCoreApplication::translate("ProofCheck", "no proof: nothing shows that it can be passed");
     case OtherTime:
-        return QStringLiteral("the proof passes, but in %1 ms, not in %2 ms as stated").arg(time).arg(stated);
+        return QCoreApplication::translate("ProofCheck", "the proof passes, but in %1 ms, not in %2 ms as stated").arg(time).arg(stated);
     case Fails:
         break;
     }
     if (status == Failed)
-        return QStringLiteral("the proof fails: the level is failed after %1 ms").arg(time);
-    return QStringLiteral("the proof fails: the level is not passed after %1 s")
+        return QCoreApplication::translate("ProofCheck", "the proof fails: the level is failed after %1 ms").arg(time);
+    return QCoreApplication::translate("ProofCheck", "the proof fails: the level is not passed after %1 s")
         .arg(maxTicks * Physics::frameInterval / millisecondsPerSecond);
 }

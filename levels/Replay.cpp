@@ -8,6 +8,7 @@
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
@@ -15,7 +16,11 @@
 namespace {
 // The pointer stays off the playfield: the highlight it drives has no effect on play.
 const QPoint pointerAway(-1000, -1000);
-const char noun[] = "replay";
+QString noun()
+{
+    return QCoreApplication::translate("Replay", "a replay");
+}
+
 // Past the 20 px that tell a drag from a click.
 constexpr int dragLength = 40;
 
@@ -49,7 +54,7 @@ bool Replay::parse(const QString &text, Replay *replay, QString *error)
     if (!parseLines(text.split(QLatin1Char('\n')), 0, true, &result, error))
         return false;
     if (result.level == 0) {
-        *error = QStringLiteral("no header \"# level <n> time <ms>\" names the level");
+        *error = QCoreApplication::translate("Replay", "no header \"# level <n> time <ms>\" names the level");
         return false;
     }
     *replay = result;
@@ -65,11 +70,11 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
     Replay &result = *replay;
     for (int i = first; i < lines.size(); ++i) {
         const auto fail = [&](const QString &why) {
-            *error = QStringLiteral("line %1: %2").arg(i + 1).arg(why);
+            *error = QCoreApplication::translate("Replay", "line %1: %2").arg(i + 1).arg(why);
             return false;
         };
         if (lines.at(i).size() > maxLineLength)
-            return fail(QStringLiteral("longer than %1 characters").arg(maxLineLength));
+            return fail(QCoreApplication::translate("Replay", "longer than %1 characters").arg(maxLineLength));
         QString line = lines.at(i).trimmed();
         // Every number must fit: an overlong one would otherwise read as 0.
         bool fits = true;
@@ -86,9 +91,9 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
                 bool timeFits = false;
                 result.time = m.captured(2).toUInt(&timeFits);
                 if (!fits || !timeFits)
-                    return fail(QStringLiteral("a number too large"));
+                    return fail(QCoreApplication::translate("Replay", "a number too large"));
                 if (result.level < 1 || result.level > LevelCatalogue::levelCount)
-                    return fail(QStringLiteral("there is no level %1 (the levels are 1 to %2)")
+                    return fail(QCoreApplication::translate("Replay", "there is no level %1 (the levels are 1 to %2)")
                                     .arg(result.level)
                                     .arg(LevelCatalogue::levelCount));
             }
@@ -103,22 +108,22 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
         if (m.hasMatch()) {
             action.kind = number(m, 4);
             if (fits && action.kind != RedWell && action.kind != BlueWell)
-                return fail(QStringLiteral("a well's kind is 0 (red) or 1 (blue)"));
+                return fail(QCoreApplication::translate("Replay", "a well's kind is 0 (red) or 1 (blue)"));
         } else {
             m = remove.match(line);
             if (!m.hasMatch())
-                return fail(QStringLiteral("not an action: %1").arg(UntrustedText::printable(line)));
+                return fail(QCoreApplication::translate("Replay", "not an action: %1").arg(UntrustedText::printable(line)));
             action.type = Action::Remove;
         }
         action.tick = number(m, 1);
         action.x = number(m, 2);
         action.y = number(m, 3);
         if (!fits)
-            return fail(QStringLiteral("a number too large"));
+            return fail(QCoreApplication::translate("Replay", "a number too large"));
         if (!action.isWithinReach())
-            return fail(QStringLiteral("(%1, %2) is too far off the playfield").arg(action.x).arg(action.y));
+            return fail(QCoreApplication::translate("Replay", "(%1, %2) is too far off the playfield").arg(action.x).arg(action.y));
         if (!result.actions.isEmpty() && action.tick < result.actions.last().tick)
-            return fail(QStringLiteral("ticks go backwards"));
+            return fail(QCoreApplication::translate("Replay", "ticks go backwards"));
         result.actions.append(action);
     }
     return true;
@@ -126,7 +131,7 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
 
 bool Replay::read(const QByteArray &bytes, Replay *replay, QString *error)
 {
-    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun);
+    *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun());
     return error->isEmpty() && parse(QString::fromUtf8(bytes), replay, error);
 }
 
@@ -134,7 +139,7 @@ bool Replay::readFile(const QString &path, Replay *replay, QString *error)
 {
     QByteArray bytes;
     QString why;
-    if (UntrustedText::readFile(path, maxFileBytes, noun, &bytes, &why) && read(bytes, replay, &why))
+    if (UntrustedText::readFile(path, maxFileBytes, noun(), &bytes, &why) && read(bytes, replay, &why))
         return true;
     *error = path + QStringLiteral(": ") + why;
     return false;

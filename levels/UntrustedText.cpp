@@ -1,5 +1,6 @@
 #include "levels/UntrustedText.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,17 +17,17 @@ QString printable(const QString &text)
     return text.size() > shown ? quoted + QStringLiteral("...") : quoted;
 }
 
-QString notAFile(const QString &path, const char *what)
+QString notAFile(const QString &path, const QString &what)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QStringLiteral("a folder, not a %1").arg(QLatin1String(what));
+        return QCoreApplication::translate("UntrustedText", "a folder, not %1").arg(what);
     if (info.exists() && !info.isFile())
-        return QStringLiteral("not a regular file, not a %1").arg(QLatin1String(what));
+        return QCoreApplication::translate("UntrustedText", "not a regular file, not %1").arg(what);
     return QString();
 }
 
-bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray *bytes, QString *why)
+bool readFile(const QString &path, qint64 maxBytes, const QString &what, QByteArray *bytes, QString *why)
 {
     *why = notAFile(path, what);
     if (!why->isEmpty())
@@ -40,12 +41,12 @@ bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray
     return true;
 }
 
-QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const char *what)
+QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const QString &what)
 {
     constexpr int kibibyte = 1024;
     if (bytes.size() <= maxBytes)
         return QString();
-    return QStringLiteral("larger than %1 KiB, too large for a %2").arg(maxBytes / kibibyte).arg(QLatin1String(what));
+    return QCoreApplication::translate("UntrustedText", "larger than %1 KiB, too large for %2").arg(maxBytes / kibibyte).arg(what);
 }
 
 } // namespace UntrustedText

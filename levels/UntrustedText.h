@@ -10,16 +10,16 @@ namespace UntrustedText {
 
 // Cut short and shown only in printable ASCII, every other character as '?'.
 QString printable(const QString &text);
-// Why path cannot be read as a file of the kind what names, seen without opening it: a folder, or
-// a pipe, a socket or a device, whose opening or reading could wait for ever. Empty for a regular
-// file, or for nothing at all.
-QString notAFile(const QString &path, const char *what);
+// Why path cannot be read as the kind of file what names ("a level"), seen without opening it: a
+// folder, or a pipe, a socket or a device, whose opening or reading could wait for ever. Empty for
+// a regular file, or for nothing at all.
+QString notAFile(const QString &path, const QString &what);
 // The bytes of the file at path, reading one byte more than maxBytes so that a larger file shows
 // without being read whole; false with why for what is not a regular file or cannot be opened.
-// what names the kind of file in the message: "a folder, not a replay".
-bool readFile(const QString &path, qint64 maxBytes, const char *what, QByteArray *bytes, QString *why);
+// what names the kind of file, with its article, in the message: "a folder, not a replay".
+bool readFile(const QString &path, qint64 maxBytes, const QString &what, QByteArray *bytes, QString *why);
 // The message for bytes larger than maxBytes, or an empty string when they fit.
-QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const char *what);
+QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const QString &what);
 
 } // namespace UntrustedText
 

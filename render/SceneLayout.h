@@ -48,7 +48,6 @@ constexpr int timeLabelGap = 120;
 // Qt lets AlignVCenter win over AlignTop: the help block is centred in its strip.
 constexpr int helpFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::AlignVCenter;
 constexpr int timeFlags = Qt::AlignRight | Qt::AlignBottom;
-constexpr char timeLabels[] = "Time\nRecord";
 
 // The rectangles those texts are drawn into on a width x height playfield.
 inline QRect nameRect(int width, int height)

@@ -18,19 +18,22 @@ const QColor horizontalDragColor(51, 153, 255, 255);
 const QColor verticalDragColor(255, 68, 0, 255);
 const QColor tableShade(0, 0, 0, 204);
 
-const char readyHelp[] = "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
-                         "[Left mouse click] on a set gravity well to remove it.\n"
-                         "[Right mouse click] to restart the level.\n"
-                         "[Right / left arrow] to switch level.";
+const char *const readyHelp =
+    QT_TRANSLATE_NOOP("ScenePainter", "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
+                                      "[Left mouse click] on a set gravity well to remove it.\n"
+                                      "[Right mouse click] to restart the level.\n"
+                                      "[Right / left arrow] to switch level.");
 // Between a level's name and "Not proven" beside it.
 constexpr int notProvenGap = 16;
-const char pausedHelp[] = "[P] or [Left mouse click] to go on.";
-const char endedHelp[] = "[Left mouse click] to advance to the next level.\n"
-                         "[Right mouse click] to restart the level.\n"
-                         "[Right / left arrow] to switch level.";
+constexpr int notProvenFlags = Qt::AlignLeft | Qt::AlignVCenter;
+const char *const pausedHelp = QT_TRANSLATE_NOOP("ScenePainter", "[P] or [Left mouse click] to go on.");
+const char *const endedHelp = QT_TRANSLATE_NOOP("ScenePainter", "[Left mouse click] to advance to the next level.\n"
+                                                                "[Right mouse click] to restart the level.\n"
+                                                                "[Right / left arrow] to switch level.");
 // For a level with no next one, such as one opened from a file.
-const char endedAloneHelp[] = "[Left or right mouse click] to play the level again.\n"
-                              "[Right / left arrow] to switch level.";
+const char *const endedAloneHelp =
+    QT_TRANSLATE_NOOP("ScenePainter", "[Left or right mouse click] to play the level again.\n"
+                                      "[Right / left arrow] to switch level.");
 
 QFont fontOfPixelSize(int pixels)
 {
@@ -124,30 +127,11 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     // when that particle was not drawn.
     if (sketch && !level.particles.isEmpty())
         painter.setPen(level.particles.last().glyphPen);
-    const int status = level.status();
-    QString message;
-    // A level from elsewhere has no number to give.
-    const bool numbered = scene.number != 0;
-    switch (status) {
-    case Ready:
-        message = numbered ? QString::asprintf("Ready to start level %d", scene.number) : QStringLiteral("Ready to start");
-        break;
-    case Failed:
-        message = numbered ? QString::asprintf("Level %d failed", scene.number) : QStringLiteral("Level failed");
-        break;
-    case Passed:
-        message = numbered ? QString::asprintf("Level %d passed", scene.number) : QStringLiteral("Level passed");
-        if (scene.newRecord)
-            message += QStringLiteral("\nNew record!");
-        break;
-    default:
-        break;
-    }
-    if (status != Running && drawnItem(FrameSketch::NameItem))
+    if (level.status() != Running && drawnItem(FrameSketch::NameItem))
         drawName(painter, scene);
     painter.setFont(messageFont);
     if (drawnItem(FrameSketch::MessageItem))
-        painter.drawText(messageRect(w, h), Qt::AlignCenter, message);
+        painter.drawText(messageRect(w, h), Qt::AlignCenter, message(scene));
 
     painter.setPen(helpPen);
     painter.setFont(helpFont);
@@ -169,13 +153,59 @@ QString ScenePainter::help(const Scene &scene)
 {
     switch (scene.level->status()) {
     case Ready:
-        return QLatin1String(readyHelp);
+        return tr(readyHelp);
     case Failed:
     case Passed:
-        return QLatin1String(scene.clickGoesOn ? endedHelp : endedAloneHelp);
+        return tr(scene.clickGoesOn ? endedHelp : endedAloneHelp);
     default:
         return QString();
     }
+}
+
+QString ScenePainter::message(const Scene &scene)
+{
+    // A level from elsewhere has no number to give.
+    const bool numbered = scene.number != 0;
+    switch (scene.level->status()) {
+    case Ready:
+        return numbered ? tr("Ready to start level %1").arg(scene.number) : tr("Ready to start");
+    case Failed:
+        return numbered ? tr("Level %1 failed").arg(scene.number) : tr("Level failed");
+    case Passed: {
+        const QString passed = numbered ? tr("Level %1 passed").arg(scene.number) : tr("Level passed");
+        return scene.newRecord ? passed + QLatin1Char('\n') + tr("New record!") : passed;
+    }
+    default:
+        return QString();
+    }
+}
+
+QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
+{
+    const int w = playfieldWidth;
+    const int h = playfieldHeight;
+    QList<PlacedText> placed;
+    const int status = scene.level->status();
+    if (status != Running || scene.paused) {
+        placed.append({nameRect(w, h), Qt::AlignCenter, titleFont, quotedName(scene)});
+        if (!scene.proven)
+            placed.append({notProvenRect(scene), notProvenFlags, messageFont, tr("Not proven")});
+    }
+    placed.append({messageRect(w, h), Qt::AlignCenter, messageFont, scene.paused ? tr("Paused") : message(scene)});
+    placed.append({helpRect(w), helpFlags, helpFont, scene.paused ? tr(pausedHelp) : help(scene)});
+    placed.append({helpRect(w), helpFlags, helpFont, scene.note});
+    placed.append({QRect(0, 0, w, h), timeFlags, messageFont, timesText(scene)});
+    placed.append({timeLabelsRect(), timeFlags, messageFont, timeLabels()});
+    if (!scene.highScores)
+        return placed;
+    placed.append({QRect(0, 0, w, titleHeight), Qt::AlignCenter, countFont, tr("High Scores")});
+    const QList<QRect> cells = tableCells(scene);
+    for (int k = 0; k < cells.size(); ++k) {
+        placed.append({cells.at(k), Qt::AlignLeft, tableFont, tableRowName(scene, k)});
+        placed.append({cells.at(k), Qt::AlignRight, tableFont, tableRowTime(scene, k)});
+    }
+    placed.append({QRect(0, footTop, w, footHeight), Qt::AlignCenter, tableFont, tableFoot(scene)});
+    return placed;
 }
 
 void ScenePainter::drawLevel(QPainter &painter, const Scene &scene) const
@@ -209,34 +239,52 @@ void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level, const
         painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
 }
 
+QString ScenePainter::quotedName(const Scene &scene)
+{
+    return QLatin1Char('"') + scene.name + QLatin1Char('"');
+}
+
+QRect ScenePainter::notProvenRect(const Scene &scene) const
+{
+    const QRect rect = nameRect(playfieldWidth, playfieldHeight);
+    const QRect named = QFontMetrics(titleFont, device).boundingRect(rect, Qt::AlignCenter, quotedName(scene));
+    return QRect(named.right() + notProvenGap, named.top(), rect.right() - named.right(), named.height());
+}
+
 // In quotes, with "Not proven" beside it for a level whose proof is missing or fails.
 void ScenePainter::drawName(QPainter &painter, const Scene &scene) const
 {
-    const QRect rect = nameRect(playfieldWidth, playfieldHeight);
-    const QString name = QLatin1Char('"') + scene.name + QLatin1Char('"');
     painter.setFont(titleFont);
-    painter.drawText(rect, Qt::AlignCenter, name);
+    painter.drawText(nameRect(playfieldWidth, playfieldHeight), Qt::AlignCenter, quotedName(scene));
     if (scene.proven)
         return;
-    const QRect named = QFontMetrics(titleFont, device).boundingRect(rect, Qt::AlignCenter, name);
     painter.setFont(messageFont);
-    painter.drawText(QRect(named.right() + notProvenGap, named.top(), rect.right() - named.right(), named.height()),
-                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Not proven"));
+    painter.drawText(notProvenRect(scene), notProvenFlags, tr("Not proven"));
+}
+
+QString ScenePainter::timesText(const Scene &scene)
+{
+    return tr("%1 ms").arg(int(scene.time)) + QLatin1Char('\n') + tr("%1 ms").arg(int(scene.record));
+}
+
+QString ScenePainter::timeLabels()
+{
+    return tr("Time") + QLatin1Char('\n') + tr("Record");
+}
+
+QRect ScenePainter::timeLabelsRect()
+{
+    return QRect(0, 0, playfieldWidth - timeLabelGap, playfieldHeight);
 }
 
 void ScenePainter::drawTimes(QPainter &painter, const Scene &scene, bool values, bool labels) const
 {
-    const int w = playfieldWidth;
-    const int h = playfieldHeight;
     painter.setFont(messageFont);
     painter.setPen(textPen);
-    if (values) {
-        const QString times = QString::asprintf("%d ms", int(scene.time)) + QLatin1Char('\n')
-            + QString::asprintf("%d ms", int(scene.record));
-        painter.drawText(QRect(0, 0, w, h), timeFlags, times);
-    }
+    if (values)
+        painter.drawText(QRect(0, 0, playfieldWidth, playfieldHeight), timeFlags, timesText(scene));
     if (labels)
-        painter.drawText(QRect(0, 0, w - timeLabelGap, h), timeFlags, QLatin1String(timeLabels));
+        painter.drawText(timeLabelsRect(), timeFlags, timeLabels());
 }
 
 // Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to go
@@ -249,10 +297,10 @@ void ScenePainter::drawPauseScreen(QPainter &painter, const Scene &scene) const
     painter.setPen(textPen);
     drawName(painter, scene);
     painter.setFont(messageFont);
-    painter.drawText(messageRect(w, h), Qt::AlignCenter, QStringLiteral("Paused"));
+    painter.drawText(messageRect(w, h), Qt::AlignCenter, tr("Paused"));
     painter.setPen(helpPen);
     painter.setFont(helpFont);
-    painter.drawText(helpRect(w), helpFlags, QLatin1String(pausedHelp));
+    painter.drawText(helpRect(w), helpFlags, tr(pausedHelp));
     drawTimes(painter, scene);
     if (scene.highScores)
         drawHighScores(painter, scene);
@@ -265,6 +313,46 @@ void ScenePainter::drawBackdrop(QPainter &painter, const Scene &scene) const
         area.paint(painter);
 }
 
+// Two columns of cells, each of half the levels named.
+QList<QRect> ScenePainter::tableCells(const Scene &scene)
+{
+    const int rows = int(scene.levelNames.size()) / 2;
+    QList<QRect> cells;
+    int column = 0;
+    int row = 0;
+    for (int k = 0; k < scene.bestTimes.size(); ++k) {
+        if (row == rows) {
+            row = 0;
+            ++column;
+        }
+        cells.append(QRect(tableLeft + columnStride * column, tableTop + rowHeight * row, cellWidth, rowHeight));
+        ++row;
+    }
+    return cells;
+}
+
+QString ScenePainter::tableRowName(const Scene &scene, int k)
+{
+    return QString::number(k + 1) + QStringLiteral(". ") + scene.levelNames.value(k);
+}
+
+QString ScenePainter::tableRowTime(const Scene &scene, int k)
+{
+    const quint32 time = scene.bestTimes.at(k);
+    return time != 0 ? QString::number(time) : tr("Not passed");
+}
+
+QString ScenePainter::tableFoot(const Scene &scene)
+{
+    int passed = 0;
+    quint32 total = 0;
+    for (const quint32 time : scene.bestTimes) {
+        passed += time != 0;
+        total += time;
+    }
+    return tr("Total time: %1\nPassed levels: %2 / %3").arg(total).arg(passed).arg(scene.levelNames.size());
+}
+
 void ScenePainter::drawHighScores(QPainter &painter, const Scene &scene) const
 {
     const int w = playfieldWidth;
@@ -272,35 +360,16 @@ void ScenePainter::drawHighScores(QPainter &painter, const Scene &scene) const
     painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
     // No pen is set: textPen from the time display is still in effect.
     painter.setFont(countFont);
-    painter.drawText(QRect(0, 0, w, titleHeight), Qt::AlignCenter, QStringLiteral("High Scores"));
+    painter.drawText(QRect(0, 0, w, titleHeight), Qt::AlignCenter, tr("High Scores"));
 
     painter.setPen(tablePen);
     painter.setFont(tableFont);
-    const int rows = scene.levelNames.size() / 2;
-    int column = 0;
-    int row = 0;
-    int passed = 0;
-    quint32 total = 0;
-    for (int k = 0; k < scene.bestTimes.size(); ++k) {
-        if (row == rows) {
-            row = 0;
-            ++column;
-        }
-        const QRect cell(tableLeft + columnStride * column, tableTop + rowHeight * row, cellWidth, rowHeight);
-        const quint32 time = scene.bestTimes.at(k);
-        painter.drawText(cell, Qt::AlignLeft, QString::number(k + 1) + QStringLiteral(". ") + scene.levelNames.value(k));
-        if (time != 0) {
-            painter.drawText(cell, Qt::AlignRight, QString::number(time));
-            ++passed;
-        } else {
-            painter.drawText(cell, Qt::AlignRight, QStringLiteral("Not passed"));
-        }
-        total += time;
-        ++row;
+    const QList<QRect> cells = tableCells(scene);
+    for (int k = 0; k < cells.size(); ++k) {
+        painter.drawText(cells.at(k), Qt::AlignLeft, tableRowName(scene, k));
+        painter.drawText(cells.at(k), Qt::AlignRight, tableRowTime(scene, k));
     }
-    painter.drawText(QRect(0, footTop, w, footHeight), Qt::AlignCenter,
-                     QString::asprintf("Total time: %u\nPassed levels: %d / %d", total, passed,
-                                       int(scene.levelNames.size())));
+    painter.drawText(QRect(0, footTop, w, footHeight), Qt::AlignCenter, tableFoot(scene));
 }
 
 FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) const
@@ -396,9 +465,9 @@ void ScenePainter::measureTimeDisplay()
     }
     const QRect corner(-playfieldWidth, -playfieldHeight, playfieldWidth, playfieldHeight);
     for (int characters = 1; characters < int(timeDisplayBounds.size()); ++characters) {
-        const QString value = QString(characters, widest) + QStringLiteral(" ms");
+        const QString value = tr("%1 ms").arg(QString(characters, widest));
         timeDisplayBounds[characters] = metrics.boundingRect(corner, timeFlags, value + QLatin1Char('\n') + value);
     }
-    timeLabelBounds = metrics.boundingRect(corner, timeFlags, QLatin1String(timeLabels));
+    timeLabelBounds = metrics.boundingRect(corner, timeFlags, timeLabels());
 }
 

@@ -3,6 +3,7 @@
 
 #include "render/FrameSketch.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QLinearGradient>
 #include <QPen>
@@ -21,7 +22,18 @@ struct Scene;
 // whole. It also sketches a frame, so that a tick can tell which pixels it changes.
 class ScenePainter
 {
+    Q_DECLARE_TR_FUNCTIONS(ScenePainter)
+
 public:
+    // A text a frame draws: into rect, aligned by flags, in font.
+    struct PlacedText
+    {
+        QRect rect;
+        int flags;
+        QFont font;
+        QString text;
+    };
+
     // Texts are measured as painting on device lays them out.
     explicit ScenePainter(const QPaintDevice *device);
 
@@ -40,6 +52,11 @@ public:
     void drawLayout(QPainter &painter, Scene &scene) const;
     // The help strip's text for scene: what the mouse and keys do now.
     static QString help(const Scene &scene);
+    // The status message under the level's name: "Ready to start level 1", "Level passed", ...
+    static QString message(const Scene &scene);
+    // Every text a frame of scene draws into a rectangle, in the language the game speaks: what
+    // must fit where it stands.
+    QList<PlacedText> texts(const Scene &scene) const;
     // What the frame of scene shows; parts that have not changed since last are taken from it
     // rather than measured again.
     FrameSketch sketch(const Scene &scene, const FrameSketch *last) const;
@@ -54,6 +71,15 @@ private:
         bool blueCount;
     };
 
+    static QString quotedName(const Scene &scene);
+    static QString timesText(const Scene &scene);
+    static QString timeLabels();
+    static QRect timeLabelsRect();
+    static QList<QRect> tableCells(const Scene &scene);
+    static QString tableRowName(const Scene &scene, int k);
+    static QString tableRowTime(const Scene &scene, int k);
+    static QString tableFoot(const Scene &scene);
+    QRect notProvenRect(const Scene &scene) const;
     void paintForeground(QPainter &painter, Scene &scene, const FrameSketch *sketch, const QRegion *region);
     void drawHighScores(QPainter &painter, const Scene &scene) const;
     void drawTimes(QPainter &painter, const Scene &scene, bool values = true, bool labels = true) const;

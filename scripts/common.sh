@@ -15,11 +15,12 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The build needs a compiler, CMake, the chosen Qt and a real font (or no text is drawn).
+# The build needs a compiler, CMake, the chosen Qt with its translation tools, and a real font (or
+# no text is drawn).
 need_build_packages() {
-  local qt=qt6-base-dev
-  [ "${SWIRLFALL_QT:-6}" = 5 ] && qt=qtbase5-dev
-  need_packages g++ make cmake "$qt" fonts-dejavu-core "$@"
+  local qt=(qt6-base-dev qt6-l10n-tools)
+  [ "${SWIRLFALL_QT:-6}" = 5 ] && qt=(qtbase5-dev qttools5-dev-tools)
+  need_packages g++ make cmake "${qt[@]}" fonts-dejavu-core "$@"
 }
 
 # configure_and_build DIR [CMAKE-ARGS...]

@@ -36,11 +36,11 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
       rowsView(new QListView(this)),
       filterEdit(new QLineEdit(this))
 {
-    setWindowTitle(QStringLiteral("Choose a level"));
+    setWindowTitle(tr("Choose a level"));
     collectionsView->setFixedWidth(collectionsWidth);
     connect(collectionsView, SIGNAL(currentRowChanged(int)), this, SLOT(showCollection(int)));
 
-    filterEdit->setPlaceholderText(QStringLiteral("Type to find a level by name"));
+    filterEdit->setPlaceholderText(tr("Type to find a level by name"));
     filterEdit->setClearButtonEnabled(true);
     filterEdit->installEventFilter(this);
     connect(filterEdit, SIGNAL(textChanged(QString)), this, SLOT(filterChanged(QString)));
@@ -64,14 +64,14 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
         playButton->setEnabled(rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool());
     });
 
-    QPushButton *add = new QPushButton(QStringLiteral("Add levels\u2026"), this);
+    QPushButton *add = new QPushButton(tr("Add levels\u2026"), this);
     QMenu *adding = new QMenu(add);
-    adding->addAction(QStringLiteral("Level files\u2026"), this, SLOT(addFiles()));
-    adding->addAction(QStringLiteral("A folder of levels, as a set\u2026"), this, SLOT(addSet()));
+    adding->addAction(tr("Level files\u2026"), this, SLOT(addFiles()));
+    adding->addAction(tr("A folder of levels, as a set\u2026"), this, SLOT(addSet()));
     add->setMenu(adding);
     add->setAutoDefault(false);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    playButton = buttons->addButton(QStringLiteral("Play"), QDialogButtonBox::AcceptRole);
+    playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
     connect(buttons, SIGNAL(accepted()), this, SLOT(play()));
     connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
@@ -209,7 +209,7 @@ void LevelChooser::play()
 void LevelChooser::addFiles()
 {
     const QStringList files =
-        QFileDialog::getOpenFileNames(this, QStringLiteral("Add levels"), QString(), LevelFile::dialogFilter());
+        QFileDialog::getOpenFileNames(this, tr("Add levels"), QString(), LevelFile::dialogFilter());
     if (files.isEmpty())
         return;
     const LevelImport added = LevelImport::files(files, myLevels());
@@ -218,7 +218,7 @@ void LevelChooser::addFiles()
 
 void LevelChooser::addSet()
 {
-    const QString folder = QFileDialog::getExistingDirectory(this, QStringLiteral("Add a set of levels"));
+    const QString folder = QFileDialog::getExistingDirectory(this, tr("Add a set of levels"));
     if (folder.isEmpty())
         return;
     const LevelImport added = LevelImport::set(folder, myLevels());
@@ -228,8 +228,8 @@ void LevelChooser::addSet()
 void LevelChooser::reportImport(const QStringList &copied, const QStringList &refused)
 {
     if (!refused.isEmpty()) {
-        QMessageBox::warning(this, QStringLiteral("Add levels"),
-                             QStringLiteral("These files were not added:\n%1").arg(refused.join(QLatin1Char('\n'))));
+        QMessageBox::warning(this, tr("Add levels"),
+                             tr("These files were not added:\n%1").arg(refused.join(QLatin1Char('\n'))));
     }
     if (copied.isEmpty())
         return;

@@ -15,32 +15,32 @@ QString LevelRowDelegate::details(const QModelIndex &index)
 {
     if (!index.data(LevelListModel::ReadableRole).toBool()) {
         const QString reason = index.data(LevelListModel::ReasonRole).toString();
-        return reason.isEmpty() ? QStringLiteral("Not read yet") : QStringLiteral("Cannot be played: %1").arg(reason);
+        return reason.isEmpty() ? tr("Not read yet") : tr("Cannot be played: %1").arg(reason);
     }
     QString proof;
     switch (index.data(LevelListModel::ProofRole).toInt()) {
     case LevelLibrary::Proven:
-        proof = QStringLiteral("Proven");
+        proof = tr("Proven");
         break;
     case LevelLibrary::NotProven:
-        proof = QStringLiteral("Not proven");
+        proof = tr("Not proven");
         break;
     case LevelLibrary::ProofFails:
-        proof = QStringLiteral("Its proof fails");
+        proof = tr("Its proof fails");
         break;
     default:
-        proof = QStringLiteral("Checking its proof\u2026");
+        proof = tr("Checking its proof\u2026");
         break;
     }
     if (index.data(LevelListModel::RunKeptRole).toBool())
-        proof += QStringLiteral(" \u00b7 your best run is kept (W)");
+        proof += tr(" \u00b7 your best run is kept (W)");
     return proof;
 }
 
 QString LevelRowDelegate::time(const QModelIndex &index)
 {
     const quint32 best = index.data(LevelListModel::TimeRole).toUInt();
-    return best ? QStringLiteral("%1 ms").arg(best) : QStringLiteral("Not passed");
+    return best ? tr("%1 ms").arg(best) : tr("Not passed");
 }
 
 QSize LevelRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex &) const

@@ -160,18 +160,18 @@ void EditorCanvas::mousePressEvent(QMouseEvent *event)
     case RedParticleTool:
     case BlueParticleTool: {
         if (document->level().particles.size() >= LevelFile::maxParticles) {
-            emit note(QStringLiteral("A level has at most %1 particles.").arg(LevelFile::maxParticles));
+            emit note(tr("A level has at most %1 particles.").arg(LevelFile::maxParticles));
             break;
         }
         const bool red = current == RedParticleTool;
         const QPoint p = snapped(at);
-        apply(red ? QStringLiteral("Add red particle") : QStringLiteral("Add blue particle"),
+        apply(red ? tr("Add red particle") : tr("Add blue particle"),
               [&](Level &made) { made.particles.append({red ? RedParticle : BlueParticle, p.x(), p.y()}); });
         break;
     }
     default:
         if (drawing.size() >= LevelFile::maxPoints) {
-            emit note(QStringLiteral("An area has at most %1 points.").arg(LevelFile::maxPoints));
+            emit note(tr("An area has at most %1 points.").arg(LevelFile::maxPoints));
             break;
         }
         if (drawing.isEmpty() || drawing.last() != snapped(at))
@@ -203,9 +203,9 @@ void EditorCanvas::mouseReleaseEvent(QMouseEvent *event)
     preview.reset();
     const Level after = moved(document->level(), selected, dragDelta());
     if (!after.playsLike(document->level())) {
-        const QString what = selected.what == Pick::Particle ? QStringLiteral("Move particle")
-            : selected.what == Pick::Area                   ? QStringLiteral("Move area")
-                                                            : QStringLiteral("Move point");
+        const QString what = selected.what == Pick::Particle ? tr("Move particle")
+            : selected.what == Pick::Area                   ? tr("Move area")
+                                                            : tr("Move point");
         apply(what, [&](Level &made) { made = after; });
     }
     update();
@@ -225,13 +225,13 @@ void EditorCanvas::closeArea()
     if (drawing.size() < LevelFile::minPoints)
         return;
     if (document->level().areas.size() >= LevelFile::maxAreas) {
-        emit note(QStringLiteral("A level has at most %1 areas.").arg(LevelFile::maxAreas));
+        emit note(tr("A level has at most %1 areas.").arg(LevelFile::maxAreas));
         return;
     }
     const int kind = current == RedGoalTool ? RedGoal : current == BlueGoalTool ? BlueGoal : Hazard;
-    const QString what = kind == RedGoal ? QStringLiteral("Add red goal")
-        : kind == BlueGoal               ? QStringLiteral("Add blue goal")
-                                         : QStringLiteral("Add hazard");
+    const QString what = kind == RedGoal ? tr("Add red goal")
+        : kind == BlueGoal               ? tr("Add blue goal")
+                                         : tr("Add hazard");
     const QPolygon polygon = drawing;
     drawing.clear();
     apply(what, [&](Level &made) { made.areas.append({kind, polygon}); });
@@ -253,17 +253,17 @@ void EditorCanvas::deleteSelection()
     forgetSelection();
     switch (picked.what) {
     case Pick::Particle:
-        apply(QStringLiteral("Delete particle"), [&](Level &made) { made.particles.removeAt(picked.index); });
+        apply(tr("Delete particle"), [&](Level &made) { made.particles.removeAt(picked.index); });
         break;
     case Pick::Point:
         // An area keeps at least three points; one with fewer goes.
         if (document->level().areas.at(picked.index).polygon.size() > LevelFile::minPoints) {
-            apply(QStringLiteral("Delete point"), [&](Level &made) { made.areas[picked.index].polygon.remove(picked.point); });
+            apply(tr("Delete point"), [&](Level &made) { made.areas[picked.index].polygon.remove(picked.point); });
             break;
         }
         Q_FALLTHROUGH();
     case Pick::Area:
-        apply(QStringLiteral("Delete area"), [&](Level &made) { made.areas.removeAt(picked.index); });
+        apply(tr("Delete area"), [&](Level &made) { made.areas.removeAt(picked.index); });
         break;
     case Pick::Nothing:
         break;

@@ -4,6 +4,8 @@
 #include "game/ScoreStore.h"
 #include "levels/LevelFile.h"
 
+#include <QCoreApplication>
+
 LevelDocument::LevelDocument(QObject *parent)
     : QObject(parent)
 {
@@ -20,13 +22,13 @@ void LevelDocument::prove(const Replay &proof)
     LevelDraft proven = current;
     proven.level.proof = proof;
     proven.proof = LevelDraft::Proven;
-    stack.push(new EditCommand(this, current, proven, QStringLiteral("Prove"), NoMerge));
+    stack.push(new EditCommand(this, current, proven, QCoreApplication::translate("LevelDocument", "Prove"), NoMerge));
 }
 
 void LevelDocument::startNew(const QString &path)
 {
     Level level;
-    level.name = QStringLiteral("New level");
+    level.name = QCoreApplication::translate("LevelDocument", "New level");
     level.redWells = 1;
     level.blueWells = 1;
     startFrom(level, path);
@@ -59,7 +61,7 @@ bool LevelDocument::save(const QString &path, QString *error)
         return false;
     }
     if (!ScoreStore::saveBytes(path, text, &why)) {
-        *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
+        *error = QCoreApplication::translate("LevelDocument", "%1 cannot be written: %2").arg(path, why);
         return false;
     }
     filePath = path;

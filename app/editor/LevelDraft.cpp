@@ -2,6 +2,8 @@
 
 #include "levels/ProofCheck.h"
 
+#include <QCoreApplication>
+
 LevelDraft LevelDraft::of(const Level &level)
 {
     LevelDraft draft;
@@ -39,13 +41,13 @@ QString LevelDraft::proofText() const
 {
     switch (proof) {
     case Proven:
-        return QStringLiteral("Proven: passes in %1 ms").arg(level.proof->time);
+        return QCoreApplication::translate("LevelDraft", "Proven: passes in %1 ms").arg(level.proof->time);
     case Dropped:
-        return QStringLiteral("The proof no longer holds after an edit");
+        return QCoreApplication::translate("LevelDraft", "The proof no longer holds after an edit");
     case Broken:
-        return QStringLiteral("Not proven: %1").arg(brokenWhy);
+        return QCoreApplication::translate("LevelDraft", "Not proven: %1").arg(brokenWhy);
     case Unproven:
         break;
     }
-    return QStringLiteral("Not proven");
+    return QCoreApplication::translate("LevelDraft", "Not proven");
 }

@@ -1,0 +1,21 @@
+#ifndef SWIRLFALL_TRANSLATION_H
+#define SWIRLFALL_TRANSLATION_H
+
+#include <QString>
+
+class QCoreApplication;
+
+// The game in the desktop's language. The languages the player prefers are taken in order, as the
+// desktop gives them (LANGUAGE, then LC_ALL, LC_MESSAGES and LANG): the first the game speaks is
+// the one it speaks, and English, which it speaks anyway, or the C locale stop the search. Qt's
+// own texts (dialog buttons, the file dialog) follow when Qt's translations are installed.
+namespace Translation {
+
+// Installs the translators, with app as their parent; returns the language chosen, "" for English.
+QString install(QCoreApplication &app);
+// Installs the game's translator for language ("de", "fr") whatever the desktop says.
+bool installLanguage(QCoreApplication &app, const QString &language);
+
+} // namespace Translation
+
+#endif

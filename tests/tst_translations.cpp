@@ -1,0 +1,207 @@
+// Guards the game in German and French. Every message in the sources must have a finished
+// translation in both, with the same placeholders and the same number of lines, or a player
+// reads English in the middle of German, or a number goes missing; and every text the playfield
+// draws, in every language, must fit where it stands, or it is cut off.
+#include "app/Translation.h"
+#include "levels/LevelCatalogue.h"
+#include "render/Scene.h"
+#include "render/ScenePainter.h"
+#include "sim/FrameTick.h"
+#include "sim/LevelState.h"
+#include "sim/Physics.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTranslator>
+#include <QXmlStreamReader>
+#include <QtTest>
+
+namespace {
+struct Message
+{
+    QString translation;
+    bool finished = false;
+};
+
+// (context, source) to translation, as a .ts file holds them.
+QMap<QPair<QString, QString>, Message> readTs(const QString &path)
+{
+    QMap<QPair<QString, QString>, Message> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (!xml.atEnd()) {
+        if (!xml.readNextStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            Message message;
+            message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
+            message.translation = xml.readElementText();
+            messages.insert({context, source}, message);
+        }
+    }
+    return messages;
+}
+
+QStringList placeholders(const QString &text)
+{
+    static const QRegularExpression placeholder(QStringLiteral("%L?[0-9]+"));
+    QStringList found;
+    for (auto it = placeholder.globalMatch(text); it.hasNext();)
+        found.append(it.next().captured());
+    found.sort();
+    return found;
+}
+
+void speak(const QString &language)
+{
+    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    if (!language.isEmpty())
+        QVERIFY(Translation::installLanguage(*qApp, language));
+}
+} // namespace
+
+class TranslationsTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void everyMessageIsTranslated_data();
+    void everyMessageIsTranslated();
+    void playfieldTextsFit_data();
+    void playfieldTextsFit();
+};
+
+void TranslationsTest::everyMessageIsTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+}
+
+void TranslationsTest::everyMessageIsTranslated()
+{
+    QFETCH(QString, language);
+
+    // The sources' messages as lupdate finds them now, against what the catalogue translates.
+    const auto extracted = readTs(QStringLiteral(EXTRACTED_TS));
+    QVERIFY(extracted.size() > 100);
+    const auto catalogue = readTs(QStringLiteral(TRANSLATIONS_DIR "/swirlfall_%1.ts").arg(language));
+    QStringList faults;
+    for (auto it = extracted.cbegin(); it != extracted.cend(); ++it) {
+        const QString where = it.key().first + QStringLiteral(": ") + it.key().second.left(40);
+        const auto found = catalogue.constFind(it.key());
+        if (found == catalogue.cend() || !found->finished || found->translation.isEmpty()) {
+            faults.append(where + QStringLiteral(" is not translated"));
+            continue;
+        }
+        if (placeholders(found->translation) != placeholders(it.key().second))
+            faults.append(where + QStringLiteral(" has other placeholders: ") + found->translation);
+        if (found->translation.count(QLatin1Char('\n')) != it.key().second.count(QLatin1Char('\n')))
+            faults.append(where + QStringLiteral(" has another number of lines"));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TranslationsTest::playfieldTextsFit_data()
+{
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << "de";
+    QTest::newRow("French") << "fr";
+}
+
+void TranslationsTest::playfieldTextsFit()
+{
+    QFETCH(QString, language);
+
+    speak(language);
+    QImage device(Physics::playfieldWidth, Physics::playfieldHeight, QImage::Format_ARGB32_Premultiplied);
+    ScenePainter painter(&device);
+    const QRect playfield(0, 0, Physics::playfieldWidth, Physics::playfieldHeight);
+    QStringList faults;
+    const auto check = [&](const Scene &scene, const QString &what) {
+        const QList<ScenePainter::PlacedText> texts = painter.texts(scene);
+        for (int i = 0; i < texts.size(); ++i) {
+            const ScenePainter::PlacedText &text = texts.at(i);
+            const QFontMetrics metrics(text.font, &device);
+            const QRect bound = metrics.boundingRect(text.rect, text.flags, text.text);
+            // "Not proven" beside the name may stand in a rectangle reaching past the edge.
+            if (!text.text.isEmpty() && (!(text.rect & playfield).contains(bound) || !playfield.contains(bound)))
+                faults.append(QStringLiteral("%1: '%2' needs %3 px of %4").arg(what, text.text.left(30)).arg(bound.width()).arg((text.rect & playfield).width()));
+            // A table row's name and time share a cell, the one left, the other right.
+            if (i > 0 && texts.at(i - 1).rect == text.rect && (text.flags & Qt::AlignRight)
+                && metrics.horizontalAdvance(texts.at(i - 1).text) + metrics.horizontalAdvance(text.text) >= text.rect.width())
+                faults.append(QStringLiteral("%1: '%2' and '%3' meet").arg(what, texts.at(i - 1).text, text.text));
+        }
+    };
+    for (const int number : {4, 0}) {
+        for (const int status : {Ready, Running, Failed, Passed}) {
+            Level level = LevelCatalogue::level(4);
+            LevelState state = level.newState();
+            Scene scene;
+            scene.level = &state;
+            scene.number = number;
+            scene.name = level.name;
+            scene.proven = number != 0;
+            scene.clickGoesOn = number != 0;
+            scene.newRecord = true;
+            // Times of six digits: a quarter of an hour.
+            scene.time = 999990;
+            scene.record = 999990;
+            if (status != Ready)
+                state.start();
+            if (status == Failed)
+                state.addParticle(BlueParticle, 5, 240);
+            if (status == Passed) {
+                state = LevelState(0, 0);
+                state.addArea(RedGoal, QPolygon(QRect(0, 0, 800, 480)));
+                state.addParticle(RedParticle, 400, 240);
+                state.start();
+            }
+            if (status != Ready)
+                FrameTick::advance(state, scene.time, QPoint());
+            const QString what = QStringLiteral("status %1, level %2").arg(status).arg(number);
+            check(scene, what);
+            scene.paused = true;
+            check(scene, what + QStringLiteral(", paused"));
+            scene.paused = false;
+            for (const char *note : {"Playing your best run: [Mouse click] or [any key] to stop it.",
+                                     "Playing a replay: [Mouse click] or [any key] to stop it.",
+                                     "Playing the solution: [Mouse click] or [any key] to stop it."}) {
+                scene.note = QCoreApplication::translate("SolutionPlayback", note);
+                check(scene, what + QStringLiteral(", a note"));
+            }
+            scene.note.clear();
+            scene.highScores = true;
+            scene.levelNames = LevelCatalogue::names();
+            for (const quint32 time : {0u, 999990u}) {
+                scene.bestTimes.clear();
+                for (int i = 0; i < LevelCatalogue::levelCount; ++i)
+                    scene.bestTimes.append(time);
+                check(scene, what + QStringLiteral(", the table"));
+            }
+        }
+    }
+    speak(QString());
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+QTEST_MAIN(TranslationsTest)
+#include "tst_translations.moc"

@@ -1,0 +1,1234 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_GB">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>Swirlfall: steer every particle into its goal with red and blue gravity wells.</source>
+        <translation>Swirlfall: Lenke jedes Teilchen mit roten und blauen Schwerkraftbrunnen in sein Ziel.</translation>
+    </message>
+    <message>
+        <source>A level file (.swirl) to play, or with --verify, the files to check.</source>
+        <translation>Eine Level-Datei (.swirl) zum Spielen, oder mit --verify die zu prüfenden Dateien.</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>Diese Hilfe zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>Die Version zeigen und beenden.</translation>
+    </message>
+    <message>
+        <source>Start on level &lt;n&gt;, from 1 to %1.</source>
+        <translation>Mit Level &lt;n&gt; beginnen, von 1 bis %1.</translation>
+    </message>
+    <message>
+        <source>Keep best times in &lt;file&gt; instead of scores.dat in the current folder.</source>
+        <translation>Bestzeiten in &lt;file&gt; statt in scores.dat im aktuellen Ordner aufbewahren.</translation>
+    </message>
+    <message>
+        <source>Keep best times in scores.dat in the user&apos;s data folder, $XDG_DATA_HOME/swirlfall (~/.local/share/swirlfall by default), as the desktop menu&apos;s entry does.</source>
+        <translation>Bestzeiten in scores.dat im Datenordner des Benutzers aufbewahren, $XDG_DATA_HOME/swirlfall (sonst ~/.local/share/swirlfall), wie es der Eintrag im Startmenü tut.</translation>
+    </message>
+    <message>
+        <source>Start in full screen, the playfield scaled to the screen.</source>
+        <translation>Im Vollbild starten, das Spielfeld auf den Bildschirm vergrößert.</translation>
+    </message>
+    <message>
+        <source>Check the proof of each level file or replay given, without a display: one line per file; exit status 0 when every proof holds, 1 when one is missing or does not hold, 2 when a file cannot be read.</source>
+        <translation>Den Beweis jeder angegebenen Level-Datei oder Aufzeichnung prüfen, ohne Bildschirm: eine Zeile je Datei; Rückgabewert 0, wenn jeder Beweis hält, 1, wenn einer fehlt oder nicht hält, 2, wenn eine Datei nicht lesbar ist.</translation>
+    </message>
+    <message>
+        <source>Open the level editor on the level file given, or on a new level (saved to the file given, if it does not exist yet).</source>
+        <translation>Den Level-Editor mit der angegebenen Level-Datei öffnen, oder mit einem neuen Level (in die angegebene Datei gespeichert, falls es sie noch nicht gibt).</translation>
+    </message>
+    <message>
+        <source>Print level &lt;n&gt; as a level file, with its solution as the proof.</source>
+        <translation>Level &lt;n&gt; als Level-Datei ausgeben, mit seiner Lösung als Beweis.</translation>
+    </message>
+    <message>
+        <source>Open the level of the replay in &lt;file&gt; and play the replay, as the Show solution command plays a level&apos;s solution; a level file plays its proof.</source>
+        <translation>Das Level der Aufzeichnung in &lt;file&gt; öffnen und die Aufzeichnung abspielen, so wie „Lösung zeigen“ die Lösung eines Levels abspielt; eine Level-Datei spielt ihren Beweis ab.</translation>
+    </message>
+    <message>
+        <source>--verify takes the files to check</source>
+        <translation>--verify braucht die zu prüfenden Dateien</translation>
+    </message>
+    <message>
+        <source>--%1 takes a level from 1 to %2, not &apos;%3&apos;</source>
+        <translation>--%1 braucht ein Level von 1 bis %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>--edit takes one level file at most</source>
+        <translation>--edit nimmt höchstens eine Level-Datei</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--level, --replay and a level file each choose the level; give one</source>
+        <translation>--level, --replay und eine Level-Datei wählen jeweils das Level; nur eines angeben</translation>
+    </message>
+    <message>
+        <source>%1: a level without a proof, no replay to play</source>
+        <translation>%1: ein Level ohne Beweis, keine Aufzeichnung zum Abspielen</translation>
+    </message>
+    <message>
+        <source>--scores and --user-data each name where best times are kept; give one</source>
+        <translation>--scores und --user-data geben jeweils an, wo die Bestzeiten liegen; nur eines angeben</translation>
+    </message>
+    <message>
+        <source>--scores takes the name of a file</source>
+        <translation>--scores braucht einen Dateinamen</translation>
+    </message>
+    <message>
+        <source>--user-data: no data folder is known (HOME is not set)</source>
+        <translation>--user-data: kein Datenordner bekannt (HOME ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>a file for best times</source>
+        <translation>eine Datei für Bestzeiten</translation>
+    </message>
+    <message>
+        <source>a folder, not a file for best times</source>
+        <translation>ein Ordner, keine Datei für Bestzeiten</translation>
+    </message>
+</context>
+<context>
+    <name>EditorCanvas</name>
+    <message>
+        <source>A level has at most %1 particles.</source>
+        <translation>Ein Level hat höchstens %1 Teilchen.</translation>
+    </message>
+    <message>
+        <source>Add red particle</source>
+        <translation>Rotes Teilchen hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add blue particle</source>
+        <translation>Blaues Teilchen hinzufügen</translation>
+    </message>
+    <message>
+        <source>An area has at most %1 points.</source>
+        <translation>Eine Fläche hat höchstens %1 Punkte.</translation>
+    </message>
+    <message>
+        <source>Move particle</source>
+        <translation>Teilchen verschieben</translation>
+    </message>
+    <message>
+        <source>Move area</source>
+        <translation>Fläche verschieben</translation>
+    </message>
+    <message>
+        <source>Move point</source>
+        <translation>Punkt verschieben</translation>
+    </message>
+    <message>
+        <source>A level has at most %1 areas.</source>
+        <translation>Ein Level hat höchstens %1 Flächen.</translation>
+    </message>
+    <message>
+        <source>Add red goal</source>
+        <translation>Rotes Ziel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add blue goal</source>
+        <translation>Blaues Ziel hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add hazard</source>
+        <translation>Gefahrenzone hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete particle</source>
+        <translation>Teilchen löschen</translation>
+    </message>
+    <message>
+        <source>Delete point</source>
+        <translation>Punkt löschen</translation>
+    </message>
+    <message>
+        <source>Delete area</source>
+        <translation>Fläche löschen</translation>
+    </message>
+</context>
+<context>
+    <name>EditorWindow</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Red wells</source>
+        <translation>Rote Brunnen</translation>
+    </message>
+    <message>
+        <source>Blue wells</source>
+        <translation>Blaue Brunnen</translation>
+    </message>
+    <message>
+        <source>Try it (F5)</source>
+        <translation>Ausprobieren (F5)</translation>
+    </message>
+    <message>
+        <source>Play the level in the game: a pass becomes its proof.</source>
+        <translation>Das Level im Spiel spielen: ein Sieg wird sein Beweis.</translation>
+    </message>
+    <message>
+        <source>Search for</source>
+        <translation>Suchen für</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Starts a new level</source>
+        <translation>Beginnt ein neues Level</translation>
+    </message>
+    <message>
+        <source>Open…</source>
+        <translation>Öffnen…</translation>
+    </message>
+    <message>
+        <source>Opens a level file</source>
+        <translation>Öffnet eine Level-Datei</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Saves the level, with its proof if it has one</source>
+        <translation>Speichert das Level, mit seinem Beweis, falls es einen hat</translation>
+    </message>
+    <message>
+        <source>Save as…</source>
+        <translation>Speichern unter…</translation>
+    </message>
+    <message>
+        <source>Saves the level in another file</source>
+        <translation>Speichert das Level in einer anderen Datei</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Closes the editor</source>
+        <translation>Schließt den Editor</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Takes back the last change</source>
+        <translation>Nimmt die letzte Änderung zurück</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Makes the change taken back again</source>
+        <translation>Macht die zurückgenommene Änderung wieder</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Removes what is selected: a particle, an area or one of its points</source>
+        <translation>Entfernt die Auswahl: ein Teilchen, eine Fläche oder einen ihrer Punkte</translation>
+    </message>
+    <message>
+        <source>Close area</source>
+        <translation>Fläche schließen</translation>
+    </message>
+    <message>
+        <source>Closes the area being drawn</source>
+        <translation>Schließt die Fläche, die gezeichnet wird</translation>
+    </message>
+    <message>
+        <source>Snap to grid</source>
+        <translation>Am Raster ausrichten</translation>
+    </message>
+    <message>
+        <source>Points snap to a 10-pixel grid, or not</source>
+        <translation>Punkte rasten auf einem 10-Pixel-Raster ein, oder nicht</translation>
+    </message>
+    <message>
+        <source>Points snap to a 10-pixel grid (G)</source>
+        <translation>Punkte rasten auf einem 10-Pixel-Raster ein (G)</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Try it</source>
+        <translation>Ausprobieren</translation>
+    </message>
+    <message>
+        <source>Plays the level in the game: a pass becomes its proof</source>
+        <translation>Spielt das Level im Spiel: ein Sieg wird sein Beweis</translation>
+    </message>
+    <message>
+        <source>Find a solution</source>
+        <translation>Lösung suchen</translation>
+    </message>
+    <message>
+        <source>Runs the solver for the time set; F6 again cancels it</source>
+        <translation>Lässt den Löser die eingestellte Zeit lang suchen; F6 bricht ab</translation>
+    </message>
+    <message>
+        <source>Tools</source>
+        <translation>Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>Pick a particle, an area or a point; drag to move it, Delete to remove it</source>
+        <translation>Ein Teilchen, eine Fläche oder einen Punkt wählen; ziehen verschiebt, Entf löscht</translation>
+    </message>
+    <message>
+        <source>Red particle</source>
+        <translation>Rotes Teilchen</translation>
+    </message>
+    <message>
+        <source>A red particle at each click</source>
+        <translation>Ein rotes Teilchen bei jedem Klick</translation>
+    </message>
+    <message>
+        <source>Blue particle</source>
+        <translation>Blaues Teilchen</translation>
+    </message>
+    <message>
+        <source>A blue particle at each click</source>
+        <translation>Ein blaues Teilchen bei jedem Klick</translation>
+    </message>
+    <message>
+        <source>Red goal</source>
+        <translation>Rotes Ziel</translation>
+    </message>
+    <message>
+        <source>A red goal, point by point: double click or Enter closes it</source>
+        <translation>Ein rotes Ziel, Punkt für Punkt: Doppelklick oder Eingabe schließt es</translation>
+    </message>
+    <message>
+        <source>Blue goal</source>
+        <translation>Blaues Ziel</translation>
+    </message>
+    <message>
+        <source>A blue goal, point by point: double click or Enter closes it</source>
+        <translation>Ein blaues Ziel, Punkt für Punkt: Doppelklick oder Eingabe schließt es</translation>
+    </message>
+    <message>
+        <source>Hazard</source>
+        <translation>Gefahrenzone</translation>
+    </message>
+    <message>
+        <source>A hazard, point by point: double click or Enter closes it</source>
+        <translation>Eine Gefahrenzone, Punkt für Punkt: Doppelklick oder Eingabe schließt sie</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Keys and tools</source>
+        <translation>Tasten und Werkzeuge</translation>
+    </message>
+    <message>
+        <source>Lists the editor&apos;s keys and tools</source>
+        <translation>Zeigt die Tasten und Werkzeuge des Editors</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Find a solution (F6)</source>
+        <translation>Lösung suchen (F6)</translation>
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 (%2)[*] - Swirlfall level editor</source>
+        <translation>%1 (%2)[*] – Swirlfall-Level-Editor</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Umbenennen</translation>
+    </message>
+    <message>
+        <source>Open level</source>
+        <translation>Level öffnen</translation>
+    </message>
+    <message>
+        <source>This file cannot be opened</source>
+        <translation>Diese Datei lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Save level</source>
+        <translation>Level speichern</translation>
+    </message>
+    <message>
+        <source>The level cannot be saved</source>
+        <translation>Das Level lässt sich nicht speichern</translation>
+    </message>
+    <message>
+        <source>A level needs a particle to be played.</source>
+        <translation>Ein Level braucht ein Teilchen, um gespielt zu werden.</translation>
+    </message>
+    <message>
+        <source>A level needs a particle to be solved.</source>
+        <translation>Ein Level braucht ein Teilchen, um gelöst zu werden.</translation>
+    </message>
+    <message>
+        <source>Your pass in %1 ms is the level&apos;s proof.</source>
+        <translation>Dein Sieg in %1 ms ist der Beweis des Levels.</translation>
+    </message>
+    <message>
+        <source>The level changed during the search; its solution is not kept.</source>
+        <translation>Das Level hat sich während der Suche geändert; seine Lösung wird nicht behalten.</translation>
+    </message>
+    <message>
+        <source>Found a solution in %1 ms; the proof is faster.</source>
+        <translation>Lösung in %1 ms gefunden; der Beweis ist schneller.</translation>
+    </message>
+    <message>
+        <source>Found a solution in %1 ms, as fast as the proof.</source>
+        <translation>Lösung in %1 ms gefunden, so schnell wie der Beweis.</translation>
+    </message>
+    <message>
+        <source>Found a solution in %1 ms: it is the level&apos;s proof.</source>
+        <translation>Lösung in %1 ms gefunden: sie ist der Beweis des Levels.</translation>
+    </message>
+    <message>
+        <source>The search was cancelled.</source>
+        <translation>Die Suche wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>No solution found in %1 s.</source>
+        <translation>Keine Lösung in %1 s gefunden.</translation>
+    </message>
+    <message>
+        <source>Unsaved changes</source>
+        <translation>Ungespeicherte Änderungen</translation>
+    </message>
+    <message>
+        <source>The level has changes that are not saved. Save them?</source>
+        <translation>Das Level hat ungespeicherte Änderungen. Speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>FileCommands</name>
+    <message>
+        <source>Replays and levels (*.txt *.%1);;All files (*)</source>
+        <translation>Aufzeichnungen und Level (*.txt *.%1);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Open level</source>
+        <translation>Level öffnen</translation>
+    </message>
+    <message>
+        <source>Open replay</source>
+        <translation>Aufzeichnung öffnen</translation>
+    </message>
+    <message>
+        <source>%1: a level without a proof, no replay to play</source>
+        <translation>%1: ein Level ohne Beweis, keine Aufzeichnung zum Abspielen</translation>
+    </message>
+    <message>
+        <source>This file cannot be opened:
+%1</source>
+        <translation>Diese Datei lässt sich nicht öffnen:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>HowToPlay</name>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>The goal</source>
+        <translation>Das Ziel</translation>
+    </message>
+    <message>
+        <source>Bring every particle into the goal of its colour, without letting one touch a well, a hazard or the goal of the other colour. Each well pulls the particles of its own colour and pushes the others, with the same strength at any distance.</source>
+        <translation>Bringe jedes Teilchen in das Ziel seiner Farbe, ohne dass eines einen Brunnen, eine Gefahrenzone oder das Ziel der anderen Farbe berührt. Jeder Brunnen zieht die Teilchen seiner Farbe an und stößt die anderen ab, auf jede Entfernung gleich stark.</translation>
+    </message>
+    <message>
+        <source>A drag sideways sets a blue well where it began.</source>
+        <translation>Ziehen zur Seite setzt einen blauen Brunnen, wo es begann.</translation>
+    </message>
+    <message>
+        <source>A drag up or down sets a red well where it began.</source>
+        <translation>Ziehen nach oben oder unten setzt einen roten Brunnen, wo es begann.</translation>
+    </message>
+    <message>
+        <source>The mouse</source>
+        <translation>Die Maus</translation>
+    </message>
+    <message>
+        <source>Left drag, sideways</source>
+        <translation>Links ziehen, zur Seite</translation>
+    </message>
+    <message>
+        <source>Sets a blue well where the drag began</source>
+        <translation>Setzt einen blauen Brunnen, wo das Ziehen begann</translation>
+    </message>
+    <message>
+        <source>Left drag, up or down</source>
+        <translation>Links ziehen, hoch oder runter</translation>
+    </message>
+    <message>
+        <source>Sets a red well where the drag began</source>
+        <translation>Setzt einen roten Brunnen, wo das Ziehen begann</translation>
+    </message>
+    <message>
+        <source>Left click on a well</source>
+        <translation>Linksklick auf einen Brunnen</translation>
+    </message>
+    <message>
+        <source>Removes it; the well is not given back</source>
+        <translation>Entfernt ihn; der Brunnen kommt nicht zurück</translation>
+    </message>
+    <message>
+        <source>Left click after the end</source>
+        <translation>Linksklick nach dem Ende</translation>
+    </message>
+    <message>
+        <source>Goes on to the next level</source>
+        <translation>Geht zum nächsten Level</translation>
+    </message>
+    <message>
+        <source>Right click</source>
+        <translation>Rechtsklick</translation>
+    </message>
+    <message>
+        <source>Starts the level again</source>
+        <translation>Beginnt das Level von vorn</translation>
+    </message>
+    <message>
+        <source>The keys</source>
+        <translation>Die Tasten</translation>
+    </message>
+    <message>
+        <source>The previous, the next level (of the collection played)</source>
+        <translation>Das vorige, das nächste Level (der gespielten Sammlung)</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCheck</name>
+    <message>
+        <source>There are no particles: the level cannot be saved yet.</source>
+        <translation>Es gibt keine Teilchen: das Level lässt sich noch nicht speichern.</translation>
+    </message>
+    <message>
+        <source>in the frame</source>
+        <translation>im Rahmen</translation>
+    </message>
+    <message>
+        <source>in a hazard</source>
+        <translation>in einer Gefahrenzone</translation>
+    </message>
+    <message>
+        <source>in a goal</source>
+        <translation>in einem Ziel</translation>
+    </message>
+    <message>
+        <source>A red particle at (%1, %2) starts %3.</source>
+        <translation>Ein rotes Teilchen bei (%1, %2) beginnt %3.</translation>
+    </message>
+    <message>
+        <source>A blue particle at (%1, %2) starts %3.</source>
+        <translation>Ein blaues Teilchen bei (%1, %2) beginnt %3.</translation>
+    </message>
+    <message>
+        <source>There are red particles but no red goal.</source>
+        <translation>Es gibt rote Teilchen, aber kein rotes Ziel.</translation>
+    </message>
+    <message>
+        <source>There are blue particles but no blue goal.</source>
+        <translation>Es gibt blaue Teilchen, aber kein blaues Ziel.</translation>
+    </message>
+    <message>
+        <source>There are no wells to set: nothing can move the particles.</source>
+        <translation>Es gibt keine Brunnen zu setzen: nichts kann die Teilchen bewegen.</translation>
+    </message>
+</context>
+<context>
+    <name>LevelChooser</name>
+    <message>
+        <source>Choose a level</source>
+        <translation>Level wählen</translation>
+    </message>
+    <message>
+        <source>Type to find a level by name</source>
+        <translation>Tippen, um ein Level nach Namen zu finden</translation>
+    </message>
+    <message>
+        <source>Add levels…</source>
+        <translation>Level hinzufügen…</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Level-Dateien…</translation>
+    </message>
+    <message>
+        <source>A folder of levels, as a set…</source>
+        <translation>Einen Ordner mit Leveln, als Reihe…</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>Add levels</source>
+        <translation>Level hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a set of levels</source>
+        <translation>Eine Reihe von Leveln hinzufügen</translation>
+    </message>
+    <message>
+        <source>These files were not added:
+%1</source>
+        <translation>Diese Dateien wurden nicht hinzugefügt:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>LevelCollection</name>
+    <message>
+        <source>Swirlfall</source>
+        <translation>Swirlfall</translation>
+    </message>
+    <message>
+        <source>My levels</source>
+        <translation>Meine Level</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDocument</name>
+    <message>
+        <source>Prove</source>
+        <translation>Beweisen</translation>
+    </message>
+    <message>
+        <source>New level</source>
+        <translation>Neues Level</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelDraft</name>
+    <message>
+        <source>Proven: passes in %1 ms</source>
+        <translation>Bewiesen: gelingt in %1 ms</translation>
+    </message>
+    <message>
+        <source>The proof no longer holds after an edit</source>
+        <translation>Der Beweis hält nach einer Änderung nicht mehr</translation>
+    </message>
+    <message>
+        <source>Not proven: %1</source>
+        <translation>Unbewiesen: %1</translation>
+    </message>
+    <message>
+        <source>Not proven</source>
+        <translation>Unbewiesen</translation>
+    </message>
+</context>
+<context>
+    <name>LevelFile</name>
+    <message>
+        <source>a level</source>
+        <translation>ein Level</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>„%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>a number too large</source>
+        <translation>eine zu große Zahl</translation>
+    </message>
+    <message>
+        <source>a colour is red or blue, not &apos;%1&apos;</source>
+        <translation>eine Farbe ist red oder blue, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>an x without its y</source>
+        <translation>ein x ohne sein y</translation>
+    </message>
+    <message>
+        <source>an area has %1 to %2 points, not %3</source>
+        <translation>eine Fläche hat %1 bis %2 Punkte, nicht %3</translation>
+    </message>
+    <message>
+        <source>(%1, %2) is off the playfield</source>
+        <translation>(%1, %2) liegt außerhalb des Spielfelds</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a second name</source>
+        <translation>ein zweiter Name</translation>
+    </message>
+    <message>
+        <source>a name has 1 to %1 characters, not %2</source>
+        <translation>ein Name hat 1 bis %1 Zeichen, nicht %2</translation>
+    </message>
+    <message>
+        <source>a name has only printable characters</source>
+        <translation>ein Name hat nur druckbare Zeichen</translation>
+    </message>
+    <message>
+        <source>a second wells line</source>
+        <translation>eine zweite wells-Zeile</translation>
+    </message>
+    <message>
+        <source>wells takes &apos;red &lt;n&gt; blue &lt;n&gt;&apos;</source>
+        <translation>wells braucht „red &lt;n&gt; blue &lt;n&gt;“</translation>
+    </message>
+    <message>
+        <source>a budget is 0 to %1 wells, not %2</source>
+        <translation>ein Vorrat hat 0 bis %1 Brunnen, nicht %2</translation>
+    </message>
+    <message>
+        <source>particle takes &apos;red|blue &lt;x&gt; &lt;y&gt;&apos;</source>
+        <translation>particle braucht „red|blue &lt;x&gt; &lt;y&gt;“</translation>
+    </message>
+    <message>
+        <source>more than %1 particles</source>
+        <translation>mehr als %1 Teilchen</translation>
+    </message>
+    <message>
+        <source>more than %1 areas</source>
+        <translation>mehr als %1 Flächen</translation>
+    </message>
+    <message>
+        <source>goal takes &apos;red|blue&apos; and its points</source>
+        <translation>goal braucht „red|blue“ und seine Punkte</translation>
+    </message>
+    <message>
+        <source>unknown word &apos;%1&apos;</source>
+        <translation>unbekanntes Wort „%1“</translation>
+    </message>
+    <message>
+        <source>line %1: longer than %2 characters</source>
+        <translation>Zeile %1: länger als %2 Zeichen</translation>
+    </message>
+    <message>
+        <source>not a Swirlfall level: it starts without &quot;%1 %2&quot;</source>
+        <translation>kein Swirlfall-Level: es beginnt nicht mit „%1 %2“</translation>
+    </message>
+    <message>
+        <source>format version %1, but this game reads version %2</source>
+        <translation>Formatversion %1, aber dieses Spiel liest Version %2</translation>
+    </message>
+    <message>
+        <source>solution takes the time in ms in which its replay passes the level</source>
+        <translation>solution braucht die Zeit in ms, in der die Aufzeichnung das Level schafft</translation>
+    </message>
+    <message>
+        <source>line %1: the level has no %2</source>
+        <translation>Zeile %1: dem Level fehlt %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1 %2&quot; line</source>
+        <translation>die Zeile „%1 %2“</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>der Name</translation>
+    </message>
+    <message>
+        <source>wells line</source>
+        <translation>die wells-Zeile</translation>
+    </message>
+    <message>
+        <source>particle</source>
+        <translation>ein Teilchen</translation>
+    </message>
+    <message>
+        <source>line %1: not UTF-8 text</source>
+        <translation>Zeile %1: kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>a level or a replay</source>
+        <translation>ein Level oder eine Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>Swirlfall levels (*.%1);;All files (*)</source>
+        <translation>Swirlfall-Level (*.%1);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>LevelImport</name>
+    <message>
+        <source>%1: the folder cannot be made</source>
+        <translation>%1: der Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>%1: it cannot be copied to %2</source>
+        <translation>%1: lässt sich nicht nach %2 kopieren</translation>
+    </message>
+    <message>
+        <source>%1: no free name for it in %2</source>
+        <translation>%1: kein freier Name dafür in %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelRowDelegate</name>
+    <message>
+        <source>Not read yet</source>
+        <translation>Noch nicht gelesen</translation>
+    </message>
+    <message>
+        <source>Cannot be played: %1</source>
+        <translation>Nicht spielbar: %1</translation>
+    </message>
+    <message>
+        <source>Proven</source>
+        <translation>Bewiesen</translation>
+    </message>
+    <message>
+        <source>Not proven</source>
+        <translation>Unbewiesen</translation>
+    </message>
+    <message>
+        <source>Its proof fails</source>
+        <translation>Sein Beweis scheitert</translation>
+    </message>
+    <message>
+        <source>Checking its proof…</source>
+        <translation>Beweis wird geprüft…</translation>
+    </message>
+    <message>
+        <source> · your best run is kept (W)</source>
+        <translation> · dein bester Lauf ist gespeichert (W)</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Not passed</source>
+        <translation>Ungelöst</translation>
+    </message>
+</context>
+<context>
+    <name>ProofCheck</name>
+    <message>
+        <source>passes in %1 ms, as stated</source>
+        <translation>gelingt in %1 ms, wie angegeben</translation>
+    </message>
+    <message>
+        <source>no proof: nothing shows that it can be passed</source>
+        <translation>kein Beweis: nichts zeigt, dass es zu schaffen ist</translation>
+    </message>
+    <message>
+        <source>the proof passes, but in %1 ms, not in %2 ms as stated</source>
+        <translation>der Beweis gelingt, aber in %1 ms, nicht in %2 ms wie angegeben</translation>
+    </message>
+    <message>
+        <source>the proof fails: the level is failed after %1 ms</source>
+        <translation>der Beweis scheitert: das Level geht nach %1 ms verloren</translation>
+    </message>
+    <message>
+        <source>the proof fails: the level is not passed after %1 s</source>
+        <translation>der Beweis scheitert: das Level ist nach %1 s nicht geschafft</translation>
+    </message>
+</context>
+<context>
+    <name>RecordBook</name>
+    <message>
+        <source>the record could not be saved in %1: %2</source>
+        <translation>der Rekord ließ sich nicht in %1 speichern: %2</translation>
+    </message>
+    <message>
+        <source>%1: not a run of this level</source>
+        <translation>%1: kein Lauf dieses Levels</translation>
+    </message>
+    <message>
+        <source>a drag beyond a player&apos;s reach</source>
+        <translation>ein Ziehen außer Reichweite eines Spielers</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner lässt sich nicht anlegen</translation>
+    </message>
+    <message>
+        <source>the run that set this record could not be kept in %1: %2</source>
+        <translation>der Lauf zu diesem Rekord ließ sich nicht in %1 aufbewahren: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Replay</name>
+    <message>
+        <source>a replay</source>
+        <translation>eine Aufzeichnung</translation>
+    </message>
+    <message>
+        <source>no header &quot;# level &lt;n&gt; time &lt;ms&gt;&quot; names the level</source>
+        <translation>keine Kopfzeile „# level &lt;n&gt; time &lt;ms&gt;“ nennt das Level</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>longer than %1 characters</source>
+        <translation>länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>a number too large</source>
+        <translation>eine zu große Zahl</translation>
+    </message>
+    <message>
+        <source>there is no level %1 (the levels are 1 to %2)</source>
+        <translation>es gibt kein Level %1 (die Level sind 1 bis %2)</translation>
+    </message>
+    <message>
+        <source>a well&apos;s kind is 0 (red) or 1 (blue)</source>
+        <translation>die Art eines Brunnens ist 0 (rot) oder 1 (blau)</translation>
+    </message>
+    <message>
+        <source>not an action: %1</source>
+        <translation>keine Aktion: %1</translation>
+    </message>
+    <message>
+        <source>(%1, %2) is too far off the playfield</source>
+        <translation>(%1, %2) liegt zu weit außerhalb des Spielfelds</translation>
+    </message>
+    <message>
+        <source>ticks go backwards</source>
+        <translation>die Ticks laufen rückwärts</translation>
+    </message>
+</context>
+<context>
+    <name>ScenePainter</name>
+    <message>
+        <source>[Left mouse drag] horizontally or vertically to set a gravity well.
+[Left mouse click] on a set gravity well to remove it.
+[Right mouse click] to restart the level.
+[Right / left arrow] to switch level.</source>
+        <translation>[Linke Maustaste ziehen] waagrecht oder senkrecht setzt einen Schwerkraftbrunnen.
+[Linksklick] auf einen gesetzten Brunnen entfernt ihn.
+[Rechtsklick] beginnt das Level von vorn.
+[Pfeil rechts / links] wechselt das Level.</translation>
+    </message>
+    <message>
+        <source>[P] or [Left mouse click] to go on.</source>
+        <translation>[P] oder [Linksklick] spielt weiter.</translation>
+    </message>
+    <message>
+        <source>[Left mouse click] to advance to the next level.
+[Right mouse click] to restart the level.
+[Right / left arrow] to switch level.</source>
+        <translation>[Linksklick] geht zum nächsten Level.
+[Rechtsklick] beginnt das Level von vorn.
+[Pfeil rechts / links] wechselt das Level.</translation>
+    </message>
+    <message>
+        <source>[Left or right mouse click] to play the level again.
+[Right / left arrow] to switch level.</source>
+        <translation>[Links- oder Rechtsklick] spielt das Level noch einmal.
+[Pfeil rechts / links] wechselt das Level.</translation>
+    </message>
+    <message>
+        <source>Ready to start level %1</source>
+        <translation>Bereit für Level %1</translation>
+    </message>
+    <message>
+        <source>Ready to start</source>
+        <translation>Bereit zum Start</translation>
+    </message>
+    <message>
+        <source>Level %1 failed</source>
+        <translation>Level %1 verloren</translation>
+    </message>
+    <message>
+        <source>Level failed</source>
+        <translation>Level verloren</translation>
+    </message>
+    <message>
+        <source>Level %1 passed</source>
+        <translation>Level %1 geschafft</translation>
+    </message>
+    <message>
+        <source>Level passed</source>
+        <translation>Level geschafft</translation>
+    </message>
+    <message>
+        <source>New record!</source>
+        <translation>Neuer Rekord!</translation>
+    </message>
+    <message>
+        <source>Not proven</source>
+        <translation>Unbewiesen</translation>
+    </message>
+    <message>
+        <source>Paused</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>High Scores</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>%1 ms</source>
+        <translation>%1 ms</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Record</source>
+        <translation>Rekord</translation>
+    </message>
+    <message>
+        <source>Not passed</source>
+        <translation>Ungelöst</translation>
+    </message>
+    <message>
+        <source>Total time: %1
+Passed levels: %2 / %3</source>
+        <translation>Gesamtzeit: %1
+Geschaffte Level: %2 / %3</translation>
+    </message>
+</context>
+<context>
+    <name>SolutionPlayback</name>
+    <message>
+        <source>Playing your best run: [Mouse click] or [any key] to stop it.</source>
+        <translation>Dein bester Lauf läuft: [Mausklick] oder [eine Taste] hält ihn an.</translation>
+    </message>
+    <message>
+        <source>Playing a replay: [Mouse click] or [any key] to stop it.</source>
+        <translation>Eine Aufzeichnung läuft: [Mausklick] oder [eine Taste] hält sie an.</translation>
+    </message>
+    <message>
+        <source>Playing the solution: [Mouse click] or [any key] to stop it.</source>
+        <translation>Die Lösung läuft: [Mausklick] oder [eine Taste] hält sie an.</translation>
+    </message>
+</context>
+<context>
+    <name>UntrustedText</name>
+    <message>
+        <source>a folder, not %1</source>
+        <translation>ein Ordner, nicht %1</translation>
+    </message>
+    <message>
+        <source>not a regular file, not %1</source>
+        <translation>keine gewöhnliche Datei, nicht %1</translation>
+    </message>
+    <message>
+        <source>larger than %1 KiB, too large for %2</source>
+        <translation>größer als %1 KiB, zu groß für %2</translation>
+    </message>
+</context>
+<context>
+    <name>vorticade</name>
+    <message>
+        <source>High scores</source>
+        <translation>Bestzeiten</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <translation>TAB</translation>
+    </message>
+    <message>
+        <source>Shows the best time of every level (Tab: while it is held)</source>
+        <translation>Zeigt die Bestzeit jedes Levels (Tab: solange gedrückt)</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Plays the level&apos;s solution; a click or a key stops it</source>
+        <translation>Spielt die Lösung des Levels ab; ein Klick oder eine Taste hält sie an</translation>
+    </message>
+    <message>
+        <source>Watch my best run</source>
+        <translation>Meinen besten Lauf ansehen</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>Plays the run that set your record on the level</source>
+        <translation>Spielt den Lauf ab, der deinen Rekord im Level aufgestellt hat</translation>
+    </message>
+    <message>
+        <source>Open replay…</source>
+        <translation>Aufzeichnung öffnen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+O</source>
+        <translation>Ctrl+Shift+O</translation>
+    </message>
+    <message>
+        <source>Plays a replay, or a level file with its proof</source>
+        <translation>Spielt eine Aufzeichnung ab, oder eine Level-Datei mit ihrem Beweis</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>Pauses a running level, and goes on</source>
+        <translation>Hält ein laufendes Level an und spielt weiter</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>F11</source>
+        <translation>F11</translation>
+    </message>
+    <message>
+        <source>Fills the screen with the playfield, and back</source>
+        <translation>Füllt den Bildschirm mit dem Spielfeld, und zurück</translation>
+    </message>
+    <message>
+        <source>How to play</source>
+        <translation>So wird gespielt</translation>
+    </message>
+    <message>
+        <source>Shift+F1</source>
+        <translation>Shift+F1</translation>
+    </message>
+    <message>
+        <source>Shows how to play: the goal, the mouse and the keys</source>
+        <translation>Zeigt, wie gespielt wird: das Ziel, die Maus und die Tasten</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>Tells which game this is, and its version</source>
+        <translation>Sagt, welches Spiel dies ist, und seine Version</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>ESC</source>
+        <translation>ESC</translation>
+    </message>
+    <message>
+        <source>Quits the game</source>
+        <translation>Beendet das Spiel</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Level wählen…</translation>
+    </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>Shows every level, yours and the sets too, to choose one</source>
+        <translation>Zeigt alle Level, auch deine und die Reihen, zur Auswahl</translation>
+    </message>
+    <message>
+        <source>Open level…</source>
+        <translation>Level öffnen…</translation>
+    </message>
+    <message>
+        <source>Plays a level file</source>
+        <translation>Spielt eine Level-Datei</translation>
+    </message>
+    <message>
+        <source>New level…</source>
+        <translation>Neues Level…</translation>
+    </message>
+    <message>
+        <source>Opens the level editor on a new level</source>
+        <translation>Öffnet den Level-Editor mit einem neuen Level</translation>
+    </message>
+    <message>
+        <source>Edit level…</source>
+        <translation>Level bearbeiten…</translation>
+    </message>
+    <message>
+        <source>Ctrl+E</source>
+        <translation>Ctrl+E</translation>
+    </message>
+    <message>
+        <source>Opens the level editor on the level played</source>
+        <translation>Öffnet den Level-Editor mit dem gespielten Level</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Level %1</source>
+        <translation>Level %1</translation>
+    </message>
+    <message>
+        <source>About Swirlfall</source>
+        <translation>Über Swirlfall</translation>
+    </message>
+    <message>
+        <source>Swirlfall %1
+Developed by the Swirlfall team in 2026.
+Released for Linux desktops under the GNU GPL, version 3 or later.</source>
+        <translation>Swirlfall %1
+Entwickelt vom Swirlfall-Team im Jahr 2026.
+Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</translation>
+    </message>
+</context>
+</TS>
