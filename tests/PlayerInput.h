@@ -3,6 +3,7 @@
 
 #include "levels/Replay.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QList>
 #include <QPoint>
@@ -22,6 +23,16 @@ void key(QWidget *widget, QEvent::Type type, int key);
 void perform(QWidget *widget, const Replay::Action &action);
 // A click on the frame band: starts a Ready level without touching a well.
 void start(QWidget *widget);
+// The first window of that class on the screen, as a player finds one that opened.
+template <class Window>
+Window *topLevel()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (Window *found = qobject_cast<Window *>(top))
+            return found;
+    }
+    return nullptr;
+}
 // Plays replay into the level game has loaded, as a player would: a click that starts the level,
 // then each action delay ticks later than the replay says, ticking until the level ends.
 // Nothing moves before the first well, so a pass comes exactly 10 ms later per tick of delay.

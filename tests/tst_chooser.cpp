@@ -432,9 +432,7 @@ void ChooserTest::aNewLevelIsSavedInMyLevels()
 {
     // Where the game finds it again: Save As of a level not saved yet starts in My levels.
     window->findChild<FileCommands *>()->newLevel();
-    EditorWindow *editor = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        editor = editor ? editor : qobject_cast<EditorWindow *>(top);
+    EditorWindow *editor = PlayerInput::topLevel<EditorWindow>();
     QVERIFY(editor);
     QString offered;
     QTimer::singleShot(0, this, [&] {

@@ -336,9 +336,7 @@ void VorticadeTest::tryItProvesTheLevel()
     // "Try it" plays the editor's level in the game: the pass proves it, in the editor and in the
     // game, which stops saying "Not proven".
     window->findChild<FileCommands *>()->newLevel();
-    EditorWindow *editor = nullptr;
-    for (QWidget *top : QApplication::topLevelWidgets())
-        editor = editor ? editor : qobject_cast<EditorWindow *>(top);
+    EditorWindow *editor = PlayerInput::topLevel<EditorWindow>();
     QVERIFY(editor);
     Level level = LevelCatalogue::level(1);
     level.number = 0;
