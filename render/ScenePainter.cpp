@@ -35,6 +35,16 @@ const char *const endedAloneHelp =
     QT_TRANSLATE_NOOP("ScenePainter", "[Left or right mouse click] to play the level again.\n"
                                       "[Right / left arrow] to switch level.");
 
+// The characters of value printed in decimal, its sign too: counted, not printed, on every tick.
+int printedLength(int value)
+{
+    constexpr int base = 10;
+    int length = value < 0 ? 2 : 1;
+    for (qint64 rest = qAbs(qint64(value)); rest >= base; rest /= base)
+        ++length;
+    return length;
+}
+
 QFont fontOfPixelSize(int pixels)
 {
     QFont font;
@@ -397,7 +407,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
 
     // Measuring a text lays it out, too dear for every tick: the time display has one extent for
     // any times of as many characters, and a counter is measured only when its number changes.
-    const int characters = int(qMax(QByteArray::number(int(scene.time)).size(), QByteArray::number(int(scene.record)).size()));
+    const int characters = qMax(printedLength(int(scene.time)), printedLength(int(scene.record)));
     sketch.parts.append(FrameSketch::textPart({double(scene.time), double(scene.record)},
                                               timeDisplayBounds.at(characters).translated(playfieldWidth, playfieldHeight)));
     for (const int iconX : {redIconX, blueIconX}) {
