@@ -18,11 +18,12 @@
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
-#include "levels/LevelImport.h"
 #include "levels/LevelLibrary.h"
 
 #include <QFileDialog>
 #include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -350,6 +351,17 @@ void ChooserTest::typingFindsInEveryCollection()
     QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), QStringLiteral("Zig Zag"));
     QCOMPARE(chooser->model()->index(1).data(Qt::DisplayRole).toString(), QStringLiteral("Mine to zig"));
     QCOMPARE(chooser->model()->index(1).data(LevelListModel::CollectionTitleRole).toString(), QStringLiteral("My levels"));
+    // The selected row is drawn highlighted, the others not.
+    const QImage rows = chooser->view()->viewport()->grab().toImage();
+    const QPoint text(LevelListModel::thumbnailSize().width() + 60, 10);
+    const QColor highlight = chooser->view()->palette().color(QPalette::Highlight);
+    QCOMPARE(rows.pixelColor(text).name(), highlight.name());
+    QVERIFY(rows.pixelColor(text + QPoint(0, LevelListModel::thumbnailSize().height() + 10)) != highlight);
+    // Tab goes from the list to the collections, as it is laid out.
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
+    QCOMPARE(chooser->focusWidget(), static_cast<QWidget *>(chooser->view()));
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
+    QVERIFY(qobject_cast<QListWidget *>(chooser->focusWidget()));
     // Down moves in the list while typing goes on; Enter plays, as one of its collection's.
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Down);
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Return);
@@ -367,17 +379,19 @@ void ChooserTest::addingLevels_data()
     QTest::addColumn<QString>("chosen");
     QTest::addColumn<QStringList>("after");
     QTest::addColumn<int>("refused");
+    QTest::addColumn<QString>("shown");
 
-    // What My levels holds before: "a.swirl".
-    QTest::newRow("a level file") << QStringList{"in/b.swirl=level 2 B"} << "in/b.swirl" << QStringList{"a.swirl", "b.swirl"} << 0;
+    // What My levels holds before: "a.swirl". The first level added is shown, selected, where it went.
+    QTest::newRow("a level file") << QStringList{"in/b.swirl=level 2 B"} << "in/b.swirl" << QStringList{"a.swirl", "b.swirl"} << 0
+                                  << "My levels: B";
     QTest::newRow("the same name: both kept") << QStringList{"in/a.swirl=level 2 Other A"} << "in/a.swirl"
-                                              << QStringList{"a (2).swirl", "a.swirl"} << 0;
+                                              << QStringList{"a (2).swirl", "a.swirl"} << 0 << "My levels: Other A";
     QTest::newRow("not a level: refused with its reason")
         << QStringList{"in/bad.swirl=nonsense", "in/c.swirl=level 3 C"} << "in/bad.swirl in/c.swirl"
-        << QStringList{"a.swirl", "c.swirl"} << 1;
+        << QStringList{"a.swirl", "c.swirl"} << 1 << "My levels: C";
     QTest::newRow("a folder, as a set with its set.txt")
-        << QStringList{"in/pack/1.swirl=level 1 P", "in/pack/set.txt=name Pack", "in/pack/x.swirl=bad"} << "in/pack/"
-        << QStringList{"a.swirl", "pack/1.swirl", "pack/set.txt"} << 1;
+        << QStringList{"in/pack/1.swirl=level 1 P", "in/pack/set.txt=name Pack", "in/pack/x.swirl=bad"} << "in/pack"
+        << QStringList{"a.swirl", "pack/1.swirl", "pack/set.txt"} << 1 << "Pack: P";
 }
 
 void ChooserTest::addingLevels()
@@ -387,17 +401,42 @@ void ChooserTest::addingLevels()
     QFETCH(QStringList, after);
     QFETCH(int, refused);
 
+    QFETCH(QString, shown);
+
     make(myLevels(), {QStringLiteral("a.swirl=level 1 A")});
     make(dir->path(), files);
     const QByteArray before = levelText(1, QStringLiteral("A"));
-    QStringList paths;
-    for (const QString &file : chosen.split(QLatin1Char(' ')))
-        paths.append(dir->filePath(file));
-    const LevelImport added = paths.first().endsWith(QLatin1Char('/')) ? LevelImport::set(paths.first(), myLevels())
-                                                                      : LevelImport::files(paths, myLevels());
-    QCOMPARE(added.refused.size(), refused);
-    for (const QString &why : added.refused)
-        QVERIFY2(why.contains(QStringLiteral(": line ")), qPrintable(why));
+    LevelChooser *chooser = openChooser();
+    // "Add levels...": the file dialog is answered as a player would, then the box of refusals.
+    QString refusals;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (QFileDialog *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->setDirectory(dir->filePath(QStringLiteral("in")));
+            QStringList names;
+            for (const QString &file : chosen.split(QLatin1Char(' ')))
+                names.append(file.section(QLatin1Char('/'), -1));
+            // Several are quoted, as the dialog's own line shows them.
+            dialog->selectFile(names.size() == 1 ? names.first()
+                                                 : QLatin1Char('"') + names.join(QStringLiteral("\" \"")) + QLatin1Char('"'));
+            QMetaObject::invokeMethod(dialog, "accept");
+        } else if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
+            refusals = box->text();
+            box->accept();
+        }
+    });
+    answer.start(0);
+    if (chosen.contains(QLatin1Char('/')) && !chosen.endsWith(QLatin1String(".swirl")))
+        chooser->addSet();
+    else
+        chooser->addFiles();
+    answer.stop();
+    QCOMPARE(refusals.count(QStringLiteral(": line ")), refused);
+    const QModelIndex selected = chooser->model()->index(chooser->selectedRow());
+    QCOMPARE(chooser->library()->collections().at(chooser->collection()).title + QStringLiteral(": ")
+                 + selected.data(Qt::DisplayRole).toString(),
+             shown);
     QStringList now;
     QDirIterator it(myLevels(), QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext())
