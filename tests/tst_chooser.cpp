@@ -248,6 +248,16 @@ void ChooserTest::rowsSayWhatIsSo()
     QCOMPARE(chooser->model()->index(1).data(Qt::DisplayRole).toString(), QStringLiteral("After"));
     QCOMPARE(chooser->model()->index(1).data(LevelListModel::ReadableRole).toBool(), true);
     QCOMPARE(row.data(LevelListModel::ThumbnailRole).value<QImage>().isNull(), !readable);
+    // A file that cannot be read is greyed: its name is never drawn as dark as a level's.
+    const QImage rows = chooser->view()->viewport()->grab().toImage();
+    const QRect nameLine(LevelListModel::thumbnailSize().width() + 14, 14, 120, 30);
+    int darkest = 255;
+    for (int y = nameLine.top(); y <= nameLine.bottom(); ++y) {
+        for (int x = nameLine.left(); x <= nameLine.right(); ++x)
+            darkest = qMin(darkest, qGray(rows.pixel(x, y)));
+    }
+    // The first row is selected where the level can be played, and its text is the highlight's.
+    QCOMPARE(darkest > 100, !readable || chooser->selectedRow() == 0);
 }
 
 void ChooserTest::opensOnTheFirstNotPassed_data()
@@ -357,6 +367,13 @@ void ChooserTest::typingFindsInEveryCollection()
     const QColor highlight = chooser->view()->palette().color(QPalette::Highlight);
     QCOMPARE(rows.pixelColor(text).name(), highlight.name());
     QVERIFY(rows.pixelColor(text + QPoint(0, LevelListModel::thumbnailSize().height() + 10)) != highlight);
+    // The collections stand on the left, every one listed with its levels counted.
+    QListWidget *collections = chooser->findChild<QListWidget *>();
+    QVERIFY(collections->isVisible() && collections->geometry().right() < chooser->view()->geometry().left());
+    QStringList titles;
+    for (int row = 0; row < collections->count(); ++row)
+        titles.append(collections->item(row)->text());
+    QCOMPARE(titles, (QStringList{"Swirlfall (20)", "My levels (1)", "set (1)"}));
     // Tab goes from the list to the collections, as it is laid out.
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QCOMPARE(chooser->focusWidget(), static_cast<QWidget *>(chooser->view()));

@@ -343,6 +343,7 @@ void EditorTest::nothingOutlivesItsDraft_data()
         << "rename esc press:650,240 move:660,240 undo release:660,240" << original;
     QTest::newRow("open: nothing of the opened level is selected") << "click:650,240 open delete" << "OPENED";
     QTest::newRow("new: nothing of the new level is selected") << "click:400,100 new delete" << "NEW";
+    QTest::newRow("another tool: nothing stays selected") << "click:650,240 1 delete" << original;
     QTest::newRow("open: undo cannot reach the level before") << "rename open undo" << "OPENED";
     QTest::newRow("new: undo cannot reach the level before") << "rename save new undo undo" << "NEW";
 }

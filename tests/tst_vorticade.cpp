@@ -13,6 +13,7 @@
 #include "levels/LevelCatalogue.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
@@ -372,6 +373,11 @@ void VorticadeTest::howToPlayListsTheKeysBound()
     QCOMPARE(listed, bound);
     QVERIFY(listed.contains(QStringLiteral("Ctrl+L")));
     QCOMPARE(help->mouse()->rows().size(), 5);
+    // The goal is told, in words a player reads.
+    bool goalShown = false;
+    for (QLabel *label : help->findChildren<QLabel *>())
+        goalShown = goalShown || (label->isVisible() && label->text().startsWith(QLatin1String("Bring every particle")));
+    QVERIFY(goalShown);
     // Each row says what its key does.
     for (const KeyTable::Row &row : help->keys()->rows())
         QVERIFY2(!row.what.isEmpty(), qPrintable(row.keys));
