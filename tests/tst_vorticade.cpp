@@ -373,10 +373,16 @@ void VorticadeTest::howToPlayListsTheKeysBound()
     QCOMPARE(listed, bound);
     QVERIFY(listed.contains(QStringLiteral("Ctrl+L")));
     QCOMPARE(help->mouse()->rows().size(), 5);
-    // The goal is told, in words a player reads.
+    // The goal is told, in words a player reads, and no text stands over another.
     bool goalShown = false;
-    for (QLabel *label : help->findChildren<QLabel *>())
+    QList<QRect> placed;
+    for (QLabel *label : help->findChildren<QLabel *>()) {
         goalShown = goalShown || (label->isVisible() && label->text().startsWith(QLatin1String("Bring every particle")));
+        const QRect at(label->mapTo(help, QPoint(0, 0)), label->size());
+        for (const QRect &other : std::as_const(placed))
+            QVERIFY2(!at.intersects(other), qPrintable(label->text()));
+        placed.append(at);
+    }
     QVERIFY(goalShown);
     // Each row says what its key does.
     for (const KeyTable::Row &row : help->keys()->rows())
