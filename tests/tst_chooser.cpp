@@ -124,7 +124,13 @@ void ChooserTest::cleanup()
 LevelChooser *ChooserTest::openChooser()
 {
     window->chooseLevel();
-    return window->findChild<LevelChooser *>();
+    LevelChooser *chooser = window->findChild<LevelChooser *>();
+    // Keys go to the chooser only once the main window has let go of activation, which
+    // Qt 5 does for offscreen windows after qWaitForWindowActive has already returned.
+    chooser->activateWindow();
+    if (!QTest::qWaitFor([this] { return QApplication::activeWindow() != window; }))
+        qWarning("the main window kept activation over the chooser");
+    return chooser;
 }
 
 void ChooserTest::collectionsAreFound_data()
