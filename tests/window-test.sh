@@ -27,8 +27,9 @@ wait_for() {
 }
 
 start_x() {
-  # Xvfb picks a free display itself and writes its number once it is ready.
-  Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768}x24" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 & xpid=$!
+  # Xvfb picks a free display itself and writes its number once it is ready. Without -noreset
+  # the server resets when xdpyinfo's probe disconnects, and a game connecting just then is refused.
+  Xvfb -displayfd 3 -screen 0 "${SCREEN:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 & xpid=$!
   wait_for 10 test -s "$work/display" || fail "no X server"
   export DISPLAY=":$(cat "$work/display")"
   wait_for 10 xdpyinfo || fail "no X server on $DISPLAY"
