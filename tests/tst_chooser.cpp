@@ -21,6 +21,7 @@
 #include "levels/LevelLibrary.h"
 
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
@@ -96,6 +97,7 @@ private slots:
     void addingLevels_data();
     void addingLevels();
     void aDroppedLevelPlays();
+    void aNewLevelIsSavedInMyLevels_data();
     void aNewLevelIsSavedInMyLevels();
 
 private:
@@ -490,12 +492,32 @@ void ChooserTest::aDroppedLevelPlays()
     }
 }
 
+void ChooserTest::aNewLevelIsSavedInMyLevels_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("file");
+    QTest::newRow("as named") << QString() << QStringLiteral("New level.swirl");
+    QTest::newRow("placeholders kept") << QStringLiteral("Top%1 x") << QStringLiteral("Top%1 x.swirl");
+    QTest::newRow("no other folder") << QStringLiteral("../Up/Down") << QStringLiteral("-Up-Down.swirl");
+    QTest::newRow("not hidden") << QStringLiteral(".hidden") << QStringLiteral("hidden.swirl");
+}
+
 void ChooserTest::aNewLevelIsSavedInMyLevels()
 {
+    QFETCH(QString, name);
+    QFETCH(QString, file);
     // Where the game finds it again: Save As of a level not saved yet starts in My levels.
     window->findChild<FileCommands *>()->newLevel();
     EditorWindow *editor = PlayerInput::topLevel<EditorWindow>();
     QVERIFY(editor);
+    if (!name.isEmpty()) {
+        QLineEdit *nameEdit = nullptr;
+        for (QLineEdit *edit : editor->findChildren<QLineEdit *>())
+            nameEdit = edit->text() == QLatin1String("New level") ? edit : nameEdit;
+        QVERIFY(nameEdit);
+        nameEdit->selectAll();
+        QTest::keyClicks(nameEdit, name);
+    }
     QString offered;
     QTimer::singleShot(0, this, [&] {
         QFileDialog *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
@@ -504,7 +526,7 @@ void ChooserTest::aNewLevelIsSavedInMyLevels()
         dialog->reject();
     });
     QVERIFY(!editor->saveAs());
-    QCOMPARE(offered, QDir(myLevels()).filePath(QStringLiteral("New level.swirl")));
+    QCOMPARE(offered, QDir(myLevels()).filePath(file));
     delete editor;
 }
 

@@ -288,8 +288,13 @@ void EditorWindow::setSaveFolder(const QString &folder)
 
 bool EditorWindow::saveAs()
 {
-    // A new level is saved among the player's own, where the game finds it.
-    const QString name = doc->level().name + QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    // A new level is saved among the player's own, where the game finds it, under its name: one
+    // that would put it in another folder or hide it is made a plain file name.
+    QString name = doc->level().name;
+    name.replace(QLatin1Char('/'), QLatin1Char('-'));
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    name += QLatin1Char('.') + QLatin1String(LevelFile::extension);
     if (doc->path().isEmpty() && !saveFolder.isEmpty())
         QDir().mkpath(saveFolder);
     const QString suggested = doc->path().isEmpty() ? QDir(saveFolder).filePath(name) : doc->path();
