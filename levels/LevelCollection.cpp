@@ -14,7 +14,6 @@ LevelCollection folderCollection(LevelCollection::Kind kind, const QString &fold
 {
     LevelCollection collection;
     collection.kind = kind;
-    collection.folder = folder;
     collection.title = title;
     collection.files = LevelCollection::levelFiles(folder);
     return collection;

@@ -36,8 +36,6 @@ public:
 
     Kind kind = BuiltIn;
     QString title;
-    // Where its files are; empty for the game's own.
-    QString folder;
     // Its level files, full paths; empty for the game's own.
     QStringList files;
 };

@@ -385,6 +385,12 @@ void ChooserTest::typingFindsInEveryCollection()
     // Tab goes from the list to the collections, as it is laid out.
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QCOMPARE(chooser->focusWidget(), static_cast<QWidget *>(chooser->view()));
+    // Typing in the list types into the filter and goes on there: Backspace takes the letter back.
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_X);
+    QCOMPARE(chooser->model()->rowCount(), 0);
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Backspace);
+    QCOMPARE(chooser->model()->rowCount(), 2);
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QVERIFY(qobject_cast<QListWidget *>(chooser->focusWidget()));
     // Down moves in the list while typing goes on; Enter plays, as one of its collection's.

@@ -375,15 +375,19 @@ void VorticadeTest::howToPlayListsTheKeysBound()
     QCOMPARE(help->mouse()->rows().size(), 5);
     // The goal is told, in words a player reads, and no text stands over another.
     bool goalShown = false;
+    int pictures = 0;
     QList<QRect> placed;
     for (QLabel *label : help->findChildren<QLabel *>()) {
         goalShown = goalShown || (label->isVisible() && label->text().startsWith(QLatin1String("Bring every particle")));
+        pictures += label->property("pixmap").value<QPixmap>().isNull() ? 0 : 1;
         const QRect at(label->mapTo(help, QPoint(0, 0)), label->size());
         for (const QRect &other : std::as_const(placed))
             QVERIFY2(!at.intersects(other), qPrintable(label->text()));
         placed.append(at);
     }
     QVERIFY(goalShown);
+    // Both drags are shown in pictures.
+    QCOMPARE(pictures, 2);
     // Each row says what its key does.
     for (const KeyTable::Row &row : help->keys()->rows())
         QVERIFY2(!row.what.isEmpty(), qPrintable(row.keys));
