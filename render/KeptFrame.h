@@ -20,8 +20,9 @@ struct Scene;
 
 // The frame a widget shows, kept between paints, and what the last tick painted of it. A tick
 // repaints only what changed since that frame; any other paint (an expose) leaves the screen
-// unknown, and the next tick repaints it whole. Every paint draws the whole frame into the kept
-// image and copies the part it covers, so the screen is always exactly a whole repaint.
+// unknown, and the next tick repaints it whole. A tick's paint redraws the kept image only where
+// that tick changed it, every other paint redraws it whole; each copies the part it covers, so
+// the screen is always exactly a whole repaint.
 class KeptFrame
 {
 public:

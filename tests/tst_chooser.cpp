@@ -20,12 +20,14 @@
 #include "levels/LevelFile.h"
 #include "levels/LevelLibrary.h"
 
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -402,6 +404,10 @@ void ChooserTest::typingFindsInEveryCollection()
     chooser = openChooser();
     QCOMPARE(chooser->model()->filter(), QString());
     QCOMPARE(chooser->collection(), 1);
+    // Close closes it, and the game plays on.
+    chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
+    QVERIFY(!chooser->isVisible());
+    QVERIFY(window->isVisible());
 }
 
 void ChooserTest::addingLevels_data()
