@@ -295,6 +295,14 @@ void EditorTest::aFoundSolutionIsWeighedAgainstTheProof()
     // A note takes its place in the window, which keeps its size once laid out again.
     QCoreApplication::sendPostedEvents();
     QCOMPARE(editor->size(), before);
+    // Every field of the panel has a place of its own.
+    QList<QRect> placed;
+    for (QWidget *field : editor->findChild<QSpinBox *>()->parentWidget()->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        for (const QRect &other : std::as_const(placed))
+            QVERIFY2(!field->isVisible() || !field->geometry().intersects(other), field->metaObject()->className());
+        if (field->isVisible())
+            placed.append(field->geometry());
+    }
 }
 
 void EditorTest::aBrokenProofShowsAsNotProven()
