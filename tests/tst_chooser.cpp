@@ -268,6 +268,13 @@ void ChooserTest::rowsSayWhatIsSo()
     }
     // The first row is selected where the level can be played, and its text is the highlight's.
     QCOMPARE(darkest > 100, !readable || chooser->selectedRow() == 0);
+    // A file changed since, as the editor saves it, is read again when the chooser opens again.
+    chooser->hide();
+    QVERIFY(ScoreStore::saveBytes(QDir(myLevels()).filePath(QStringLiteral("level.swirl")),
+                                  levelText(2, QStringLiteral("Saved again"))));
+    chooser = openChooser();
+    chooser->showCollection(1);
+    QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), QStringLiteral("Saved again"));
 }
 
 void ChooserTest::opensOnTheFirstNotPassed_data()
@@ -408,6 +415,12 @@ void ChooserTest::typingFindsInEveryCollection()
     chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close)->click();
     QVERIFY(!chooser->isVisible());
     QVERIFY(window->isVisible());
+    // The set last shown, removed while the game runs: the chooser opens on the game's own levels.
+    openChooser()->showCollection(2);
+    QVERIFY(QDir(QDir(myLevels()).filePath(QStringLiteral("set"))).removeRecursively());
+    chooser = openChooser();
+    QCOMPARE(chooser->collection(), 0);
+    QCOMPARE(chooser->model()->rowCount(), LevelCatalogue::levelCount);
 }
 
 void ChooserTest::addingLevels_data()

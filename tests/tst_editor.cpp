@@ -33,6 +33,8 @@ const QByteArray twoWays = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1
                            "goal red 700 200 760 200 760 280 700 280\ngoal blue 40 200 100 200 100 280 40 280\n"
                            "hazard 380 40 420 40 420 160 380 160\nhazard 380 320 420 320 420 440 380 440\n"
                            "solution 3310\n0 well 770 240 0\n";
+// A point inside Two Ways' red particle, off its mark.
+constexpr QPoint particleAt(145, 240);
 constexpr int searchWaitMs = 60000;
 // A short soak on every build; SWIRLFALL_EDITOR_SOAK_ACTIONS makes CI's longer.
 constexpr int defaultSoakActions = 5000;
@@ -195,6 +197,9 @@ void EditorTest::undoRestoresEachChange()
     QCOMPARE(undo->count(), 1);
     undo->undo();
     QCOMPARE(text(), before);
+    // The canvas shows the draft again: the red particle where it was.
+    const QColor particle = editor->canvas()->grab().toImage().pixelColor(particleAt);
+    QVERIFY2(particle.red() > 2 * particle.green() && particle.red() > 2 * particle.blue(), qPrintable(particle.name()));
     undo->redo();
     QCOMPARE(text(), changed);
 }
