@@ -25,5 +25,7 @@ void EditCommand::redo()
 bool EditCommand::mergeWith(const QUndoCommand *other)
 {
     after = static_cast<const EditCommand *>(other)->after;
+    // Up then down again: nothing is left to undo, and the level is as saved if it was.
+    setObsolete(after.sameAs(before));
     return true;
 }

@@ -22,6 +22,8 @@ void LevelDocument::prove(const Replay &proof)
     LevelDraft proven = current;
     proven.level.proof = proof;
     proven.proof = LevelDraft::Proven;
+    proven.heldProof = proof;
+    proven.heldFor = current.level.fingerprint();
     stack.push(new EditCommand(this, current, proven, QCoreApplication::translate("LevelDocument", "Prove"), NoMerge));
 }
 

@@ -13,7 +13,10 @@ LevelDraft LevelDraft::of(const Level &level)
         return draft;
     const ProofCheck check = ProofCheck::of(level);
     draft.proof = check.holds() ? Proven : Broken;
-    if (!check.holds()) {
+    if (check.holds()) {
+        draft.heldProof = level.proof;
+        draft.heldFor = level.fingerprint();
+    } else {
         draft.brokenWhy = check.text();
         draft.level.proof.reset();
     }
@@ -26,7 +29,10 @@ LevelDraft LevelDraft::changed(const std::function<void(Level &)> &change) const
     change(after.level);
     if (after.level.playsLike(level))
         return after;
-    if (proof == Proven) {
+    if (after.heldProof && after.level.fingerprint() == heldFor) {
+        after.proof = Proven;
+        after.level.proof = heldProof;
+    } else if (proof == Proven) {
         after.proof = Dropped;
         after.level.proof.reset();
     } else if (proof == Broken) {
@@ -50,4 +56,12 @@ QString LevelDraft::proofText() const
         break;
     }
     return QCoreApplication::translate("LevelDraft", "Not proven");
+}
+
+bool LevelDraft::sameAs(const LevelDraft &other) const
+{
+    return proof == other.proof && level.name == other.level.name && level.playsLike(other.level)
+        && level.proof.has_value() == other.level.proof.has_value()
+        && (!level.proof
+            || (level.proof->time == other.level.proof->time && level.proof->actionsText() == other.level.proof->actionsText()));
 }
