@@ -36,16 +36,17 @@ trap 'unmount; rm -rf "$out"' EXIT
 bare() {
   local tarball=$cache/$1.tar mirror
   if [ ! -s "$tarball" ]; then
-    say "Making a bare Debian $1 (once)"
+    say "Making a bare Debian $1 (once)" >&2
     mkdir -p "$cache"
     # The archive this machine's apt uses already.
     mirror=$(awk '/^URIs:/ {print $2; exit}' /etc/apt/sources.list.d/*.sources 2>/dev/null || true)
     [ -n "$mirror" ] || mirror=$(awk '$1 == "deb" {for (i = 2; i <= NF; i++) if ($i ~ /^[a-z]+:\/\//) {print $i; exit}}' \
       /etc/apt/sources.list 2>/dev/null || true)
     [ -n "$mirror" ] || { echo "fresh-machines: no Debian archive in this machine's apt sources" >&2; exit 2; }
-    mmdebstrap --quiet --variant=apt --mode=root "$1" "$tarball.part" \
+    # The name tells mmdebstrap to write a tarball.
+    mmdebstrap --quiet --variant=apt --mode=root "$1" "$cache/$1.part.tar" \
       "deb [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror $1 main" >&2
-    mv "$tarball.part" "$tarball"
+    mv "$cache/$1.part.tar" "$tarball"
   fi
   echo "$tarball"
 }
