@@ -32,14 +32,16 @@ FileCommands::FileCommands(GameWidget *game, QWidget *window)
 }
 
 namespace {
-// The first level file among what is dragged, or an empty string.
-QString droppedLevel(const QMimeData *dropped)
+// The level files and folders among what is dragged, in the order given.
+QStringList droppedLevels(const QMimeData *dropped)
 {
+    QStringList paths;
     for (const QUrl &url : dropped->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix() == QLatin1String(LevelFile::extension))
-            return url.toLocalFile();
+        const QFileInfo file(url.toLocalFile());
+        if (url.isLocalFile() && (file.isDir() || file.suffix() == QLatin1String(LevelFile::extension)))
+            paths.append(file.filePath());
     }
-    return QString();
+    return paths;
 }
 } // namespace
 
@@ -49,21 +51,56 @@ bool FileCommands::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::DragEnter) {
         QDragEnterEvent *enter = static_cast<QDragEnterEvent *>(event);
-        if (!droppedLevel(enter->mimeData()).isEmpty())
+        if (!droppedLevels(enter->mimeData()).isEmpty())
             enter->acceptProposedAction();
         return true;
     }
     if (event->type() == QEvent::Drop) {
         QDropEvent *drop = static_cast<QDropEvent *>(event);
-        const QString path = droppedLevel(drop->mimeData());
-        if (path.isEmpty())
+        const QStringList paths = droppedLevels(drop->mimeData());
+        if (paths.isEmpty())
             return false;
         drop->acceptProposedAction();
         // After the drop is done: a message box opened inside it would hold the dragging program.
-        QMetaObject::invokeMethod(this, [this, path] { openLevelFile(path); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, [this, paths] { playDropped(paths); }, Qt::QueuedConnection);
         return true;
     }
     return false;
+}
+
+void FileCommands::playDropped(const QStringList &paths)
+{
+    // A folder is played as a set is: its level files in order.
+    QStringList files;
+    QStringList refused;
+    for (const QString &path : paths) {
+        if (!QFileInfo(path).isDir()) {
+            files.append(path);
+            continue;
+        }
+        const QStringList inside = LevelCollection::levelFiles(path);
+        if (inside.isEmpty())
+            refused.append(tr("%1: a folder with no level files").arg(path));
+        files += inside;
+    }
+    QList<Level> levels;
+    QString played;
+    for (const QString &file : std::as_const(files)) {
+        Level level;
+        QString why;
+        if (!LevelFile::readFile(file, &level, &why)) {
+            refused.append(why);
+            continue;
+        }
+        levels.append(level);
+        played = file;
+    }
+    if (levels.size() == 1)
+        playLevelFile(levels.first(), played);
+    else if (!levels.isEmpty())
+        game->playSequence(levels, 0);
+    if (!refused.isEmpty())
+        refuse(tr("Play levels"), refused.join(QLatin1Char('\n')));
 }
 
 void FileCommands::openLevel()

@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class EditorWindow;
 class GameWidget;
@@ -40,6 +41,9 @@ public slots:
     bool editFile(const QString &path);
     // Plays level in the game window, shown and raised.
     void tryLevel(const Level &level);
+    // What was dropped on the window: one level file plays as if opened, several, or the level
+    // files of a folder, play one after the other as a collection; what cannot be is named.
+    void playDropped(const QStringList &paths);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -113,6 +113,18 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
         // The window holds it too, so that its shortcut works while full screen hides the menu bar.
         addAction(action);
     }
+    // Offered only where there is a solution to show; greyed, it says why.
+    QAction *solution = commandAction(SLOT(showSolution()));
+    const auto offerSolution = [game, solution] {
+        solution->setEnabled(game->hasSolution());
+        solution->setToolTip(game->hasSolution() ? QString()
+                                                 : tr("No solution to show: the level is not proven"));
+    };
+    offerSolution();
+    connect(game, &GameWidget::levelStarted, solution, offerSolution);
+    // A pass proves a level that had no proof.
+    connect(game, &GameWidget::levelPassed, solution, offerSolution);
+    menu->setToolTipsVisible(true);
     QAction *bestRun = commandAction(SLOT(watchBestRun()));
     bestRun->setEnabled(game->hasBestRun());
     connect(game, SIGNAL(bestRunChanged(bool)), bestRun, SLOT(setEnabled(bool)));

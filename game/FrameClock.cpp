@@ -12,6 +12,8 @@ FrameClock::FrameClock(QTimer *timer, GameWidget *game, QObject *window)
 {
     // After the game's own slot, which was connected first.
     connect(timer, SIGNAL(timeout()), this, SLOT(ticked()));
+    // A level dropped on a still window, say, comes with no input to wake it.
+    connect(game, &GameWidget::levelStarted, this, &FrameClock::wake);
     game->installEventFilter(this);
     window->installEventFilter(this);
 }

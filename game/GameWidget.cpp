@@ -125,6 +125,7 @@ void GameWidget::startLevel(const Level &level)
         played.proof.reset();
     restartLevel();
     emit bestRunChanged(hasBestRun());
+    emit levelStarted();
 }
 
 void GameWidget::displayHighScores()
@@ -176,7 +177,7 @@ Scene GameWidget::scene()
     shown.levelNames = levelNames;
     shown.note = playback.note();
     shown.paused = pausing.isOn();
-    shown.proven = played.number != 0 || played.proof.has_value();
+    shown.proven = hasSolution();
     shown.clickGoesOn = played.number != 0 || sequence.isOn();
     return shown;
 }
@@ -197,6 +198,11 @@ void GameWidget::showSolution()
         watch(played, LevelCatalogue::solution(played.number), SolutionPlayback::Solution);
     else if (played.proof)
         watch(played, *played.proof, SolutionPlayback::Solution);
+}
+
+bool GameWidget::hasSolution() const
+{
+    return played.number != 0 || played.proof.has_value();
 }
 
 bool GameWidget::hasBestRun() const
@@ -303,10 +309,22 @@ void GameWidget::completeDrag(const QPoint &end)
         run.record(drag);
 }
 
+bool GameWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride && playback.isPlaying()) {
+        const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
+        // Commands with Ctrl or Alt stay commands.
+        constexpr Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+        if (key->key() != Qt::Key_P && !(key->modifiers() & commandModifiers)) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
+}
+
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
-    if (event->key() == Qt::Key_Escape)
-        escapePressed = true;
     // The window's action takes P first where there is one.
     if (event->key() == Qt::Key_P) {
         togglePause();
@@ -316,6 +334,8 @@ void GameWidget::keyPressEvent(QKeyEvent *event)
         restartLevel();
         return;
     }
+    if (event->key() == Qt::Key_Escape)
+        escapePressed = true;
     if (event->key() == Qt::Key_Tab)
         showHighScores = true;
 }

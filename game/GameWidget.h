@@ -66,6 +66,8 @@ public:
     QString watchNote() const { return playback.note(); }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
+    // The level played now has a solution to show: its own, or a proof that holds.
+    bool hasSolution() const;
     // The best times of every level, and the runs kept beside them.
     const RecordBook &recordBook() const { return records; }
     // The level is played as one of a collection's (see playSequence).
@@ -88,6 +90,8 @@ public:
 
 signals:
     void exit();
+    // A level was started or switched, not by the player's input: what shows must be drawn.
+    void levelStarted();
     // The level played changed, or a record kept a new run of it.
     void bestRunChanged(bool kept);
     // Also when asked for a pause that did not come, so that a check mark can follow.
@@ -117,6 +121,9 @@ public slots:
     void togglePause();
 
 protected:
+    // While a run is watched, a key but P stops it and does nothing else: the window's shortcuts
+    // (Escape's Quit among them) give it to the playfield first.
+    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

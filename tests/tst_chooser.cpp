@@ -98,7 +98,8 @@ private slots:
     void typingFindsInEveryCollection();
     void addingLevels_data();
     void addingLevels();
-    void aDroppedLevelPlays();
+    void aDropPlaysAtOnce_data();
+    void aDropPlaysAtOnce();
     void aNewLevelIsSavedInMyLevels_data();
     void aNewLevelIsSavedInMyLevels();
 
@@ -499,21 +500,76 @@ void ChooserTest::addingLevels()
     QCOMPARE(old.readAll(), before);
 }
 
-void ChooserTest::aDroppedLevelPlays()
+void ChooserTest::aDropPlaysAtOnce_data()
 {
-    make(dir->path(), {QStringLiteral("dropped.swirl=level 6 Dropped"), QStringLiteral("notes.txt=x")});
-    for (const QString &file : {QStringLiteral("notes.txt"), QStringLiteral("dropped.swirl")}) {
-        QMimeData data;
-        data.setUrls({QUrl::fromLocalFile(dir->filePath(file))});
-        QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &enter);
-        // Only a level file is taken.
-        QCOMPARE(enter.isAccepted(), file.endsWith(QLatin1String(".swirl")));
-        if (!enter.isAccepted())
-            continue;
-        QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(window, &drop);
-        QTRY_COMPARE(game->level().name, QStringLiteral("Dropped"));
+    QTest::addColumn<QStringList>("dropped");
+    QTest::addColumn<QStringList>("played");
+    QTest::addColumn<QString>("said");
+
+    const QStringList none;
+    QTest::newRow("a level file: played") << QStringList{QStringLiteral("b/dropped.swirl")}
+                                          << QStringList{QStringLiteral("Dropped")} << QString();
+    QTest::newRow("a text file: not taken") << QStringList{QStringLiteral("notes.txt")} << none << QString();
+    QTest::newRow("two files: played one after the other, as dropped")
+        << QStringList{QStringLiteral("b/dropped.swirl"), QStringLiteral("a/first.swirl")}
+        << QStringList{QStringLiteral("Dropped"), QStringLiteral("First")} << QString();
+    QTest::newRow("a folder: its levels, as a set is played")
+        << QStringList{QStringLiteral("a")} << QStringList{QStringLiteral("First"), QStringLiteral("Second")}
+        << QString();
+    QTest::newRow("a folder without levels: says so") << QStringList{QStringLiteral("empty")} << none
+                                                      << QStringLiteral("no level files");
+    QTest::newRow("a broken file among them: named, the rest played")
+        << QStringList{QStringLiteral("b/broken.swirl"), QStringLiteral("b/dropped.swirl")}
+        << QStringList{QStringLiteral("Dropped")} << QStringLiteral("broken.swirl: line 1");
+}
+
+void ChooserTest::aDropPlaysAtOnce()
+{
+    QFETCH(QStringList, dropped);
+    QFETCH(QStringList, played);
+    QFETCH(QString, said);
+
+    make(dir->path(), {QStringLiteral("b/dropped.swirl=level 6 Dropped"), QStringLiteral("notes.txt=x"),
+                       QStringLiteral("a/first.swirl=level 2 First"), QStringLiteral("a/second.swirl=level 3 Second"),
+                       QStringLiteral("empty/"), QStringLiteral("b/broken.swirl=x")});
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const QString &file : dropped)
+        urls.append(QUrl::fromLocalFile(dir->filePath(file)));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &enter);
+    // Only level files and folders are taken.
+    QCOMPARE(enter.isAccepted(), !played.isEmpty() || !said.isEmpty());
+    if (!enter.isAccepted())
+        return;
+    QTimer *clock = window->findChild<QTimer *>(QString(), Qt::FindDirectChildrenOnly);
+    // The timer asleep over a still window, painted, as no input has come for a while.
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCoreApplication::processEvents();
+    QMetaObject::invokeMethod(clock, "timeout");
+    QVERIFY(!clock->isActive());
+    QString shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        if (QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    answer.start(0);
+    QDropEvent drop(QPointF(400, 300), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window, &drop);
+    QTRY_VERIFY(!(said.isEmpty() ? played.isEmpty() || game->level().name != played.first() : shown.isEmpty()));
+    QVERIFY2(said.isEmpty() ? shown.isEmpty() : shown.contains(said), qPrintable(shown));
+    if (played.isEmpty())
+        return;
+    // Shown at once: the sleeping timer is woken for it.
+    QVERIFY(clock->isActive());
+    QCOMPARE(game->isInSequence(), played.size() > 1);
+    for (const QString &next : played.mid(1)) {
+        QTest::keyClick(game, Qt::Key_Right);
+        QCOMPARE(game->level().name, next);
     }
 }
 

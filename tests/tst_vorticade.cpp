@@ -37,6 +37,7 @@ private slots:
     void levelEntriesLoadTheirLevel();
     void frameTimerDrivesTheGame();
     void leavingTheWindowPauses();
+    void quitPaths_data();
     void quitPaths();
     void aboutBox();
     void showSolutionOnAnEndedLevel();
@@ -213,16 +214,55 @@ void VorticadeTest::leavingTheWindowPauses()
     QVERIFY(!game()->isPaused() && !pause->isChecked());
 }
 
+void VorticadeTest::quitPaths_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<int>("watch");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("exits");
+
+    QTest::newRow("the Quit action") << QStringLiteral("action") << 0 << 0 << 1;
+    QTest::newRow("Escape pressed and released in the game, forwarded") << QStringLiteral("game") << 0 << 0 << 1;
+    // "[any key] to stop it": the key that stops a watched run does nothing else.
+    QTest::newRow("Escape while the solution plays: stops it only")
+        << QStringLiteral("watch") << int(Qt::Key_S) << int(Qt::Key_Escape) << 0;
+    QTest::newRow("S while the solution plays: stops it only")
+        << QStringLiteral("watch") << int(Qt::Key_S) << int(Qt::Key_S) << 0;
+    QTest::newRow("Escape while the best run plays: stops it only")
+        << QStringLiteral("watch") << int(Qt::Key_W) << int(Qt::Key_Escape) << 0;
+}
+
 void VorticadeTest::quitPaths()
 {
-    QSignalSpy exits(window, SIGNAL(exit()));
-    action(QStringLiteral("Menu"), QStringLiteral("Quit"))->trigger();
-    QCOMPARE(exits.count(), 1);
-    // Escape pressed and released in the game widget is forwarded to the window.
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-    QApplication::sendEvent(game(), &press);
-    QTest::keyRelease(game(), Qt::Key_Escape);
-    QCOMPARE(exits.count(), 2);
+    QFETCH(QString, way);
+    QFETCH(int, watch);
+    QFETCH(int, key);
+    QFETCH(int, exits);
+
+    QSignalSpy exited(window, &vorticade::exit);
+    if (way == QLatin1String("action")) {
+        action(QStringLiteral("Menu"), QStringLiteral("Quit"))->trigger();
+    } else if (way == QLatin1String("game")) {
+        // Only the release reaches the game: the window's Quit takes the press.
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(game(), &press);
+        QTest::keyRelease(game(), Qt::Key_Escape);
+    } else {
+        game()->loadLevel(1);
+        if (!game()->hasBestRun())
+            PlayerInput::play(game(), LevelCatalogue::solution(1));
+        game()->loadLevel(1);
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(game(), Qt::Key(watch));
+        QVERIFY(game()->isWatching());
+        for (int tick = 0; tick < 70; ++tick)
+            game()->animate();
+        QTest::keyClick(game(), Qt::Key(key));
+        QVERIFY(!game()->isWatching());
+        QCOMPARE(game()->state().status(), int(Ready));
+    }
+    QCOMPARE(exited.count(), exits);
 }
 
 void VorticadeTest::aboutBox()
@@ -293,16 +333,24 @@ void VorticadeTest::openFile_data()
     QTest::addColumn<bool>("replay");
     QTest::addColumn<QByteArray>("contents");
     QTest::addColumn<QString>("refusal");
+    // Show solution is offered only where there is one to show.
+    QTest::addColumn<bool>("solution");
 
     const QByteArray level("swirlfall-level 1\nname Shared\nwells red 1 blue 0\nparticle red 150 200\n");
-    QTest::newRow("a level: played") << false << level << QString();
+    QTest::newRow("a level: played, no solution offered") << false << level << QString() << false;
+    QTest::newRow("a level whose proof fails: no solution offered")
+        << false << level + "solution 10\n0 well 577 353 0\n" << QString() << false;
+    QTest::newRow("a level whose proof holds: its solution offered")
+        << false << LevelCatalogue::fileText(1) << QString() << true;
     QTest::newRow("not a level: named in a box, the level stays")
         << false << QByteArray("swirlfall-level 1\nname Shared\nparticle red 100 100\n")
-        << "This file cannot be opened:\nFILE: line 3: the level has no wells line";
-    QTest::newRow("a replay: watched") << true << QByteArray("# level 1 time 2680\n0 well 577 353 0\n") << QString();
-    QTest::newRow("a level with its proof: watched") << true << level + "solution 0\n0 well 577 353 0\n" << QString();
+        << "This file cannot be opened:\nFILE: line 3: the level has no wells line" << true;
+    QTest::newRow("a replay: watched") << true << QByteArray("# level 1 time 2680\n0 well 577 353 0\n") << QString()
+                                       << true;
+    QTest::newRow("a level with its proof: watched")
+        << true << level + "solution 0\n0 well 577 353 0\n" << QString() << false;
     QTest::newRow("a level without one: named in a box")
-        << true << level << "This file cannot be opened:\nFILE: a level without a proof, no replay to play";
+        << true << level << "This file cannot be opened:\nFILE: a level without a proof, no replay to play" << true;
 }
 
 void VorticadeTest::openFile()
@@ -310,6 +358,7 @@ void VorticadeTest::openFile()
     QFETCH(bool, replay);
     QFETCH(QByteArray, contents);
     QFETCH(QString, refusal);
+    QFETCH(bool, solution);
 
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("shared.swirl"));
@@ -330,6 +379,10 @@ void VorticadeTest::openFile()
     QCOMPARE(shown, QString(refusal).replace(QStringLiteral("FILE"), path));
     QCOMPARE(game()->isWatching(), replay && refusal.isEmpty());
     QCOMPARE(game()->level().number, refusal.isEmpty() ? int(contents.startsWith('#')) : 5);
+    QAction *show = action(QStringLiteral("Menu"), QStringLiteral("Show solution"));
+    QCOMPARE(show->isEnabled(), solution);
+    // Greyed, it says why.
+    QCOMPARE(show->toolTip().contains(QLatin1String("not proven")), !solution);
 }
 
 void VorticadeTest::tryItProvesTheLevel()

@@ -462,6 +462,14 @@
         <translation>Diese Datei lässt sich nicht öffnen:
 %1</translation>
     </message>
+    <message>
+        <source>%1: a folder with no level files</source>
+        <translation>%1: ein Ordner ohne Level-Dateien</translation>
+    </message>
+    <message>
+        <source>Play levels</source>
+        <translation>Level spielen</translation>
+    </message>
 </context>
 <context>
     <name>HowToPlay</name>
@@ -1229,6 +1237,10 @@ Released for Linux desktops under the GNU GPL, version 3 or later.</source>
         <translation>Swirlfall %1
 Entwickelt vom Swirlfall-Team im Jahr 2026.
 Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</translation>
+    </message>
+    <message>
+        <source>No solution to show: the level is not proven</source>
+        <translation>Keine Lösung zu zeigen: das Level ist nicht bewiesen</translation>
     </message>
 </context>
 </TS>

@@ -462,6 +462,14 @@
         <translation>Ce fichier ne peut pas être ouvert :
 %1</translation>
     </message>
+    <message>
+        <source>%1: a folder with no level files</source>
+        <translation>%1 : un dossier sans fichier de niveau</translation>
+    </message>
+    <message>
+        <source>Play levels</source>
+        <translation>Jouer des niveaux</translation>
+    </message>
 </context>
 <context>
     <name>HowToPlay</name>
@@ -1229,6 +1237,10 @@ Released for Linux desktops under the GNU GPL, version 3 or later.</source>
         <translation>Swirlfall %1
 Développé par l&apos;équipe Swirlfall en 2026.
 Publié pour les bureaux Linux sous la GNU GPL, version 3 ou ultérieure.</translation>
+    </message>
+    <message>
+        <source>No solution to show: the level is not proven</source>
+        <translation>Aucune solution à montrer : le niveau n&apos;est pas prouvé</translation>
     </message>
 </context>
 </TS>
