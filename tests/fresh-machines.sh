@@ -87,7 +87,7 @@ check_package() {
   diff -u tests/builtin-levels.verified "$out/verified" || { echo "the built-in levels verify otherwise" >&2; exit 1; }
   echo "the 20 built-in levels verify as recorded"
   # Only now what the window test needs: a player's desktop has an X server of its own.
-  run sh -c '. scripts/common.sh && need_packages xvfb xdotool imagemagick x11-utils >/dev/null'
+  run bash -c '. scripts/common.sh && need_packages xvfb xdotool imagemagick x11-utils >/dev/null'
   run tests/play-in-window.sh /usr/games/swirlfall
   unmount
 }
