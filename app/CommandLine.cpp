@@ -112,9 +112,8 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     };
     const auto badNumber = [&](const QCommandLineOption &option) {
         return refuse(CommandLine::tr("--%1 takes a level from 1 to %2, not '%3'")
-                          .arg(option.names().constFirst())
-                          .arg(LevelCatalogue::levelCount)
-                          .arg(parser.value(option)));
+                          .arg(option.names().constFirst(), QString::number(LevelCatalogue::levelCount),
+                               parser.value(option)));
     };
     if (parser.isSet(options.edit)) {
         if (files.size() > 1)

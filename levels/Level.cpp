@@ -48,7 +48,9 @@ QString Level::fingerprint() const
 {
     QByteArray played = QByteArray::number(redWells) + ' ' + QByteArray::number(blueWells);
     for (const Particle &particle : particles)
-        played += QStringLiteral("\np %1 %2 %3").arg(particle.kind).arg(particle.x).arg(particle.y).toLatin1();
+        played += QStringLiteral("\np %1 %2 %3")
+                      .arg(QString::number(particle.kind), QString::number(particle.x), QString::number(particle.y))
+                      .toLatin1();
     for (const Shape &area : areas) {
         played += "\na " + QByteArray::number(area.kind);
         for (const QPoint &point : area.polygon)

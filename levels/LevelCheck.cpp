@@ -25,7 +25,7 @@ QStringList warnings(const Level &level)
             const char *const starts = particle.kind == RedParticle
                 ? QT_TRANSLATE_NOOP("LevelCheck", "A red particle at (%1, %2) starts %3.")
                 : QT_TRANSLATE_NOOP("LevelCheck", "A blue particle at (%1, %2) starts %3.");
-            found.append(QCoreApplication::translate("LevelCheck", starts).arg(at.x()).arg(at.y()).arg(where));
+            found.append(QCoreApplication::translate("LevelCheck", starts).arg(QString::number(at.x()), QString::number(at.y()), where));
             break;
         }
     }

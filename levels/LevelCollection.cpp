@@ -1,5 +1,6 @@
 #include "levels/LevelCollection.h"
 
+#include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
 #include "levels/UntrustedText.h"
 
@@ -7,6 +8,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -31,13 +35,37 @@ QString setTitle(const QString &folder)
     return named.isEmpty() ? QFileInfo(folder).fileName() : named;
 }
 
+// The entries of folder that filters takes, with their paths, in the order a person reads them.
+QStringList entries(const QString &folder, const QStringList &names, QDir::Filters filters)
+{
+    const QDir dir(folder);
+    QStringList found = dir.entryList(names, filters, QDir::Name);
+    std::stable_sort(found.begin(), found.end(), LevelCollection::readsBefore);
+    for (QString &name : found)
+        name = dir.filePath(name);
+    return found;
+}
+
 QStringList subfolders(const QString &folder)
 {
-    QStringList found;
-    const QDir dir(folder);
-    for (const QString &name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
-        found.append(dir.filePath(name));
-    return found;
+    return entries(folder, {}, QDir::Dirs | QDir::NoDotAndDotDot);
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// The end of the run of digits from at, and where it starts once its leading zeros are gone.
+std::pair<int, int> digitRun(const QString &text, int at)
+{
+    int end = at;
+    while (end < text.size() && isDigit(text.at(end)))
+        ++end;
+    int start = at;
+    while (start + 1 < end && text.at(start) == QLatin1Char('0'))
+        ++start;
+    return {start, end};
 }
 } // namespace
 
@@ -56,9 +84,22 @@ QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const 
     QStringList sets = subfolders(myLevelsPath);
     for (const QString &data : dataFolders)
         sets += subfolders(QDir(data).filePath(QStringLiteral("swirlfall/levels")));
-    for (const QString &set : std::as_const(sets))
-        found.append(folderCollection(Set, set, setTitle(set)));
+    for (const QString &set : std::as_const(sets)) {
+        const LevelCollection collection = folderCollection(Set, set, setTitle(set));
+        if (!collection.files.isEmpty())
+            found.append(collection);
+    }
     return found;
+}
+
+int LevelCollection::levelCount() const
+{
+    return kind == BuiltIn ? LevelCatalogue::levelCount : int(files.size());
+}
+
+QString LevelCollection::label() const
+{
+    return QStringLiteral("%1 (%2)").arg(title, QString::number(levelCount()));
 }
 
 QStringList LevelCollection::systemDataFolders()
@@ -91,9 +132,36 @@ QString LevelCollection::setName(const QByteArray &setFile)
 
 QStringList LevelCollection::levelFiles(const QString &folder)
 {
-    const QDir dir(folder);
-    QStringList files;
-    for (const QString &name : dir.entryList({QStringLiteral("*.") + QLatin1String(LevelFile::extension)}, QDir::Files, QDir::Name))
-        files.append(dir.filePath(name));
-    return files;
+    return entries(folder, {QStringLiteral("*.") + QLatin1String(LevelFile::extension)}, QDir::Files | QDir::System);
+}
+
+bool LevelCollection::readsBefore(const QString &a, const QString &b)
+{
+    int i = 0;
+    int j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (isDigit(a.at(i)) && isDigit(b.at(j))) {
+            const auto [aStart, aEnd] = digitRun(a, i);
+            const auto [bStart, bEnd] = digitRun(b, j);
+            // Without leading zeros, the longer number is the larger.
+            if (aEnd - aStart != bEnd - bStart)
+                return aEnd - aStart < bEnd - bStart;
+            const int digits = QStringView(a).mid(aStart, aEnd - aStart).compare(QStringView(b).mid(bStart, bEnd - bStart));
+            if (digits != 0)
+                return digits < 0;
+            i = aEnd;
+            j = bEnd;
+            continue;
+        }
+        const QChar x = a.at(i).toCaseFolded();
+        const QChar y = b.at(j).toCaseFolded();
+        if (x != y)
+            return x < y;
+        ++i;
+        ++j;
+    }
+    if (a.size() - i != b.size() - j)
+        return a.size() - i < b.size() - j;
+    // Alike as a person reads them ("a1", "a01"; "A", "a"): still one order.
+    return a < b;
 }

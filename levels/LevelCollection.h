@@ -25,14 +25,23 @@ public:
     // "my-levels" in recordsFolder, the folder the records are kept in.
     static QString myLevels(const QString &recordsFolder);
     // The game's own levels, My levels, each set in it, then each set in the data folders given
-    // (the system's: $XDG_DATA_DIRS), in that order.
+    // (the system's: $XDG_DATA_DIRS), in that order; a folder with no level files is no set.
     static QList<LevelCollection> find(const QString &myLevelsPath, const QStringList &dataFolders);
     // The system's data folders, from $XDG_DATA_DIRS or its default.
     static QStringList systemDataFolders();
     // The set's name from set.txt's bytes, or an empty string for none.
     static QString setName(const QByteArray &setFile);
-    // A folder's level files, in file-name order.
+    // A folder's level files, in file-name order; a name that is no regular file is among them,
+    // for a list to say why it cannot be read.
     static QStringList levelFiles(const QString &folder);
+    // File names as a person reads them: runs of digits compare as numbers ("gift9" before
+    // "gift10"), letters whatever their case.
+    static bool readsBefore(const QString &a, const QString &b);
+
+    // As a list of collections shows it: the title, then how many levels it has. A title from a
+    // file is the player's text, however many "%1" it holds.
+    QString label() const;
+    int levelCount() const;
 
     Kind kind = BuiltIn;
     QString title;

@@ -71,7 +71,7 @@ public:
         if ((words.size() - from) % 2 != 0)
             fail(QCoreApplication::translate("LevelFile", "an x without its y"));
         else if (count < minPoints || count > maxPoints)
-            fail(QCoreApplication::translate("LevelFile", "an area has %1 to %2 points, not %3").arg(minPoints).arg(maxPoints).arg(count));
+            fail(QCoreApplication::translate("LevelFile", "an area has %1 to %2 points, not %3").arg(QString::number(minPoints), QString::number(maxPoints), QString::number(count)));
         QPolygon polygon;
         for (int i = from; i + 1 < words.size() && problem.isEmpty(); i += 2)
             polygon.append(point(i));
@@ -84,14 +84,14 @@ public:
         const QPoint p(x, integer(index + 1));
         if (problem.isEmpty()
             && (p.x() < 0 || p.x() > Physics::playfieldWidth || p.y() < 0 || p.y() > Physics::playfieldHeight))
-            fail(QCoreApplication::translate("LevelFile", "(%1, %2) is off the playfield").arg(p.x()).arg(p.y()));
+            fail(QCoreApplication::translate("LevelFile", "(%1, %2) is off the playfield").arg(QString::number(p.x()), QString::number(p.y())));
         return p;
     }
 
     void fail(const QString &why)
     {
         if (problem.isEmpty())
-            problem = QCoreApplication::translate("LevelFile", "line %1: %2").arg(number).arg(why);
+            problem = QCoreApplication::translate("LevelFile", "line %1: %2").arg(QString::number(number), why);
     }
 
     QString text;
@@ -123,7 +123,7 @@ void readItem(Line &line, Level &level, bool &named, bool &budgeted)
         if (named)
             return line.fail(QCoreApplication::translate("LevelFile", "a second name"));
         if (length < 1 || length > maxNameLength)
-            return line.fail(QCoreApplication::translate("LevelFile", "a name has 1 to %1 characters, not %2").arg(maxNameLength).arg(length));
+            return line.fail(QCoreApplication::translate("LevelFile", "a name has 1 to %1 characters, not %2").arg(QString::number(maxNameLength), QString::number(length)));
         for (const QChar c : name) {
             if (!c.isPrint())
                 return line.fail(QCoreApplication::translate("LevelFile", "a name has only printable characters"));
@@ -139,7 +139,7 @@ void readItem(Line &line, Level &level, bool &named, bool &budgeted)
         level.blueWells = line.integer(4);
         for (const int wells : {level.redWells, level.blueWells}) {
             if (wells < 0 || wells > maxWells)
-                line.fail(QCoreApplication::translate("LevelFile", "a budget is 0 to %1 wells, not %2").arg(maxWells).arg(wells));
+                line.fail(QCoreApplication::translate("LevelFile", "a budget is 0 to %1 wells, not %2").arg(QString::number(maxWells), QString::number(wells)));
         }
         budgeted = true;
     } else if (word == QLatin1String("particle")) {
@@ -176,7 +176,7 @@ bool parse(const QString &text, Level *level, QString *error)
     int last = int(lines.size());
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).size() > maxLineLength) {
-            *error = QCoreApplication::translate("LevelFile", "line %1: longer than %2 characters").arg(i + 1).arg(maxLineLength);
+            *error = QCoreApplication::translate("LevelFile", "line %1: longer than %2 characters").arg(QString::number(i + 1), QString::number(maxLineLength));
             return false;
         }
         Line line(lines.at(i), i + 1);
@@ -184,9 +184,10 @@ bool parse(const QString &text, Level *level, QString *error)
             continue;
         if (!started) {
             if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
-                line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"").arg(QLatin1String(magic)).arg(version));
+                line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"")
+                              .arg(QLatin1String(magic), QString::number(version)));
             else if (line.integer(1) != version && line.problem.isEmpty())
-                line.fail(QCoreApplication::translate("LevelFile", "format version %1, but this game reads version %2").arg(line.words.at(1)).arg(version));
+                line.fail(QCoreApplication::translate("LevelFile", "format version %1, but this game reads version %2").arg(line.words.at(1), QString::number(version)));
             started = true;
         } else if (line.words.first() == QLatin1String("solution")) {
             Replay proof;
@@ -209,11 +210,11 @@ bool parse(const QString &text, Level *level, QString *error)
         }
     }
     const auto missing = [&](const QString &what) {
-        *error = QCoreApplication::translate("LevelFile", "line %1: the level has no %2").arg(last).arg(what);
+        *error = QCoreApplication::translate("LevelFile", "line %1: the level has no %2").arg(QString::number(last), what);
         return false;
     };
     if (!started)
-        return missing(QCoreApplication::translate("LevelFile", "\"%1 %2\" line").arg(QLatin1String(magic)).arg(version));
+        return missing(QCoreApplication::translate("LevelFile", "\"%1 %2\" line").arg(QLatin1String(magic), QString::number(version)));
     if (!named)
         return missing(QCoreApplication::translate("LevelFile", "name"));
     if (!budgeted)
@@ -278,15 +279,15 @@ QString toText(const Level &level)
     const auto points = [](const QPolygon &polygon) {
         QString text;
         for (const QPoint &point : polygon)
-            text += QStringLiteral(" %1 %2").arg(point.x()).arg(point.y());
+            text += QStringLiteral(" %1 %2").arg(QString::number(point.x()), QString::number(point.y()));
         return text;
     };
     // The name is the player's text, joined on as it is: passed through arg(), a "%1" in it
     // would be filled in by the numbers after it.
     QString text = QLatin1String(magic) + QLatin1Char(' ') + QString::number(version) + QStringLiteral("\nname ")
-        + level.name + QStringLiteral("\nwells red %1 blue %2\n").arg(level.redWells).arg(level.blueWells);
+        + level.name + QStringLiteral("\nwells red %1 blue %2\n").arg(QString::number(level.redWells), QString::number(level.blueWells));
     for (const Level::Particle &particle : level.particles)
-        text += QStringLiteral("particle %1 %2 %3\n").arg(colour(particle.kind == RedParticle)).arg(particle.x).arg(particle.y);
+        text += QStringLiteral("particle %1 %2 %3\n").arg(colour(particle.kind == RedParticle), QString::number(particle.x), QString::number(particle.y));
     for (const Level::Shape &area : level.areas) {
         text += area.kind == Hazard ? QStringLiteral("hazard") : QStringLiteral("goal ") + colour(area.kind == RedGoal);
         text += points(area.polygon) + QLatin1Char('\n');

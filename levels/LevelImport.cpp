@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 
@@ -25,43 +26,69 @@ QString LevelImport::freeName(const QString &folder, const QString &name)
     return dir.filePath(candidate);
 }
 
-LevelImport LevelImport::files(const QStringList &files, const QString &folder)
+QHash<QString, QString> LevelImport::levelsIn(const QString &myLevels)
 {
-    LevelImport result;
-    if (!QDir().mkpath(folder)) {
-        result.refused.append(QCoreApplication::translate("LevelImport", "%1: the folder cannot be made").arg(folder));
-        return result;
+    QHash<QString, QString> found;
+    QDirIterator files(myLevels, {QStringLiteral("*.") + QLatin1String(LevelFile::extension)}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        Level level;
+        QString why;
+        if (LevelFile::readFile(path, &level, &why))
+            found.insert(level.fingerprint(), path);
     }
+    return found;
+}
+
+void LevelImport::copy(const QStringList &files, const QString &folder, QHash<QString, QString> &known)
+{
     for (const QString &file : files) {
         Level level;
         QString why;
         if (!LevelFile::readFile(file, &level, &why)) {
-            result.refused.append(why);
+            refused.append(why);
             continue;
+        }
+        const QString there = known.value(level.fingerprint());
+        if (!there.isEmpty()) {
+            present.append({file, there});
+            continue;
+        }
+        if (!QDir().mkpath(folder)) {
+            refused.append(QCoreApplication::translate("LevelImport", "%1: the folder cannot be made").arg(folder));
+            return;
         }
         const QString target = freeName(folder, QFileInfo(file).fileName());
         if (QFileInfo::exists(target) || !QFile::copy(file, target)) {
-            result.refused.append(QCoreApplication::translate("LevelImport", "%1: it cannot be copied to %2").arg(file, target));
+            refused.append(QCoreApplication::translate("LevelImport", "%1: it cannot be copied to %2").arg(file, target));
             continue;
         }
-        result.copied.append(target);
+        known.insert(level.fingerprint(), target);
+        copied.append({file, target});
     }
+}
+
+LevelImport LevelImport::files(const QStringList &files, const QString &myLevels)
+{
+    LevelImport result;
+    QHash<QString, QString> known = levelsIn(myLevels);
+    result.copy(files, myLevels, known);
     return result;
 }
 
-LevelImport LevelImport::set(const QString &set, const QString &folder)
+LevelImport LevelImport::set(const QString &set, const QString &myLevels)
 {
-    const QString target = freeName(folder, QFileInfo(QDir::cleanPath(set)).fileName());
+    LevelImport result;
+    const QString target = freeName(myLevels, QFileInfo(QDir::cleanPath(set)).fileName());
     if (QFileInfo::exists(target)) {
-        LevelImport none;
-        none.refused.append(QCoreApplication::translate("LevelImport", "%1: no free name for it in %2").arg(set, folder));
-        return none;
+        result.refused.append(QCoreApplication::translate("LevelImport", "%1: no free name for it in %2").arg(set, myLevels));
+        return result;
     }
-    LevelImport result = files(LevelCollection::levelFiles(set), target);
+    QHash<QString, QString> known = levelsIn(myLevels);
+    result.copy(LevelCollection::levelFiles(set), target, known);
     const QString setFile = QDir(set).filePath(QLatin1String(LevelCollection::setFileName));
     if (!result.copied.isEmpty() && QFileInfo(setFile).isFile())
         QFile::copy(setFile, QDir(target).filePath(QLatin1String(LevelCollection::setFileName)));
-    if (result.copied.isEmpty())
-        QDir(target).removeRecursively();
     return result;
 }

@@ -37,7 +37,7 @@ QString ProofCheck::text() const
     case Missing:
         return QCoreApplication::translate("ProofCheck", "no proof: nothing shows that it can be passed");
     case OtherTime:
-        return QCoreApplication::translate("ProofCheck", "the proof passes, but in %1 ms, not in %2 ms as stated").arg(time).arg(stated);
+        return QCoreApplication::translate("ProofCheck", "the proof passes, but in %1 ms, not in %2 ms as stated").arg(QString::number(time), QString::number(stated));
     case Fails:
         break;
     }

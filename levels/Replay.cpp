@@ -70,7 +70,7 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
     Replay &result = *replay;
     for (int i = first; i < lines.size(); ++i) {
         const auto fail = [&](const QString &why) {
-            *error = QCoreApplication::translate("Replay", "line %1: %2").arg(i + 1).arg(why);
+            *error = QCoreApplication::translate("Replay", "line %1: %2").arg(QString::number(i + 1), why);
             return false;
         };
         if (lines.at(i).size() > maxLineLength)
@@ -121,7 +121,7 @@ bool Replay::parseLines(const QStringList &lines, int first, bool header, Replay
         if (!fits)
             return fail(QCoreApplication::translate("Replay", "a number too large"));
         if (!action.isWithinReach())
-            return fail(QCoreApplication::translate("Replay", "(%1, %2) is too far off the playfield").arg(action.x).arg(action.y));
+            return fail(QCoreApplication::translate("Replay", "(%1, %2) is too far off the playfield").arg(QString::number(action.x), QString::number(action.y)));
         if (!result.actions.isEmpty() && action.tick < result.actions.last().tick)
             return fail(QCoreApplication::translate("Replay", "ticks go backwards"));
         result.actions.append(action);
@@ -147,7 +147,7 @@ bool Replay::readFile(const QString &path, Replay *replay, QString *error)
 
 QString Replay::toText() const
 {
-    return QStringLiteral("# level %1 time %2\n").arg(level).arg(time) + actionsText();
+    return QStringLiteral("# level %1 time %2\n").arg(QString::number(level), QString::number(time)) + actionsText();
 }
 
 QString Replay::actionsText() const
@@ -155,9 +155,11 @@ QString Replay::actionsText() const
     QString text;
     for (const Action &action : actions) {
         if (action.type == Action::Well)
-            text += QStringLiteral("%1 well %2 %3 %4\n").arg(action.tick).arg(action.x).arg(action.y).arg(action.kind);
+            text += QStringLiteral("%1 well %2 %3 %4\n")
+                        .arg(QString::number(action.tick), QString::number(action.x), QString::number(action.y),
+                             QString::number(action.kind));
         else
-            text += QStringLiteral("%1 remove %2 %3\n").arg(action.tick).arg(action.x).arg(action.y);
+            text += QStringLiteral("%1 remove %2 %3\n").arg(QString::number(action.tick), QString::number(action.x), QString::number(action.y));
     }
     return text;
 }

@@ -46,7 +46,7 @@ QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const QString &wha
     constexpr int kibibyte = 1024;
     if (bytes.size() <= maxBytes)
         return QString();
-    return QCoreApplication::translate("UntrustedText", "larger than %1 KiB, too large for %2").arg(maxBytes / kibibyte).arg(what);
+    return QCoreApplication::translate("UntrustedText", "larger than %1 KiB, too large for %2").arg(QString::number(maxBytes / kibibyte), what);
 }
 
 } // namespace UntrustedText

@@ -360,7 +360,7 @@ QString ScenePainter::tableFoot(const Scene &scene)
         passed += time != 0;
         total += time;
     }
-    return tr("Total time: %1\nPassed levels: %2 / %3").arg(total).arg(passed).arg(scene.levelNames.size());
+    return tr("Total time: %1\nPassed levels: %2 / %3").arg(QString::number(total), QString::number(passed), QString::number(scene.levelNames.size()));
 }
 
 void ScenePainter::drawHighScores(QPainter &painter, const Scene &scene) const

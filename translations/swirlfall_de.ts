@@ -620,10 +620,40 @@
         <translation>Eine Reihe von Leveln hinzufügen</translation>
     </message>
     <message>
-        <source>These files were not added:
-%1</source>
-        <translation>Diese Dateien wurden nicht hinzugefügt:
-%1</translation>
+        <source>No level&apos;s name holds “%1”.</source>
+        <translation>Kein Levelname enthält „%1“.</translation>
+    </message>
+    <message>
+        <source>No levels here.</source>
+        <translation>Hier sind keine Level.</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>%1, as %2</source>
+        <translation>%1, als %2</translation>
+    </message>
+    <message>
+        <source>Added to My levels:</source>
+        <translation>Zu „Meine Level“ hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Added under another name, as a file of that name is there:</source>
+        <translation>Unter anderem Namen hinzugefügt, da eine Datei dieses Namens da ist:</translation>
+    </message>
+    <message>
+        <source>Already in My levels, not added again:</source>
+        <translation>Schon in „Meine Level“, nicht noch einmal hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Not added:</source>
+        <translation>Nicht hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
+        <translation>Hier sind noch keine Level. „Level hinzufügen…“ kopiert Level-Dateien hierher, der Level-Editor (Strg+N) speichert neue Level hier, und eine auf das Spiel gezogene Level-Datei wird gespielt.</translation>
     </message>
 </context>
 <context>

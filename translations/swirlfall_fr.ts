@@ -620,10 +620,40 @@
         <translation>Ajouter une série de niveaux</translation>
     </message>
     <message>
-        <source>These files were not added:
-%1</source>
-        <translation>Ces fichiers n&apos;ont pas été ajoutés :
-%1</translation>
+        <source>No level&apos;s name holds “%1”.</source>
+        <translation>Aucun nom de niveau ne contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>No levels here.</source>
+        <translation>Pas de niveaux ici.</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 sous le nom %2</translation>
+    </message>
+    <message>
+        <source>%1, as %2</source>
+        <translation>%1, sous le nom %2</translation>
+    </message>
+    <message>
+        <source>Added to My levels:</source>
+        <translation>Ajoutés à Mes niveaux :</translation>
+    </message>
+    <message>
+        <source>Added under another name, as a file of that name is there:</source>
+        <translation>Ajoutés sous un autre nom, car un fichier de ce nom existe :</translation>
+    </message>
+    <message>
+        <source>Already in My levels, not added again:</source>
+        <translation>Déjà dans Mes niveaux, pas ajoutés de nouveau :</translation>
+    </message>
+    <message>
+        <source>Not added:</source>
+        <translation>Non ajoutés :</translation>
+    </message>
+    <message>
+        <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
+        <translation>Pas encore de niveaux ici. « Ajouter des niveaux… » copie des fichiers de niveau ici, l&apos;éditeur de niveaux (Ctrl+N) y enregistre les nouveaux niveaux, et un fichier de niveau déposé sur le jeu se joue.</translation>
     </message>
 </context>
 <context>

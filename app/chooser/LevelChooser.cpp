@@ -9,10 +9,13 @@
 #include "levels/LevelLibrary.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
@@ -25,6 +28,7 @@ namespace {
 constexpr int collectionsWidth = 200;
 constexpr int shownRows = 5;
 constexpr int listWidth = 560;
+constexpr int emptyNoteMargin = 20;
 } // namespace
 
 LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
@@ -52,6 +56,13 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     rowsView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rowsView->setMinimumSize(listWidth, shownRows * LevelListModel::thumbnailSize().height());
     rowsView->installEventFilter(this);
+    emptyNote = new QLabel(rowsView->viewport());
+    emptyNote->setTextFormat(Qt::PlainText);
+    emptyNote->setWordWrap(true);
+    emptyNote->setAlignment(Qt::AlignCenter);
+    emptyNote->setMargin(emptyNoteMargin);
+    emptyNote->setEnabled(false);
+    rowsView->viewport()->installEventFilter(this);
     connect(rowsView, SIGNAL(doubleClicked(QModelIndex)), this, SLOT(play()));
     connect(list, SIGNAL(modelReset()), this, SLOT(rowsReset()));
     connect(rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
@@ -108,21 +119,24 @@ int LevelChooser::selectedRow() const
 
 void LevelChooser::choose()
 {
-    const int shown = qMax(0, keptCollection);
+    int shown = qMax(0, keptCollection);
     levels->scan(myLevels(), LevelCollection::systemDataFolders());
+    // Carrying on is Ctrl+L, Enter: never on a collection with nothing to play.
+    if (shown >= levels->collections().size() || levels->count(shown) == 0)
+        shown = 0;
     list->forgetThumbnails();
     {
         const QSignalBlocker quiet(collectionsView);
         collectionsView->clear();
         for (int c = 0; c < levels->collections().size(); ++c)
-            collectionsView->addItem(QStringLiteral("%1 (%2)").arg(levels->collections().at(c).title).arg(levels->count(c)));
+            collectionsView->addItem(levels->collections().at(c).label());
     }
     {
         const QSignalBlocker quiet(filterEdit);
         filterEdit->clear();
         list->setFilter(QString());
     }
-    showCollection(shown < levels->collections().size() ? shown : 0);
+    showCollection(shown);
     show();
     raise();
     activateWindow();
@@ -159,6 +173,20 @@ void LevelChooser::rowsReset()
 {
     const int row = list->rowOf({keptCollection, keptIndex});
     select(row >= 0 ? row : 0);
+    showEmptyNote();
+}
+
+void LevelChooser::showEmptyNote()
+{
+    emptyNote->setVisible(list->rowCount() == 0);
+    emptyNote->setGeometry(rowsView->viewport()->rect());
+    if (!list->filter().isEmpty())
+        emptyNote->setText(tr("No level's name holds \u201c%1\u201d.").arg(list->filter()));
+    else if (levels->collections().value(list->collection()).kind == LevelCollection::MyLevels)
+        emptyNote->setText(tr("No levels here yet. \u201c" "Add levels\u2026\u201d copies level files here, the level "
+                              "editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it."));
+    else
+        emptyNote->setText(tr("No levels here."));
 }
 
 void LevelChooser::select(int row)
@@ -210,33 +238,52 @@ void LevelChooser::addFiles()
 {
     const QStringList files =
         QFileDialog::getOpenFileNames(this, tr("Add levels"), QString(), LevelFile::dialogFilter());
-    if (files.isEmpty())
-        return;
-    const LevelImport added = LevelImport::files(files, myLevels());
-    reportImport(added.copied, added.refused);
+    if (!files.isEmpty())
+        reportImport(LevelImport::files(files, myLevels()));
 }
 
 void LevelChooser::addSet()
 {
     const QString folder = QFileDialog::getExistingDirectory(this, tr("Add a set of levels"));
-    if (folder.isEmpty())
-        return;
-    const LevelImport added = LevelImport::set(folder, myLevels());
-    reportImport(added.copied, added.refused);
+    if (!folder.isEmpty())
+        reportImport(LevelImport::set(folder, myLevels()));
 }
 
-void LevelChooser::reportImport(const QStringList &copied, const QStringList &refused)
+void LevelChooser::reportImport(const LevelImport &added)
 {
-    if (!refused.isEmpty()) {
-        QMessageBox::warning(this, tr("Add levels"),
-                             tr("These files were not added:\n%1").arg(refused.join(QLatin1Char('\n'))));
+    QStringList kept;
+    QStringList renamed;
+    for (const LevelImport::Copy &copy : added.copied) {
+        const QString from = QFileInfo(copy.from).fileName();
+        const QString to = QFileInfo(copy.to).fileName();
+        if (from == to)
+            kept.append(from);
+        else
+            renamed.append(tr("%1 as %2").arg(from, to));
     }
-    if (copied.isEmpty())
+    QStringList present;
+    for (const LevelImport::Copy &copy : added.present)
+        present.append(tr("%1, as %2").arg(QFileInfo(copy.from).fileName(), QDir(myLevels()).relativeFilePath(copy.to)));
+    QStringList told;
+    const auto tell = [&told](const QString &heading, const QStringList &lines) {
+        if (!lines.isEmpty())
+            told.append(heading + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+    };
+    tell(tr("Added to My levels:"), kept);
+    tell(tr("Added under another name, as a file of that name is there:"), renamed);
+    tell(tr("Already in My levels, not added again:"), present);
+    tell(tr("Not added:"), added.refused);
+    QMessageBox box(added.refused.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, tr("Add levels"),
+                    told.join(QStringLiteral("\n\n")), QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    // The first level added is shown, in the collection it went to, or else the first already there.
+    const QList<LevelImport::Copy> &shown = added.copied.isEmpty() ? added.present : added.copied;
+    if (shown.isEmpty())
         return;
-    // The first level added is shown, in the collection it went to.
     choose();
     for (int c = 0; c < levels->collections().size(); ++c) {
-        const int index = int(levels->collections().at(c).files.indexOf(copied.constFirst()));
+        const int index = int(levels->collections().at(c).files.indexOf(shown.constFirst().to));
         if (index < 0)
             continue;
         showCollection(c);
@@ -247,9 +294,16 @@ void LevelChooser::reportImport(const QStringList &copied, const QStringList &re
 
 bool LevelChooser::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == rowsView->viewport() && event->type() == QEvent::Resize)
+        emptyNote->setGeometry(rowsView->viewport()->rect());
     if (event->type() != QEvent::KeyPress)
         return false;
     QKeyEvent *key = static_cast<QKeyEvent *>(event);
+    // Escape takes back what was typed first, and closes the chooser only then.
+    if (key->key() == Qt::Key_Escape && !filterEdit->text().isEmpty()) {
+        filterEdit->clear();
+        return true;
+    }
     // The list's keys work while the filter is typed into, and typing in the list types there.
     if (watched == filterEdit) {
         switch (key->key()) {

@@ -7,8 +7,10 @@
 #include <QList>
 #include <QString>
 
+class LevelImport;
 class LevelLibrary;
 class LevelListModel;
+class QLabel;
 class QLineEdit;
 class QListView;
 class QListWidget;
@@ -62,7 +64,10 @@ private:
     // The first level of the collection not passed yet, or its first.
     int firstNotPassed(int collection) const;
     void select(int row);
-    void reportImport(const QStringList &copied, const QStringList &refused);
+    // Over a list with no rows, why: nothing matches the filter, or how to add levels.
+    void showEmptyNote();
+    // Says what was added, renamed, there already or refused, then shows the first level added.
+    void reportImport(const LevelImport &added);
 
     const RecordBook *records;
     LevelLibrary *levels;
@@ -71,6 +76,7 @@ private:
     QListView *rowsView;
     QLineEdit *filterEdit;
     QPushButton *playButton;
+    QLabel *emptyNote;
     // What was selected, kept across the list being found again.
     int keptCollection = -1;
     int keptIndex = -1;

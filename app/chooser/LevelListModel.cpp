@@ -8,6 +8,7 @@
 
 #include <QFileInfo>
 #include <QPainter>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -77,7 +78,9 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
     case Qt::ToolTipRole:
         if (entry.path.isEmpty())
             return QVariant();
-        return entry.readable ? entry.path : entry.path + QStringLiteral(": ") + entry.reason;
+        // A tooltip takes what looks like markup for markup: a file's name is text.
+        return Qt::convertFromPlainText(entry.readable ? entry.path : entry.path + QStringLiteral(": ") + entry.reason,
+                                        Qt::WhiteSpaceNoWrap);
     case ReadableRole:
         return entry.readable;
     case ReasonRole:

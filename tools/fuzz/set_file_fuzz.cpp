@@ -1,10 +1,11 @@
 // Fuzz target for the reader of a level set's set.txt, which comes with a set from anywhere:
 // whatever the bytes, it finds no name or one a level may have (1 to 40 printable characters),
-// and never crashes or hangs.
+// which a list of collections shows as it is, and never crashes or hangs.
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <cstddef>
 #include <cstdint>
@@ -20,5 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (!c.isPrint())
             std::abort();
     }
+    LevelCollection set;
+    set.kind = LevelCollection::Set;
+    set.title = name;
+    set.files = QStringList(int(size % 3), QStringLiteral("level.swirl"));
+    if (set.label() != name + QStringLiteral(" (") + QString::number(set.files.size()) + QLatin1Char(')'))
+        std::abort();
     return 0;
 }
