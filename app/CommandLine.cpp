@@ -174,15 +174,15 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         commandLine.scoreFile = QDir(data).filePath(QStringLiteral("swirlfall/scores.dat"));
     }
     // Records and runs are written beside the file, in its folder; a folder given for the file
-    // would put them in the one above it.
-    QString option;
-    if (parser.isSet(options.userData) || parser.isSet(options.scores))
-        option = (parser.isSet(options.userData) ? QStringLiteral("--user-data") : QStringLiteral("--scores")) + QStringLiteral(": ");
+    // would put them in the one above it. Where the game keeps them by itself, a folder in the
+    // way is no error: the game plays, and says that best times are not kept (see RecordBook).
+    if (!parser.isSet(options.scores))
+        return commandLine;
     QString notAFile = UntrustedText::notAFile(commandLine.scoreFile, CommandLine::tr("a file for best times"));
     if (QFileInfo(commandLine.scoreFile).fileName().isEmpty())
         notAFile = CommandLine::tr("a folder, not a file for best times");
     if (!notAFile.isEmpty())
-        return refuse(option + commandLine.scoreFile + QStringLiteral(": ") + notAFile);
+        return refuse(QStringLiteral("--scores: ") + commandLine.scoreFile + QStringLiteral(": ") + notAFile);
     return commandLine;
 }
 

@@ -4,6 +4,7 @@
 #include "game/ScoreStore.h"
 #include "levels/Level.h"
 #include "levels/LevelFile.h"
+#include "levels/UntrustedText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -42,6 +43,12 @@ RecordBook::RecordBook(const QString &scoreFileName, int levelCount)
       times(ScoreStore::load(scoreFileName, levelCount)),
       fileTimes(LevelRecords::load(levelRecordsName))
 {
+    const QString notAFile = UntrustedText::notAFile(scoreFileName, QCoreApplication::translate("RecordBook", "a file for best times"));
+    if (notAFile.isEmpty())
+        return;
+    timesKept = false;
+    complain(QCoreApplication::translate("RecordBook", "%1: %2; the best times of this session are not kept")
+                 .arg(scoreFileName, notAFile));
 }
 
 QString RecordBook::folder() const
@@ -59,7 +66,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
     bool record = false;
     QString why;
     if (level.number) {
-        const bool saved = ScoreStore::update(scoreFileName, times, [&](QList<quint32> &merged) {
+        const auto take = [&](QList<quint32> &merged) {
             quint32 &best = merged[level.number - 1];
             record = beats(time, best);
             if (record) {
@@ -67,7 +74,11 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
                 best = time;
             }
             return record;
-        }, &why);
+        };
+        // Said once, when the game started.
+        if (!timesKept)
+            return take(times);
+        const bool saved = ScoreStore::update(scoreFileName, times, take, &why);
         if (!saved)
             complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(scoreFileName, why));
         return record;

@@ -18,6 +18,8 @@ class Replay;
 class RecordBook
 {
 public:
+    // A best-time file that is no file, such as a folder of that name, is no error: the times are
+    // kept for the session, as that is said once on standard error.
     RecordBook(const QString &scoreFileName, int levelCount);
 
     // The folder the records are kept in, where what belongs beside them goes too.
@@ -43,6 +45,8 @@ private:
     void saveRun(const Level &level, const Replay &run) const;
 
     QString scoreFileName;
+    // False while the best-time file cannot be written, being no file.
+    bool timesKept = true;
     QString levelRecordsName;
     QList<quint32> times;
     QMap<QString, quint32> fileTimes;

@@ -83,7 +83,7 @@ check_package() {
     /tmp/swirlfall_*.deb >/dev/null'
   run /usr/games/swirlfall --version
   run sh -c 'd=$(mktemp -d) && for n in $(seq -w 1 20); do /usr/games/swirlfall --export-level $n >$d/level-$n.swirl; done &&
-    cd $d && LC_ALL=C /usr/games/swirlfall --verify level-*.swirl' >"$out/verified"
+    cd $d && LC_ALL=C.UTF-8 /usr/games/swirlfall --verify level-*.swirl' >"$out/verified"
   diff -u tests/builtin-levels.verified "$out/verified" || { echo "the built-in levels verify otherwise" >&2; exit 1; }
   echo "the 20 built-in levels verify as recorded"
   # Only now what the window test needs: a player's desktop has an X server of its own.

@@ -927,6 +927,14 @@
         <source>the run that set this record could not be kept in %1: %2</source>
         <translation>der Lauf zu diesem Rekord ließ sich nicht in %1 aufbewahren: %2</translation>
     </message>
+    <message>
+        <source>a file for best times</source>
+        <translation>eine Datei für Bestzeiten</translation>
+    </message>
+    <message>
+        <source>%1: %2; the best times of this session are not kept</source>
+        <translation>%1: %2; die Bestzeiten dieser Sitzung werden nicht behalten</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>

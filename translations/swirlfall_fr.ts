@@ -927,6 +927,14 @@
         <source>the run that set this record could not be kept in %1: %2</source>
         <translation>la partie de ce record n&apos;a pas pu être gardée dans %1 : %2</translation>
     </message>
+    <message>
+        <source>a file for best times</source>
+        <translation>un fichier de meilleurs temps</translation>
+    </message>
+    <message>
+        <source>%1: %2; the best times of this session are not kept</source>
+        <translation>%1 : %2 ; les meilleurs temps de cette session ne sont pas gardés</translation>
+    </message>
 </context>
 <context>
     <name>Replay</name>
