@@ -24,6 +24,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 constexpr int collectionsWidth = 200;
 constexpr int shownRows = 5;
@@ -290,6 +294,16 @@ void LevelChooser::reportImport(const LevelImport &added)
         keptIndex = index;
         rowsReset();
     }
+}
+
+void LevelChooser::hideEvent(QHideEvent *event)
+{
+    QDialog::hideEvent(event);
+    list->forgetThumbnails();
+#ifdef __GLIBC__
+    // The pictures were many small blocks: hand the freed pages back, or the game stays as large.
+    malloc_trim(0);
+#endif
 }
 
 bool LevelChooser::eventFilter(QObject *watched, QEvent *event)

@@ -55,6 +55,8 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Closed, it lets the pictures go: they are drawn again when it opens.
+    void hideEvent(QHideEvent *event) override;
 
 private slots:
     void filterChanged(const QString &text);

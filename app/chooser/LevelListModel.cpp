@@ -104,8 +104,7 @@ QImage LevelListModel::thumbnail(const Place &place) const
 {
     const LevelLibrary::Entry &entry = library->entry(place.collection, place.index);
     const QString key = entry.path.isEmpty() ? QString::number(entry.level.number) : entry.path;
-    const auto cached = thumbnails.constFind(key);
-    if (cached != thumbnails.constEnd())
+    if (const QImage *cached = thumbnails.object(key))
         return *cached;
     QImage picture(thumbnailSize(), QImage::Format_RGB32);
     LevelState state = entry.level.newState();
@@ -116,7 +115,7 @@ QImage LevelListModel::thumbnail(const Place &place) const
     painter.scale(1.0 / thumbnailDivisor, 1.0 / thumbnailDivisor);
     painting.drawLevel(painter, scene);
     painter.end();
-    thumbnails.insert(key, picture);
+    thumbnails.insert(key, new QImage(picture));
     return picture;
 }
 

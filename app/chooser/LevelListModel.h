@@ -4,7 +4,7 @@
 #include "render/ScenePainter.h"
 
 #include <QAbstractListModel>
-#include <QHash>
+#include <QCache>
 #include <QImage>
 #include <QList>
 #include <QString>
@@ -52,7 +52,7 @@ public:
     Place placeOf(int row) const { return rows.value(row); }
     // -1 when the place is not shown.
     int rowOf(const Place &place) const { return int(rows.indexOf(place)); }
-    // Forgets the pictures, for files that may have changed.
+    // Forgets the pictures, for files that may have changed, or to let their memory go.
     void forgetThumbnails() { thumbnails.clear(); }
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -73,7 +73,10 @@ private:
     bool refilterDue = false;
     QList<Place> rows;
     ScenePainter painting;
-    mutable QHash<QString, QImage> thumbnails;
+    // The pictures drawn last, a few pages' worth: a thousand levels paged through would keep
+    // 60 MB of them; one scrolled back to is drawn again.
+    static constexpr int keptThumbnails = 100;
+    mutable QCache<QString, QImage> thumbnails{keptThumbnails};
 };
 
 #endif

@@ -34,6 +34,7 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -185,6 +186,44 @@ void benchChooserScroll(benchmark::State &bench)
         scroll->setValue(scroll->value() < scroll->maximum() ? scroll->value() + scroll->pageStep() : 0);
         benchmark::DoNotOptimize(chooser.view()->viewport()->grab());
     }
+}
+
+// The game's resident memory, in MiB, as the system counts it.
+double residentMiB()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    constexpr double bytesPerMiB = 1024.0 * 1024.0;
+    const QList<QByteArray> pages = statm.readAll().split(' ');
+    return pages.value(1).toDouble() * double(sysconf(_SC_PAGESIZE)) / bytesPerMiB;
+}
+
+struct ChooserMemory
+{
+    double before = 0;
+    double pagedThrough = 0;
+    double closed = 0;
+};
+
+// What paging through a thousand levels keeps, and what closing the chooser gives back.
+ChooserMemory chooserMemory()
+{
+    ChooserMemory memory;
+    memory.before = residentMiB();
+    LevelChooser chooser(chooserRecords);
+    chooser.choose();
+    chooser.showCollection(1);
+    QScrollBar *scroll = chooser.view()->verticalScrollBar();
+    for (scroll->setValue(0);; scroll->setValue(scroll->value() + scroll->pageStep())) {
+        chooser.view()->viewport()->grab();
+        if (scroll->value() == scroll->maximum())
+            break;
+    }
+    memory.pagedThrough = residentMiB();
+    chooser.hide();
+    memory.closed = residentMiB();
+    return memory;
 }
 
 void benchStep(benchmark::State &bench, int level)
@@ -369,6 +408,7 @@ int main(int argc, char **argv)
     Collector collector;
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
+    const ChooserMemory memory = chooserMemory();
 
     std::printf("%-6s %16s %16s %16s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "whole tick (us)",
                 "partial (us)", "still (us)", "played (us)");
@@ -409,6 +449,8 @@ int main(int argc, char **argv)
     std::printf("level chooser over %d levels: opened and painted in %.1f ms (±%.1f), a page scrolled in %.2f ms (±%.2f)\n",
                 chooserLevels, open.median / usPerMs, open.spread / usPerMs, scroll.median / usPerMs,
                 scroll.spread / usPerMs);
+    std::printf("level chooser's memory: %.0f MiB resident before, %.0f MiB paged through all %d, %.0f MiB once closed\n",
+                memory.before, memory.pagedThrough, chooserLevels, memory.closed);
 
     if (!jsonFile.isEmpty()) {
         const QJsonObject report{{"qt", qVersion()},
@@ -416,7 +458,10 @@ int main(int argc, char **argv)
                                  {"levels", rows},
                                  {"chooser", QJsonObject{{"levels", chooserLevels},
                                                          {"open_us", entry(open)},
-                                                         {"scroll_page_us", entry(scroll)}}},
+                                                         {"scroll_page_us", entry(scroll)},
+                                                         {"resident_mib", QJsonObject{{"before", memory.before},
+                                                                                      {"paged_through", memory.pagedThrough},
+                                                                                      {"closed", memory.closed}}}}},
                                  {"worst", QJsonObject{{"level", worstLevel},
                                                        {"tick_us", worstTick},
                                                        {"budget_share", worstTick / budgetUs}}}};
