@@ -7,14 +7,28 @@
 
 namespace {
 constexpr int rowGap = 4;
+
+// The key of a one-key sequence, without its modifiers.
+int keyOf(const QKeySequence &sequence)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return sequence[0].key();
+#else
+    return sequence[0] & ~Qt::KeyboardModifierMask;
+#endif
+}
 constexpr int columnGap = 16;
 } // namespace
 
 QString KeyTable::keysOf(const QAction *action)
 {
     QStringList keys;
-    for (const QKeySequence &key : action->shortcuts())
+    for (const QKeySequence &key : action->shortcuts()) {
+        // A key that keyboards of today lack, such as the platform's Undo as F14, is not listed.
+        if (key.count() == 1 && keyOf(key) > Qt::Key_F12)
+            continue;
         keys.append(key.toString(QKeySequence::NativeText));
+    }
     return keys.join(QStringLiteral(", "));
 }
 

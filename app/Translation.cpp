@@ -14,6 +14,33 @@ static void initTranslations()
 
 namespace Translation {
 namespace {
+// Qt's own texts that the game shows as its own: the names of keys, as the menus and the help
+// list them, and the headings of --help. The game's catalogue translates them under Qt's own
+// contexts, where Qt looks them up, so that they read in the player's language on a machine
+// without Qt's catalogues too (the package only recommends them); where those are installed, they
+// come first.
+[[maybe_unused]] const char *const qtTexts[] = {
+    QT_TRANSLATE_NOOP("QShortcut", "Ctrl"),    QT_TRANSLATE_NOOP("QShortcut", "Shift"),
+    QT_TRANSLATE_NOOP("QShortcut", "Alt"),     QT_TRANSLATE_NOOP("QShortcut", "Meta"),
+    QT_TRANSLATE_NOOP("QShortcut", "+"),       QT_TRANSLATE_NOOP("QShortcut", "Esc"),
+    QT_TRANSLATE_NOOP("QShortcut", "Tab"),     QT_TRANSLATE_NOOP("QShortcut", "Backspace"),
+    QT_TRANSLATE_NOOP("QShortcut", "Return"),  QT_TRANSLATE_NOOP("QShortcut", "Enter"),
+    QT_TRANSLATE_NOOP("QShortcut", "Ins"),     QT_TRANSLATE_NOOP("QShortcut", "Del"),
+    QT_TRANSLATE_NOOP("QShortcut", "Home"),    QT_TRANSLATE_NOOP("QShortcut", "End"),
+    QT_TRANSLATE_NOOP("QShortcut", "Left"),    QT_TRANSLATE_NOOP("QShortcut", "Up"),
+    QT_TRANSLATE_NOOP("QShortcut", "Right"),   QT_TRANSLATE_NOOP("QShortcut", "Down"),
+    QT_TRANSLATE_NOOP("QShortcut", "PgUp"),    QT_TRANSLATE_NOOP("QShortcut", "PgDown"),
+    QT_TRANSLATE_NOOP("QShortcut", "Space"),   QT_TRANSLATE_NOOP("QShortcut", "F%1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Arguments:"),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown option '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unknown options: %1."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Missing value after '%1'."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Unexpected value after '%1'."),
+};
+
 QString qtTranslations()
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)

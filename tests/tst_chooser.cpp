@@ -650,8 +650,10 @@ void ChooserTest::aNewLevelIsSavedInMyLevels_data()
     QTest::addColumn<QString>("file");
     QTest::newRow("as named") << QString() << QStringLiteral("New level.swirl");
     QTest::newRow("placeholders kept") << QStringLiteral("Top%1 x") << QStringLiteral("Top%1 x.swirl");
-    QTest::newRow("no other folder") << QStringLiteral("../Up/Down") << QStringLiteral("-Up-Down.swirl");
+    QTest::newRow("no other folder, no option") << QStringLiteral("../Up/Down") << QStringLiteral("Up-Down.swirl");
     QTest::newRow("not hidden") << QStringLiteral(".hidden") << QStringLiteral("hidden.swirl");
+    QTest::newRow("no option either") << QStringLiteral("-x") << QStringLiteral("x.swirl");
+    QTest::newRow("nothing left of it: a name still") << QStringLiteral("/") << QStringLiteral("level.swirl");
 }
 
 void ChooserTest::aNewLevelIsSavedInMyLevels()

@@ -2,7 +2,12 @@
 // translation in both, with the same placeholders and the same number of lines, or a player
 // reads English in the middle of German, or a number goes missing; and every text the playfield
 // draws, in every language, must fit where it stands, or it is cut off.
+#include "app/CommandLine.h"
+#include "app/HowToPlay.h"
+#include "app/KeyTable.h"
 #include "app/Translation.h"
+#include "app/editor/EditorWindow.h"
+#include "app/vorticade.h"
 #include "levels/LevelCatalogue.h"
 #include "render/Scene.h"
 #include "render/ScenePainter.h"
@@ -10,12 +15,15 @@
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QFontMetrics>
 #include <QImage>
+#include <QLineEdit>
 #include <QMap>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
 #include <QtTest>
@@ -84,6 +92,8 @@ private slots:
     void everyMessageIsTranslated();
     void playfieldTextsFit_data();
     void playfieldTextsFit();
+    void windowsSpeakIt_data();
+    void windowsSpeakIt();
 };
 
 void TranslationsTest::everyMessageIsTranslated_data()
@@ -204,6 +214,65 @@ void TranslationsTest::playfieldTextsFit()
     }
     speak(QString());
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TranslationsTest::windowsSpeakIt_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("chooseKeys");
+    QTest::addColumn<QString>("undoKeys");
+    QTest::addColumn<QString>("arrows");
+    QTest::addColumn<QString>("usage");
+
+    // With the game's catalogue alone, as on a machine without Qt's own.
+    QTest::newRow("English") << QString() << "Ctrl+L" << "Ctrl+Z" << "Left, Right" << "Usage: |[options]|Options:|Arguments:";
+    QTest::newRow("German") << "de" << "Strg+L" << "Strg+Z" << "Links, Rechts" << "Aufruf: |[Optionen]|Optionen:|Argumente:";
+    QTest::newRow("French") << "fr" << "Ctrl+L" << "Ctrl+Z" << "Gauche, Droite" << "Utilisation : |[options]|Options :|Arguments :";
+}
+
+void TranslationsTest::windowsSpeakIt()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, chooseKeys);
+    QFETCH(QString, undoKeys);
+    QFETCH(QString, arrows);
+    QFETCH(QString, usage);
+
+    speak(language);
+    QTemporaryDir here;
+    vorticade window(nullptr, here.filePath(QStringLiteral("scores.dat")));
+    window.showHowToPlay();
+    QStringList keys;
+    for (const KeyTable::Row &row : window.findChild<HowToPlay *>()->keys()->rows())
+        keys.append(row.keys);
+    // Keys by their names in the player's language, and only keys a keyboard has.
+    const QString shown = keys.join(QStringLiteral(" | "));
+    QVERIFY2(keys.contains(chooseKeys) && keys.contains(arrows)
+                 && (chooseKeys.startsWith(QLatin1String("Ctrl")) || !shown.contains(QLatin1String("Ctrl"))),
+             qPrintable(shown));
+    EditorWindow editor;
+    for (QAction *action : editor.findChildren<QAction *>()) {
+        if (action->shortcut() == QKeySequence(Qt::SHIFT | Qt::Key_F1))
+            action->trigger();
+    }
+    QStringList editorKeys;
+    for (const KeyTable::Row &row : editor.findChild<KeyTable *>()->rows())
+        editorKeys.append(row.keys);
+    // Whatever else the platform binds (F14 where X has an Undo key), the keyboard's keys lead.
+    const QString editorShown = editorKeys.join(QStringLiteral(" | "));
+    QVERIFY2(editorShown.contains(undoKeys) && !editorShown.contains(QLatin1String("F14")), qPrintable(editorShown));
+    // The name field shows the whole name of a new level.
+    editor.show();
+    QLineEdit *name = editor.findChild<QLineEdit *>();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QVERIFY2(name->fontMetrics().horizontalAdvance(name->text() + QLatin1Char('W')) < name->width(),
+             qPrintable(QStringLiteral("%1 in %2 px").arg(name->text(), QString::number(name->width()))));
+    // --help's headings too, the first of them first.
+    const QString help = CommandLine::helpText();
+    const QStringList headings = usage.split(QLatin1Char('|'));
+    for (const QString &heading : headings)
+        QVERIFY2(help.contains(heading) && help.startsWith(headings.first()), qPrintable(help));
+    speak(QString());
 }
 
 QTEST_MAIN(TranslationsTest)

@@ -437,6 +437,10 @@
         <source>The level has changes that are not saved. Save them?</source>
         <translation>Le niveau a des modifications non enregistrées. Les enregistrer ?</translation>
     </message>
+    <message>
+        <source>level</source>
+        <translation>niveau</translation>
+    </message>
 </context>
 <context>
     <name>FileCommands</name>
@@ -499,7 +503,7 @@
     </message>
     <message>
         <source>Left drag, sideways</source>
-        <translation>Glisser à gauche, de côté</translation>
+        <translation>Glisser avec le bouton gauche, de côté</translation>
     </message>
     <message>
         <source>Sets a blue well where the drag began</source>
@@ -507,7 +511,7 @@
     </message>
     <message>
         <source>Left drag, up or down</source>
-        <translation>Glisser à gauche, en haut ou en bas</translation>
+        <translation>Glisser avec le bouton gauche, vers le haut ou le bas</translation>
     </message>
     <message>
         <source>Sets a red well where the drag began</source>
@@ -903,6 +907,132 @@
     <message>
         <source>the proof fails: the level is not passed after %1 s</source>
         <translation>la preuve échoue : le niveau n&apos;est pas réussi après %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Utilisation : %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[options]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Option inconnue « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Options inconnues : %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Valeur manquante après « %1 ».</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Valeur inattendue après « %1 ».</translation>
+    </message>
+</context>
+<context>
+    <name>QShortcut</name>
+    <message>
+        <source>Ctrl</source>
+        <translation>Ctrl</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Maj</translation>
+    </message>
+    <message>
+        <source>Alt</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>Meta</source>
+        <translation>Méta</translation>
+    </message>
+    <message>
+        <source>+</source>
+        <translation>+</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Retour arrière</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>Enter</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Ins</source>
+        <translation>Inser</translation>
+    </message>
+    <message>
+        <source>Del</source>
+        <translation>Suppr</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Début</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>PgUp</source>
+        <translation>Page préc.</translation>
+    </message>
+    <message>
+        <source>PgDown</source>
+        <translation>Page suiv.</translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation>Espace</translation>
+    </message>
+    <message>
+        <source>F%1</source>
+        <translation>F%1</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,11 @@ QWidget *EditorWindow::buildPanel()
     nameEdit = new QLineEdit(panel);
     nameEdit->setMaxLength(LevelFile::maxNameLength);
     connect(nameEdit, SIGNAL(textEdited(QString)), this, SLOT(rename(QString)));
-    form->addRow(tr("Name"), nameEdit);
+    // Under its label, as wide as the panel: a name beside it would not fit in every language.
+    QLabel *nameLabel = new QLabel(tr("Name"), panel);
+    nameLabel->setBuddy(nameEdit);
+    form->addRow(nameLabel);
+    form->addRow(nameEdit);
     redWells = new QSpinBox(panel);
     blueWells = new QSpinBox(panel);
     for (QSpinBox *wells : {redWells, blueWells})
@@ -292,8 +296,11 @@ bool EditorWindow::saveAs()
     // that would put it in another folder or hide it is made a plain file name.
     QString name = doc->level().name;
     name.replace(QLatin1Char('/'), QLatin1Char('-'));
-    while (name.startsWith(QLatin1Char('.')))
+    // Nor one a command line would take for an option.
+    while (name.startsWith(QLatin1Char('.')) || name.startsWith(QLatin1Char('-')))
         name.remove(0, 1);
+    if (name.trimmed().isEmpty())
+        name = tr("level");
     name += QLatin1Char('.') + QLatin1String(LevelFile::extension);
     if (doc->path().isEmpty() && !saveFolder.isEmpty())
         QDir().mkpath(saveFolder);
