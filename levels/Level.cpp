@@ -35,7 +35,7 @@ LevelState Level::newState() const
 QPolygon Level::framePolygon()
 {
     constexpr int outside = 40;
-    constexpr int band = 20;
+    constexpr int band = Physics::frameBand;
     constexpr int width = Physics::playfieldWidth;
     constexpr int height = Physics::playfieldHeight;
     return QPolygon({QPoint(-outside, -outside), QPoint(width + outside, -outside),

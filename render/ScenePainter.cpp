@@ -249,9 +249,20 @@ void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level, const
         painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
 }
 
-QString ScenePainter::quotedName(const Scene &scene)
+// In quotes, elided to leave the mark beside it whole on the playfield, inside the frame's band: a
+// level from a file may be named with forty characters. A name that fits is drawn as it is.
+QString ScenePainter::quotedName(const Scene &scene) const
 {
-    return QLatin1Char('"') + scene.name + QLatin1Char('"');
+    int room = playfieldWidth - 2 * Physics::frameBand;
+    // The name stays centred: the mark's room is kept on either side of it.
+    if (!scene.proven)
+        room -= 2 * (notProvenGap + QFontMetrics(messageFont, device).horizontalAdvance(tr("Not proven")));
+    const QFontMetrics metrics(titleFont, device);
+    const QString quote(QLatin1Char('"'));
+    const QString quoted = quote + scene.name + quote;
+    if (metrics.horizontalAdvance(quoted) <= room)
+        return quoted;
+    return quote + metrics.elidedText(scene.name, Qt::ElideRight, room - 2 * metrics.horizontalAdvance(quote)) + quote;
 }
 
 QRect ScenePainter::notProvenRect(const Scene &scene) const

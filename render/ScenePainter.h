@@ -71,7 +71,7 @@ private:
         bool blueCount;
     };
 
-    static QString quotedName(const Scene &scene);
+    QString quotedName(const Scene &scene) const;
     static QString timesText(const Scene &scene);
     static QString timeLabels();
     static QRect timeLabelsRect();

@@ -10,6 +10,9 @@ namespace Physics {
 constexpr int playfieldWidth = 800;
 constexpr int playfieldHeight = 480;
 
+// The hazard band inside the playfield's edge, the frame every level has.
+constexpr int frameBand = 20;
+
 // Frame timer interval, ms. Game time advances by exactly this much per tick, whatever the clock says.
 constexpr int frameInterval = 10;
 // Milliseconds per physics time unit: dt = interval / 100.
