@@ -101,8 +101,18 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     LevelState &level = *scene.level;
+    // Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to
+    // go on, and the clock, stopped.
     if (scene.paused) {
-        drawPauseScreen(painter, scene);
+        painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
+        const QList<PlacedText> placed = texts(scene);
+        const auto all = [](const PlacedText &) { return true; };
+        for (const PlacedText::Layer layer : {PlacedText::OverLevel, PlacedText::Times})
+            drawTexts(painter, placed, layer, all);
+        if (scene.highScores) {
+            painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
+            drawTexts(painter, placed, PlacedText::Table, all);
+        }
         return;
     }
     // Everything, or only what inks where the region redraws.
@@ -137,26 +147,43 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     // when that particle was not drawn.
     if (sketch && !level.particles.isEmpty())
         painter.setPen(level.particles.last().glyphPen);
-    if (level.status() != Running && drawnItem(FrameSketch::NameItem))
-        drawName(painter, scene);
-    painter.setFont(messageFont);
-    if (drawnItem(FrameSketch::MessageItem))
-        painter.drawText(messageRect(w, h), Qt::AlignCenter, message(scene));
-
-    painter.setPen(helpPen);
-    painter.setFont(helpFont);
-    if (drawnItem(FrameSketch::HelpItem))
-        painter.drawText(helpRect(w), helpFlags, help(scene));
-    if (!scene.note.isEmpty() && drawnItem(FrameSketch::NoteItem))
-        painter.drawText(helpRect(w), helpFlags, scene.note);
-
-    drawTimes(painter, scene, drawnPart(FrameSketch::TimePart), drawnItem(FrameSketch::TimeLabelsItem));
+    const QList<PlacedText> placed = texts(scene);
+    const auto drawnText = [&](const PlacedText &text) {
+        return text.item == FrameSketch::SceneItems ? drawnPart(FrameSketch::TimePart) : drawnItem(text.item);
+    };
+    drawTexts(painter, placed, PlacedText::OverLevel, drawnText);
+    drawTexts(painter, placed, PlacedText::Times, drawnText);
     drawBudgets(painter, level,
                 BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem),
                             drawnPart(FrameSketch::RedCounterPart), drawnPart(FrameSketch::BlueCounterPart)});
+    if (scene.highScores) {
+        painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
+        drawTexts(painter, placed, PlacedText::Table, [](const PlacedText &) { return true; });
+    }
+}
 
-    if (scene.highScores)
-        drawHighScores(painter, scene);
+void ScenePainter::drawTexts(QPainter &painter, const QList<PlacedText> &texts, PlacedText::Layer layer,
+                             const std::function<bool(const PlacedText &)> &drawn) const
+{
+    for (const PlacedText &text : texts) {
+        if (text.layer != layer || !drawn(text))
+            continue;
+        painter.setFont(*text.font);
+        switch (text.pen) {
+        case PlacedText::TextPen:
+            painter.setPen(textPen);
+            break;
+        case PlacedText::HelpPen:
+            painter.setPen(helpPen);
+            break;
+        case PlacedText::TablePen:
+            painter.setPen(tablePen);
+            break;
+        case PlacedText::KeptPen:
+            break;
+        }
+        painter.drawText(text.rect, text.flags, text.text);
+    }
 }
 
 QString ScenePainter::help(const Scene &scene)
@@ -195,26 +222,44 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     QList<PlacedText> placed;
-    const int status = scene.level->status();
-    if (status != Running || scene.paused) {
-        placed.append({nameRect(w, h), Qt::AlignCenter, titleFont, quotedName(scene)});
+    const auto place = [&placed](PlacedText text) {
+        if (text.bound.isNull())
+            text.bound = text.rect;
+        if (!text.text.isEmpty())
+            placed.append(text);
+    };
+    const PlacedText::Pen namePen = scene.paused ? PlacedText::TextPen : PlacedText::KeptPen;
+    if (scene.level->status() != Running || scene.paused) {
+        const QString name = quotedName(scene);
+        place({PlacedText::OverLevel, FrameSketch::NameItem, nameRect(w, h), Qt::AlignCenter, &titleFont, namePen, name, {}});
         if (!scene.proven)
-            placed.append({notProvenRect(scene), notProvenFlags, messageFont, tr("Not proven")});
+            place({PlacedText::OverLevel, FrameSketch::NameItem, notProvenRect(name), notProvenFlags, &messageFont,
+                   namePen, tr("Not proven"), {}});
     }
-    placed.append({messageRect(w, h), Qt::AlignCenter, messageFont, scene.paused ? tr("Paused") : message(scene)});
-    placed.append({helpRect(w), helpFlags, helpFont, scene.paused ? tr(pausedHelp) : help(scene)});
-    placed.append({helpRect(w), helpFlags, helpFont, scene.note});
-    placed.append({QRect(0, 0, w, h), timeFlags, messageFont, timesText(scene)});
-    placed.append({timeLabelsRect(), timeFlags, messageFont, timeLabels()});
+    place({PlacedText::OverLevel, FrameSketch::MessageItem, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
+           scene.paused ? tr("Paused") : message(scene), {}});
+    place({PlacedText::OverLevel, FrameSketch::HelpItem, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
+           scene.paused ? tr(pausedHelp) : help(scene), {}});
+    if (!scene.paused)
+        place({PlacedText::OverLevel, FrameSketch::NoteItem, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
+               scene.note, {}});
+    place({PlacedText::Times, FrameSketch::SceneItems, QRect(0, 0, w, h), timeFlags, &messageFont, PlacedText::TextPen,
+           timesText(scene), {}});
+    place({PlacedText::Times, FrameSketch::TimeLabelsItem, timeLabelsRect(), timeFlags, &messageFont, PlacedText::TextPen,
+           timeLabels(), FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h))});
     if (!scene.highScores)
         return placed;
-    placed.append({QRect(0, 0, w, titleHeight), Qt::AlignCenter, countFont, tr("High Scores")});
+    place({PlacedText::Table, FrameSketch::SceneItems, QRect(0, 0, w, titleHeight), Qt::AlignCenter, &countFont,
+           PlacedText::TextPen, tr("High Scores"), {}});
     const QList<QRect> cells = tableCells(scene);
     for (int k = 0; k < cells.size(); ++k) {
-        placed.append({cells.at(k), Qt::AlignLeft, tableFont, tableRowName(scene, k)});
-        placed.append({cells.at(k), Qt::AlignRight, tableFont, tableRowTime(scene, k)});
+        place({PlacedText::Table, FrameSketch::SceneItems, cells.at(k), Qt::AlignLeft, &tableFont, PlacedText::TablePen,
+               tableRowName(scene, k), {}});
+        place({PlacedText::Table, FrameSketch::SceneItems, cells.at(k), Qt::AlignRight, &tableFont, PlacedText::TablePen,
+               tableRowTime(scene, k), {}});
     }
-    placed.append({QRect(0, footTop, w, footHeight), Qt::AlignCenter, tableFont, tableFoot(scene)});
+    place({PlacedText::Table, FrameSketch::SceneItems, QRect(0, footTop, w, footHeight), Qt::AlignCenter, &tableFont,
+           PlacedText::TablePen, tableFoot(scene), {}});
     return placed;
 }
 
@@ -265,22 +310,12 @@ QString ScenePainter::quotedName(const Scene &scene) const
     return quote + metrics.elidedText(scene.name, Qt::ElideRight, room - 2 * metrics.horizontalAdvance(quote)) + quote;
 }
 
-QRect ScenePainter::notProvenRect(const Scene &scene) const
+// Beside the name, as it is shown.
+QRect ScenePainter::notProvenRect(const QString &name) const
 {
     const QRect rect = nameRect(playfieldWidth, playfieldHeight);
-    const QRect named = QFontMetrics(titleFont, device).boundingRect(rect, Qt::AlignCenter, quotedName(scene));
+    const QRect named = QFontMetrics(titleFont, device).boundingRect(rect, Qt::AlignCenter, name);
     return QRect(named.right() + notProvenGap, named.top(), rect.right() - named.right(), named.height());
-}
-
-// In quotes, with "Not proven" beside it for a level whose proof is missing or fails.
-void ScenePainter::drawName(QPainter &painter, const Scene &scene) const
-{
-    painter.setFont(titleFont);
-    painter.drawText(nameRect(playfieldWidth, playfieldHeight), Qt::AlignCenter, quotedName(scene));
-    if (scene.proven)
-        return;
-    painter.setFont(messageFont);
-    painter.drawText(notProvenRect(scene), notProvenFlags, tr("Not proven"));
 }
 
 QString ScenePainter::timesText(const Scene &scene)
@@ -296,35 +331,6 @@ QString ScenePainter::timeLabels()
 QRect ScenePainter::timeLabelsRect()
 {
     return QRect(0, 0, playfieldWidth - timeLabelGap, playfieldHeight);
-}
-
-void ScenePainter::drawTimes(QPainter &painter, const Scene &scene, bool values, bool labels) const
-{
-    painter.setFont(messageFont);
-    painter.setPen(textPen);
-    if (values)
-        painter.drawText(QRect(0, 0, playfieldWidth, playfieldHeight), timeFlags, timesText(scene));
-    if (labels)
-        painter.drawText(timeLabelsRect(), timeFlags, timeLabels());
-}
-
-// Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to go
-// on, and the clock, stopped.
-void ScenePainter::drawPauseScreen(QPainter &painter, const Scene &scene) const
-{
-    const int w = playfieldWidth;
-    const int h = playfieldHeight;
-    painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
-    painter.setPen(textPen);
-    drawName(painter, scene);
-    painter.setFont(messageFont);
-    painter.drawText(messageRect(w, h), Qt::AlignCenter, tr("Paused"));
-    painter.setPen(helpPen);
-    painter.setFont(helpFont);
-    painter.drawText(helpRect(w), helpFlags, tr(pausedHelp));
-    drawTimes(painter, scene);
-    if (scene.highScores)
-        drawHighScores(painter, scene);
 }
 
 void ScenePainter::drawBackdrop(QPainter &painter, const Scene &scene) const
@@ -372,25 +378,6 @@ QString ScenePainter::tableFoot(const Scene &scene)
         total += time;
     }
     return tr("Total time: %1\nPassed levels: %2 / %3").arg(QString::number(total), QString::number(passed), QString::number(scene.levelNames.size()));
-}
-
-void ScenePainter::drawHighScores(QPainter &painter, const Scene &scene) const
-{
-    const int w = playfieldWidth;
-    const int h = playfieldHeight;
-    painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
-    // No pen is set: textPen from the time display is still in effect.
-    painter.setFont(countFont);
-    painter.drawText(QRect(0, 0, w, titleHeight), Qt::AlignCenter, tr("High Scores"));
-
-    painter.setPen(tablePen);
-    painter.setFont(tableFont);
-    const QList<QRect> cells = tableCells(scene);
-    for (int k = 0; k < cells.size(); ++k) {
-        painter.drawText(cells.at(k), Qt::AlignLeft, tableRowName(scene, k));
-        painter.drawText(cells.at(k), Qt::AlignRight, tableRowTime(scene, k));
-    }
-    painter.drawText(QRect(0, footTop, w, footHeight), Qt::AlignCenter, tableFoot(scene));
 }
 
 FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) const
@@ -444,17 +431,12 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
 // it.
 std::array<QRect, FrameSketch::SceneItems> ScenePainter::sceneItems(const Scene &scene) const
 {
-    const int w = playfieldWidth;
     const int h = playfieldHeight;
     std::array<QRect, FrameSketch::SceneItems> items;
-    if (scene.level->status() != Running) {
-        items[FrameSketch::NameItem] = nameRect(w, h);
-        items[FrameSketch::MessageItem] = messageRect(w, h);
-        items[FrameSketch::HelpItem] = helpRect(w);
+    for (const PlacedText &text : texts(scene)) {
+        if (text.item != FrameSketch::SceneItems)
+            items[text.item] |= text.bound;
     }
-    if (!scene.note.isEmpty())
-        items[FrameSketch::NoteItem] = helpRect(w);
-    items[FrameSketch::TimeLabelsItem] = FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h));
     items[FrameSketch::RedIconItem] = FrameSketch::wellPart(WellObject(redIconX, h - iconInset, RedWell, false)).extent;
     items[FrameSketch::BlueIconItem] = FrameSketch::wellPart(WellObject(blueIconX, h - iconInset, BlueWell, false)).extent;
     return items;

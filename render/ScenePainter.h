@@ -11,6 +11,7 @@
 #include <QRegion>
 
 #include <array>
+#include <functional>
 
 class LevelState;
 class QPaintDevice;
@@ -25,13 +26,27 @@ class ScenePainter
     Q_DECLARE_TR_FUNCTIONS(ScenePainter)
 
 public:
-    // A text a frame draws: into rect, aligned by flags, in font.
+    // A text a frame draws: into rect, aligned by flags, in font, with its pen. Every text of the
+    // playfield is one of texts(), which the drawing, the repaint bounds and the fit check all read.
     struct PlacedText
     {
+        // Drawn in this order: over the level, then the time display, then (after the icon wells)
+        // the high-score table.
+        enum Layer { OverLevel, Times, Table };
+        // The pen the scene painting left (the design draws the name and message so), or one set.
+        enum Pen { KeptPen, TextPen, HelpPen, TablePen };
+
+        Layer layer;
+        // The scene item it is part of, whose repaint bound it adds to; SceneItems for the time
+        // display's values, a part of every tick, and the table's texts, under the table's shade.
+        FrameSketch::SceneItem item;
         QRect rect;
         int flags;
-        QFont font;
+        const QFont *font;
+        Pen pen;
         QString text;
+        // Where it inks: within its rectangle, or as measured.
+        QRect bound;
     };
 
     // Texts are measured as painting on device lays them out.
@@ -54,8 +69,8 @@ public:
     static QString help(const Scene &scene);
     // The status message under the level's name: "Ready to start level 1", "Level passed", ...
     static QString message(const Scene &scene);
-    // Every text a frame of scene draws into a rectangle, in the language the game speaks: what
-    // must fit where it stands.
+    // Every text a frame of scene draws into a rectangle, in the language the game speaks and in
+    // the order drawn; none that is empty.
     QList<PlacedText> texts(const Scene &scene) const;
     // What the frame of scene shows; parts that have not changed since last are taken from it
     // rather than measured again.
@@ -79,13 +94,12 @@ private:
     static QString tableRowName(const Scene &scene, int k);
     static QString tableRowTime(const Scene &scene, int k);
     static QString tableFoot(const Scene &scene);
-    QRect notProvenRect(const Scene &scene) const;
+    QRect notProvenRect(const QString &name) const;
     void paintForeground(QPainter &painter, Scene &scene, const FrameSketch *sketch, const QRegion *region);
-    void drawHighScores(QPainter &painter, const Scene &scene) const;
-    void drawTimes(QPainter &painter, const Scene &scene, bool values = true, bool labels = true) const;
-    void drawName(QPainter &painter, const Scene &scene) const;
+    // The texts of layer, those drawn takes.
+    void drawTexts(QPainter &painter, const QList<PlacedText> &texts, PlacedText::Layer layer,
+                   const std::function<bool(const PlacedText &)> &drawn) const;
     void drawBudgets(QPainter &painter, const LevelState &level, const BudgetParts &drawn = {true, true, true, true}) const;
-    void drawPauseScreen(QPainter &painter, const Scene &scene) const;
     void measureTimeDisplay();
     std::array<QRect, FrameSketch::SceneItems> sceneItems(const Scene &scene) const;
     QRegion sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const;

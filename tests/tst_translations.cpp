@@ -154,7 +154,7 @@ void TranslationsTest::playfieldTextsFit()
             faults.append(QStringLiteral("%1: the table is not measured").arg(what));
         for (int i = 0; i < texts.size(); ++i) {
             const ScenePainter::PlacedText &text = texts.at(i);
-            const QFontMetrics metrics(text.font, &device);
+            const QFontMetrics metrics(*text.font, &device);
             const QRect bound = metrics.boundingRect(text.rect, text.flags, text.text);
             // "Not proven" beside the name may stand in a rectangle reaching past the edge.
             if (!text.text.isEmpty() && (!(text.rect & playfield).contains(bound) || !playfield.contains(bound)))
