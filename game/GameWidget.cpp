@@ -35,6 +35,8 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldSize());
+    installEventFilter(&playback);
+    connect(&pausing, &Pause::changed, this, &GameWidget::pausedChanged);
     levelCount = loadLevel(1);
 }
 
@@ -135,13 +137,8 @@ void GameWidget::displayHighScores()
 
 void GameWidget::paintEvent(QPaintEvent *event)
 {
-    KeptFrame::Target target;
-    target.size = size();
-    target.offset = mapTo(window(), QPoint(0, 0));
-    target.ratio = devicePixelRatioF();
-    target.pen = QPen(palette().brush(foregroundRole()), 1);
-    target.background = palette().brush(backgroundRole());
-    target.font = font();
+    const KeptFrame::Target target{size(), mapTo(window(), QPoint(0, 0)), devicePixelRatioF(),
+                                   QPen(palette().brush(foregroundRole()), 1), palette().brush(backgroundRole()), font()};
     Scene shown = scene();
     QPainter painter;
     painter.begin(this);
@@ -186,7 +183,7 @@ void GameWidget::restartLevel()
 {
     playback.stop();
     run.stop();
-    setPaused(false);
+    pausing.set(false);
     newRecord = false;
     totalTime = 0;
     levelState = played.newState();
@@ -194,10 +191,9 @@ void GameWidget::restartLevel()
 
 void GameWidget::showSolution()
 {
-    if (played.number != 0)
-        watch(played, LevelCatalogue::solution(played.number), SolutionPlayback::Solution);
-    else if (played.proof)
-        watch(played, *played.proof, SolutionPlayback::Solution);
+    if (hasSolution())
+        watch(played, played.number != 0 ? LevelCatalogue::solution(played.number) : *played.proof,
+              SolutionPlayback::Solution);
 }
 
 bool GameWidget::hasSolution() const
@@ -231,25 +227,43 @@ void GameWidget::watch(const Level &level, const Replay &replay, SolutionPlaybac
     playback.start(replay, kind);
 }
 
+GameWidget::Mode GameWidget::mode() const
+{
+    // The table first, as ever: while it shows, presses and releases do nothing.
+    if (showHighScores)
+        return Mode::HighScores;
+    if (pausing.isOn())
+        return Mode::Paused;
+    if (playback.isPlaying())
+        return Mode::Watching;
+    const int status = levelState.status();
+    return status == Ready ? Mode::Ready : status == Running ? Mode::Running : Mode::Ended;
+}
+
 void GameWidget::mousePressEvent(QMouseEvent *event)
 {
-    if (pausing.takesPress(event->button())) {
-        if (event->button() == Qt::LeftButton)
-            setPaused(false);
+    const bool left = event->button() == Qt::LeftButton;
+    switch (mode()) {
+    case Mode::HighScores:
         return;
-    }
-    if (playback.isPlaying()) {
+    case Mode::Paused:
+        pausing.press(event->button());
+        return;
+    case Mode::Watching:
         mousePos = eventPos(event);
         restartLevel();
         return;
+    case Mode::Ended:
+        if (left)
+            return;
+        break;
+    case Mode::Ready:
+    case Mode::Running:
+        // The second press of a double click arrives here too; it begins no drag.
+        if (left && event->type() == QEvent::MouseButtonPress)
+            beginDrag(eventPos(event));
+        break;
     }
-    const int status = levelState.status();
-    const bool ended = status != Ready && status != Running;
-    if ((ended && event->button() == Qt::LeftButton) || showHighScores)
-        return;
-    // The second press of a double click arrives here too; it begins no drag.
-    if (event->type() == QEvent::MouseButtonPress && event->button() == Qt::LeftButton)
-        beginDrag(eventPos(event));
     mousePos = eventPos(event);
 }
 
@@ -267,26 +281,30 @@ void GameWidget::mouseMoveEvent(QMouseEvent *event)
 void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
-    // While a solution plays, only its own drags and clicks place or remove wells.
-    if (showHighScores || event->type() != QEvent::MouseButtonRelease || playback.isPlaying()
+    const Mode now = mode();
+    // While the table shows, nothing; while a run is watched, only its own drags and clicks set
+    // or remove wells; while paused, only a right click, which restarts; and the release of the
+    // press that went on from a pause does nothing else.
+    if (event->type() != QEvent::MouseButtonRelease || now == Mode::HighScores || now == Mode::Watching
         || pausing.takesRelease(event->button()))
         return;
-    const int status = levelState.status();
-    if ((status == Passed || status == Failed) && event->button() == Qt::LeftButton) {
-        // A level from elsewhere, on its own, has no next one: it starts again.
-        if (sequence.isOn() && sequence.atLast())
-            emit sequenceEnded();
-        else if (sequence.isOn() || played.number != 0)
-            goOn(1);
-        else
-            restartLevel();
-        return;
-    }
-    if (event->button() == Qt::RightButton) {
+    if (event->button() == Qt::LeftButton && now == Mode::Ended)
+        goOnAfterEnd();
+    else if (event->button() == Qt::RightButton)
         restartLevel();
-        return;
-    }
-    completeDrag(eventPos(event));
+    else
+        completeDrag(mousePos);
+}
+
+void GameWidget::goOnAfterEnd()
+{
+    // A level from elsewhere, on its own, has no next one: it starts again.
+    if (sequence.isOn() && sequence.atLast())
+        emit sequenceEnded();
+    else if (sequence.isOn() || played.number != 0)
+        goOn(1);
+    else
+        restartLevel();
 }
 
 void GameWidget::beginDrag(const QPoint &at)
@@ -309,57 +327,30 @@ void GameWidget::completeDrag(const QPoint &end)
         run.record(drag);
 }
 
-bool GameWidget::event(QEvent *event)
-{
-    if (event->type() == QEvent::ShortcutOverride && playback.isPlaying()) {
-        const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
-        // Commands with Ctrl or Alt stay commands.
-        constexpr Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-        if (key->key() != Qt::Key_P && !(key->modifiers() & commandModifiers)) {
-            event->accept();
-            return true;
-        }
-    }
-    return QWidget::event(event);
-}
-
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
-    // The window's action takes P first where there is one.
-    if (event->key() == Qt::Key_P) {
+    // The window's action takes P first where there is one; any other key stops a watched run.
+    if (event->key() == Qt::Key_P)
         togglePause();
-        return;
-    }
-    if (playback.isPlaying()) {
+    else if (playback.isPlaying())
         restartLevel();
-        return;
-    }
-    if (event->key() == Qt::Key_Escape)
+    else if (event->key() == Qt::Key_Escape)
         escapePressed = true;
-    if (event->key() == Qt::Key_Tab)
+    else if (event->key() == Qt::Key_Tab)
         showHighScores = true;
 }
 
 void GameWidget::keyReleaseEvent(QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        if (escapePressed)
-            emit exit();
+    const int key = event->key();
+    if (key == Qt::Key_Escape && escapePressed)
+        emit exit();
+    if (key == Qt::Key_Escape)
         escapePressed = false;
-        break;
-    case Qt::Key_Tab:
+    else if (key == Qt::Key_Tab)
         showHighScores = false;
-        break;
-    case Qt::Key_Left:
-        goOn(-1);
-        break;
-    case Qt::Key_Right:
-        goOn(1);
-        break;
-    default:
-        break;
-    }
+    else if (key == Qt::Key_Left || key == Qt::Key_Right)
+        goOn(key == Qt::Key_Left ? -1 : 1);
 }
 
 void GameWidget::goOn(int steps)
@@ -373,27 +364,12 @@ void GameWidget::goOn(int steps)
 void GameWidget::pause()
 {
     if (levelState.status() == Running)
-        setPaused(true);
+        pausing.set(true);
 }
 
 void GameWidget::togglePause()
 {
-    const bool was = pausing.isOn();
-    if (was)
-        setPaused(false);
-    else
-        pause();
-    // A pause asked for that did not come says so once, for a check mark to follow.
-    if (pausing.isOn() == was)
-        emit pausedChanged(was);
-}
-
-void GameWidget::setPaused(bool paused)
-{
-    if (paused == pausing.isOn())
-        return;
-    pausing.set(paused);
-    emit pausedChanged(paused);
+    pausing.toggle(levelState.status() == Running);
 }
 
 bool GameWidget::needsTicks() const

@@ -121,9 +121,6 @@ public slots:
     void togglePause();
 
 protected:
-    // While a run is watched, a key but P stops it and does nothing else: the window's shortcuts
-    // (Escape's Quit among them) give it to the playfield first.
-    bool event(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -131,10 +128,14 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
+    // What a press, a release or a key does follows what the playfield is doing.
+    enum class Mode { HighScores, Paused, Watching, Ready, Running, Ended };
+    Mode mode() const;
+    // The left click after a level ended.
+    void goOnAfterEnd();
     // The tick's work on the level, which a pause holds back.
     void step(int interval);
     void restartLevel();
-    void setPaused(bool paused);
     // Starts level afresh, Ready, in whatever sequence is being played: the one way every level is
     // loaded or switched.
     void startLevel(const Level &level);

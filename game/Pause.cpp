@@ -2,17 +2,29 @@
 
 void Pause::set(bool paused)
 {
+    if (paused == on)
+        return;
     if (paused)
         leftGoesOn = false;
     on = paused;
+    emit changed(on);
 }
 
-bool Pause::takesPress(Qt::MouseButton button)
+void Pause::toggle(bool mayPause)
 {
-    if (!on)
-        return false;
-    leftGoesOn = button == Qt::LeftButton;
-    return true;
+    const bool was = on;
+    set(!on && mayPause);
+    if (on == was)
+        emit changed(on);
+}
+
+void Pause::press(Qt::MouseButton button)
+{
+    if (!on || button != Qt::LeftButton)
+        return;
+    set(false);
+    // Its release then does nothing else.
+    leftGoesOn = true;
 }
 
 bool Pause::takesRelease(Qt::MouseButton button)
