@@ -181,8 +181,8 @@ EditorWindow *FileCommands::openEditor()
 {
     EditorWindow *editor = new EditorWindow;
     editor->setSaveFolder(LevelCollection::myLevels(game->recordBook().folder()));
-    connect(editor, SIGNAL(tryLevel(Level)), this, SLOT(tryLevel(Level)));
-    connect(game, SIGNAL(levelPassed(Level, Replay)), editor, SLOT(offerProof(Level, Replay)));
+    connect(editor, &EditorWindow::tryLevel, this, &FileCommands::tryLevel);
+    connect(game, &GameWidget::levelPassed, editor, &EditorWindow::offerProof);
     editor->show();
     return editor;
 }

@@ -100,6 +100,6 @@ HowToPlay::HowToPlay(const QList<QAction *> &actions, QWidget *parent)
     layout->addWidget(keyTable);
 
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, SIGNAL(rejected()), this, SLOT(close()));
+    connect(buttons, &QDialogButtonBox::rejected, this, &QWidget::close);
     layout->addWidget(buttons);
 }

@@ -52,8 +52,8 @@ int main(int argc, char **argv)
     if (options.action == CommandLine::Refuse)
         return answer(options);
     vorticade window(nullptr, options.scoreFile);
-    GameWidget *game = window.findChild<GameWidget *>();
-    FileCommands *files = window.findChild<FileCommands *>();
+    GameWidget *game = window.game();
+    FileCommands *files = window.files();
     if (options.levelGiven)
         game->loadLevel(options.level);
     if (options.replayGiven)

@@ -17,70 +17,112 @@
 #include <QTimer>
 
 namespace {
-// Whose slot a command calls.
-enum Receiver { Game, Window, Files };
+// What a command's action reaches.
+struct Targets
+{
+    GameWidget *game;
+    vorticade *window;
+    FileCommands *files;
+};
+
+// Connects a command's action to what it does, and to what its action shows: greyed, checked.
+using Bind = void (*)(QAction *action, const Targets &to);
 
 // Every command of the window's two menus (but the twenty levels'), in menu order: its caption,
-// its keys (translated as the design's shortcuts are, or a standard key), whose slot it calls,
-// and what "How to play" says of it. The window binds them from here and the help lists them
-// from the actions so bound, so that a key and its help cannot disagree.
+// its keys (translated as the design's shortcuts are, or a standard key), what it does and what
+// "How to play" says of it. The window binds them from here and the help lists them from the
+// actions so bound, so that a key and its help cannot disagree. The design's own three connect by
+// signature, as it does; the others by member, which the compiler checks.
 struct Command
 {
     bool levelsMenu;
     const char *caption;
     const char *keys;
     QKeySequence::StandardKey standardKey;
-    Receiver receiver;
-    const char *member;
+    Bind bind;
     const char *help;
 };
 
+void offerSolution(QAction *action, const GameWidget *game)
+{
+    action->setEnabled(game->hasSolution());
+    // Greyed, it says why.
+    action->setToolTip(game->hasSolution() ? QString() : vorticade::tr("No solution to show: the level is not proven"));
+}
+
 const Command commands[] = {
-    {false, QT_TRANSLATE_NOOP("vorticade", "High scores"), QT_TRANSLATE_NOOP("vorticade", "TAB"),
-     QKeySequence::UnknownKey, Game, SLOT(displayHighScores()),
+    {false, QT_TRANSLATE_NOOP("vorticade", "High scores"), QT_TRANSLATE_NOOP("vorticade", "TAB"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.game, SLOT(displayHighScores())); },
      QT_TRANSLATE_NOOP("vorticade", "Shows the best time of every level (Tab: while it is held)")},
     {false, QT_TRANSLATE_NOOP("vorticade", "Show solution"), QT_TRANSLATE_NOOP("vorticade", "S"), QKeySequence::UnknownKey,
-     Game, SLOT(showSolution()), QT_TRANSLATE_NOOP("vorticade", "Plays the level's solution; a click or a key stops it")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Watch my best run"), QT_TRANSLATE_NOOP("vorticade", "W"),
-     QKeySequence::UnknownKey, Game, SLOT(watchBestRun()),
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.game, &GameWidget::showSolution);
+         offerSolution(action, to.game);
+         QObject::connect(to.game, &GameWidget::levelStarted, action, [action, to] { offerSolution(action, to.game); });
+         // A pass proves a level that had no proof.
+         QObject::connect(to.game, &GameWidget::levelPassed, action, [action, to] { offerSolution(action, to.game); });
+     },
+     QT_TRANSLATE_NOOP("vorticade", "Plays the level's solution; a click or a key stops it")},
+    {false, QT_TRANSLATE_NOOP("vorticade", "Watch my best run"), QT_TRANSLATE_NOOP("vorticade", "W"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.game, &GameWidget::watchBestRun);
+         action->setEnabled(to.game->hasBestRun());
+         QObject::connect(to.game, &GameWidget::bestRunChanged, action, &QAction::setEnabled);
+     },
      QT_TRANSLATE_NOOP("vorticade", "Plays the run that set your record on the level")},
     {false, QT_TRANSLATE_NOOP("vorticade", "Open replay\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+Shift+O"),
-     QKeySequence::UnknownKey, Files, SLOT(openReplay()),
+     QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openReplay); },
      QT_TRANSLATE_NOOP("vorticade", "Plays a replay, or a level file with its proof")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Pause"), QT_TRANSLATE_NOOP("vorticade", "P"), QKeySequence::UnknownKey, Game,
-     SLOT(togglePause()), QT_TRANSLATE_NOOP("vorticade", "Pauses a running level, and goes on")},
+    {false, QT_TRANSLATE_NOOP("vorticade", "Pause"), QT_TRANSLATE_NOOP("vorticade", "P"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.game, &GameWidget::togglePause);
+         action->setCheckable(true);
+         QObject::connect(to.game, &GameWidget::pausedChanged, action, &QAction::setChecked);
+     },
+     QT_TRANSLATE_NOOP("vorticade", "Pauses a running level, and goes on")},
     {false, QT_TRANSLATE_NOOP("vorticade", "Full screen"), QT_TRANSLATE_NOOP("vorticade", "F11"), QKeySequence::FullScreen,
-     Window, SLOT(toggleFullScreen()), QT_TRANSLATE_NOOP("vorticade", "Fills the screen with the playfield, and back")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"),
-     QKeySequence::UnknownKey, Window, SLOT(showHowToPlay()),
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.window, &vorticade::toggleFullScreen);
+         action->setCheckable(true);
+         QObject::connect(to.window, &vorticade::fullScreenChanged, action, &QAction::setChecked);
+     },
+     QT_TRANSLATE_NOOP("vorticade", "Fills the screen with the playfield, and back")},
+    {false, QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::showHowToPlay); },
      QT_TRANSLATE_NOOP("vorticade", "Shows how to play: the goal, the mouse and the keys")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "About"), QT_TRANSLATE_NOOP("vorticade", "F1"), QKeySequence::UnknownKey, Window,
-     SLOT(displayAbout()), QT_TRANSLATE_NOOP("vorticade", "Tells which game this is, and its version")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Quit"), QT_TRANSLATE_NOOP("vorticade", "ESC"), QKeySequence::UnknownKey, Window,
-     SIGNAL(exit()), QT_TRANSLATE_NOOP("vorticade", "Quits the game")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Choose level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+L"),
-     QKeySequence::UnknownKey, Window, SLOT(chooseLevel()),
+    {false, QT_TRANSLATE_NOOP("vorticade", "About"), QT_TRANSLATE_NOOP("vorticade", "F1"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SLOT(displayAbout())); },
+     QT_TRANSLATE_NOOP("vorticade", "Tells which game this is, and its version")},
+    {false, QT_TRANSLATE_NOOP("vorticade", "Quit"), QT_TRANSLATE_NOOP("vorticade", "ESC"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SIGNAL(exit())); },
+     QT_TRANSLATE_NOOP("vorticade", "Quits the game")},
+    {true, QT_TRANSLATE_NOOP("vorticade", "Choose level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+L"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::chooseLevel); },
      QT_TRANSLATE_NOOP("vorticade", "Shows every level, yours and the sets too, to choose one")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Open level\u2026"), nullptr, QKeySequence::Open, Files, SLOT(openLevel()),
+    {true, QT_TRANSLATE_NOOP("vorticade", "Open level\u2026"), nullptr, QKeySequence::Open,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openLevel); },
      QT_TRANSLATE_NOOP("vorticade", "Plays a level file")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "New level\u2026"), nullptr, QKeySequence::New, Files, SLOT(newLevel()),
+    {true, QT_TRANSLATE_NOOP("vorticade", "New level\u2026"), nullptr, QKeySequence::New,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::newLevel); },
      QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on a new level")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Edit level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+E"),
-     QKeySequence::UnknownKey, Files, SLOT(editLevel()),
+    {true, QT_TRANSLATE_NOOP("vorticade", "Edit level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+E"), QKeySequence::UnknownKey,
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::editLevel); },
      QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on the level played")},
 };
 } // namespace
 
 vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
-    : QMainWindow(parent)
+    : QMainWindow(parent),
+      playfield(new GameWidget(this, scoreFileName)),
+      fileCommands(new FileCommands(playfield, this))
 {
-    GameWidget *game = new GameWidget(this, scoreFileName);
+    GameWidget *game = playfield;
     connect(game, SIGNAL(exit()), this, SIGNAL(exit()));
 
     QMenuBar *bar = new QMenuBar(this);
     QSignalMapper *mapper = new QSignalMapper(this);
 
-    FileCommands *files = new FileCommands(game, this);
     QMenu *menu = new QMenu(tr("Menu"), this);
     bar->addMenu(menu);
     QMenu *levels = new QMenu(tr("Levels"), this);
@@ -94,7 +136,7 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
-    QObject *const receivers[] = {game, this, files};
+    const Targets targets{game, this, fileCommands};
     for (const Command &command : commands) {
         QList<QKeySequence> keys;
         if (command.keys)
@@ -107,34 +149,14 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
         QAction *action = new QAction(tr(command.caption), this);
         action->setShortcuts(keys);
         action->setStatusTip(tr(command.help));
-        action->setData(QByteArray(command.member));
-        connect(action, SIGNAL(triggered()), receivers[command.receiver], command.member);
+        command.bind(action, targets);
         (command.levelsMenu ? levels : menu)->addAction(action);
         // The window holds it too, so that its shortcut works while full screen hides the menu bar.
         addAction(action);
     }
-    // Offered only where there is a solution to show; greyed, it says why.
-    QAction *solution = commandAction(SLOT(showSolution()));
-    const auto offerSolution = [game, solution] {
-        solution->setEnabled(game->hasSolution());
-        solution->setToolTip(game->hasSolution() ? QString()
-                                                 : tr("No solution to show: the level is not proven"));
-    };
-    offerSolution();
-    connect(game, &GameWidget::levelStarted, solution, offerSolution);
-    // A pass proves a level that had no proof.
-    connect(game, &GameWidget::levelPassed, solution, offerSolution);
+    // A greyed command's tooltip says why.
     menu->setToolTipsVisible(true);
-    QAction *bestRun = commandAction(SLOT(watchBestRun()));
-    bestRun->setEnabled(game->hasBestRun());
-    connect(game, SIGNAL(bestRunChanged(bool)), bestRun, SLOT(setEnabled(bool)));
-    QAction *pause = commandAction(SLOT(togglePause()));
-    pause->setCheckable(true);
-    connect(game, SIGNAL(pausedChanged(bool)), pause, SLOT(setChecked(bool)));
-    QAction *fullScreen = commandAction(SLOT(toggleFullScreen()));
-    fullScreen->setCheckable(true);
-    connect(this, SIGNAL(fullScreenChanged(bool)), fullScreen, SLOT(setChecked(bool)));
-    connect(game, SIGNAL(sequenceEnded()), this, SLOT(chooseLevel()));
+    connect(game, &GameWidget::sequenceEnded, this, &vorticade::chooseLevel);
 
     setMenuBar(bar);
     setCentralWidget(game);
@@ -148,7 +170,7 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     new AutoPause(game, this);
     FrameClock *clock = new FrameClock(timer, game, this);
     for (QMenu *entries : {menu, levels})
-        connect(entries, SIGNAL(triggered(QAction *)), clock, SLOT(wake()));
+        connect(entries, &QMenu::triggered, clock, &FrameClock::wake);
 }
 
 vorticade::~vorticade() = default;
@@ -156,12 +178,10 @@ vorticade::~vorticade() = default;
 void vorticade::chooseLevel()
 {
     // Made when first asked for: a player who never chooses pays nothing for it.
-    LevelChooser *chooser = findChild<LevelChooser *>();
     if (!chooser) {
-        GameWidget *game = findChild<GameWidget *>();
-        chooser = new LevelChooser(&game->recordBook(), this);
-        connect(chooser, SIGNAL(builtInChosen(int)), game, SLOT(loadLevel(int)));
-        connect(chooser, SIGNAL(sequenceChosen(QList<Level>, int)), game, SLOT(playSequence(QList<Level>, int)));
+        chooser = new LevelChooser(&playfield->recordBook(), this);
+        connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
+        connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
     }
     chooser->choose();
 }
@@ -175,19 +195,9 @@ void vorticade::displayAbout()
                            .arg(QStringLiteral(SWIRLFALL_VERSION)));
 }
 
-QAction *vorticade::commandAction(const char *member) const
-{
-    for (QAction *action : actions()) {
-        if (action->data().toByteArray() == member)
-            return action;
-    }
-    return nullptr;
-}
-
 void vorticade::showHowToPlay()
 {
     // One window, made when first asked for, shown again after that.
-    HowToPlay *help = findChild<HowToPlay *>();
     if (!help)
         help = new HowToPlay(actions(), this);
     help->show();

@@ -4,8 +4,10 @@
 #include <QKeySequence>
 #include <QMainWindow>
 
-class QAction;
-class QMenu;
+class FileCommands;
+class GameWidget;
+class HowToPlay;
+class LevelChooser;
 
 // The one window: the playfield under a "Menu" and a "Levels" menu, driven by the frame timer.
 class vorticade : public QMainWindow
@@ -16,6 +18,9 @@ public:
     // The game keeps its best times in scoreFileName.
     explicit vorticade(QWidget *parent = nullptr, const QString &scoreFileName = QStringLiteral("scores.dat"));
     ~vorticade() override;
+
+    GameWidget *game() const { return playfield; }
+    FileCommands *files() const { return fileCommands; }
 
 signals:
     void exit();
@@ -34,9 +39,14 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
-    // The action of the command that calls member.
-    QAction *commandAction(const char *member) const;
     void releaseFixedSize();
+
+    // Beyond the design's window, which keeps no pointer: what the commands beyond it reach.
+    GameWidget *playfield;
+    FileCommands *fileCommands;
+    // Made when first asked for.
+    LevelChooser *chooser = nullptr;
+    HowToPlay *help = nullptr;
 };
 
 #endif

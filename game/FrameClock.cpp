@@ -11,7 +11,7 @@ FrameClock::FrameClock(QTimer *timer, GameWidget *game, QObject *window)
       game(game)
 {
     // After the game's own slot, which was connected first.
-    connect(timer, SIGNAL(timeout()), this, SLOT(ticked()));
+    connect(timer, &QTimer::timeout, this, &FrameClock::ticked);
     // A level dropped on a still window, say, comes with no input to wake it.
     connect(game, &GameWidget::levelStarted, this, &FrameClock::wake);
     game->installEventFilter(this);

@@ -101,6 +101,8 @@ quit() {
 }
 quit
 echo "Escape quit the game"
+# The connections made by signature name slots that exist.
+! grep -E 'No such (slot|signal)' "$work/game.log" || fail "a connection names a slot that does not exist"
 
 # Level 1 written out as a level file, opened from the command line and passed with the same
 # drag: its record is kept beside the best-time file, and scores.dat is left as it was.

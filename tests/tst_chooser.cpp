@@ -388,7 +388,7 @@ void ChooserTest::playsThroughTheCollection()
     chooser->play();
     QVERIFY(game->isInSequence());
     QCOMPARE(game->level().number, 0);
-    QSignalSpy ended(game, SIGNAL(sequenceEnded()));
+    QSignalSpy ended(game, &GameWidget::sequenceEnded);
     for (const QString &key : keys.split(QLatin1Char(' '))) {
         if (key == QLatin1String("pass")) {
             PlayerInput::play(game, LevelCatalogue::solution(chosen == 3 ? 3 : chosen + 1));

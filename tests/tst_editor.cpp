@@ -249,7 +249,7 @@ void EditorTest::findSolutionProvesAndCancelStops()
     editor->edit(read("swirlfall-level 1\nname Easy\nwells red 1 blue 0\nparticle red 400 150\n"
                       "goal red 100 300 700 300 700 440 100 440\n"),
                  QString());
-    QSignalSpy found(editor->search(), SIGNAL(found(Level, Replay)));
+    QSignalSpy found(editor->search(), &SolutionSearch::found);
     // The search goes on for the fastest pass until the time set.
     editor->findChildren<QSpinBox *>().at(2)->setValue(1);
     editor->findSolution();
@@ -266,7 +266,7 @@ void EditorTest::findSolutionProvesAndCancelStops()
     editor->edit(read("swirlfall-level 1\nname Walled\nwells red 1 blue 1\nparticle red 400 150\n"
                       "hazard 300 250 500 250 500 300 300 300\n"),
                  QString());
-    QSignalSpy notFound(editor->search(), SIGNAL(notFound(bool)));
+    QSignalSpy notFound(editor->search(), &SolutionSearch::notFound);
     editor->findSolution();
     QVERIFY(editor->search()->isRunning());
     editor->findSolution();

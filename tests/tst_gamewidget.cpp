@@ -481,7 +481,7 @@ void GameWidgetTest::pauseStopsTheClock()
     QFETCH(bool, watched);
     QFETCH(bool, byClick);
 
-    QSignalSpy paused(game, SIGNAL(pausedChanged(bool)));
+    QSignalSpy paused(game, &GameWidget::pausedChanged);
     game->loadLevel(1);
     // Only a running level pauses.
     QTest::keyClick(game, Qt::Key_P);
@@ -536,7 +536,7 @@ void GameWidgetTest::escapeEmitsExitOnce()
     QFETCH(bool, pressedHere);
     QFETCH(int, exits);
 
-    QSignalSpy exited(game, SIGNAL(exit()));
+    QSignalSpy exited(game, &GameWidget::exit);
     if (pressedHere)
         QTest::keyPress(game, Qt::Key_Escape);
     QCOMPARE(exited.count(), 0);

@@ -21,6 +21,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QRegularExpression>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -93,6 +94,11 @@ GameWidget *VorticadeTest::game() const
 
 void VorticadeTest::fixedWindow()
 {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 3, 0)
+    // The design's own connections are made by signature: one naming no such slot fails here.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral("No such (slot|signal)")));
+    const vorticade another(nullptr);
+#endif
     QCOMPARE(window->windowTitle(), QStringLiteral("Swirlfall"));
     QVERIFY(game());
     QCOMPARE(game()->size(), QSize(800, 480));
@@ -269,7 +275,7 @@ void VorticadeTest::aboutBox()
 {
     QString title;
     QString text;
-    QSignalSpy exits(window, SIGNAL(exit()));
+    QSignalSpy exits(window, &vorticade::exit);
     // The box is modal: read and close it from the event loop it runs, with Escape, whose release
     // then comes to the game: no reason to quit.
     QTimer::singleShot(0, this, [&] {

@@ -46,12 +46,12 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
 {
     setWindowTitle(tr("Choose a level"));
     collectionsView->setFixedWidth(collectionsWidth);
-    connect(collectionsView, SIGNAL(currentRowChanged(int)), this, SLOT(showCollection(int)));
+    connect(collectionsView, &QListWidget::currentRowChanged, this, &LevelChooser::showCollection);
 
     filterEdit->setPlaceholderText(tr("Type to find a level by name"));
     filterEdit->setClearButtonEnabled(true);
     filterEdit->installEventFilter(this);
-    connect(filterEdit, SIGNAL(textChanged(QString)), this, SLOT(filterChanged(QString)));
+    connect(filterEdit, &QLineEdit::textChanged, this, &LevelChooser::filterChanged);
 
     rowsView->setModel(list);
     rowsView->setItemDelegate(new LevelRowDelegate(rowsView));
@@ -67,8 +67,8 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     emptyNote->setMargin(emptyNoteMargin);
     emptyNote->setEnabled(false);
     rowsView->viewport()->installEventFilter(this);
-    connect(rowsView, SIGNAL(doubleClicked(QModelIndex)), this, SLOT(play()));
-    connect(list, SIGNAL(modelReset()), this, SLOT(rowsReset()));
+    connect(rowsView, &QListView::doubleClicked, this, &LevelChooser::play);
+    connect(list, &LevelListModel::modelReset, this, &LevelChooser::rowsReset);
     connect(rowsView->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
         const LevelListModel::Place place = list->placeOf(current.row());
         keptCollection = place.collection;
@@ -81,15 +81,15 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
 
     QPushButton *add = new QPushButton(tr("Add levels\u2026"), this);
     QMenu *adding = new QMenu(add);
-    adding->addAction(tr("Level files\u2026"), this, SLOT(addFiles()));
-    adding->addAction(tr("A folder of levels, as a set\u2026"), this, SLOT(addSet()));
+    connect(adding->addAction(tr("Level files\u2026")), &QAction::triggered, this, &LevelChooser::addFiles);
+    connect(adding->addAction(tr("A folder of levels, as a set\u2026")), &QAction::triggered, this, &LevelChooser::addSet);
     add->setMenu(adding);
     add->setAutoDefault(false);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
-    connect(buttons, SIGNAL(accepted()), this, SLOT(play()));
-    connect(buttons, SIGNAL(rejected()), this, SLOT(reject()));
+    connect(buttons, &QDialogButtonBox::accepted, this, &LevelChooser::play);
+    connect(buttons, &QDialogButtonBox::rejected, this, &LevelChooser::reject);
 
     QHBoxLayout *bottom = new QHBoxLayout;
     bottom->addWidget(add);

@@ -27,7 +27,7 @@ LevelListModel::LevelListModel(LevelLibrary *library, const RecordBook *records,
       records(records),
       painting(nullptr)
 {
-    connect(library, SIGNAL(entryChanged(int, int)), this, SLOT(entryChanged(int, int)));
+    connect(library, &LevelLibrary::entryChanged, this, &LevelListModel::entryChanged);
 }
 
 void LevelListModel::showCollection(int collection)
@@ -126,7 +126,7 @@ void LevelListModel::entryChanged(int collection, int index)
     if (!filtering.isEmpty()) {
         if (!refilterDue) {
             refilterDue = true;
-            QTimer::singleShot(0, this, SLOT(refilter()));
+            QTimer::singleShot(0, this, &LevelListModel::refilter);
         }
         return;
     }

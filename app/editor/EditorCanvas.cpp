@@ -46,7 +46,7 @@ EditorCanvas::EditorCanvas(LevelDocument *document, QWidget *parent)
     setFixedSize(SceneLayout::playfieldSize());
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
-    connect(document, SIGNAL(changed()), this, SLOT(draftChanged()));
+    connect(document, &LevelDocument::changed, this, &EditorCanvas::draftChanged);
 }
 
 void EditorCanvas::draftChanged()

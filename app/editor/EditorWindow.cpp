@@ -55,12 +55,12 @@ EditorWindow::EditorWindow(QWidget *parent)
     buildMenus();
     // Made now, so that the window has its full size before the first note shows in it.
     statusBar();
-    connect(doc, SIGNAL(changed()), this, SLOT(refresh()));
-    connect(doc->undoStack(), SIGNAL(cleanChanged(bool)), this, SLOT(refresh()));
-    connect(board, SIGNAL(note(QString)), this, SLOT(showNote(QString)));
-    connect(solver, SIGNAL(progressed(int)), progress, SLOT(setValue(int)));
-    connect(solver, SIGNAL(found(Level, Replay)), this, SLOT(solutionFound(Level, Replay)));
-    connect(solver, SIGNAL(notFound(bool)), this, SLOT(solutionNotFound(bool)));
+    connect(doc, &LevelDocument::changed, this, &EditorWindow::refresh);
+    connect(doc->undoStack(), &QUndoStack::cleanChanged, this, &EditorWindow::refresh);
+    connect(board, &EditorCanvas::note, this, &EditorWindow::showNote);
+    connect(solver, &SolutionSearch::progressed, progress, &QProgressBar::setValue);
+    connect(solver, &SolutionSearch::found, this, &EditorWindow::solutionFound);
+    connect(solver, &SolutionSearch::notFound, this, &EditorWindow::solutionNotFound);
     refresh();
 }
 
@@ -71,7 +71,7 @@ QWidget *EditorWindow::buildPanel()
     QFormLayout *form = new QFormLayout(panel);
     nameEdit = new QLineEdit(panel);
     nameEdit->setMaxLength(LevelFile::maxNameLength);
-    connect(nameEdit, SIGNAL(textEdited(QString)), this, SLOT(rename(QString)));
+    connect(nameEdit, &QLineEdit::textEdited, this, &EditorWindow::rename);
     // Under its label, as wide as the panel: a name beside it would not fit in every language.
     QLabel *nameLabel = new QLabel(tr("Name"), panel);
     nameLabel->setBuddy(nameEdit);
@@ -81,8 +81,8 @@ QWidget *EditorWindow::buildPanel()
     blueWells = new QSpinBox(panel);
     for (QSpinBox *wells : {redWells, blueWells})
         wells->setRange(0, LevelFile::maxWells);
-    connect(redWells, SIGNAL(valueChanged(int)), this, SLOT(setRedWells(int)));
-    connect(blueWells, SIGNAL(valueChanged(int)), this, SLOT(setBlueWells(int)));
+    connect(redWells, qOverload<int>(&QSpinBox::valueChanged), this, &EditorWindow::setRedWells);
+    connect(blueWells, qOverload<int>(&QSpinBox::valueChanged), this, &EditorWindow::setBlueWells);
     form->addRow(tr("Red wells"), redWells);
     form->addRow(tr("Blue wells"), blueWells);
 
@@ -91,7 +91,7 @@ QWidget *EditorWindow::buildPanel()
     form->addRow(status);
     QPushButton *tryButton = new QPushButton(tr("Try it (F5)"), panel);
     tryButton->setToolTip(tr("Play the level in the game: a pass becomes its proof."));
-    connect(tryButton, SIGNAL(clicked()), this, SLOT(tryIt()));
+    connect(tryButton, &QPushButton::clicked, this, &EditorWindow::tryIt);
     form->addRow(tryButton);
     timeLimit = new QSpinBox(panel);
     timeLimit->setRange(1, maxSeconds);
@@ -99,7 +99,7 @@ QWidget *EditorWindow::buildPanel()
     timeLimit->setSuffix(QStringLiteral(" s"));
     form->addRow(tr("Search for"), timeLimit);
     solveButton = new QPushButton(panel);
-    connect(solveButton, SIGNAL(clicked()), this, SLOT(findSolution()));
+    connect(solveButton, &QPushButton::clicked, this, &EditorWindow::findSolution);
     form->addRow(solveButton);
     progress = new QProgressBar(panel);
     form->addRow(progress);
@@ -112,22 +112,22 @@ QWidget *EditorWindow::buildPanel()
 void EditorWindow::buildMenus()
 {
     // Every action is kept, with what it does, for the list of keys in the Help menu.
-    const auto add = [this](QMenu *menu, const QString &caption, const QList<QKeySequence> &keys, QObject *receiver,
-                            const char *member, const QString &help) {
+    const auto add = [this](QMenu *menu, const QString &caption, const QList<QKeySequence> &keys, auto *receiver,
+                            auto member, const QString &help) {
         QAction *action = menu->addAction(caption);
         action->setShortcuts(keys);
         action->setStatusTip(help);
-        connect(action, SIGNAL(triggered()), receiver, member);
+        connect(action, &QAction::triggered, receiver, member);
         bound.append(action);
         return action;
     };
     QMenu *file = menuBar()->addMenu(tr("File"));
-    add(file, tr("New"), {QKeySequence::New}, this, SLOT(newLevel()), tr("Starts a new level"));
-    add(file, tr("Open\u2026"), {QKeySequence::Open}, this, SLOT(openLevel()), tr("Opens a level file"));
-    add(file, tr("Save"), {QKeySequence::Save}, this, SLOT(save()), tr("Saves the level, with its proof if it has one"));
-    add(file, tr("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, SLOT(saveAs()),
+    add(file, tr("New"), {QKeySequence::New}, this, &EditorWindow::newLevel, tr("Starts a new level"));
+    add(file, tr("Open\u2026"), {QKeySequence::Open}, this, &EditorWindow::openLevel, tr("Opens a level file"));
+    add(file, tr("Save"), {QKeySequence::Save}, this, &EditorWindow::save, tr("Saves the level, with its proof if it has one"));
+    add(file, tr("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, &EditorWindow::saveAs,
         tr("Saves the level in another file"));
-    add(file, tr("Close"), {QKeySequence::Close}, this, SLOT(close()), tr("Closes the editor"));
+    add(file, tr("Close"), {QKeySequence::Close}, this, &QWidget::close, tr("Closes the editor"));
 
     QMenu *edit = menuBar()->addMenu(tr("Edit"));
     QAction *undo = doc->undoStack()->createUndoAction(this, tr("Undo"));
@@ -138,9 +138,9 @@ void EditorWindow::buildMenus()
     redo->setStatusTip(tr("Makes the change taken back again"));
     edit->addActions({undo, redo});
     bound += {undo, redo};
-    add(edit, tr("Delete"), {QKeySequence::Delete}, board, SLOT(deleteSelection()),
+    add(edit, tr("Delete"), {QKeySequence::Delete}, board, &EditorCanvas::deleteSelection,
         tr("Removes what is selected: a particle, an area or one of its points"));
-    add(edit, tr("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board, SLOT(closeArea()),
+    add(edit, tr("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board, &EditorCanvas::closeArea,
         tr("Closes the area being drawn"));
     QAction *snap = edit->addAction(tr("Snap to grid"));
     snap->setShortcut(QKeySequence(Qt::Key_G));
@@ -148,13 +148,13 @@ void EditorWindow::buildMenus()
     snap->setToolTip(tr("Points snap to a 10-pixel grid (G)"));
     snap->setCheckable(true);
     snap->setChecked(board->isSnapping());
-    connect(snap, SIGNAL(toggled(bool)), board, SLOT(setSnapping(bool)));
+    connect(snap, &QAction::toggled, board, &EditorCanvas::setSnapping);
     bound.append(snap);
 
     QMenu *level = menuBar()->addMenu(tr("Level"));
-    add(level, tr("Try it"), {QKeySequence(Qt::Key_F5)}, this, SLOT(tryIt()),
+    add(level, tr("Try it"), {QKeySequence(Qt::Key_F5)}, this, &EditorWindow::tryIt,
         tr("Plays the level in the game: a pass becomes its proof"));
-    add(level, tr("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, SLOT(findSolution()),
+    add(level, tr("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, &EditorWindow::findSolution,
         tr("Runs the solver for the time set; F6 again cancels it"));
 
     QToolBar *bar = addToolBar(tr("Tools"));
@@ -195,7 +195,7 @@ void EditorWindow::buildMenus()
     bar->addAction(snap);
 
     QMenu *help = menuBar()->addMenu(tr("Help"));
-    add(help, tr("Keys and tools"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, this, SLOT(showKeys()),
+    add(help, tr("Keys and tools"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, this, &EditorWindow::showKeys,
         tr("Lists the editor's keys and tools"));
 }
 
@@ -207,7 +207,7 @@ void EditorWindow::showKeys()
     QVBoxLayout *layout = new QVBoxLayout(keys);
     layout->addWidget(new KeyTable(bound, {}, keys));
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, keys);
-    connect(buttons, SIGNAL(rejected()), keys, SLOT(close()));
+    connect(buttons, &QDialogButtonBox::rejected, keys, &QWidget::close);
     layout->addWidget(buttons);
     keys->show();
 }

@@ -46,7 +46,7 @@ void SolutionSearch::start(const Level &level, int seconds)
             QMetaObject::invokeMethod(this, [this, used] { emit progressed(qMin(used, percent)); }, Qt::QueuedConnection);
         });
     });
-    connect(thread, SIGNAL(finished()), this, SLOT(finish()));
+    connect(thread, &QThread::finished, this, &SolutionSearch::finish);
     thread->start();
 }
 
