@@ -1,6 +1,6 @@
 #include "app/HowToPlay.h"
 
-#include "app/KeyTable.h"
+#include "app/widgets/KeyTable.h"
 #include "render/Scene.h"
 #include "render/ScenePainter.h"
 #include "sim/LevelState.h"

@@ -1,9 +1,10 @@
 #include "game/RecordBook.h"
 
-#include "game/LevelRecords.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/Level.h"
 #include "levels/LevelFile.h"
+#include "levels/LevelRecords.h"
+#include "levels/ScoreStore.h"
 #include "levels/UntrustedText.h"
 
 #include <QCoreApplication>
@@ -90,7 +91,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
         if (record) {
             saveRun(level, run);
             fileTimes.insert(key, time);
-            if (!ScoreStore::saveBytes(levelRecordsName, LevelRecords::write(fileTimes), &why))
+            if (!AtomicWriter::write(levelRecordsName, LevelRecords::write(fileTimes), &why))
                 complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(levelRecordsName, why));
         }
     });
@@ -143,7 +144,7 @@ void RecordBook::saveRun(const Level &level, const Replay &run) const
         why = QCoreApplication::translate("RecordBook", "a drag beyond a player's reach");
     else if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         why = QCoreApplication::translate("RecordBook", "its folder cannot be made");
-    else if (ScoreStore::saveBytes(path, text.toUtf8(), &why))
+    else if (AtomicWriter::write(path, text.toUtf8(), &why))
         return;
     complain(QCoreApplication::translate("RecordBook", "the run that set this record could not be kept in %1: %2").arg(path, why));
 }

@@ -6,19 +6,20 @@
 // dropped on the window must arrive whole, never over another file.
 #include "PlayerInput.h"
 
-#include "app/FileCommands.h"
 #include "app/chooser/LevelChooser.h"
-#include "app/editor/EditorWindow.h"
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
+#include "app/editor/EditorWindow.h"
+#include "app/FileCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/RecordBook.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
 #include "levels/LevelLibrary.h"
+#include "levels/ScoreStore.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -69,7 +70,7 @@ void make(const QString &root, const QStringList &files)
         if (words.size() >= 3 && (words.first() == QLatin1String("level") || words.first() == QLatin1String("unproven")))
             bytes = levelText(words.at(1).toInt(), words.mid(2).join(QLatin1Char(' ')),
                               words.first() == QLatin1String("level") ? QStringLiteral("holds") : QStringLiteral("none"));
-        QVERIFY(ScoreStore::saveBytes(path, bytes));
+        QVERIFY(AtomicWriter::write(path, bytes));
     }
 }
 
@@ -255,13 +256,13 @@ void ChooserTest::rowsSayWhatIsSo()
 
     const QString path = QDir(myLevels()).filePath(file);
     make(myLevels(), {file + QStringLiteral("=x")});
-    QVERIFY(ScoreStore::saveBytes(path, contents));
+    QVERIFY(AtomicWriter::write(path, contents));
     make(myLevels(), {QStringLiteral("zz-after.swirl=level 1 After")});
     Level level;
     QString why;
     const bool readable = LevelFile::read(contents, &level, &why);
     if (best) {
-        QVERIFY(ScoreStore::saveBytes(dir->filePath(QStringLiteral("level-records.txt")),
+        QVERIFY(AtomicWriter::write(dir->filePath(QStringLiteral("level-records.txt")),
                                       level.fingerprint().toLatin1() + ' ' + QByteArray::number(best)));
     }
     if (runKept) {
@@ -302,7 +303,7 @@ void ChooserTest::rowsSayWhatIsSo()
     QCOMPARE(darkest > 100, !readable || chooser->selectedRow() == 0);
     // A file changed since, as the editor saves it, is read again when the chooser opens again.
     chooser->hide();
-    QVERIFY(ScoreStore::saveBytes(path, levelText(2, QStringLiteral("Saved again"))));
+    QVERIFY(AtomicWriter::write(path, levelText(2, QStringLiteral("Saved again"))));
     chooser = openChooser();
     chooser->showCollection(1);
     QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), QStringLiteral("Saved again"));

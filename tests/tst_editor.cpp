@@ -12,7 +12,7 @@
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelFile.h"
 #include "levels/ProofCheck.h"
 #include "sim/Physics.h"
@@ -327,7 +327,7 @@ void EditorTest::aBrokenProofShowsAsNotProven()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("broken.swirl"));
-    QVERIFY(ScoreStore::saveBytes(path, QByteArray(twoWays).replace("solution 3310", "solution 3300")));
+    QVERIFY(AtomicWriter::write(path, QByteArray(twoWays).replace("solution 3310", "solution 3300")));
     QVERIFY(editor->openFile(path));
     const QString broken = QStringLiteral("Not proven: the proof passes, but in 3310 ms, not in 3300 ms as stated");
     QCOMPARE(editor->proofStatus(), broken);
@@ -383,7 +383,7 @@ void EditorTest::nothingOutlivesItsDraft()
     const QString other = dir.filePath(QStringLiteral("other.swirl"));
     const QByteArray opened = "swirlfall-level 1\nname Other\nwells red 0 blue 1\nparticle blue 600 100\n"
                               "particle red 100 100\nhazard 300 300 400 300 400 400\n";
-    QVERIFY(ScoreStore::saveBytes(other, opened));
+    QVERIFY(AtomicWriter::write(other, opened));
     for (const QString &step : steps.split(QLatin1Char(' '))) {
         const QString verb = step.section(QLatin1Char(':'), 0, 0);
         const QStringList xy = step.section(QLatin1Char(':'), 1).split(QLatin1Char(','));

@@ -5,11 +5,12 @@
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
-#include "game/LevelRecords.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
+#include "levels/LevelRecords.h"
 #include "levels/ProofCheck.h"
+#include "levels/ScoreStore.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -585,10 +586,10 @@ void GameWidgetTest::recordRule()
     };
     if (best != 0) {
         if (fromFile)
-            QVERIFY(ScoreStore::saveBytes(QStringLiteral("level-records.txt"), key.toLatin1() + ' ' + QByteArray::number(best)));
+            QVERIFY(AtomicWriter::write(QStringLiteral("level-records.txt"), key.toLatin1() + ' ' + QByteArray::number(best)));
         else
             restartWithBest(best);
-        QVERIFY(QDir().mkpath(QStringLiteral("replays")) && ScoreStore::saveBytes(kept, keptBefore));
+        QVERIFY(QDir().mkpath(QStringLiteral("replays")) && AtomicWriter::write(kept, keptBefore));
     }
     game->playLevel(level);
     PlayerInput::play(game, LevelCatalogue::solution(1));
@@ -728,7 +729,7 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     if (blocked.endsWith(QLatin1Char('/')))
         QVERIFY(QDir::current().mkpath(blocked));
     else
-        QVERIFY(ScoreStore::saveBytes(blocked, "a file"));
+        QVERIFY(AtomicWriter::write(blocked, "a file"));
     delete game;
     CapturedStderr stderrLines;
     game = new GameWidget(nullptr, scores);
@@ -775,7 +776,7 @@ void GameWidgetTest::aKeptRunThatIsNoneIsNotPlayed()
     QFETCH(QString, said);
 
     QVERIFY(QDir().mkpath(QStringLiteral("replays")));
-    QVERIFY(ScoreStore::saveBytes(QStringLiteral("replays/level-01.txt"), kept));
+    QVERIFY(AtomicWriter::write(QStringLiteral("replays/level-01.txt"), kept));
     game->loadLevel(1);
     QVERIFY(game->hasBestRun());
     CapturedStderr printed;

@@ -2,7 +2,7 @@
 // while it rewrites "scores.dat", hundreds of times. Guards the player's records against a crash
 // mid-save: the file must always hold either the old 84 bytes or the new 84 bytes. A kill between the save's temporary file and its rename leaves that one
 // file behind, which harms no record; more than one per kill would mean they pile up.
-#include "game/ScoreStore.h"
+#include "levels/ScoreStore.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -4,7 +4,7 @@
 // reason. The fingerprint that keys records must follow what is played and nothing else, and
 // --verify must say, per file, what the proof shows, with an exit status scripts can trust.
 #include "app/ConsoleCommands.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/Level.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
@@ -258,7 +258,7 @@ void LevelFileTest::verify()
 
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("level.swirl"));
-    QVERIFY(ScoreStore::saveBytes(path, contents));
+    QVERIFY(AtomicWriter::write(path, contents));
     const QString output = dir.filePath(QStringLiteral("output"));
     std::FILE *out = std::fopen(qPrintable(output), "w");
     // The worst status of all the files given is the one returned.
@@ -299,7 +299,7 @@ void LevelFileTest::verifyReturnsTheWorst()
     for (const QString &kind : files) {
         paths.append(kind == QLatin1String("pipe") ? pipe : dir.filePath(kind));
         if (kind != QLatin1String("pipe"))
-            QVERIFY(ScoreStore::saveBytes(paths.last(), contents.value(kind)));
+            QVERIFY(AtomicWriter::write(paths.last(), contents.value(kind)));
     }
     std::FILE *out = std::fopen(qPrintable(dir.filePath(QStringLiteral("output"))), "w");
     QCOMPARE(ConsoleCommands::verify(paths, out), status);

@@ -1,7 +1,7 @@
 // Guards the best-time file: the byte layout other copies of the game read and write, damaged
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
-#include "game/LevelRecords.h"
-#include "game/ScoreStore.h"
+#include "levels/LevelRecords.h"
+#include "levels/ScoreStore.h"
 
 #include <QBuffer>
 #include <QDir>

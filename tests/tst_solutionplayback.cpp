@@ -5,8 +5,8 @@
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
-#include "game/ScoreStore.h"
 #include "levels/LevelCatalogue.h"
+#include "levels/ScoreStore.h"
 
 #include <QDir>
 #include <QImage>

@@ -3,11 +3,11 @@
 // reads English in the middle of German, or a number goes missing; and every text the playfield
 // draws, in every language, must fit where it stands, or it is cut off.
 #include "app/CommandLine.h"
-#include "app/HowToPlay.h"
-#include "app/KeyTable.h"
-#include "app/Translation.h"
 #include "app/editor/EditorWindow.h"
+#include "app/HowToPlay.h"
+#include "app/Translation.h"
 #include "app/vorticade.h"
+#include "app/widgets/KeyTable.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelFile.h"
 #include "render/Scene.h"

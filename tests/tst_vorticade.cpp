@@ -2,14 +2,14 @@
 // shortcuts, the level entries, the frame timer, the About box and the ways to quit.
 #include "PlayerInput.h"
 
-#include "app/FileCommands.h"
-#include "app/HowToPlay.h"
-#include "app/KeyTable.h"
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
+#include "app/FileCommands.h"
+#include "app/HowToPlay.h"
 #include "app/vorticade.h"
+#include "app/widgets/KeyTable.h"
 #include "game/GameWidget.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelCatalogue.h"
 
 #include <QAction>
@@ -368,7 +368,7 @@ void VorticadeTest::openFile()
 
     QTemporaryDir files;
     const QString path = files.filePath(QStringLiteral("shared.swirl"));
-    QVERIFY(ScoreStore::saveBytes(path, contents));
+    QVERIFY(AtomicWriter::write(path, contents));
     game()->loadLevel(5);
     QString shown;
     QTimer::singleShot(0, this, [&] {

@@ -1,9 +1,9 @@
 #include "app/editor/EditorWindow.h"
 
-#include "app/KeyTable.h"
 #include "app/editor/EditorCanvas.h"
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
+#include "app/widgets/KeyTable.h"
 #include "levels/LevelCheck.h"
 #include "levels/LevelFile.h"
 

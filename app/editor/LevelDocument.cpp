@@ -1,7 +1,7 @@
 #include "app/editor/LevelDocument.h"
 
 #include "app/editor/EditCommand.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelFile.h"
 
 #include <QCoreApplication>
@@ -62,7 +62,7 @@ bool LevelDocument::save(const QString &path, QString *error)
         *error = why.section(QStringLiteral(": "), 1);
         return false;
     }
-    if (!ScoreStore::saveBytes(path, text, &why)) {
+    if (!AtomicWriter::write(path, text, &why)) {
         *error = QCoreApplication::translate("LevelDocument", "%1 cannot be written: %2").arg(path, why);
         return false;
     }

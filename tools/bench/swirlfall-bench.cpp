@@ -11,7 +11,7 @@
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/RecordBook.h"
-#include "game/ScoreStore.h"
+#include "levels/AtomicWriter.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
@@ -154,7 +154,7 @@ void generateLevels(const QString &folder)
         level.name = QStringLiteral("Generated %1").arg(i + 1);
         level.particles.first().x += i / LevelCatalogue::levelCount % 2;
         level.proof = LevelCatalogue::solution(number);
-        ScoreStore::saveBytes(QDir(folder).filePath(QStringLiteral("level-%1.swirl").arg(i, 4, 10, QLatin1Char('0'))),
+        AtomicWriter::write(QDir(folder).filePath(QStringLiteral("level-%1.swirl").arg(i, 4, 10, QLatin1Char('0'))),
                               LevelFile::toText(level).toUtf8());
     }
 }

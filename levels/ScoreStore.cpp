@@ -1,4 +1,6 @@
-#include "game/ScoreStore.h"
+#include "levels/ScoreStore.h"
+
+#include "levels/AtomicWriter.h"
 
 #include "levels/UntrustedText.h"
 
@@ -6,7 +8,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace ScoreStore {
@@ -77,19 +78,7 @@ QList<quint32> load(const QString &fileName, int levelCount)
 
 bool save(const QString &fileName, const QList<quint32> &times, QString *error)
 {
-    return saveBytes(fileName, encode(times), error);
-}
-
-bool saveBytes(const QString &fileName, const QByteArray &bytes, QString *error)
-{
-    QSaveFile file(fileName);
-    // Unbuffered, so that a short write shows in write()'s count: a buffered flush that stops
-    // half-way (a full disk) is not reported, and commit() would rename a truncated file.
-    const bool saved = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size()
-        && file.commit();
-    if (!saved && error)
-        *error = file.errorString();
-    return saved;
+    return AtomicWriter::write(fileName, encode(times), error);
 }
 
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b)

@@ -1,4 +1,4 @@
-#include "app/KeyTable.h"
+#include "app/widgets/KeyTable.h"
 
 #include <QAction>
 #include <QGridLayout>

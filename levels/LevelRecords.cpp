@@ -1,4 +1,4 @@
-#include "game/LevelRecords.h"
+#include "levels/LevelRecords.h"
 
 #include "levels/UntrustedText.h"
 

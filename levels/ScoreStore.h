@@ -21,11 +21,8 @@ QList<quint32> read(QIODevice &device, int levelCount);
 bool write(QIODevice &device, const QList<quint32> &times);
 
 QList<quint32> load(const QString &fileName, int levelCount);
-// Replaces the file atomically: on any failure the old file stays whole, nothing is left behind,
-// and error, if given, says why.
+// Replaces the file atomically (see AtomicWriter).
 bool save(const QString &fileName, const QList<quint32> &times, QString *error = nullptr);
-// The same for any bytes.
-bool saveBytes(const QString &fileName, const QByteArray &bytes, QString *error = nullptr);
 
 // Per level the better of two lists of times: the smaller, where 0 means not passed.
 QList<quint32> best(const QList<quint32> &a, const QList<quint32> &b);
