@@ -5,7 +5,7 @@
 #include "levels/ProofCheck.h"
 
 #include <QFileInfo>
-#include <QThread>
+#include <QtConcurrent>
 
 namespace {
 bool unchanged(const LevelLibrary::Entry &entry, const QFileInfo &file)
@@ -95,75 +95,82 @@ void LevelLibrary::readNow(int collection)
     }
 }
 
-void LevelLibrary::readInBackground(int first)
+QList<LevelLibrary::Job> LevelLibrary::jobs(bool reading) const
 {
-    stopReading();
-    // What is left to do, the collection shown first: reading, then proofs.
-    struct Job
-    {
-        int collection;
-        int index;
-        Entry entry;
-    };
-    QList<Job> jobs;
+    QList<Job> wanted;
     for (int c = 0; c < entries.size(); ++c) {
-        const int collection = (first + c) % int(entries.size());
+        const int collection = (shownFirst + c) % int(entries.size());
         for (int i = 0; i < count(collection); ++i) {
             const Entry &file = entry(collection, i);
-            if (!file.read || (file.readable && file.proof == Unchecked))
-                jobs.append({collection, i, file});
+            if (reading ? !file.read : file.readable && file.proof == Unchecked)
+                wanted.append({collection, i, file});
         }
     }
+    return wanted;
+}
+
+void LevelLibrary::readInBackground(int collection)
+{
+    stopReading();
+    shownFirst = collection;
     // Every name before any proof: a player filtering by name needs them first.
-    std::stable_sort(jobs.begin(), jobs.end(), [](const Job &a, const Job &b) { return !a.entry.read && b.entry.read; });
+    const QList<Job> unread = jobs(true);
+    if (!unread.isEmpty())
+        run(unread, true);
+    else
+        run(jobs(false), false);
+}
+
+void LevelLibrary::run(const QList<Job> &jobs, bool reading)
+{
+    // After the files are read, their watcher goes once it is done.
+    if (work) {
+        work->disconnect(this);
+        work->deleteLater();
+        work = nullptr;
+    }
     if (jobs.isEmpty())
         return;
-    stopping = false;
-    const quint64 thisRound = round;
-    reader = QThread::create([this, jobs, thisRound]() mutable {
-        for (int pass = 0; pass < 2; ++pass) {
-            for (Job &job : jobs) {
-                if (stopping)
-                    return;
-                const bool reading = pass == 0;
-                if (reading == job.entry.read)
-                    continue;
-                if (reading)
-                    job.entry = readFile(job.entry.path);
-                else if (job.entry.readable)
-                    job.entry.proof = checkProof(job.entry.level);
-                else
-                    continue;
-                QMetaObject::invokeMethod(
-                    this, [this, thisRound, job] { apply(thisRound, job.collection, job.index, job.entry); },
-                    Qt::QueuedConnection);
-            }
-        }
-    });
-    reader->start();
+    work = new QFutureWatcher<Job>(this);
+    QFutureWatcher<Job> *watcher = work;
+    connect(watcher, &QFutureWatcherBase::resultReadyAt, this, [this, watcher](int index) { apply(watcher->resultAt(index)); });
+    if (reading)
+        connect(watcher, &QFutureWatcherBase::finished, this, [this] { run(this->jobs(false), false); });
+    watcher->setFuture(QtConcurrent::mapped(jobs, reading ? &LevelLibrary::read : &LevelLibrary::prove));
+}
+
+LevelLibrary::Job LevelLibrary::read(const Job &job)
+{
+    return {job.collection, job.index, readFile(job.entry.path)};
+}
+
+LevelLibrary::Job LevelLibrary::prove(const Job &job)
+{
+    Job proven = job;
+    proven.entry.proof = checkProof(job.entry.level);
+    return proven;
 }
 
 void LevelLibrary::stopReading()
 {
-    // Results still on their way belong to a round that is over.
-    ++round;
-    if (!reader)
+    if (!work)
         return;
-    stopping = true;
-    reader->wait();
-    delete reader;
-    reader = nullptr;
+    // What is still on its way belongs to collections that may have changed.
+    work->disconnect(this);
+    work->cancel();
+    work->waitForFinished();
+    delete work;
+    work = nullptr;
 }
 
-void LevelLibrary::apply(quint64 from, int collection, int index, const Entry &read)
+void LevelLibrary::apply(const Job &job)
 {
-    // A result of a round since stopped belongs to collections that may have changed.
-    if (from != round || collection >= entries.size() || index >= count(collection))
+    if (job.collection >= entries.size() || job.index >= count(job.collection))
         return;
-    Entry &file = entries[collection][index];
-    if (file.path != read.path)
+    Entry &file = entries[job.collection][job.index];
+    if (file.path != job.entry.path)
         return;
-    file = read;
-    known.insert(read.path, read);
-    emit entryChanged(collection, index);
+    file = job.entry;
+    known.insert(file.path, file);
+    emit entryChanged(job.collection, job.index);
 }

@@ -5,21 +5,18 @@
 #include "levels/LevelCollection.h"
 
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
-#include <atomic>
-
-class QThread;
-
 // Every collection of levels and what is known of each of its files: read or not yet, the level
 // or why it cannot be read, and what its proof shows. Reading a thousand files and playing their
-// proofs takes seconds, so it is done in a thread of its own, the collection shown first, and
-// each result arrives as entryChanged; nothing waits for it. A rescan keeps what was read of files
-// that have not changed since.
+// proofs takes seconds, so it is done in the background on every core, the collection shown
+// first, every file read before any proof is played, and each result arrives as entryChanged;
+// nothing waits for it. A rescan keeps what was read of files that have not changed since.
 class LevelLibrary : public QObject
 {
     Q_OBJECT
@@ -54,7 +51,7 @@ public:
     // be known before the collection is shown or played.
     void readNow(int collection);
     // Reads the rest and plays every proof in the background, collection first.
-    void readInBackground(int first);
+    void readInBackground(int collection);
 
     static Entry readFile(const QString &path);
     static Proof checkProof(const Level &level);
@@ -63,16 +60,29 @@ signals:
     void entryChanged(int collection, int index);
 
 private:
+    // A file to read, or a level whose proof to play, and where it stands.
+    struct Job
+    {
+        int collection;
+        int index;
+        Entry entry;
+    };
+
+    // What is wanted of the collections from the one shown first on, round to the one before it.
+    QList<Job> jobs(bool reading) const;
+    void run(const QList<Job> &jobs, bool reading);
+    static Job read(const Job &job);
+    static Job prove(const Job &job);
     void stopReading();
-    void apply(quint64 round, int collection, int index, const Entry &entry);
+    void apply(const Job &job);
 
     QList<LevelCollection> found;
     QList<QList<Entry>> entries;
     // What was read of each file, by path, kept across scans.
     QHash<QString, Entry> known;
-    QThread *reader = nullptr;
-    std::atomic<bool> stopping{false};
-    quint64 round = 0;
+    int shownFirst = 0;
+    // The work under way, read by index as its results arrive; none once stopped.
+    QFutureWatcher<Job> *work = nullptr;
 };
 
 #endif

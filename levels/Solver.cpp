@@ -4,13 +4,13 @@
 #include "sim/Physics.h"
 
 #include <QElapsedTimer>
+#include <QtConcurrent>
 
 #include <algorithm>
 #include <array>
 #include <limits>
 #include <queue>
 #include <random>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -252,20 +252,15 @@ private:
     const DistanceField blueField;
 };
 
-// Plays the candidates on both cores: each thread takes every second candidate, until cancelled.
+// Plays the candidates on every core, each on its own, until cancelled: the same candidates give
+// the same scores however many cores play them.
 void evaluateAll(const Search &search, std::vector<Candidate> &candidates, int tickLimit,
                  const std::atomic<bool> &cancelled)
 {
-    const unsigned threads = std::max(1u, std::min(2u, std::thread::hardware_concurrency()));
-    std::vector<std::thread> workers;
-    for (unsigned t = 0; t < threads; ++t) {
-        workers.emplace_back([&, t] {
-            for (size_t i = t; i < candidates.size() && !cancelled; i += threads)
-                search.evaluate(candidates[i], tickLimit);
-        });
-    }
-    for (std::thread &worker : workers)
-        worker.join();
+    QtConcurrent::blockingMap(candidates, [&](Candidate &candidate) {
+        if (!cancelled)
+            search.evaluate(candidate, tickLimit);
+    });
 }
 } // namespace
 

@@ -15,8 +15,8 @@
 // mutates them; candidates that fail are ranked by how close each particle came to its goal along
 // a distance field that walks around hazards and the other colour's goals, so that progress shows
 // even where the goal hides behind a hazard. A generation's candidates are drawn from the seeded
-// generator before both cores play them, so a search is reproducible from its seed and its number
-// of generations.
+// generator before every core plays them, so a search is reproducible from its seed and its
+// number of generations.
 class Solver
 {
 public:

@@ -2,7 +2,7 @@
 
 #include "levels/ProofCheck.h"
 
-#include <QThread>
+#include <QtConcurrent>
 
 #include <limits>
 
@@ -16,43 +16,41 @@ constexpr qint64 millisecondsPerSecond = 1000;
 SolutionSearch::SolutionSearch(QObject *parent)
     : QObject(parent)
 {
+    connect(&search, &QFutureWatcherBase::finished, this, &SolutionSearch::finish);
 }
 
 SolutionSearch::~SolutionSearch()
 {
-    if (thread) {
-        solver->cancel();
-        thread->wait();
-        delete thread;
-    }
+    if (!isRunning())
+        return;
+    solver->cancel();
+    search.waitForFinished();
 }
 
 bool SolutionSearch::isRunning() const
 {
-    return thread != nullptr;
+    return solver != nullptr;
 }
 
 void SolutionSearch::start(const Level &level, int seconds)
 {
-    if (thread)
+    if (isRunning())
         return;
     searched = level;
-    result.reset();
     cancelled = false;
     solver = std::make_unique<Solver>(level, seed);
-    thread = QThread::create([this, seconds] {
-        result = solver->solve(seconds, std::numeric_limits<long>::max(), [this, seconds](const Solver::Progress &p) {
+    Solver *searching = solver.get();
+    search.setFuture(QtConcurrent::run([this, searching, seconds] {
+        return searching->solve(seconds, std::numeric_limits<long>::max(), [this, seconds](const Solver::Progress &p) {
             const int used = int(p.elapsedMs * percent / (seconds * millisecondsPerSecond));
             QMetaObject::invokeMethod(this, [this, used] { emit progressed(qMin(used, percent)); }, Qt::QueuedConnection);
         });
-    });
-    connect(thread, &QThread::finished, this, &SolutionSearch::finish);
-    thread->start();
+    }));
 }
 
 void SolutionSearch::cancel()
 {
-    if (!thread)
+    if (!isRunning())
         return;
     cancelled = true;
     solver->cancel();
@@ -60,8 +58,8 @@ void SolutionSearch::cancel()
 
 void SolutionSearch::finish()
 {
-    thread->deleteLater();
-    thread = nullptr;
+    solver.reset();
+    const std::optional<Replay> result = search.result();
     if (result && ProofCheck::of(searched, *result).holds())
         emit found(searched, *result);
     else

@@ -5,14 +5,13 @@
 #include "levels/Replay.h"
 #include "levels/Solver.h"
 
+#include <QFutureWatcher>
 #include <QObject>
 
 #include <memory>
 #include <optional>
 
-class QThread;
-
-// The game's solver, run in a worker thread so that the editor stays responsive: it reports its
+// The game's solver, run in the background so that the editor stays responsive: it reports its
 // progress, stops at a time limit or at once when cancelled, and checks a solution it finds by
 // replaying it before handing it over.
 class SolutionSearch : public QObject
@@ -21,7 +20,7 @@ class SolutionSearch : public QObject
 
 public:
     explicit SolutionSearch(QObject *parent = nullptr);
-    // Cancels a search under way and waits for its thread.
+    // Cancels a search under way and waits for it.
     ~SolutionSearch() override;
 
     bool isRunning() const;
@@ -42,10 +41,9 @@ private slots:
     void finish();
 
 private:
-    QThread *thread = nullptr;
+    QFutureWatcher<std::optional<Replay>> search;
     std::unique_ptr<Solver> solver;
     Level searched;
-    std::optional<Replay> result;
     bool cancelled = false;
 };
 
