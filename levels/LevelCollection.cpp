@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -102,12 +103,9 @@ QString LevelCollection::label() const
     return QStringLiteral("%1 (%2)").arg(title, QString::number(levelCount()));
 }
 
-QStringList LevelCollection::systemDataFolders()
+QStringList LevelCollection::dataFolders()
 {
-    const QString dirs = qEnvironmentVariable("XDG_DATA_DIRS");
-    if (dirs.isEmpty())
-        return {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")};
-    return dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
 }
 
 QString LevelCollection::setName(const QByteArray &setFile)

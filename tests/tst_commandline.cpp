@@ -2,10 +2,13 @@
 // it should answer and exit, a bad value let through to a window, and records kept somewhere
 // other than where the player or the desktop entry asked.
 #include "app/CommandLine.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 #include <sys/stat.h>
 
@@ -61,15 +64,14 @@ void CommandLineTest::accepted()
     QFETCH(QString, scoreFile);
 
     qputenv("XDG_DATA_HOME", "/data/home");
-    QTemporaryDir here;
-    const QString oldCurrent = QDir::currentPath();
-    QDir::setCurrent(here.path());
+    std::optional<TestFiles::ScratchFolder> here;
+    here.emplace();
     if (scoreFile == QLatin1String("SCORES/")) {
         scoreFile = QStringLiteral("scores.dat");
         QVERIFY(QDir().mkdir(scoreFile));
     }
     const CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
-    QDir::setCurrent(oldCurrent);
+    here.reset();
     QCOMPARE(int(commandLine.action), action);
     QCOMPARE(commandLine.error, QString());
     if (action == CommandLine::ExportLevel)

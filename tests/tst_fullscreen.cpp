@@ -2,6 +2,7 @@
 // pointer mapped back so that a drag means what it means in the window, and the way back to the
 // fixed-size window with its menu bar, showing the same frame pixel for pixel.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
@@ -10,8 +11,9 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 class FullScreenTest : public QObject
 {
@@ -28,21 +30,17 @@ private slots:
     void backToTheWindow();
 
 private:
-    QTemporaryDir *dir = nullptr;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
 };
 
 void FullScreenTest::init()
 {
-    dir = new QTemporaryDir;
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir->path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
 }
 
 void FullScreenTest::cleanup()
 {
-    QDir::setCurrent(oldCurrent);
-    delete dir;
+    scratch.reset();
 }
 
 void FullScreenTest::playfieldFits_data()

@@ -3,6 +3,7 @@
 // tick, the record rule, and "scores.dat" lost or left untouched.
 #include "CapturedStderr.h"
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "game/GameWidget.h"
 #include "levels/AtomicWriter.h"
@@ -14,9 +15,10 @@
 
 #include <QDir>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <memory>
 
 class GameWidgetTest : public QObject
 {
@@ -75,8 +77,7 @@ private:
     // it plays the level again.
     int endedHelpLines() const;
 
-    QTemporaryDir *dir = nullptr;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
     GameWidget *game = nullptr;
     QTimer frameTimer;
 };
@@ -84,9 +85,7 @@ private:
 void GameWidgetTest::init()
 {
     // Every test runs in a fresh working directory: "scores.dat" lives there.
-    dir = new QTemporaryDir;
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir->path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
     game = new GameWidget;
     // Synthesized mouse moves need a window behind the widget.
     game->show();
@@ -98,9 +97,7 @@ void GameWidgetTest::cleanup()
 {
     delete game;
     game = nullptr;
-    QDir::setCurrent(oldCurrent);
-    delete dir;
-    dir = nullptr;
+    scratch.reset();
 }
 
 void GameWidgetTest::tick(int n)
@@ -173,8 +170,7 @@ int GameWidgetTest::endedHelpLines() const
 
 QByteArray GameWidgetTest::scoreBytes() const
 {
-    QFile file(QStringLiteral("scores.dat"));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return TestFiles::contents(QStringLiteral("scores.dat"));
 }
 
 void GameWidgetTest::startsOnLevelOne()

@@ -3,6 +3,7 @@
 // mid-save: the file must always hold either the old 84 bytes or the new 84 bytes. A kill between the save's temporary file and its rename leaves that one
 // file behind, which harms no record; more than one per kill would mean they pile up.
 #include "levels/ScoreStore.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -24,11 +25,6 @@ QByteArray bytesOf(const QList<quint32> &times)
     return buffer.data();
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class KillSaveTest : public QObject
@@ -72,7 +68,7 @@ void KillSaveTest::killDuringSave()
         game.kill();
         QVERIFY(game.waitForFinished(waitMs));
 
-        const QByteArray now = readAll(path);
+        const QByteArray now = TestFiles::contents(path);
         QVERIFY2(now == oldBytes || now == newBytes,
                  qPrintable(QStringLiteral("kill %1 left %2 bytes of something else").arg(kill).arg(now.size())));
         (now == oldBytes ? seenOld : seenNew)++;

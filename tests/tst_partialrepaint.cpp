@@ -14,6 +14,7 @@
 // then scaled to fit, and every solution is watched.
 #include "DirectPainting.h"
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "game/FrameClock.h"
 #include "game/GameWidget.h"
@@ -22,10 +23,11 @@
 #include <QBackingStore>
 #include <QDir>
 #include <QPaintEvent>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
 #include <QtTest>
+
+#include <memory>
 
 #include <cstring>
 
@@ -79,8 +81,7 @@ private:
     void renderReference();
     QImage screen() const;
 
-    QTemporaryDir dir;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
     QWidget *window = nullptr;
     GameWidget *game = nullptr;
     GameWidget *reference = nullptr;
@@ -97,8 +98,7 @@ private:
 
 void PartialRepaintTest::initTestCase()
 {
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
     window = new QWidget;
     game = new GameWidget(window);
     reference = new GameWidget(nullptr, QStringLiteral("reference-scores.dat"));
@@ -133,7 +133,7 @@ void PartialRepaintTest::cleanupTestCase()
     delete window;
     delete referencePainting;
     delete reference;
-    QDir::setCurrent(oldCurrent);
+    scratch.reset();
 }
 
 bool PartialRepaintTest::eventFilter(QObject *watched, QEvent *event)

@@ -3,13 +3,13 @@
 // replay format against text no player could make (a replay file is untrusted input), and the
 // runner against drifting from the game's own frame tick.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
 #include "levels/Replay.h"
 
 #include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -103,9 +103,7 @@ void ReplayTest::runnerMatchesTheGame()
     // Level 1's replay played through the widget with real mouse events and frame ticks.
     const Replay replay = LevelCatalogue::solution(1);
     QVERIFY(!replay.actions.isEmpty());
-    QTemporaryDir dir;
-    const QString oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    const TestFiles::ScratchFolder scratch;
     GameWidget game;
     game.loadLevel(replay.level);
     PlayerInput::start(&game);
@@ -117,7 +115,6 @@ void ReplayTest::runnerMatchesTheGame()
     }
     QCOMPARE(game.state().status(), int(Passed));
     QCOMPARE(game.attemptTime(), replay.time);
-    QDir::setCurrent(oldCurrent);
 }
 
 QTEST_MAIN(ReplayTest)

@@ -2,6 +2,7 @@
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
 #include "levels/LevelRecords.h"
 #include "levels/ScoreStore.h"
+#include "TestFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -46,12 +47,6 @@ QList<quint32> repeated(int n, quint32 value)
 QList<quint32> padded(QList<quint32> values, int size)
 {
     return values + repeated(size - values.size(), 0);
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void writeFile(const QString &path, const QByteArray &bytes)
@@ -136,7 +131,7 @@ void ScoreStoreTest::roundTripThroughFile()
     const QString path = dir.filePath(QStringLiteral("scores.dat"));
     const QList<quint32> times = count(20, 1500);
     QVERIFY(ScoreStore::save(path, times));
-    QCOMPARE(fileBytes(path).size(), 84);
+    QCOMPARE(TestFiles::contents(path).size(), 84);
     QCOMPARE(ScoreStore::load(path, 20), times);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
 }
@@ -185,7 +180,7 @@ void ScoreStoreTest::failedSaveKeepsOldFile()
     QVERIFY(!ScoreStore::save(dir.filePath(target), count(20)));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
     if (!oldFile.isEmpty())
-        QCOMPARE(fileBytes(dir.filePath(oldFile)), entries(count(21)));
+        QCOMPARE(TestFiles::contents(dir.filePath(oldFile)), entries(count(21)));
 }
 
 void ScoreStoreTest::saveStoppedByFileSizeLimitKeepsOldFile()
@@ -207,7 +202,7 @@ void ScoreStoreTest::saveStoppedByFileSizeLimitKeepsOldFile()
     std::signal(SIGXFSZ, oldHandler);
 
     QVERIFY(!saved84);
-    QCOMPARE(fileBytes(path), old);
+    QCOMPARE(TestFiles::contents(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
 }
 
@@ -243,7 +238,7 @@ void ScoreStoreTest::updateTakesTheFilesBetterTimes()
     }));
     QCOMPARE(times, expected);
     QCOMPARE(ScoreStore::load(path, 20), expected);
-    QCOMPARE(fileBytes(path).size(), 84);
+    QCOMPARE(TestFiles::contents(path).size(), 84);
 }
 
 void ScoreStoreTest::updateGetsPastALock_data()

@@ -6,6 +6,7 @@
 // the player clicked, dragged, restarted or switched levels on the way.
 // SWIRLFALL_SOAK_SEED=N replays a reported failure; SWIRLFALL_SOAK_TICKS=N sets the length.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
@@ -14,8 +15,9 @@
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 constexpr int defaultTicksPerLevel = 10000;
@@ -49,22 +51,20 @@ private:
     bool checkAfter(const Snapshot &before, bool ticked, QString *why) const;
     bool checkPainting(QString *why) const;
 
-    QTemporaryDir dir;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
     GameWidget *game = nullptr;
 };
 
 void SoakTest::initTestCase()
 {
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
     game = new GameWidget;
 }
 
 void SoakTest::cleanupTestCase()
 {
     delete game;
-    QDir::setCurrent(oldCurrent);
+    scratch.reset();
 }
 
 Snapshot SoakTest::snapshot() const

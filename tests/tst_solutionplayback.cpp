@@ -3,6 +3,7 @@
 // never count as the player's record nor touch scores.dat; and a press or a key must stop it at
 // once and give the level back to the player, Ready.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "game/GameWidget.h"
 #include "levels/LevelCatalogue.h"
@@ -10,18 +11,14 @@
 
 #include <QDir>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 namespace {
 constexpr int maxTicks = 20000;
 const QRect helpStrip(100, 22, 600, 76);
 
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 } // namespace
 
 class SolutionPlaybackTest : public QObject
@@ -43,24 +40,20 @@ private:
     void tick(int n = 1);
     int helpPixels();
 
-    QTemporaryDir *dir = nullptr;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
     GameWidget *game = nullptr;
 };
 
 void SolutionPlaybackTest::init()
 {
-    dir = new QTemporaryDir;
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir->path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
     game = new GameWidget;
 }
 
 void SolutionPlaybackTest::cleanup()
 {
     delete game;
-    QDir::setCurrent(oldCurrent);
-    delete dir;
+    scratch.reset();
 }
 
 void SolutionPlaybackTest::tick(int n)
@@ -100,7 +93,7 @@ void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord()
     for (int i = 0; i < LevelCatalogue::levelCount; ++i)
         slow.append(60000);
     QVERIFY(ScoreStore::save(QStringLiteral("scores.dat"), slow));
-    const QByteArray stored = fileBytes(QStringLiteral("scores.dat"));
+    const QByteArray stored = TestFiles::contents(QStringLiteral("scores.dat"));
     GameWidget watching;
     watching.loadLevel(level);
     watching.showSolution();
@@ -112,7 +105,7 @@ void SolutionPlaybackTest::eachSolutionPassesAndSetsNoRecord()
     QCOMPARE(watching.attemptTime(), LevelCatalogue::solution(level).time);
     QVERIFY(!watching.hasNewRecord());
     QCOMPARE(watching.bestTimes(), slow);
-    QCOMPARE(fileBytes(QStringLiteral("scores.dat")), stored);
+    QCOMPARE(TestFiles::contents(QStringLiteral("scores.dat")), stored);
     QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("scores.dat")});
     // Over: the ended level takes the player's click as always, on to the next level.
     QVERIFY(!watching.isWatching());

@@ -1,6 +1,7 @@
 // Guards the window a player sees first: its fixed size and title, the menus and their
 // shortcuts, the level entries, the frame timer, the About box and the ways to quit.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
@@ -24,6 +25,8 @@
 #include <QRegularExpression>
 #include <QUndoStack>
 #include <QtTest>
+
+#include <memory>
 
 class VorticadeTest : public QObject
 {
@@ -52,15 +55,13 @@ private:
     QAction *action(const QString &menu, const QString &caption) const;
     GameWidget *game() const;
 
-    QTemporaryDir dir;
-    QString oldCurrent;
+    std::unique_ptr<TestFiles::ScratchFolder> scratch;
     vorticade *window = nullptr;
 };
 
 void VorticadeTest::initTestCase()
 {
-    oldCurrent = QDir::currentPath();
-    QDir::setCurrent(dir.path());
+    scratch = std::make_unique<TestFiles::ScratchFolder>();
     window = new vorticade(nullptr);
     window->show();
     // Window shortcuts need an active window; offscreen activation is immediate.
@@ -71,7 +72,7 @@ void VorticadeTest::initTestCase()
 void VorticadeTest::cleanupTestCase()
 {
     delete window;
-    QDir::setCurrent(oldCurrent);
+    scratch.reset();
 }
 
 QAction *VorticadeTest::action(const QString &menu, const QString &caption) const

@@ -124,7 +124,7 @@ int LevelChooser::selectedRow() const
 void LevelChooser::choose()
 {
     int shown = qMax(0, keptCollection);
-    levels->scan(myLevels(), LevelCollection::systemDataFolders());
+    levels->scan(myLevels(), LevelCollection::dataFolders());
     // Carrying on is Ctrl+L, Enter: never on a collection with nothing to play.
     if (shown >= levels->collections().size() || levels->count(shown) == 0)
         shown = 0;
