@@ -18,7 +18,7 @@ struct Options
             CommandLine::tr("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel, edit});
+        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel, generate, edit});
         parser.addPositionalArgument(QStringLiteral("file"),
                                      CommandLine::tr("A level file (.swirl) to play, or with --verify, the files to check."),
                                      QStringLiteral("[FILE...]"));
@@ -65,6 +65,10 @@ struct Options
     const QCommandLineOption exportLevel{QStringLiteral("export-level"),
                                          CommandLine::tr("Print level <n> as a level file, with its solution as the proof."),
                                          QStringLiteral("n")};
+    const QCommandLineOption generate{QStringLiteral("generate"),
+                                      CommandLine::tr("Print the level the seed <seed> gives, such as 1-easy-42 or "
+                                                      "1-daily-2026-12-09, as a level file with its proof."),
+                                      QStringLiteral("seed")};
     const QCommandLineOption replay{QStringLiteral("replay"),
                                     CommandLine::tr("Open the level of the replay in <file> and play the replay, "
                                                     "as the Show solution command plays a level's solution; "
@@ -125,6 +129,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             return refuse(why);
         commandLine.action = Edit;
         commandLine.files = files;
+        return commandLine;
+    }
+    if (parser.isSet(options.generate)) {
+        QString why;
+        if (!LevelGenerator::Seed::parse(parser.value(options.generate), &commandLine.seed, &why))
+            return refuse(QStringLiteral("--generate: ") + why);
+        commandLine.action = Generate;
         return commandLine;
     }
     if (parser.isSet(options.exportLevel)) {

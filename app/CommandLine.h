@@ -2,6 +2,7 @@
 #define SWIRLFALL_COMMANDLINE_H
 
 #include "levels/Level.h"
+#include "levels/LevelGenerator.h"
 #include "levels/Replay.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ class CommandLine
     Q_DECLARE_TR_FUNCTIONS(CommandLine)
 
 public:
-    enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel, Edit };
+    enum Action { Play, ShowHelp, ShowVersion, Refuse, Verify, ExportLevel, Generate, Edit };
 
     // arguments starts with the program's name, as argv does.
     static CommandLine parse(const QStringList &arguments);
@@ -38,6 +39,8 @@ public:
     Level levelFile;
     // For Verify: the files whose proofs to check; for Edit, the level file to edit, if any.
     QStringList files;
+    // For Generate: the seed, read already.
+    LevelGenerator::Seed seed;
 };
 
 #endif

@@ -6,6 +6,8 @@
 #include "levels/ProofCheck.h"
 #include "levels/Replay.h"
 
+#include <QCoreApplication>
+
 namespace ConsoleCommands {
 namespace {
 enum Status { AllHold = 0, NotProven = 1, Unreadable = 2 };
@@ -33,6 +35,18 @@ int verify(const QStringList &files, std::FILE *out)
 int exportLevel(int number, std::FILE *out)
 {
     std::fputs(LevelCatalogue::fileText(number).constData(), out);
+    return AllHold;
+}
+
+int generate(const LevelGenerator::Seed &seed, std::FILE *out)
+{
+    const std::optional<LevelGenerator::Generated> made = LevelGenerator(seed).generate();
+    if (!made) {
+        std::fprintf(stderr, "swirlfall: %s\n",
+                     qPrintable(QCoreApplication::translate("ConsoleCommands", "the seed %1 gives no level").arg(seed.text())));
+        return NotProven;
+    }
+    std::fputs(made->fileText().constData(), out);
     return AllHold;
 }
 

@@ -25,6 +25,8 @@ int answer(const CommandLine &options)
         return 2;
     case CommandLine::Verify:
         return ConsoleCommands::verify(options.files, stdout);
+    case CommandLine::Generate:
+        return ConsoleCommands::generate(options.seed, stdout);
     default:
         return ConsoleCommands::exportLevel(options.level, stdout);
     }

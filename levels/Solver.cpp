@@ -1,5 +1,6 @@
 #include "levels/Solver.h"
 
+#include "levels/SeededRandom.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
@@ -10,7 +11,6 @@
 #include <array>
 #include <limits>
 #include <queue>
-#include <random>
 #include <vector>
 
 namespace {
@@ -167,7 +167,7 @@ public:
         Candidate candidate;
         int left[2] = {budget[0], budget[1]};
         const int total = left[0] + left[1];
-        const int count = total > 0 ? std::uniform_int_distribution<int>(1, total)(random) : 0;
+        const int count = total > 0 ? random.uniform(1, total) : 0;
         for (int i = 0; i < count; ++i) {
             const int kind = pickKind(left);
             --left[kind];
@@ -235,14 +235,34 @@ public:
         return child;
     }
 
+    // A start given as a replay, as the search's own candidates are made.
+    Candidate candidateOf(const Replay &replay) const
+    {
+        Candidate candidate;
+        for (const Replay::Action &action : replay.actions) {
+            if (action.type == Replay::Action::Well) {
+                candidate.wells.push_back({action.tick, action.x, action.y, action.kind, 0});
+                continue;
+            }
+            // A click removes the well set where it clicks.
+            for (Well &well : candidate.wells) {
+                if (well.removeAfter == 0 && well.x == action.x && well.y == action.y) {
+                    well.removeAfter = std::max(1, action.tick - well.tick);
+                    break;
+                }
+            }
+        }
+        return candidate;
+    }
+
     const Level level;
-    std::mt19937_64 random;
+    SeededRandom random;
     int budget[2];
 
 private:
-    int uniform(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); }
-    bool coin(double p) { return std::bernoulli_distribution(p)(random); }
-    double gauss(double sigma) { return std::normal_distribution<double>(0, sigma)(random); }
+    int uniform(int low, int high) { return random.uniform(low, high); }
+    bool coin(double p) { return random.chance(p); }
+    double gauss(double sigma) { return random.gauss(sigma); }
     int pickKind(const int left[2])
     {
         return uniform(0, left[0] + left[1] - 1) < left[0] ? RedWell : BlueWell;
@@ -255,10 +275,10 @@ private:
 // Plays the candidates on every core, each on its own, until cancelled: the same candidates give
 // the same scores however many cores play them.
 void evaluateAll(const Search &search, std::vector<Candidate> &candidates, int tickLimit,
-                 const std::atomic<bool> &cancelled)
+                 const std::function<bool()> &cancelled)
 {
     QtConcurrent::blockingMap(candidates, [&](Candidate &candidate) {
-        if (!cancelled)
+        if (!cancelled())
             search.evaluate(candidate, tickLimit);
     });
 }
@@ -284,8 +304,14 @@ std::optional<Replay> Solver::solve(double seconds, long maxGenerations, const R
     Search search(level, seed);
     std::vector<Candidate> pool;
     Candidate best;
+    if (start) {
+        Candidate first = search.candidateOf(*start);
+        search.evaluate(first, maxTicks);
+        best = first;
+        pool.push_back(std::move(first));
+    }
     int stale = 0;
-    for (generations = 0; generations < maxGenerations && clock.elapsed() < seconds * millisecondsPerSecond && !cancelled;
+    for (generations = 0; generations < maxGenerations && clock.elapsed() < seconds * millisecondsPerSecond && !isCancelled();
          ++generations) {
         std::vector<Candidate> candidates;
         for (int i = 0; i < generationSize; ++i) {
@@ -296,8 +322,7 @@ std::optional<Replay> Solver::solve(double seconds, long maxGenerations, const R
             } else {
                 // Parents from the better half of the pool more often.
                 const int size = int(pool.size());
-                const int at = std::min(std::uniform_int_distribution<int>(0, size - 1)(search.random),
-                                        std::uniform_int_distribution<int>(0, size - 1)(search.random));
+                const int at = std::min(search.random.uniform(0, size - 1), search.random.uniform(0, size - 1));
                 candidates.push_back(search.mutate(pool[at]));
             }
         }
@@ -305,9 +330,9 @@ std::optional<Replay> Solver::solve(double seconds, long maxGenerations, const R
         const int tickLimit = !pool.empty() && pool.front().passed
             ? int(pool.front().time / Physics::frameInterval) + 1
             : maxTicks;
-        evaluateAll(search, candidates, tickLimit, cancelled);
+        evaluateAll(search, candidates, tickLimit, [this] { return isCancelled(); });
         // A generation cut short is not ranked: its unplayed candidates have no score.
-        if (cancelled)
+        if (isCancelled())
             break;
         for (Candidate &candidate : candidates)
             pool.push_back(std::move(candidate));

@@ -33,17 +33,27 @@ public:
 
     Solver(const Level &level, quint64 seed);
 
+    // A replay the search starts from, as one of its candidates: a faster pass replaces it.
+    void startFrom(const Replay &replay) { start = replay; }
+    // A search that stops, as cancel() stops it, once flag is set.
+    void cancelWith(const std::atomic<bool> *flag) { alsoCancelled = flag; }
+
     // Searches until seconds have passed, generations have run or cancel() is called; the fastest
-    // replay found, its time stated, if any passed.
+    // replay found, its time stated, if any passed. Only the generations budget a search that
+    // must give the same replay wherever it runs.
     std::optional<Replay> solve(double seconds, long generations, const Report &report = {});
     // Stops a search under way, from any thread, within the play of one candidate.
     void cancel();
     long generationsRun() const { return generations; }
 
 private:
+    bool isCancelled() const { return cancelled || (alsoCancelled && *alsoCancelled); }
+
     Level level;
     quint64 seed;
+    std::optional<Replay> start;
     std::atomic<bool> cancelled{false};
+    const std::atomic<bool> *alsoCancelled = nullptr;
     long generations = 0;
 };
 

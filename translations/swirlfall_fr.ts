@@ -95,6 +95,17 @@
         <source>a folder, not a file for best times</source>
         <translation>un dossier, pas un fichier de meilleurs temps</translation>
     </message>
+    <message>
+        <source>Print the level the seed &lt;seed&gt; gives, such as 1-easy-42 or 1-daily-2026-12-09, as a level file with its proof.</source>
+        <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 1-easy-42 ou 1-daily-2026-12-09, en fichier de niveau avec sa preuve.</translation>
+    </message>
+</context>
+<context>
+    <name>ConsoleCommands</name>
+    <message>
+        <source>the seed %1 gives no level</source>
+        <translation>la graine %1 ne donne aucun niveau</translation>
+    </message>
 </context>
 <context>
     <name>EditorCanvas</name>
@@ -830,6 +841,45 @@
     <message>
         <source>Swirlfall levels (*.%1);;All files (*)</source>
         <translation>Niveaux Swirlfall (*.%1);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>LevelGenerator</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
+        <translation>« %1 » n&apos;est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot, comme 1-easy-42</translation>
+    </message>
+    <message>
+        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
+        <translation>%1 est une graine du générateur %2 ; le générateur de ce jeu est le %3</translation>
+    </message>
+    <message>
+        <source>the word of a seed has at most %1 characters</source>
+        <translation>le mot d&apos;une graine a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
+        <translation>l&apos;énigme d&apos;un jour porte sa date, comme 1-daily-2026-12-09</translation>
+    </message>
+    <message>
+        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
+        <translation>le niveau de difficulté d&apos;une graine est easy, medium, hard ou daily, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Puzzle of %1</source>
+        <translation>Énigme du %1</translation>
     </message>
 </context>
 <context>
