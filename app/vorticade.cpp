@@ -182,6 +182,7 @@ void vorticade::chooseLevel()
         chooser = new LevelChooser(&playfield->recordBook(), this);
         connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
         connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
+        connect(chooser, &LevelChooser::levelChosen, playfield, &GameWidget::playLevel);
     }
     chooser->choose();
 }

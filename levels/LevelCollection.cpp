@@ -95,6 +95,8 @@ QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const 
 
 int LevelCollection::levelCount() const
 {
+    if (kind == Puzzles)
+        return int(seeds.size());
     return kind == BuiltIn ? LevelCatalogue::levelCount : int(files.size());
 }
 

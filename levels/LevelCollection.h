@@ -1,6 +1,8 @@
 #ifndef SWIRLFALL_LEVELCOLLECTION_H
 #define SWIRLFALL_LEVELCOLLECTION_H
 
+#include "levels/LevelGenerator.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -14,7 +16,8 @@
 class LevelCollection
 {
 public:
-    enum Kind { BuiltIn, MyLevels, Set };
+    // Puzzles: levels made from seeds, the puzzle of the day and a new one of each tier.
+    enum Kind { BuiltIn, MyLevels, Set, Puzzles };
 
     // set.txt is read as suspiciously as any file: a few lines, of which only "name <text>"
     // counts, 1 to maxNameLength printable characters.
@@ -47,6 +50,8 @@ public:
     QString title;
     // Its level files, full paths; empty for the game's own.
     QStringList files;
+    // The seeds of the puzzles.
+    QList<LevelGenerator::Seed> seeds;
 };
 
 #endif

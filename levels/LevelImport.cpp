@@ -1,5 +1,6 @@
 #include "levels/LevelImport.h"
 
+#include "levels/AtomicWriter.h"
 #include "levels/Level.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
@@ -41,6 +42,20 @@ QHash<QString, QString> LevelImport::levelsIn(const QString &myLevels)
     return found;
 }
 
+QString LevelImport::placeFor(const Level &level, const QString &from, const QString &folder, QHash<QString, QString> &known)
+{
+    const QString there = known.value(level.fingerprint());
+    if (!there.isEmpty()) {
+        present.append({from, there});
+        return QString();
+    }
+    if (!QDir().mkpath(folder)) {
+        refused.append(QCoreApplication::translate("LevelImport", "%1: the folder cannot be made").arg(folder));
+        return QString();
+    }
+    return freeName(folder, QFileInfo(from).fileName());
+}
+
 void LevelImport::copy(const QStringList &files, const QString &folder, QHash<QString, QString> &known)
 {
     for (const QString &file : files) {
@@ -50,16 +65,9 @@ void LevelImport::copy(const QStringList &files, const QString &folder, QHash<QS
             refused.append(why);
             continue;
         }
-        const QString there = known.value(level.fingerprint());
-        if (!there.isEmpty()) {
-            present.append({file, there});
+        const QString target = placeFor(level, file, folder, known);
+        if (target.isEmpty())
             continue;
-        }
-        if (!QDir().mkpath(folder)) {
-            refused.append(QCoreApplication::translate("LevelImport", "%1: the folder cannot be made").arg(folder));
-            return;
-        }
-        const QString target = freeName(folder, QFileInfo(file).fileName());
         if (QFileInfo::exists(target) || !QFile::copy(file, target)) {
             refused.append(QCoreApplication::translate("LevelImport", "%1: it cannot be copied to %2").arg(file, target));
             continue;
@@ -67,6 +75,27 @@ void LevelImport::copy(const QStringList &files, const QString &folder, QHash<QS
         known.insert(level.fingerprint(), target);
         copied.append({file, target});
     }
+}
+
+LevelImport LevelImport::text(const QByteArray &bytes, const QString &fileName, const QString &myLevels)
+{
+    LevelImport result;
+    Level level;
+    QString why;
+    if (!LevelFile::read(bytes, &level, &why)) {
+        result.refused.append(fileName + QStringLiteral(": ") + why);
+        return result;
+    }
+    QHash<QString, QString> known = levelsIn(myLevels);
+    const QString target = result.placeFor(level, fileName, myLevels, known);
+    if (target.isEmpty())
+        return result;
+    if (!AtomicWriter::write(target, bytes, &why)) {
+        result.refused.append(QCoreApplication::translate("LevelImport", "%1 cannot be written: %2").arg(target, why));
+        return result;
+    }
+    result.copied.append({fileName, target});
+    return result;
 }
 
 LevelImport LevelImport::files(const QStringList &files, const QString &myLevels)

@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_LEVELIMPORT_H
 #define SWIRLFALL_LEVELIMPORT_H
 
+#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -10,6 +11,8 @@
 // refused with its reason when it is not one; a level already among them (by fingerprint, in My
 // levels or any set of it) is not copied again; a file of the same name already there is never
 // overwritten, the copy takes a free name beside it ("name (2).swirl").
+class Level;
+
 class LevelImport
 {
 public:
@@ -25,6 +28,8 @@ public:
     // Copies the level files of set (and its set.txt) into a folder of the same name in myLevels:
     // a set of its own, unless every level of it is there already.
     static LevelImport set(const QString &set, const QString &myLevels);
+    // Saves bytes, a level file made here (a puzzle, say), into myLevels as fileName.
+    static LevelImport text(const QByteArray &bytes, const QString &fileName, const QString &myLevels);
     // name in folder, or the first of "base (2).ext", "base (3).ext", ... that is not taken.
     static QString freeName(const QString &folder, const QString &name);
 
@@ -38,6 +43,8 @@ private:
     // The levels under myLevels, by fingerprint: where each is.
     static QHash<QString, QString> levelsIn(const QString &myLevels);
     void copy(const QStringList &files, const QString &folder, QHash<QString, QString> &known);
+    // Where level, from from, would go in folder, or why not; empty when it is there already.
+    QString placeFor(const Level &level, const QString &from, const QString &folder, QHash<QString, QString> &known);
 };
 
 #endif

@@ -8,6 +8,11 @@
 #include <QtConcurrent>
 
 namespace {
+QString puzzleKey(const QString &seed)
+{
+    return QStringLiteral("seed:") + seed;
+}
+
 bool unchanged(const LevelLibrary::Entry &entry, const QFileInfo &file)
 {
     return entry.read && entry.modified == file.lastModified() && entry.size == file.size();
@@ -24,10 +29,17 @@ LevelLibrary::~LevelLibrary()
     stopReading();
 }
 
-void LevelLibrary::scan(const QString &myLevels, const QStringList &dataFolders)
+void LevelLibrary::scan(const QString &myLevels, const QStringList &dataFolders, const QList<LevelGenerator::Seed> &puzzles)
 {
     stopReading();
     found = LevelCollection::find(myLevels, dataFolders);
+    if (!puzzles.isEmpty()) {
+        LevelCollection made;
+        made.kind = LevelCollection::Puzzles;
+        made.title = tr("Puzzles");
+        made.seeds = puzzles;
+        found.append(made);
+    }
     entries.clear();
     for (const LevelCollection &collection : std::as_const(found)) {
         QList<Entry> files;
@@ -46,6 +58,13 @@ void LevelLibrary::scan(const QString &myLevels, const QStringList &dataFolders)
             unread.path = path;
             const Entry &seen = known.value(path);
             files.append(unchanged(seen, QFileInfo(path)) ? seen : unread);
+        }
+        // A seed gives the same level every time: one made is kept.
+        for (const LevelGenerator::Seed &seed : collection.seeds) {
+            Entry unmade;
+            unmade.seed = seed.text();
+            unmade.level.name = seed.shownName();
+            files.append(known.value(puzzleKey(unmade.seed), unmade));
         }
         entries.append(files);
     }
@@ -88,7 +107,8 @@ void LevelLibrary::readNow(int collection)
 {
     for (int i = 0; i < count(collection); ++i) {
         Entry &file = entries[collection][i];
-        if (file.read)
+        // A puzzle takes too long to make for now: it comes made.
+        if (file.read || !file.seed.isEmpty())
             continue;
         file = readFile(file.path);
         known.insert(file.path, file);
@@ -102,7 +122,7 @@ QList<LevelLibrary::Job> LevelLibrary::jobs(bool reading) const
         const int collection = (shownFirst + c) % int(entries.size());
         for (int i = 0; i < count(collection); ++i) {
             const Entry &file = entry(collection, i);
-            if (reading ? !file.read : file.readable && file.proof == Unchecked)
+            if (file.seed.isEmpty() && (reading ? !file.read : file.readable && file.proof == Unchecked))
                 wanted.append({collection, i, file});
         }
     }
@@ -173,4 +193,24 @@ void LevelLibrary::apply(const Job &job)
     file = job.entry;
     known.insert(file.path, file);
     emit entryChanged(job.collection, job.index);
+}
+
+void LevelLibrary::takeMade(const LevelGenerator::Generated &made)
+{
+    Entry entry;
+    entry.seed = made.seed.text();
+    entry.read = entry.readable = true;
+    entry.level = made.level;
+    entry.level.name = made.seed.shownName();
+    entry.proof = Proven;
+    entry.difficulty = made.difficulty;
+    known.insert(puzzleKey(entry.seed), entry);
+    for (int c = 0; c < entries.size(); ++c) {
+        for (int i = 0; i < count(c); ++i) {
+            if (entries[c][i].seed != entry.seed)
+                continue;
+            entries[c][i] = entry;
+            emit entryChanged(c, i);
+        }
+    }
 }

@@ -3,6 +3,7 @@
 
 #include "levels/Level.h"
 #include "levels/LevelCollection.h"
+#include "levels/LevelGenerator.h"
 
 #include <QDateTime>
 #include <QFutureWatcher>
@@ -26,7 +27,11 @@ public:
 
     struct Entry
     {
+        // A level file's, or a puzzle's seed: one of them.
         QString path;
+        QString seed;
+        // A puzzle's, once made.
+        LevelGenerator::Difficulty difficulty;
         bool read = false;
         // False for a file that cannot be read, with the reason in one line.
         bool readable = false;
@@ -42,8 +47,8 @@ public:
     // Stops the reading thread.
     ~LevelLibrary() override;
 
-    // Finds the collections afresh (see LevelCollection::find).
-    void scan(const QString &myLevels, const QStringList &dataFolders);
+    // Finds the collections afresh (see LevelCollection::find), then the puzzles of seeds, if any.
+    void scan(const QString &myLevels, const QStringList &dataFolders, const QList<LevelGenerator::Seed> &puzzles = {});
     const QList<LevelCollection> &collections() const { return found; }
     int count(int collection) const;
     const Entry &entry(int collection, int index) const;
@@ -55,6 +60,9 @@ public:
 
     static Entry readFile(const QString &path);
     static Proof checkProof(const Level &level);
+    // A puzzle made: the entry of its seed has it from now on, under its name in the player's
+    // language.
+    void takeMade(const LevelGenerator::Generated &made);
 
 signals:
     void entryChanged(int collection, int index);

@@ -670,6 +670,42 @@
         <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
         <translation>Hier sind noch keine Level. „Level hinzufügen…“ kopiert Level-Dateien hierher, der Level-Editor (Strg+N) speichert neue Level hier, und eine auf das Spiel gezogene Level-Datei wird gespielt.</translation>
     </message>
+    <message>
+        <source>Play a seed…</source>
+        <translation>Startwert spielen…</translation>
+    </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>In „Meine Level“ speichern</translation>
+    </message>
+    <message>
+        <source>Copy seed</source>
+        <translation>Startwert kopieren</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1…</source>
+        <translation>Das Level von %1 wird gemacht und bewiesen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Play a seed</source>
+        <translation>Startwert spielen</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1: candidate %2…</source>
+        <translation>Das Level von %1 wird gemacht und bewiesen: Entwurf %2…</translation>
+    </message>
+    <message>
+        <source>The seed %1 gives no level.</source>
+        <translation>Der Startwert %1 ergibt kein Level.</translation>
+    </message>
+    <message>
+        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
+        <translation>Ein Startwert, getippt oder eingefügt, etwa 1-easy-42 oder 1-daily-2026-12-09:</translation>
+    </message>
 </context>
 <context>
     <name>LevelCollection</name>
@@ -896,6 +932,24 @@
         <source>%1: no free name for it in %2</source>
         <translation>%1: kein freier Name dafür in %2</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 lässt sich nicht schreiben: %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelLibrary</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Rätsel</translation>
+    </message>
+</context>
+<context>
+    <name>LevelListModel</name>
+    <message>
+        <source>Seed %1</source>
+        <translation>Startwert %1</translation>
+    </message>
 </context>
 <context>
     <name>LevelRowDelegate</name>
@@ -934,6 +988,14 @@
     <message>
         <source>Not passed</source>
         <translation>Ungelöst</translation>
+    </message>
+    <message>
+        <source>Being made and proven…</source>
+        <translation>Wird gemacht und bewiesen…</translation>
+    </message>
+    <message>
+        <source>Proven · its proof sets %1 wells, %2% of runs slightly off pass</source>
+        <translation>Bewiesen · sein Beweis setzt %1 Brunnen, %2 % der leicht abweichenden Läufe gelingen</translation>
     </message>
 </context>
 <context>

@@ -670,6 +670,42 @@
         <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
         <translation>Pas encore de niveaux ici. « Ajouter des niveaux… » copie des fichiers de niveau ici, l&apos;éditeur de niveaux (Ctrl+N) y enregistre les nouveaux niveaux, et un fichier de niveau déposé sur le jeu se joue.</translation>
     </message>
+    <message>
+        <source>Play a seed…</source>
+        <translation>Jouer une graine…</translation>
+    </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>Enregistrer dans Mes niveaux</translation>
+    </message>
+    <message>
+        <source>Copy seed</source>
+        <translation>Copier la graine</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1…</source>
+        <translation>Création et preuve du niveau de %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Play a seed</source>
+        <translation>Jouer une graine</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1: candidate %2…</source>
+        <translation>Création et preuve du niveau de %1 : essai %2…</translation>
+    </message>
+    <message>
+        <source>The seed %1 gives no level.</source>
+        <translation>La graine %1 ne donne aucun niveau.</translation>
+    </message>
+    <message>
+        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
+        <translation>Une graine, tapée ou collée, comme 1-easy-42 ou 1-daily-2026-12-09 :</translation>
+    </message>
 </context>
 <context>
     <name>LevelCollection</name>
@@ -896,6 +932,24 @@
         <source>%1: no free name for it in %2</source>
         <translation>%1 : aucun nom libre pour lui dans %2</translation>
     </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 ne peut pas être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelLibrary</name>
+    <message>
+        <source>Puzzles</source>
+        <translation>Énigmes</translation>
+    </message>
+</context>
+<context>
+    <name>LevelListModel</name>
+    <message>
+        <source>Seed %1</source>
+        <translation>Graine %1</translation>
+    </message>
 </context>
 <context>
     <name>LevelRowDelegate</name>
@@ -934,6 +988,14 @@
     <message>
         <source>Not passed</source>
         <translation>Non réussi</translation>
+    </message>
+    <message>
+        <source>Being made and proven…</source>
+        <translation>En cours de création et de preuve…</translation>
+    </message>
+    <message>
+        <source>Proven · its proof sets %1 wells, %2% of runs slightly off pass</source>
+        <translation>Prouvé · sa preuve pose %1 puits, %2 % des parties légèrement décalées passent</translation>
     </message>
 </context>
 <context>

@@ -7,10 +7,15 @@
 #include "levels/LevelFile.h"
 #include "levels/LevelImport.h"
 #include "levels/LevelLibrary.h"
+#include "levels/PuzzleMaker.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -21,7 +26,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QRandomGenerator>
 #include <QVBoxLayout>
 
 #ifdef __GLIBC__
@@ -42,8 +49,10 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
       list(new LevelListModel(levels, records, this)),
       collectionsView(new QListWidget(this)),
       rowsView(new QListView(this)),
-      filterEdit(new QLineEdit(this))
+      filterEdit(new QLineEdit(this)),
+      maker(new PuzzleMaker(this))
 {
+    connect(maker, &PuzzleMaker::made, levels, &LevelLibrary::takeMade);
     setWindowTitle(tr("Choose a level"));
     collectionsView->setFixedWidth(collectionsWidth);
     connect(collectionsView, &QListWidget::currentRowChanged, this, &LevelChooser::showCollection);
@@ -73,11 +82,9 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
         const LevelListModel::Place place = list->placeOf(current.row());
         keptCollection = place.collection;
         keptIndex = place.index;
-        playButton->setEnabled(current.data(LevelListModel::ReadableRole).toBool());
+        offerSelected();
     });
-    connect(levels, &LevelLibrary::entryChanged, this, [this] {
-        playButton->setEnabled(rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool());
-    });
+    connect(levels, &LevelLibrary::entryChanged, this, &LevelChooser::offerSelected);
 
     QPushButton *add = new QPushButton(tr("Add levels\u2026"), this);
     QMenu *adding = new QMenu(add);
@@ -85,6 +92,17 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     connect(adding->addAction(tr("A folder of levels, as a set\u2026")), &QAction::triggered, this, &LevelChooser::addSet);
     add->setMenu(adding);
     add->setAutoDefault(false);
+    QPushButton *seed = new QPushButton(tr("Play a seed\u2026"), this);
+    seed->setAutoDefault(false);
+    connect(seed, &QPushButton::clicked, this, &LevelChooser::playSeed);
+    saveButton = new QPushButton(tr("Save to My levels"), this);
+    copyButton = new QPushButton(tr("Copy seed"), this);
+    for (QPushButton *puzzle : {saveButton, copyButton}) {
+        puzzle->setAutoDefault(false);
+        puzzle->hide();
+    }
+    connect(saveButton, &QPushButton::clicked, this, &LevelChooser::savePuzzle);
+    connect(copyButton, &QPushButton::clicked, this, &LevelChooser::copySeed);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
@@ -93,10 +111,17 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
 
     QHBoxLayout *bottom = new QHBoxLayout;
     bottom->addWidget(add);
+    bottom->addWidget(seed);
     bottom->addWidget(buttons, 1);
+    // Shown while a puzzle is selected.
+    QHBoxLayout *puzzle = new QHBoxLayout;
+    puzzle->addStretch(1);
+    puzzle->addWidget(saveButton);
+    puzzle->addWidget(copyButton);
     QVBoxLayout *right = new QVBoxLayout;
     right->addWidget(filterEdit);
     right->addWidget(rowsView, 1);
+    right->addLayout(puzzle);
     right->addLayout(bottom);
     QHBoxLayout *layout = new QHBoxLayout(this);
     layout->addWidget(collectionsView);
@@ -104,6 +129,7 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     setTabOrder(filterEdit, rowsView);
     setTabOrder(rowsView, collectionsView);
     setTabOrder(collectionsView, add);
+    setTabOrder(add, seed);
 }
 
 QString LevelChooser::myLevels() const
@@ -123,10 +149,16 @@ int LevelChooser::selectedRow() const
 
 void LevelChooser::choose()
 {
-    int shown = qMax(0, keptCollection);
-    levels->scan(myLevels(), LevelCollection::dataFolders());
+    // The collection shown last, found again by what it is: one since removed is not another.
+    const LevelCollection last = levels->collections().value(keptCollection);
+    levels->scan(myLevels(), LevelCollection::dataFolders(), puzzleSeeds());
+    int shown = 0;
+    for (int c = 0; c < levels->collections().size(); ++c) {
+        if (levels->collections().at(c).kind == last.kind && levels->collections().at(c).title == last.title)
+            shown = c;
+    }
     // Carrying on is Ctrl+L, Enter: never on a collection with nothing to play.
-    if (shown >= levels->collections().size() || levels->count(shown) == 0)
+    if (levels->count(shown) == 0)
         shown = 0;
     list->forgetThumbnails();
     {
@@ -161,6 +193,14 @@ void LevelChooser::showCollection(int collection)
     keptIndex = firstNotPassed(collection);
     list->showCollection(collection);
     levels->readInBackground(collection);
+    // Puzzles are made when first shown, in order.
+    for (int i = 0; i < levels->count(collection); ++i) {
+        const LevelLibrary::Entry &entry = levels->entry(collection, i);
+        LevelGenerator::Seed seed;
+        QString why;
+        if (!entry.read && LevelGenerator::Seed::parse(entry.seed, &seed, &why))
+            maker->make(seed);
+    }
 }
 
 int LevelChooser::firstNotPassed(int collection) const
@@ -215,8 +255,16 @@ void LevelChooser::filterChanged(const QString &text)
 void LevelChooser::play()
 {
     const int row = selectedRow();
-    if (row < 0 || !rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool())
+    if (row < 0)
         return;
+    if (!rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool()) {
+        // A puzzle still being made is waited for, then played.
+        LevelGenerator::Seed seed;
+        QString why;
+        if (LevelGenerator::Seed::parse(selectedSeed(), &seed, &why))
+            waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
+        return;
+    }
     const LevelListModel::Place place = list->placeOf(row);
     const LevelLibrary::Entry &chosen = levels->entry(place.collection, place.index);
     hide();
@@ -304,6 +352,119 @@ void LevelChooser::hideEvent(QHideEvent *event)
     // The pictures were many small blocks: hand the freed pages back, or the game stays as large.
     malloc_trim(0);
 #endif
+}
+
+QList<LevelGenerator::Seed> LevelChooser::puzzleSeeds()
+{
+    constexpr quint32 words = 1000000;
+    const auto passed = [this](const LevelGenerator::Seed &seed) {
+        for (int c = 0; c < levels->collections().size(); ++c) {
+            for (int i = 0; i < levels->count(c); ++i) {
+                const LevelLibrary::Entry &entry = levels->entry(c, i);
+                if (entry.seed == seed.text())
+                    return entry.readable && records->best(entry.level) != 0;
+            }
+        }
+        return false;
+    };
+    for (int tier = LevelGenerator::Easy; tier <= LevelGenerator::Hard; ++tier) {
+        const LevelGenerator::Seed fresh =
+            LevelGenerator::Seed::of(LevelGenerator::Tier(tier), QString::number(QRandomGenerator::global()->bounded(words)));
+        if (tier >= newPuzzles.size())
+            newPuzzles.append(fresh);
+        else if (passed(newPuzzles.at(tier)))
+            newPuzzles[tier] = fresh;
+    }
+    // The same for every player on a day, wherever it is.
+    return QList<LevelGenerator::Seed>{LevelGenerator::Seed::ofDay(QDateTime::currentDateTimeUtc().date())} + newPuzzles;
+}
+
+QString LevelChooser::selectedSeed() const
+{
+    return rowsView->currentIndex().data(LevelListModel::SeedRole).toString();
+}
+
+void LevelChooser::offerSelected()
+{
+    const QModelIndex current = rowsView->currentIndex();
+    const bool puzzle = !selectedSeed().isEmpty();
+    const bool made = current.data(LevelListModel::ReadableRole).toBool();
+    playButton->setEnabled(made || puzzle);
+    saveButton->setVisible(puzzle);
+    copyButton->setVisible(puzzle);
+    saveButton->setEnabled(made);
+}
+
+void LevelChooser::waitFor(const LevelGenerator::Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then)
+{
+    constexpr int halfASecond = 500;
+    QProgressDialog *progress = new QProgressDialog(tr("Making and proving the level of %1\u2026").arg(seed.text()),
+                                                    tr("Cancel"), 0, 0, this);
+    progress->setWindowTitle(tr("Play a seed"));
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(halfASecond);
+    progress->setAttribute(Qt::WA_DeleteOnClose);
+    const QString text = seed.text();
+    connect(maker, &PuzzleMaker::progressed, progress, [progress, text](const LevelGenerator::Seed &making, int candidate) {
+        if (making.text() == text)
+            progress->setLabelText(tr("Making and proving the level of %1: candidate %2\u2026").arg(text, QString::number(candidate + 1)));
+    });
+    connect(maker, &PuzzleMaker::made, progress, [progress, text, then](const LevelGenerator::Generated &made) {
+        if (made.seed.text() != text)
+            return;
+        progress->close();
+        then(made);
+    });
+    connect(maker, &PuzzleMaker::notMade, progress, [this, progress, text](const LevelGenerator::Seed &seed, bool cancelled) {
+        if (seed.text() != text)
+            return;
+        progress->close();
+        if (!cancelled)
+            QMessageBox::warning(this, tr("Play a seed"), tr("The seed %1 gives no level.").arg(text));
+    });
+    connect(progress, &QProgressDialog::canceled, maker, &PuzzleMaker::cancel);
+    maker->make(seed, true);
+}
+
+void LevelChooser::playSeed()
+{
+    const QString text = QInputDialog::getText(this, tr("Play a seed"),
+                                               tr("A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:"));
+    if (text.trimmed().isEmpty())
+        return;
+    LevelGenerator::Seed seed;
+    QString why;
+    if (!LevelGenerator::Seed::parse(text, &seed, &why)) {
+        QMessageBox box(QMessageBox::Warning, tr("Play a seed"), why, QMessageBox::Ok, this);
+        box.setTextFormat(Qt::PlainText);
+        box.exec();
+        return;
+    }
+    waitFor(seed, [this](const LevelGenerator::Generated &made) {
+        Level level = made.level;
+        level.name = made.seed.shownName();
+        hide();
+        emit levelChosen(level);
+    });
+}
+
+void LevelChooser::savePuzzle()
+{
+    const LevelListModel::Place place = list->placeOf(selectedRow());
+    const LevelLibrary::Entry &entry = levels->entry(place.collection, place.index);
+    LevelGenerator::Generated made;
+    QString why;
+    if (!entry.readable || !LevelGenerator::Seed::parse(entry.seed, &made.seed, &why))
+        return;
+    made.level = entry.level;
+    made.difficulty = entry.difficulty;
+    reportImport(LevelImport::text(made.fileText(), entry.level.name + QLatin1Char('.') + QLatin1String(LevelFile::extension),
+                                   myLevels()));
+}
+
+void LevelChooser::copySeed()
+{
+    QGuiApplication::clipboard()->setText(selectedSeed());
 }
 
 bool LevelChooser::eventFilter(QObject *watched, QEvent *event)

@@ -2,14 +2,18 @@
 #define SWIRLFALL_LEVELCHOOSER_H
 
 #include "levels/Level.h"
+#include "levels/LevelGenerator.h"
 
 #include <QDialog>
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 class LevelImport;
 class LevelLibrary;
 class LevelListModel;
+class PuzzleMaker;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -22,6 +26,10 @@ class RecordBook;
 // finds levels by name in every collection; Enter or a double click plays the one selected, as
 // one of its collection's. It opens on the first level of the collection not passed yet, so that
 // carrying on is Ctrl+L, Enter. Files are read in the background; a thousand of them open at once.
+// Its last collection holds puzzles made from seeds: the puzzle of the day (the same for every
+// player on a day, in UTC) and a new one of each tier, made in the background when it is shown;
+// "Play a seed..." makes the level of a seed typed or pasted. A level still being made is waited
+// for, with progress after half a second and a Cancel that stops it at once.
 class LevelChooser : public QDialog
 {
     Q_OBJECT
@@ -46,12 +54,19 @@ public slots:
     // Asks for level files, or a folder as a set, and copies them into My levels.
     void addFiles();
     void addSet();
+    // Asks for a seed, and plays its level once made.
+    void playSeed();
+    // The puzzle selected: kept in My levels, or its seed put on the clipboard to share.
+    void savePuzzle();
+    void copySeed();
 
 signals:
     // One of the game's own levels, by number, to play as the game's levels are played.
     void builtInChosen(int number);
     // A level of a collection: the collection's levels that can be played, and which of them.
     void sequenceChosen(const QList<Level> &levels, int index);
+    // A level to play on its own, as a level file is: a seed's.
+    void levelChosen(const Level &level);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -68,6 +83,13 @@ private:
     void select(int row);
     // Over a list with no rows, why: nothing matches the filter, or how to add levels.
     void showEmptyNote();
+    // The puzzles: the one of today, and a new one of each tier for those passed.
+    QList<LevelGenerator::Seed> puzzleSeeds();
+    // Waits, with progress, for seed's level, then hands it to then.
+    void waitFor(const LevelGenerator::Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then);
+    // The row selected, a puzzle's seed, or an empty string.
+    QString selectedSeed() const;
+    void offerSelected();
     // Says what was added, renamed, there already or refused, then shows the first level added.
     void reportImport(const LevelImport &added);
 
@@ -78,7 +100,12 @@ private:
     QListView *rowsView;
     QLineEdit *filterEdit;
     QPushButton *playButton;
+    QPushButton *saveButton;
+    QPushButton *copyButton;
     QLabel *emptyNote;
+    PuzzleMaker *maker;
+    // The new puzzle of each tier, by its word: kept until it is passed.
+    QList<LevelGenerator::Seed> newPuzzles;
     // What was selected, kept across the list being found again.
     int keptCollection = -1;
     int keptIndex = -1;

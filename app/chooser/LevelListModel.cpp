@@ -53,7 +53,7 @@ QList<LevelListModel::Place> LevelListModel::matches() const
             continue;
         for (int i = 0; i < library->count(c); ++i) {
             const LevelLibrary::Entry &entry = library->entry(c, i);
-            const QString name = entry.readable ? entry.level.name : QFileInfo(entry.path).completeBaseName();
+            const QString name = entry.readable || entry.path.isEmpty() ? entry.level.name : QFileInfo(entry.path).completeBaseName();
             if (name.contains(filtering, Qt::CaseInsensitive))
                 found.append({c, i});
         }
@@ -74,8 +74,11 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
     const LevelLibrary::Entry &entry = library->entry(place.collection, place.index);
     switch (role) {
     case Qt::DisplayRole:
-        return entry.readable ? entry.level.name : QFileInfo(entry.path).fileName();
+        // A puzzle being made has its name already.
+        return entry.readable || entry.path.isEmpty() ? entry.level.name : QFileInfo(entry.path).fileName();
     case Qt::ToolTipRole:
+        if (!entry.seed.isEmpty())
+            return tr("Seed %1").arg(entry.seed);
         if (entry.path.isEmpty())
             return QVariant();
         // A tooltip takes what looks like markup for markup: a file's name is text.
@@ -95,6 +98,12 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
         return library->collections().at(place.collection).title;
     case ThumbnailRole:
         return entry.readable ? thumbnail(place) : QImage();
+    case SeedRole:
+        return entry.seed;
+    case WellsRole:
+        return entry.difficulty.wells;
+    case ForgivingRole:
+        return entry.difficulty.forgivingPercent;
     default:
         return QVariant();
     }
@@ -103,7 +112,7 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
 QImage LevelListModel::thumbnail(const Place &place) const
 {
     const LevelLibrary::Entry &entry = library->entry(place.collection, place.index);
-    const QString key = entry.path.isEmpty() ? QString::number(entry.level.number) : entry.path;
+    const QString key = !entry.seed.isEmpty() ? entry.seed : entry.path.isEmpty() ? QString::number(entry.level.number) : entry.path;
     if (const QImage *cached = thumbnails.object(key))
         return *cached;
     QImage picture(thumbnailSize(), QImage::Format_RGB32);

@@ -29,6 +29,11 @@ public:
         RunKeptRole,
         CollectionTitleRole,
         ThumbnailRole,
+        // A puzzle's seed, and what it takes once made: the wells its proof sets and how forgiving
+        // it is, in percent.
+        SeedRole,
+        WellsRole,
+        ForgivingRole,
     };
 
     // Where a row's level is: its collection and its place in it.

@@ -13,9 +13,19 @@ constexpr int gap = 10;
 
 QString LevelRowDelegate::details(const QModelIndex &index)
 {
+    const QString seed = index.data(LevelListModel::SeedRole).toString();
     if (!index.data(LevelListModel::ReadableRole).toBool()) {
         const QString reason = index.data(LevelListModel::ReasonRole).toString();
+        if (!seed.isEmpty())
+            return tr("Being made and proven\u2026");
         return reason.isEmpty() ? tr("Not read yet") : tr("Cannot be played: %1").arg(reason);
+    }
+    // A puzzle is proven as it is made: what it takes is what its row says.
+    if (!seed.isEmpty()) {
+        return tr("Proven \u00b7 its proof sets %1 wells, %2% of runs slightly off pass")
+            .arg(QString::number(index.data(LevelListModel::WellsRole).toInt()),
+                 QString::number(index.data(LevelListModel::ForgivingRole).toInt()))
+            + runKept(index);
     }
     QString proof;
     switch (index.data(LevelListModel::ProofRole).toInt()) {
@@ -32,9 +42,12 @@ QString LevelRowDelegate::details(const QModelIndex &index)
         proof = tr("Checking its proof\u2026");
         break;
     }
-    if (index.data(LevelListModel::RunKeptRole).toBool())
-        proof += tr(" \u00b7 your best run is kept (W)");
-    return proof;
+    return proof + runKept(index);
+}
+
+QString LevelRowDelegate::runKept(const QModelIndex &index)
+{
+    return index.data(LevelListModel::RunKeptRole).toBool() ? tr(" \u00b7 your best run is kept (W)") : QString();
 }
 
 QString LevelRowDelegate::time(const QModelIndex &index)

@@ -17,6 +17,8 @@ public:
 
     // The line under the name: what the proof shows, and a kept run; or why the file is refused.
     static QString details(const QModelIndex &index);
+    // " · your best run is kept (W)" where it is, else nothing.
+    static QString runKept(const QModelIndex &index);
     // The best time, or that there is none.
     static QString time(const QModelIndex &index);
 };
