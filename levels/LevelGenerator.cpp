@@ -67,6 +67,8 @@ constexpr int maxCandidates = 1500;
 // Where a candidate's things may stand: particles well inside the frame, hazards and wells less so;
 // areas above the strip where the icon wells, their counters and the times are drawn.
 const QRect particleField(70, 70, 661, 341);
+// Where the level's name and its message are drawn: no particle or goal hides under them.
+const QRect textZone(150, 105, 501, 115);
 const QRect hazardField(50, 50, 701, 361);
 const QRect wellField(30, 30, 741, 421);
 const QRect goalField(25, 25, 751, 386);
@@ -144,8 +146,6 @@ struct Candidate
 {
     Level level;
     Replay planned;
-    // The kept particles' paths, each up to its goal.
-    std::vector<std::vector<QPoint>> paths;
 };
 
 class Layout
@@ -176,7 +176,7 @@ private:
         for (int i = 0; i < count; ++i) {
             for (int tries = 0; tries < placeTries; ++tries) {
                 const QPoint at = pointIn(random, particleField);
-                if (!farFrom(at, starts, particleSpacing))
+                if (!farFrom(at, starts, particleSpacing) || textZone.contains(at))
                     continue;
                 // Both colours, always.
                 const int kind = i < 2 ? (i == 0 ? RedParticle : BlueParticle) : (random.chance(0.5) ? RedParticle : BlueParticle);
@@ -316,7 +316,7 @@ private:
             if (goalKinds.at(j) != kind && goals.at(j).intersects(around))
                 return false;
         }
-        return goalField.contains(goal)
+        return goalField.contains(goal) && !textZone.intersects(goal)
             && std::none_of(hazards.begin(), hazards.end(), [&](const QRect &hazard) { return hazard.intersects(around); })
             && std::none_of(starts.begin(), starts.end(), [&](const QPoint &start) {
                    return goal.adjusted(-startMargin, -startMargin, startMargin, startMargin).contains(start);
@@ -473,6 +473,15 @@ QString LevelGenerator::Seed::shownName() const
     if (day.isValid())
         return tr("Puzzle of %1").arg(QLocale().toString(day, QStringLiteral("d MMMM yyyy")));
     return tierName(tier) + QLatin1Char(' ') + word;
+}
+
+int LevelGenerator::giveAwayPercent(const Level &level, quint64 seed, int trials)
+{
+    SeededRandom random(seed);
+    int passed = 0;
+    for (int i = 0; i < trials; ++i)
+        passed += passes(level, singleWell(random));
+    return passed * percent / trials;
 }
 
 QString LevelGenerator::tierName(Tier tier)

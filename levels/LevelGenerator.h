@@ -86,6 +86,9 @@ public:
     void cancel() { cancelled = true; }
 
     static QString tierName(Tier tier);
+    // The share, in percent, of trials single wells drawn from seed, each set at random at the
+    // start, that pass level: how much of a give-away it is.
+    static int giveAwayPercent(const Level &level, quint64 seed, int trials);
 
 private:
     Seed seed;

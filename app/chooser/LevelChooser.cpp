@@ -99,6 +99,10 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     copyButton = new QPushButton(tr("Copy seed"), this);
     for (QPushButton *puzzle : {saveButton, copyButton}) {
         puzzle->setAutoDefault(false);
+        // Their row keeps its place, so that the dialog does not jump as a puzzle is selected.
+        QSizePolicy policy = puzzle->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        puzzle->setSizePolicy(policy);
         puzzle->hide();
     }
     connect(saveButton, &QPushButton::clicked, this, &LevelChooser::savePuzzle);

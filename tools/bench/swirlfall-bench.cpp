@@ -15,9 +15,12 @@
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
+#include "levels/LevelGenerator.h"
+#include "levels/ProofCheck.h"
 #include "sim/Physics.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QJsonArray>
@@ -33,6 +36,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <unistd.h>
 #include <map>
@@ -226,6 +230,58 @@ ChooserMemory chooserMemory()
     return memory;
 }
 
+// What a tier's seeds take and give: the time from a seed to a proven level, and what each
+// level's proof takes, over seedsPerTier seeds; every level verified as --verify would.
+struct TierFigures
+{
+    double medianMs = 0;
+    double p95Ms = 0;
+    double maxMs = 0;
+    int medianWells = 0;
+    int medianForgiving = 0;
+    int maxGiveAway = 0;
+    int failed = 0;
+};
+
+constexpr int seedsPerTier = 200;
+
+template <class T>
+T percentile(std::vector<T> values, int percent)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? T() : values[std::min(values.size() - 1, values.size() * size_t(percent) / 100)];
+}
+
+TierFigures tierFigures(LevelGenerator::Tier tier)
+{
+    TierFigures figures;
+    std::vector<double> times;
+    std::vector<int> wells;
+    std::vector<int> forgiving;
+    for (int i = 1; i <= seedsPerTier; ++i) {
+        QElapsedTimer clock;
+        clock.start();
+        const std::optional<LevelGenerator::Generated> made = LevelGenerator(LevelGenerator::Seed::of(tier, QString::number(i))).generate();
+        times.push_back(clock.nsecsElapsed() / 1e6);
+        const ProofCheck check = made ? ProofCheck::of(made->level) : ProofCheck();
+        if (!made || !check.holds() || check.time != made->level.proof->time) {
+            ++figures.failed;
+            continue;
+        }
+        wells.push_back(made->difficulty.wells);
+        forgiving.push_back(made->difficulty.forgivingPercent);
+        figures.maxGiveAway = std::max(figures.maxGiveAway, made->difficulty.giveAwayPercent);
+    }
+    constexpr int median = 50;
+    constexpr int high = 95;
+    figures.medianMs = percentile(times, median);
+    figures.p95Ms = percentile(times, high);
+    figures.maxMs = percentile(times, 100);
+    figures.medianWells = percentile(wells, median);
+    figures.medianForgiving = percentile(forgiving, median);
+    return figures;
+}
+
 void benchStep(benchmark::State &bench, int level)
 {
     LevelState state = levelWithWells(level);
@@ -409,6 +465,15 @@ int main(int argc, char **argv)
     benchmark::RunSpecifiedBenchmarks(&collector);
     benchmark::Shutdown();
     const ChooserMemory memory = chooserMemory();
+    // Levels from seeds, timed as a player waits for one: each alone, on every core.
+    std::map<int, TierFigures> tiers;
+    for (const LevelGenerator::Tier tier : {LevelGenerator::Easy, LevelGenerator::Medium, LevelGenerator::Hard})
+        tiers[tier] = tierFigures(tier);
+    constexpr int builtInTrials = 400;
+    constexpr quint64 trialSeed = 1;
+    int builtInGiveAway = 0;
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+        builtInGiveAway = std::max(builtInGiveAway, LevelGenerator::giveAwayPercent(LevelCatalogue::level(level), trialSeed, builtInTrials));
 
     std::printf("%-6s %16s %16s %16s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "whole tick (us)",
                 "partial (us)", "still (us)", "played (us)");
@@ -451,6 +516,25 @@ int main(int argc, char **argv)
                 scroll.spread / usPerMs);
     std::printf("level chooser's memory: %.0f MiB resident before, %.0f MiB paged through all %d, %.0f MiB once closed\n",
                 memory.before, memory.pagedThrough, chooserLevels, memory.closed);
+    std::printf("levels from %d seeds a tier, each verified:\n", seedsPerTier);
+    std::printf("%-7s %12s %12s %12s %14s %18s %16s %8s\n", "tier", "median (ms)", "p95 (ms)", "max (ms)", "median wells",
+                "median forgiving", "max give-away", "failed");
+    QJsonArray tierRows;
+    for (const auto &[tier, figures] : tiers) {
+        std::printf("%-7s %12.0f %12.0f %12.0f %14d %17d%% %15d%% %8d\n",
+                    qPrintable(LevelGenerator::tierName(LevelGenerator::Tier(tier))), figures.medianMs, figures.p95Ms,
+                    figures.maxMs, figures.medianWells, figures.medianForgiving, figures.maxGiveAway, figures.failed);
+        tierRows.append(QJsonObject{{"tier", LevelGenerator::tierName(LevelGenerator::Tier(tier))},
+                                    {"median_ms", figures.medianMs},
+                                    {"p95_ms", figures.p95Ms},
+                                    {"max_ms", figures.maxMs},
+                                    {"median_wells", figures.medianWells},
+                                    {"median_forgiving_percent", figures.medianForgiving},
+                                    {"max_give_away_percent", figures.maxGiveAway},
+                                    {"failed", figures.failed}});
+    }
+    std::printf("the built-in levels: a single well set at random passes one at most %d%% of the time (%d trials each)\n",
+                builtInGiveAway, builtInTrials);
 
     if (!jsonFile.isEmpty()) {
         const QJsonObject report{{"qt", qVersion()},
@@ -462,6 +546,9 @@ int main(int argc, char **argv)
                                                          {"resident_mib", QJsonObject{{"before", memory.before},
                                                                                       {"paged_through", memory.pagedThrough},
                                                                                       {"closed", memory.closed}}}}},
+                                 {"generated", QJsonObject{{"seeds_per_tier", seedsPerTier},
+                                                           {"tiers", tierRows},
+                                                           {"built_in_max_give_away_percent", builtInGiveAway}}},
                                  {"worst", QJsonObject{{"level", worstLevel},
                                                        {"tick_us", worstTick},
                                                        {"budget_share", worstTick / budgetUs}}}};
