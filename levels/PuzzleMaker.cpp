@@ -49,7 +49,11 @@ void PuzzleMaker::make(const LevelGenerator::Seed &seed, bool first)
 
 void PuzzleMaker::cancel()
 {
+    // Whoever waits for one of them hears that it will not come.
+    const QList<LevelGenerator::Seed> dropped = waiting;
     waiting.clear();
+    for (const LevelGenerator::Seed &seed : dropped)
+        emit notMade(seed, true);
     if (!generator)
         return;
     cancelled = true;

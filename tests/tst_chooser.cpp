@@ -18,13 +18,16 @@
 #include "levels/LevelCatalogue.h"
 #include "levels/LevelCollection.h"
 #include "levels/LevelFile.h"
+#include "levels/LevelGenerator.h"
 #include "levels/LevelLibrary.h"
 #include "levels/ScoreStore.h"
 
+#include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -111,6 +114,8 @@ private slots:
     void aDropPlaysAtOnce();
     void aNewLevelIsSavedInMyLevels_data();
     void aNewLevelIsSavedInMyLevels();
+    void puzzlesFromSeeds_data();
+    void puzzlesFromSeeds();
 
 private:
     QString myLevels() const { return LevelCollection::myLevels(dir->path()); }
@@ -683,6 +688,98 @@ void ChooserTest::aNewLevelIsSavedInMyLevels()
     QVERIFY(!editor->saveAs());
     QCOMPARE(offered, QDir(myLevels()).filePath(file));
     delete editor;
+}
+
+void ChooserTest::puzzlesFromSeeds_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("said");
+
+    // Typed: a seed given to "Play a seed...", or "<save>" to keep the puzzle of the day in My
+    // levels twice.
+    QTest::newRow("the collection: the puzzle of the day and a new one of each tier") << QString() << QString();
+    QTest::newRow("a seed typed: its level, played on its own, as --generate gives it") << "1-easy-42" << QString();
+    QTest::newRow("a seed that is none: why, and nothing played")
+        << "1-pro-7" << "the tier of a seed is easy, medium, hard or daily, not 'pro'";
+    QTest::newRow("saved to My levels, then saved again: there already")
+        << "<save>" << "Already in My levels, not added again:";
+}
+
+void ChooserTest::puzzlesFromSeeds()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, said);
+
+    LevelChooser *chooser = openChooser();
+    const int puzzles = int(chooser->library()->collections().size()) - 1;
+    QCOMPARE(int(chooser->library()->collections().at(puzzles).kind), int(LevelCollection::Puzzles));
+    chooser->showCollection(puzzles);
+    const QString today = LevelGenerator::Seed::ofDay(QDateTime::currentDateTimeUtc().date()).shownName();
+    QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), today);
+    QString shown;
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, this, [&] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (QInputDialog *input = qobject_cast<QInputDialog *>(modal)) {
+            input->setTextValue(typed);
+            input->accept();
+        } else if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
+            shown += box->text();
+            box->accept();
+        }
+    });
+    answer.start(0);
+    if (typed.isEmpty()) {
+        // Each made in the background, a proven level of its tier.
+        for (int row = 0; row < 4; ++row) {
+            const QModelIndex made = chooser->model()->index(row);
+            QTRY_VERIFY_WITH_TIMEOUT(made.data(LevelListModel::ReadableRole).toBool(), 30000);
+            QCOMPARE(made.data(LevelListModel::ProofRole).toInt(), int(LevelLibrary::Proven));
+            QVERIFY(LevelRowDelegate::details(made).startsWith(QLatin1String("Proven")));
+        }
+        QVERIFY(chooser->model()->index(1).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Easy ")));
+        QVERIFY(chooser->model()->index(3).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Hard ")));
+        // Chosen, one plays as one of the collection's.
+        chooser->view()->setCurrentIndex(chooser->model()->index(2));
+        QTest::keyClick(chooser->view(), Qt::Key_Return);
+        QVERIFY(game->isInSequence());
+        QVERIFY(game->level().name.startsWith(QLatin1String("Medium ")));
+        return;
+    }
+    if (typed == QLatin1String("<save>")) {
+        chooser->view()->setCurrentIndex(chooser->model()->index(0));
+        QTRY_VERIFY_WITH_TIMEOUT(chooser->model()->index(0).data(LevelListModel::ReadableRole).toBool(), 30000);
+        QPushButton *save = nullptr;
+        for (QPushButton *button : chooser->findChildren<QPushButton *>()) {
+            if (button->text() == QLatin1String("Save to My levels"))
+                save = button;
+        }
+        QVERIFY(save && save->isVisible() && save->isEnabled());
+        save->click();
+        QVERIFY2(shown.startsWith(QStringLiteral("Added to My levels:\n") + today + QStringLiteral(".swirl")), qPrintable(shown));
+        shown.clear();
+        chooser->showCollection(puzzles);
+        chooser->view()->setCurrentIndex(chooser->model()->index(0));
+        save->click();
+        QVERIFY2(shown.startsWith(said), qPrintable(shown));
+        return;
+    }
+    QMetaObject::invokeMethod(chooser, "playSeed", Qt::QueuedConnection);
+    if (!said.isEmpty()) {
+        QTRY_VERIFY(!shown.isEmpty());
+        QCOMPARE(shown, said);
+        QCOMPARE(game->level().number, 1);
+        return;
+    }
+    LevelGenerator::Seed seed;
+    QString why;
+    QVERIFY(LevelGenerator::Seed::parse(typed, &seed, &why));
+    const std::optional<LevelGenerator::Generated> expected = LevelGenerator(seed).generate();
+    QTRY_VERIFY_WITH_TIMEOUT(game->level().number == 0, 30000);
+    QCOMPARE(game->level().fingerprint(), expected->level.fingerprint());
+    QCOMPARE(game->level().proof->actionsText(), expected->level.proof->actionsText());
+    QVERIFY(!game->isInSequence());
+    QVERIFY(!chooser->isVisible());
 }
 
 QTEST_MAIN(ChooserTest)

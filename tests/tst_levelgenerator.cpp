@@ -6,6 +6,7 @@
 #include "levels/LevelFile.h"
 #include "levels/LevelGenerator.h"
 #include "levels/ProofCheck.h"
+#include "levels/PuzzleMaker.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -19,6 +20,7 @@ private slots:
     void seedsGiveTheirLevels();
     void seedsAreRead_data();
     void seedsAreRead();
+    void cancelStopsAtOnce();
 };
 
 void LevelGeneratorTest::seedsGiveTheirLevels_data()
@@ -128,6 +130,30 @@ void LevelGeneratorTest::seedsAreRead()
     QCOMPARE(read.text(), seed);
     QCOMPARE(read.fileName(), name);
     QVERIFY(read.fileName().size() <= LevelFile::maxNameLength);
+}
+
+void LevelGeneratorTest::cancelStopsAtOnce()
+{
+    // Cancel, as a window's Cancel does while the first level is made and two more wait: none is
+    // made, and whoever waits for each hears so.
+    PuzzleMaker maker;
+    int made = 0;
+    QStringList notMade;
+    connect(&maker, &PuzzleMaker::made, this, [&] { ++made; });
+    connect(&maker, &PuzzleMaker::notMade, this, [&](const LevelGenerator::Seed &seed, bool cancelled) {
+        notMade.append(seed.text() + (cancelled ? QStringLiteral(" cancelled") : QString()));
+    });
+    for (const char *seed : {"1-hard-1", "1-hard-2", "1-easy-1"}) {
+        LevelGenerator::Seed read;
+        QString why;
+        QVERIFY(LevelGenerator::Seed::parse(QLatin1String(seed), &read, &why));
+        maker.make(read);
+    }
+    maker.cancel();
+    QTRY_COMPARE(notMade.size(), 3);
+    QCOMPARE(made, 0);
+    notMade.sort();
+    QCOMPARE(notMade, (QStringList{"1-easy-1 cancelled", "1-hard-1 cancelled", "1-hard-2 cancelled"}));
 }
 
 QTEST_GUILESS_MAIN(LevelGeneratorTest)
