@@ -408,6 +408,8 @@ void LevelChooser::waitFor(const LevelGenerator::Seed &seed, const std::function
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(halfASecond);
     progress->setAttribute(Qt::WA_DeleteOnClose);
+    // The half second is counted from here.
+    progress->setValue(0);
     const QString text = seed.text();
     connect(maker, &PuzzleMaker::progressed, progress, [progress, text](const LevelGenerator::Seed &making, int candidate) {
         if (making.text() == text)
