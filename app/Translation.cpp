@@ -71,14 +71,19 @@ bool installLanguage(QCoreApplication &app, const QString &language)
 
 QString install(QCoreApplication &app)
 {
+    QString spoken;
     for (const QString &preferred : QLocale::system().uiLanguages()) {
         const QString language = preferred.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (language == QLatin1String("en") || language == QLatin1String("c"))
-            return QString();
-        if (installLanguage(app, language))
-            return language;
+            break;
+        if (installLanguage(app, language)) {
+            spoken = language;
+            break;
+        }
     }
-    return QString();
+    // Dates and months in the language spoken, whatever the desktop's formats are.
+    QLocale::setDefault(spoken.isEmpty() ? QLocale(QLocale::English) : QLocale(spoken));
+    return spoken;
 }
 
 } // namespace Translation

@@ -4,6 +4,7 @@
 #include "levels/LevelFile.h"
 #include "levels/ProofCheck.h"
 #include "levels/SeededRandom.h"
+#include "levels/UntrustedText.h"
 #include "levels/Solver.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
@@ -410,7 +411,7 @@ bool LevelGenerator::Seed::parse(const QString &text, Seed *seed, QString *error
     };
     if (!m.hasMatch())
         return refuse(tr("'%1' is not a seed: a seed is the generator's version, a tier and a word, as 1-easy-42")
-                          .arg(text.left(maxWordLength)));
+                          .arg(UntrustedText::printable(text)));
     if (m.captured(1).toInt() != version)
         return refuse(tr("%1 is a seed of generator %2; this game's generator is %3")
                           .arg(written, m.captured(1), QString::number(version)));
@@ -471,7 +472,7 @@ QString LevelGenerator::Seed::fileName() const
 QString LevelGenerator::Seed::shownName() const
 {
     if (day.isValid())
-        return tr("Puzzle of %1").arg(QLocale().toString(day, QStringLiteral("d MMMM yyyy")));
+        return tr("Puzzle of %1").arg(QLocale().toString(day, tr("d MMMM yyyy", "the day of a puzzle of the day")));
     return tierName(tier) + QLatin1Char(' ') + word;
 }
 

@@ -917,6 +917,11 @@
         <source>Puzzle of %1</source>
         <translation>Rätsel vom %1</translation>
     </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>the day of a puzzle of the day</comment>
+        <translation>d. MMMM yyyy</translation>
+    </message>
 </context>
 <context>
     <name>LevelImport</name>
