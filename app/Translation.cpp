@@ -15,7 +15,7 @@ static void initTranslations()
 namespace Translation {
 namespace {
 // Qt's own texts that the game shows as its own: the names of keys, as the menus and the help
-// list them, and the headings of --help. The game's catalogue translates them under Qt's own
+// list them, the buttons of its dialogs, and the headings of --help. The game's catalogue translates them under Qt's own
 // contexts, where Qt looks them up, so that they read in the player's language on a machine
 // without Qt's catalogues too (the package only recommends them); where those are installed, they
 // come first.
@@ -31,6 +31,12 @@ namespace {
     QT_TRANSLATE_NOOP("QShortcut", "Right"),   QT_TRANSLATE_NOOP("QShortcut", "Down"),
     QT_TRANSLATE_NOOP("QShortcut", "PgUp"),    QT_TRANSLATE_NOOP("QShortcut", "PgDown"),
     QT_TRANSLATE_NOOP("QShortcut", "Space"),   QT_TRANSLATE_NOOP("QShortcut", "F%1"),
+    // The buttons of the game's own dialogs, as the generic and the GNOME themes name them.
+    QT_TRANSLATE_NOOP("QPlatformTheme", "OK"),       QT_TRANSLATE_NOOP("QPlatformTheme", "Cancel"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Close"),    QT_TRANSLATE_NOOP("QPlatformTheme", "Save"),
+    QT_TRANSLATE_NOOP("QPlatformTheme", "Discard"),  QT_TRANSLATE_NOOP("QGnomeTheme", "&OK"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Cancel"),     QT_TRANSLATE_NOOP("QGnomeTheme", "&Close"),
+    QT_TRANSLATE_NOOP("QGnomeTheme", "&Save"),       QT_TRANSLATE_NOOP("QGnomeTheme", "Close without Saving"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Usage: %1"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "[options]"),
     QT_TRANSLATE_NOOP("QCommandLineParser", "Options:"),

@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     LevelCollection set;
     set.kind = LevelCollection::Set;
     set.title = name;
-    set.files = QStringList(int(size % 3), QStringLiteral("level.swirl"));
+    for (size_t i = 0; i < size % 3; ++i)
+        set.files.append(QStringLiteral("level.swirl"));
     if (set.label() != name + QStringLiteral(" (") + QString::number(set.files.size()) + QLatin1Char(')'))
         std::abort();
     return 0;
