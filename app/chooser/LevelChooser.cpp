@@ -136,6 +136,14 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     setTabOrder(add, seed);
 }
 
+LevelChooser::~LevelChooser()
+{
+    // The children go after the chooser's own part, and say things on the way out (the list's
+    // selection, as its model goes): none of it may reach a chooser no longer whole.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+}
+
 QString LevelChooser::myLevels() const
 {
     return LevelCollection::myLevels(records->folder());

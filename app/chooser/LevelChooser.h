@@ -37,6 +37,7 @@ class LevelChooser : public QDialog
 public:
     // Levels are looked up in records, and a player's own kept in "my-levels" beside them.
     LevelChooser(const RecordBook *records, QWidget *parent = nullptr);
+    ~LevelChooser() override;
 
     LevelLibrary *library() const { return levels; }
     LevelListModel *model() const { return list; }

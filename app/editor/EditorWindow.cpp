@@ -64,6 +64,15 @@ EditorWindow::EditorWindow(QWidget *parent)
     refresh();
 }
 
+EditorWindow::~EditorWindow()
+{
+    // The children go after this window's own part, and say things on the way out (the undo
+    // stack that it is clean): none of it may reach a window no longer whole.
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
+    doc->undoStack()->disconnect(this);
+}
+
 QWidget *EditorWindow::buildPanel()
 {
     QWidget *panel = new QWidget(this);

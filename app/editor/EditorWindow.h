@@ -26,6 +26,7 @@ class EditorWindow : public QMainWindow
 
 public:
     explicit EditorWindow(QWidget *parent = nullptr);
+    ~EditorWindow() override;
 
     LevelDocument *document() const { return doc; }
     EditorCanvas *canvas() const { return board; }
