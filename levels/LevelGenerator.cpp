@@ -4,8 +4,8 @@
 #include "levels/LevelFile.h"
 #include "levels/ProofCheck.h"
 #include "levels/SeededRandom.h"
-#include "levels/UntrustedText.h"
 #include "levels/Solver.h"
+#include "levels/UntrustedText.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
@@ -20,6 +20,9 @@
 #include <vector>
 
 namespace {
+// Every rule and number below decides what a seed gives: a change to any of them is a new version
+// of the generator (LevelGenerator::version), or the seeds shared so far give other levels.
+
 // What makes each tier what it is: how its candidates are laid out, and what its levels take.
 struct TierRules
 {
