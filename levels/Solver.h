@@ -16,7 +16,8 @@
 // a distance field that walks around hazards and the other colour's goals, so that progress shows
 // even where the goal hides behind a hazard. A generation's candidates are drawn from the seeded
 // generator before every core plays them, so a search is reproducible from its seed and its
-// number of generations.
+// number of generations. The generator's proofs are its passes: a change to the search is a new
+// version of the generator.
 class Solver
 {
 public:
