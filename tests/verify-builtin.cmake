@@ -2,6 +2,8 @@
 # must be the ones recorded in builtin-levels.verified, whatever compiler, flags or Qt built the
 # game. A proof is a replay, so a build that rounds differently would show here first.
 #   cmake -DGAME=path/to/swirlfall -DEXPECTED=builtin-levels.verified -DWORK=folder -P verify-builtin.cmake
+# --verify runs inside WORK, so a game named relative to the caller must be made absolute first.
+get_filename_component(GAME "${GAME}" ABSOLUTE)
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 set(levels "")
