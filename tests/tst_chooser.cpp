@@ -88,6 +88,15 @@ QStringList names(const QList<LevelCollection> &collections)
     }
     return shown;
 }
+
+QPushButton *saveButton(const LevelChooser *chooser)
+{
+    for (QPushButton *button : chooser->findChildren<QPushButton *>()) {
+        if (button->text() == QLatin1String("Save to My levels"))
+            return button;
+    }
+    qFatal("the chooser has no Save to My levels");
+}
 } // namespace
 
 class ChooserTest : public QObject
@@ -739,6 +748,13 @@ void ChooserTest::puzzlesFromSeeds()
         }
         QVERIFY(chooser->model()->index(1).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Easy ")));
         QVERIFY(chooser->model()->index(3).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Hard ")));
+        // A filter that shows no puzzle leaves none to save or copy.
+        chooser->view()->setCurrentIndex(chooser->model()->index(0));
+        QVERIFY(saveButton(chooser)->isVisible());
+        QTest::keyClicks(chooser->view(), QStringLiteral("zq"));
+        QCOMPARE(chooser->model()->rowCount(), 0);
+        QVERIFY(!saveButton(chooser)->isVisible());
+        QTest::keyClick(chooser->focusWidget(), Qt::Key_Escape);
         // Chosen, one plays as one of the collection's.
         chooser->view()->setCurrentIndex(chooser->model()->index(2));
         QTest::keyClick(chooser->view(), Qt::Key_Return);
@@ -749,12 +765,8 @@ void ChooserTest::puzzlesFromSeeds()
     if (typed == QLatin1String("<save>")) {
         chooser->view()->setCurrentIndex(chooser->model()->index(0));
         QTRY_VERIFY_WITH_TIMEOUT(chooser->model()->index(0).data(LevelListModel::ReadableRole).toBool(), 30000);
-        QPushButton *save = nullptr;
-        for (QPushButton *button : chooser->findChildren<QPushButton *>()) {
-            if (button->text() == QLatin1String("Save to My levels"))
-                save = button;
-        }
-        QVERIFY(save && save->isVisible() && save->isEnabled());
+        QPushButton *save = saveButton(chooser);
+        QVERIFY(save->isVisible() && save->isEnabled());
         save->click();
         QVERIFY2(shown.startsWith(QStringLiteral("Added to My levels:\n") + today + QStringLiteral(".swirl")), qPrintable(shown));
         shown.clear();

@@ -248,7 +248,8 @@ void LevelChooser::showEmptyNote()
 void LevelChooser::select(int row)
 {
     if (row >= list->rowCount()) {
-        playButton->setEnabled(false);
+        // A reset list forgets its current row without a word: nothing shown, nothing offered.
+        offerSelected();
         return;
     }
     const QModelIndex index = list->index(row);
