@@ -999,8 +999,8 @@
         <translation>Wird gemacht und bewiesen…</translation>
     </message>
     <message>
-        <source>Proven · its proof sets %1 wells, %2% of runs slightly off pass</source>
-        <translation>Bewiesen · sein Beweis setzt %1 Brunnen, %2 % der leicht abweichenden Läufe gelingen</translation>
+        <source>Proven · wells: %1 · slightly-off runs passing: %2%</source>
+        <translation>Bewiesen · Brunnen: %1 · abweichende Läufe gelingen: %2 %</translation>
     </message>
 </context>
 <context>

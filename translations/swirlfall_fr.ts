@@ -999,8 +999,8 @@
         <translation>En cours de création et de preuve…</translation>
     </message>
     <message>
-        <source>Proven · its proof sets %1 wells, %2% of runs slightly off pass</source>
-        <translation>Prouvé · sa preuve pose %1 puits, %2 % des parties légèrement décalées passent</translation>
+        <source>Proven · wells: %1 · slightly-off runs passing: %2%</source>
+        <translation>Prouvé · puits : %1 · essais décalés réussis : %2 %</translation>
     </message>
 </context>
 <context>

@@ -22,7 +22,7 @@ QString LevelRowDelegate::details(const QModelIndex &index)
     }
     // A puzzle is proven as it is made: what it takes is what its row says.
     if (!seed.isEmpty()) {
-        return tr("Proven \u00b7 its proof sets %1 wells, %2% of runs slightly off pass")
+        return tr("Proven \u00b7 wells: %1 \u00b7 slightly-off runs passing: %2%")
             .arg(QString::number(index.data(LevelListModel::WellsRole).toInt()),
                  QString::number(index.data(LevelListModel::ForgivingRole).toInt()))
             + runKept(index);
