@@ -30,6 +30,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -563,10 +564,15 @@ void ChooserTest::addingLevels()
         }
     });
     answer.start(0);
-    if (chosen.contains(QLatin1Char('/')) && !chosen.endsWith(QLatin1String(".swirl")))
-        chooser->addSet();
-    else
-        chooser->addFiles();
+    // Through the button's menu, as a player adds them: files first, then a folder as a set.
+    QMenu *adding = nullptr;
+    for (QPushButton *button : chooser->findChildren<QPushButton *>()) {
+        if (button->menu())
+            adding = button->menu();
+    }
+    QVERIFY(adding);
+    const bool asSet = chosen.contains(QLatin1Char('/')) && !chosen.endsWith(QLatin1String(".swirl"));
+    adding->actions().at(asSet ? 1 : 0)->trigger();
     answer.stop();
     QVERIFY2(refusals.startsWith(QString(told).replace(QStringLiteral("IN"), dir->filePath(QStringLiteral("in")))),
              qPrintable(refusals));

@@ -146,7 +146,8 @@ void EditorTest::undoRestoresEachChange_data()
     QTest::newRow("Delete: a particle") << "delete particle" << "particle blue 650 240\ngoal";
     QTest::newRow("Delete: a point") << "delete point" << "hazard 380 40 420 40 420 160\n";
     QTest::newRow("the name") << "rename" << "name Two Ways Back";
-    QTest::newRow("a budget") << "budget" << "wells red 1 blue 3";
+    QTest::newRow("the blue budget") << "blue budget" << "wells red 1 blue 3";
+    QTest::newRow("the red budget") << "red budget" << "wells red 3 blue";
 }
 
 void EditorTest::undoRestoresEachChange()
@@ -192,7 +193,7 @@ void EditorTest::undoRestoresEachChange()
         editor->findChild<QLineEdit *>()->setFocus();
         QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral(" Back"));
     } else {
-        editor->findChildren<QSpinBox *>().at(1)->setValue(3);
+        editor->findChildren<QSpinBox *>().at(change == QLatin1String("red budget") ? 0 : 1)->setValue(3);
     }
     const QString changed = text();
     QVERIFY2(changed.contains(after), qPrintable(changed));

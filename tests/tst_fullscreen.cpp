@@ -132,9 +132,17 @@ void FullScreenTest::backToTheWindow()
         return static_cast<QImage *>(device)->copy(shown);
     };
     const QImage before = frame();
+    // The menu's item shows which way it goes, however full screen was reached.
+    QAction *fullScreen = nullptr;
+    for (QAction *action : window.findChildren<QAction *>()) {
+        if (action->text() == QLatin1String("Full screen"))
+            fullScreen = action;
+    }
+    QVERIFY(fullScreen && !fullScreen->isChecked());
 
     toggle();
     QTRY_VERIFY(window.windowState() & Qt::WindowFullScreen);
+    QVERIFY(fullScreen->isChecked());
     QVERIFY(!window.menuBar()->isVisible());
     QTRY_COMPARE(window.size(), window.screen()->size());
     QCOMPARE(game->size(), window.size());
@@ -142,6 +150,7 @@ void FullScreenTest::backToTheWindow()
 
     toggle();
     QTRY_VERIFY(!(window.windowState() & Qt::WindowFullScreen));
+    QVERIFY(!fullScreen->isChecked());
     QVERIFY(window.menuBar()->isVisible());
     QCOMPARE(game->size(), QSize(800, 480));
     QCOMPARE(window.size(), windowSize);

@@ -281,6 +281,9 @@ void GameWidgetTest::rightClickRestarts()
     QVERIFY(game->state().wells.isEmpty());
     QCOMPARE(game->state().wellsLeft(BlueWell), 3);
     QCOMPARE(QPointF(game->state().particles.first()), QPointF(99, 230));
+    // The restart leaves nothing behind: the next drag sets a well.
+    drag(QPoint(400, 240), QPoint(460, 240));
+    QCOMPARE(game->state().wells.size(), 1);
 }
 
 void GameWidgetTest::leftClickAfterEndAdvances_data()
