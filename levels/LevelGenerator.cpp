@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -112,9 +113,20 @@ quint64 hashOf(const QString &text)
     return qFromLittleEndian<quint64>(hash.constData());
 }
 
+// Two numbers, each in its range. A call's arguments are evaluated in an order each compiler picks
+// (g++ the last first, clang the first first), so two draws in one call would make another level
+// on another compiler; version 1 draws the second number first, as g++ did when it was made.
+std::pair<int, int> drawTwo(SeededRandom &random, int firstLow, int firstHigh, int secondLow, int secondHigh)
+{
+    const int second = random.uniform(secondLow, secondHigh);
+    const int first = random.uniform(firstLow, firstHigh);
+    return {first, second};
+}
+
 QPoint pointIn(SeededRandom &random, const QRect &field)
 {
-    return QPoint(random.uniform(field.left(), field.right()), random.uniform(field.top(), field.bottom()));
+    const auto [x, y] = drawTwo(random, field.left(), field.right(), field.top(), field.bottom());
+    return QPoint(x, y);
 }
 
 int squaredDistance(const QPoint &a, const QPoint &b)
@@ -196,9 +208,11 @@ private:
         const int count = random.uniform(rules.minHazards, rules.maxHazards);
         for (int i = 0; i < count; ++i) {
             for (int tries = 0; tries < placeTries; ++tries) {
-                const QSize size(random.uniform(minHazardSide, maxHazardSide), random.uniform(minHazardSide, maxHazardSide));
-                const QPoint corner(random.uniform(hazardField.left(), hazardField.right() - size.width()),
-                                    random.uniform(hazardField.top(), hazardField.bottom() - size.height()));
+                const auto [width, height] = drawTwo(random, minHazardSide, maxHazardSide, minHazardSide, maxHazardSide);
+                const QSize size(width, height);
+                const auto [left, top] = drawTwo(random, hazardField.left(), hazardField.right() - size.width(),
+                                                 hazardField.top(), hazardField.bottom() - size.height());
+                const QPoint corner(left, top);
                 const QRect hazard(corner, size);
                 const QRect clearance = hazard.adjusted(-hazardClearance, -hazardClearance, hazardClearance, hazardClearance);
                 if (std::any_of(starts.begin(), starts.end(), [&](const QPoint &start) { return clearance.contains(start); }))
@@ -356,8 +370,9 @@ int passingPercent(const Level &level, const std::function<Replay()> &trial, int
 Replay singleWell(SeededRandom &random)
 {
     Replay single;
-    single.actions.append(wellAt(0, pointIn(random, QRect(QPoint(0, 0), QSize(Physics::playfieldWidth, Physics::playfieldHeight))),
-                                 random.chance(0.5) ? RedWell : BlueWell));
+    // The kind first, then the place: the order of version 1 (see drawTwo).
+    const int kind = random.chance(0.5) ? RedWell : BlueWell;
+    single.actions.append(wellAt(0, pointIn(random, QRect(QPoint(0, 0), QSize(Physics::playfieldWidth, Physics::playfieldHeight))), kind));
     return single;
 }
 
@@ -371,7 +386,8 @@ Replay slightlyOff(const Replay &proof, SeededRandom &random)
         if (well.type != Replay::Action::Well)
             continue;
         const QPoint from(well.x, well.y);
-        const QPoint moved = from + QPoint(random.uniform(-offBy, offBy), random.uniform(-offBy, offBy));
+        const auto [dx, dy] = drawTwo(random, -offBy, offBy, -offBy, offBy);
+        const QPoint moved = from + QPoint(dx, dy);
         const int late = random.uniform(0, lateBy);
         for (int r = w + 1; r < off.actions.size(); ++r) {
             Replay::Action &click = off.actions[r];
