@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/UntrustedText.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/UntrustedText.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -133,7 +133,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(options.generate)) {
         QString why;
-        if (!LevelGenerator::Seed::parse(parser.value(options.generate), &commandLine.seed, &why))
+        if (!Seed::parse(parser.value(options.generate), &commandLine.seed, &why))
             return refuse(QStringLiteral("--generate: ") + why);
         commandLine.action = Generate;
         return commandLine;
@@ -164,7 +164,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     }
     if (parser.isSet(options.replay)) {
         QString why;
-        if (!LevelFile::readPlayback(parser.value(options.replay), &commandLine.playback, &why))
+        if (!LevelCatalogue::readPlayback(parser.value(options.replay), &commandLine.playback, &why))
             return refuse(why);
         if (!commandLine.playback.proof)
             return refuse(CommandLine::tr("%1: a level without a proof, no replay to play").arg(parser.value(options.replay)));

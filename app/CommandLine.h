@@ -1,9 +1,9 @@
 #ifndef SWIRLFALL_COMMANDLINE_H
 #define SWIRLFALL_COMMANDLINE_H
 
-#include "levels/Level.h"
-#include "levels/LevelGenerator.h"
-#include "levels/Replay.h"
+#include "levels/format/Level.h"
+#include "levels/format/Replay.h"
+#include "levels/puzzles/Seed.h"
 
 #include <QCoreApplication>
 #include <QString>
@@ -40,7 +40,7 @@ public:
     // For Verify: the files whose proofs to check; for Edit, the level file to edit, if any.
     QStringList files;
     // For Generate: the seed, read already.
-    LevelGenerator::Seed seed;
+    Seed seed;
 };
 
 #endif

@@ -1,10 +1,11 @@
 #include "app/ConsoleCommands.h"
 
-#include "levels/Level.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/ProofCheck.h"
-#include "levels/Replay.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Level.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/format/Replay.h"
+#include "levels/puzzles/LevelGenerator.h"
 
 #include <QCoreApplication>
 
@@ -19,7 +20,7 @@ int verify(const QStringList &files, std::FILE *out)
     for (const QString &path : files) {
         Level level;
         QString why;
-        if (!LevelFile::readPlayback(path, &level, &why)) {
+        if (!LevelCatalogue::readPlayback(path, &level, &why)) {
             std::fprintf(out, "%s\n", qPrintable(why));
             status = Unreadable;
             continue;
@@ -38,7 +39,7 @@ int exportLevel(int number, std::FILE *out)
     return AllHold;
 }
 
-int generate(const LevelGenerator::Seed &seed, std::FILE *out)
+int generate(const Seed &seed, std::FILE *out)
 {
     const std::optional<LevelGenerator::Generated> made = LevelGenerator(seed).generate();
     if (!made) {

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_CONSOLECOMMANDS_H
 #define SWIRLFALL_CONSOLECOMMANDS_H
 
-#include "levels/LevelGenerator.h"
+#include "levels/puzzles/Seed.h"
 
 #include <QStringList>
 
@@ -16,7 +16,7 @@ int verify(const QStringList &files, std::FILE *out);
 // Level n as a level file, with its built-in solution as the proof.
 int exportLevel(int level, std::FILE *out);
 // The level seed gives, as a level file with its proof; 1, with a line on stderr, when it gives none.
-int generate(const LevelGenerator::Seed &seed, std::FILE *out);
+int generate(const Seed &seed, std::FILE *out);
 
 } // namespace ConsoleCommands
 

@@ -2,10 +2,10 @@
 
 #include "app/editor/EditorWindow.h"
 #include "game/GameWidget.h"
-#include "levels/Level.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelCollection.h"
-#include "levels/LevelFile.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Level.h"
+#include "levels/format/LevelFile.h"
+#include "levels/library/LevelCollection.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -137,7 +137,7 @@ void FileCommands::openReplayFile(const QString &path)
 {
     Level level;
     QString why;
-    if (!LevelFile::readPlayback(path, &level, &why))
+    if (!LevelCatalogue::readPlayback(path, &level, &why))
         return refuse(tr("Open replay"), why);
     if (!level.proof)
         return refuse(tr("Open replay"), tr("%1: a level without a proof, no replay to play").arg(path));

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_FILECOMMANDS_H
 #define SWIRLFALL_FILECOMMANDS_H
 
-#include "levels/Level.h"
+#include "levels/format/Level.h"
 
 #include <QObject>
 #include <QString>

@@ -6,7 +6,7 @@
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
 #include "sim/Physics.h"
 
 #include <QAction>

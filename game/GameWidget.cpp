@@ -1,7 +1,7 @@
 #include "game/GameWidget.h"
 
-#include "levels/LevelCatalogue.h"
-#include "levels/ProofCheck.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/ProofCheck.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/Drag.h"

@@ -6,7 +6,7 @@
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
-#include "levels/Level.h"
+#include "levels/format/Level.h"
 #include "render/KeptFrame.h"
 #include "render/PlayfieldView.h"
 #include "render/ScenePainter.h"

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_LEVELSEQUENCE_H
 #define SWIRLFALL_LEVELSEQUENCE_H
 
-#include "levels/Level.h"
+#include "levels/format/Level.h"
 
 #include <QList>
 

@@ -1,11 +1,12 @@
 #include "game/RecordBook.h"
 
-#include "levels/AtomicWriter.h"
-#include "levels/Level.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelRecords.h"
-#include "levels/ScoreStore.h"
-#include "levels/UntrustedText.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Level.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/UntrustedText.h"
+#include "levels/saves/AtomicWriter.h"
+#include "levels/saves/LevelRecords.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -118,7 +119,7 @@ bool RecordBook::keptRun(const Level &level, Replay *run) const
     QString why;
     if (!hasRun(level))
         return false;
-    if (!LevelFile::readPlayback(path, &kept, &why)) {
+    if (!LevelCatalogue::readPlayback(path, &kept, &why)) {
         complain(why);
         return false;
     }

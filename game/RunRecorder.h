@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_RUNRECORDER_H
 #define SWIRLFALL_RUNRECORDER_H
 
-#include "levels/Replay.h"
+#include "levels/format/Replay.h"
 
 class Drag;
 

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_SOLUTIONPLAYBACK_H
 #define SWIRLFALL_SOLUTIONPLAYBACK_H
 
-#include "levels/Replay.h"
+#include "levels/format/Replay.h"
 
 #include <QObject>
 #include <QString>

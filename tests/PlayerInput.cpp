@@ -1,7 +1,7 @@
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_PLAYERINPUT_H
 #define SWIRLFALL_PLAYERINPUT_H
 
-#include "levels/Replay.h"
+#include "levels/format/Replay.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -9,8 +9,8 @@
 //                                  the record rule judges each, and a record is saved with its run.
 //                                  Reports every record as "level time" on stdout
 #include "game/RecordBook.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/ScoreStore.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QCoreApplication>
 #include <QStringList>

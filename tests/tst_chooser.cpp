@@ -6,21 +6,21 @@
 // dropped on the window must arrive whole, never over another file.
 #include "PlayerInput.h"
 
+#include "app/FileCommands.h"
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
 #include "app/editor/EditorWindow.h"
-#include "app/FileCommands.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/RecordBook.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelCollection.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelGenerator.h"
-#include "levels/LevelLibrary.h"
-#include "levels/ScoreStore.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/library/LevelCollection.h"
+#include "levels/library/LevelLibrary.h"
+#include "levels/puzzles/LevelGenerator.h"
+#include "levels/saves/AtomicWriter.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QDateTime>
 #include <QDialogButtonBox>
@@ -729,7 +729,7 @@ void ChooserTest::puzzlesFromSeeds()
     const int puzzles = int(chooser->library()->collections().size()) - 1;
     QCOMPARE(int(chooser->library()->collections().at(puzzles).kind), int(LevelCollection::Puzzles));
     chooser->showCollection(puzzles);
-    const QString today = LevelGenerator::Seed::ofDay(QDateTime::currentDateTimeUtc().date()).shownName();
+    const QString today = Seed::ofDay(QDateTime::currentDateTimeUtc().date()).shownName();
     QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), today);
     QString shown;
     QTimer answer;
@@ -789,9 +789,9 @@ void ChooserTest::puzzlesFromSeeds()
         QCOMPARE(game->level().number, 1);
         return;
     }
-    LevelGenerator::Seed seed;
+    Seed seed;
     QString why;
-    QVERIFY(LevelGenerator::Seed::parse(typed, &seed, &why));
+    QVERIFY(Seed::parse(typed, &seed, &why));
     const std::optional<LevelGenerator::Generated> expected = LevelGenerator(seed).generate();
     QTRY_VERIFY_WITH_TIMEOUT(game->level().number == 0, 30000);
     QCOMPARE(game->level().fingerprint(), expected->level.fingerprint());

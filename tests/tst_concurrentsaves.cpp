@@ -4,7 +4,8 @@
 // every level must hold the best time either game saved, and the file must be a whole 84 bytes
 // with a correct check value whenever it is read in between. Guards the run kept beside each
 // record too: read after the time, it is never slower, and in the end it is the run of that time.
-#include "levels/Replay.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Replay.h"
 
 #include <QFile>
 #include <QProcess>
@@ -25,10 +26,8 @@ quint32 keptRun(const QString &folder, int level)
 {
     Replay run;
     QString why;
-    return Replay::readFile(QStringLiteral("%1/replays/level-%2.txt").arg(folder).arg(level, 2, 10, QLatin1Char('0')), &run,
-                            &why)
-        ? run.time
-        : 0;
+    const QString path = QStringLiteral("%1/replays/level-%2.txt").arg(folder).arg(level, 2, 10, QLatin1Char('0'));
+    return Replay::readFile(path, LevelCatalogue::levelCount, &run, &why) ? run.time : 0;
 }
 
 // True when the file is absent or whole (20 times and their sum), and no run kept beside it is

@@ -12,9 +12,9 @@
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelFile.h"
-#include "levels/ProofCheck.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/saves/AtomicWriter.h"
 #include "sim/Physics.h"
 
 #include <QFileDialog>

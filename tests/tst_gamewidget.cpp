@@ -6,12 +6,12 @@
 #include "TestFiles.h"
 
 #include "game/GameWidget.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelRecords.h"
-#include "levels/ProofCheck.h"
-#include "levels/ScoreStore.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/saves/AtomicWriter.h"
+#include "levels/saves/LevelRecords.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -602,7 +602,7 @@ void GameWidgetTest::recordRule()
     if (record) {
         Level played;
         QString error;
-        QVERIFY2(LevelFile::readPlayback(kept, &played, &error), qPrintable(error));
+        QVERIFY2(LevelCatalogue::readPlayback(kept, &played, &error), qPrintable(error));
         QVERIFY(played.playsLike(level));
         const ProofCheck check = ProofCheck::of(played);
         QVERIFY2(check.holds() && check.time == now, qPrintable(check.text()));

@@ -2,8 +2,8 @@
 // while it rewrites "scores.dat", hundreds of times. Guards the player's records against a crash
 // mid-save: the file must always hold either the old 84 bytes or the new 84 bytes. A kill between the save's temporary file and its rename leaves that one
 // file behind, which harms no record; more than one per kill would mean they pile up.
-#include "levels/ScoreStore.h"
 #include "TestFiles.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,9 +2,9 @@
 // trivial and nothing at run time would tell. The expected counts and coordinate sums below were
 // computed once from the original level tables, independently of the catalogue's own tables; the
 // fingerprints were recorded from those tables, before the levels became files.
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/ProofCheck.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
 #include "sim/LevelState.h"
 
 #include <QCryptographicHash>

@@ -4,11 +4,11 @@
 // reason. The fingerprint that keys records must follow what is played and nothing else, and
 // --verify must say, per file, what the proof shows, with an exit status scripts can trust.
 #include "app/ConsoleCommands.h"
-#include "levels/AtomicWriter.h"
-#include "levels/Level.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/ProofCheck.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Level.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/saves/AtomicWriter.h"
 #include "sim/LevelState.h"
 
 #include <QTemporaryDir>

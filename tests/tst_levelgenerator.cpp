@@ -2,11 +2,11 @@
 // all, on every machine and in every later release that keeps the generator's version: the golden
 // table below holds what 30 seeds gave when version 1 was made, by fingerprint, proof time and
 // the file's hash. Every level given is proven, and a text that is no seed is refused with why.
-#include "levels/LevelCheck.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelGenerator.h"
-#include "levels/ProofCheck.h"
-#include "levels/PuzzleMaker.h"
+#include "levels/format/LevelCheck.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/puzzles/LevelGenerator.h"
+#include "levels/puzzles/PuzzleMaker.h"
 
 #include <QCryptographicHash>
 #include <QtTest>
@@ -69,9 +69,9 @@ void LevelGeneratorTest::seedsGiveTheirLevels()
     QFETCH(quint32, time);
     QFETCH(QString, fileHash);
 
-    LevelGenerator::Seed read;
+    Seed read;
     QString why;
-    QVERIFY2(LevelGenerator::Seed::parse(seed, &read, &why), qPrintable(why));
+    QVERIFY2(Seed::parse(seed, &read, &why), qPrintable(why));
     const std::optional<LevelGenerator::Generated> made = LevelGenerator(read).generate();
     QVERIFY(made);
     const QByteArray file = made->fileText();
@@ -121,9 +121,9 @@ void LevelGeneratorTest::seedsAreRead()
     QFETCH(QString, name);
     QFETCH(QString, error);
 
-    LevelGenerator::Seed read;
+    Seed read;
     QString why;
-    QCOMPARE(LevelGenerator::Seed::parse(text, &read, &why), error.isEmpty());
+    QCOMPARE(Seed::parse(text, &read, &why), error.isEmpty());
     QCOMPARE(why, error);
     if (!error.isEmpty())
         return;
@@ -140,13 +140,13 @@ void LevelGeneratorTest::cancelStopsAtOnce()
     int made = 0;
     QStringList notMade;
     connect(&maker, &PuzzleMaker::made, this, [&] { ++made; });
-    connect(&maker, &PuzzleMaker::notMade, this, [&](const LevelGenerator::Seed &seed, bool cancelled) {
+    connect(&maker, &PuzzleMaker::notMade, this, [&](const Seed &seed, bool cancelled) {
         notMade.append(seed.text() + (cancelled ? QStringLiteral(" cancelled") : QString()));
     });
     for (const char *seed : {"1-hard-1", "1-hard-2", "1-easy-1"}) {
-        LevelGenerator::Seed read;
+        Seed read;
         QString why;
-        QVERIFY(LevelGenerator::Seed::parse(QLatin1String(seed), &read, &why));
+        QVERIFY(Seed::parse(QLatin1String(seed), &read, &why));
         maker.make(read);
     }
     maker.cancel();

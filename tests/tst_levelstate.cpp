@@ -2,7 +2,7 @@
 // sign and constancy, the hit test done after the move instead of before, the highlight set by
 // every particle instead of the first moving one, goals counted in a failed level, and two
 // finished wells deleted in one step.
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
 #include "sim/FrameTick.h"
 #include "sim/LevelState.h"
 

@@ -18,7 +18,7 @@
 
 #include "game/FrameClock.h"
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
 
 #include <QBackingStore>
 #include <QDir>

@@ -6,8 +6,8 @@
 #include "TestFiles.h"
 
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/Replay.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Replay.h"
 
 #include <QDir>
 #include <QtTest>
@@ -60,7 +60,7 @@ void ReplayTest::rejects()
 
     Replay replay;
     QString why;
-    QVERIFY(!Replay::parse(text, &replay, &why));
+    QVERIFY(!Replay::parse(text, LevelCatalogue::levelCount, &replay, &why));
     QCOMPARE(why, error);
 }
 
@@ -70,7 +70,7 @@ void ReplayTest::roundTrip()
     Replay replay;
     QString error;
     const QString commented = QStringLiteral("# a comment\n") + text + QStringLiteral("\n99 remove 1 1 # at the end\n");
-    QVERIFY2(Replay::parse(commented, &replay, &error), qPrintable(error));
+    QVERIFY2(Replay::parse(commented, LevelCatalogue::levelCount, &replay, &error), qPrintable(error));
     QCOMPARE(replay.actions.size(), 4);
     replay.actions.removeLast();
     QCOMPARE(replay.level, 4);

@@ -1,8 +1,8 @@
 // Guards the best-time file: the byte layout other copies of the game read and write, damaged
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
-#include "levels/LevelRecords.h"
-#include "levels/ScoreStore.h"
 #include "TestFiles.h"
+#include "levels/saves/LevelRecords.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QBuffer>
 #include <QDir>

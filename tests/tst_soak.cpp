@@ -9,9 +9,9 @@
 #include "TestFiles.h"
 
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
-#include "levels/ProofCheck.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
 
 #include <QDir>
 #include <QImage>
@@ -194,7 +194,7 @@ void SoakTest::recordsKeepTheirRuns()
                                           : QStringLiteral("replays/%1.swirl").arg(level.fingerprint());
         Level run;
         QString error;
-        QVERIFY2(LevelFile::readPlayback(kept, &run, &error), qPrintable(error));
+        QVERIFY2(LevelCatalogue::readPlayback(kept, &run, &error), qPrintable(error));
         const ProofCheck check = ProofCheck::of(run);
         QVERIFY2(check.holds() && check.time == game->attemptTime(),
                  qPrintable(QStringLiteral("tick %1: %2 ms, but the kept run %3").arg(tick).arg(game->attemptTime()).arg(check.text())));

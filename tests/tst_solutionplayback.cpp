@@ -6,8 +6,8 @@
 #include "TestFiles.h"
 
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/ScoreStore.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QDir>
 #include <QImage>

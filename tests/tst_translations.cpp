@@ -3,13 +3,13 @@
 // reads English in the middle of German, or a number goes missing; and every text the playfield
 // draws, in every language, must fit where it stands, or it is cut off.
 #include "app/CommandLine.h"
-#include "app/editor/EditorWindow.h"
 #include "app/HowToPlay.h"
 #include "app/Translation.h"
+#include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "app/widgets/KeyTable.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelFile.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
 #include "render/Scene.h"
 #include "render/ScenePainter.h"
 #include "sim/FrameTick.h"

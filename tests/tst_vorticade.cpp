@@ -3,15 +3,15 @@
 #include "PlayerInput.h"
 #include "TestFiles.h"
 
-#include "app/editor/EditorWindow.h"
-#include "app/editor/LevelDocument.h"
 #include "app/FileCommands.h"
 #include "app/HowToPlay.h"
+#include "app/editor/EditorWindow.h"
+#include "app/editor/LevelDocument.h"
 #include "app/vorticade.h"
 #include "app/widgets/KeyTable.h"
 #include "game/GameWidget.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/saves/AtomicWriter.h"
 
 #include <QAction>
 #include <QLabel>

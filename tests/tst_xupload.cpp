@@ -5,7 +5,7 @@
 #include "PlayerInput.h"
 
 #include "game/GameWidget.h"
-#include "levels/LevelCatalogue.h"
+#include "levels/catalogue/LevelCatalogue.h"
 
 #include <QGuiApplication>
 #include <QScreen>

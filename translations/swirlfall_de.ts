@@ -562,6 +562,13 @@
     </message>
 </context>
 <context>
+    <name>LevelCatalogue</name>
+    <message>
+        <source>a level or a replay</source>
+        <translation>ein Level oder eine Aufzeichnung</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source>There are no particles: the level cannot be saved yet.</source>
@@ -871,56 +878,8 @@
         <translation>Zeile %1: kein UTF-8-Text</translation>
     </message>
     <message>
-        <source>a level or a replay</source>
-        <translation>ein Level oder eine Aufzeichnung</translation>
-    </message>
-    <message>
         <source>Swirlfall levels (*.%1);;All files (*)</source>
         <translation>Swirlfall-Level (*.%1);;Alle Dateien (*)</translation>
-    </message>
-</context>
-<context>
-    <name>LevelGenerator</name>
-    <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Mittel</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Schwer</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
-        <translation>&apos;%1&apos; ist kein Startwert: ein Startwert ist die Version des Generators, eine Stufe und ein Wort, etwa 1-easy-42</translation>
-    </message>
-    <message>
-        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
-        <translation>%1 ist ein Startwert des Generators %2; der Generator dieses Spiels ist %3</translation>
-    </message>
-    <message>
-        <source>the word of a seed has at most %1 characters</source>
-        <translation>das Wort eines Startwerts hat höchstens %1 Zeichen</translation>
-    </message>
-    <message>
-        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
-        <translation>das Rätsel eines Tages heißt nach seinem Datum, etwa 1-daily-2026-12-09</translation>
-    </message>
-    <message>
-        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
-        <translation>die Stufe eines Startwerts ist easy, medium, hard oder daily, nicht &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Puzzle of %1</source>
-        <translation>Rätsel vom %1</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy</source>
-        <comment>the day of a puzzle of the day</comment>
-        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1322,50 @@
 Passed levels: %2 / %3</source>
         <translation>Gesamtzeit: %1
 Geschaffte Level: %2 / %3</translation>
+    </message>
+</context>
+<context>
+    <name>Seed</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
+        <translation>&apos;%1&apos; ist kein Startwert: ein Startwert ist die Version des Generators, eine Stufe und ein Wort, etwa 1-easy-42</translation>
+    </message>
+    <message>
+        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
+        <translation>%1 ist ein Startwert des Generators %2; der Generator dieses Spiels ist %3</translation>
+    </message>
+    <message>
+        <source>the word of a seed has at most %1 characters</source>
+        <translation>das Wort eines Startwerts hat höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
+        <translation>das Rätsel eines Tages heißt nach seinem Datum, etwa 1-daily-2026-12-09</translation>
+    </message>
+    <message>
+        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
+        <translation>die Stufe eines Startwerts ist easy, medium, hard oder daily, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Puzzle of %1</source>
+        <translation>Rätsel vom %1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>the day of a puzzle of the day</comment>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>

@@ -562,6 +562,13 @@
     </message>
 </context>
 <context>
+    <name>LevelCatalogue</name>
+    <message>
+        <source>a level or a replay</source>
+        <translation>un niveau ou un enregistrement</translation>
+    </message>
+</context>
+<context>
     <name>LevelCheck</name>
     <message>
         <source>There are no particles: the level cannot be saved yet.</source>
@@ -871,56 +878,8 @@
         <translation>ligne %1 : pas du texte UTF-8</translation>
     </message>
     <message>
-        <source>a level or a replay</source>
-        <translation>un niveau ou un enregistrement</translation>
-    </message>
-    <message>
         <source>Swirlfall levels (*.%1);;All files (*)</source>
         <translation>Niveaux Swirlfall (*.%1);;Tous les fichiers (*)</translation>
-    </message>
-</context>
-<context>
-    <name>LevelGenerator</name>
-    <message>
-        <source>Easy</source>
-        <translation>Facile</translation>
-    </message>
-    <message>
-        <source>Medium</source>
-        <translation>Moyen</translation>
-    </message>
-    <message>
-        <source>Hard</source>
-        <translation>Difficile</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
-        <translation>« %1 » n&apos;est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot, comme 1-easy-42</translation>
-    </message>
-    <message>
-        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
-        <translation>%1 est une graine du générateur %2 ; le générateur de ce jeu est le %3</translation>
-    </message>
-    <message>
-        <source>the word of a seed has at most %1 characters</source>
-        <translation>le mot d&apos;une graine a au plus %1 caractères</translation>
-    </message>
-    <message>
-        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
-        <translation>l&apos;énigme d&apos;un jour porte sa date, comme 1-daily-2026-12-09</translation>
-    </message>
-    <message>
-        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
-        <translation>le niveau de difficulté d&apos;une graine est easy, medium, hard ou daily, pas « %1 »</translation>
-    </message>
-    <message>
-        <source>Puzzle of %1</source>
-        <translation>Énigme du %1</translation>
-    </message>
-    <message>
-        <source>d MMMM yyyy</source>
-        <comment>the day of a puzzle of the day</comment>
-        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1322,50 @@
 Passed levels: %2 / %3</source>
         <translation>Temps total : %1
 Niveaux réussis : %2 / %3</translation>
+    </message>
+</context>
+<context>
+    <name>Seed</name>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
+        <translation>« %1 » n&apos;est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot, comme 1-easy-42</translation>
+    </message>
+    <message>
+        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
+        <translation>%1 est une graine du générateur %2 ; le générateur de ce jeu est le %3</translation>
+    </message>
+    <message>
+        <source>the word of a seed has at most %1 characters</source>
+        <translation>le mot d&apos;une graine a au plus %1 caractères</translation>
+    </message>
+    <message>
+        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
+        <translation>l&apos;énigme d&apos;un jour porte sa date, comme 1-daily-2026-12-09</translation>
+    </message>
+    <message>
+        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
+        <translation>le niveau de difficulté d&apos;une graine est easy, medium, hard ou daily, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>Puzzle of %1</source>
+        <translation>Énigme du %1</translation>
+    </message>
+    <message>
+        <source>d MMMM yyyy</source>
+        <comment>the day of a puzzle of the day</comment>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>

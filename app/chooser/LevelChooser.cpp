@@ -3,11 +3,11 @@
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
 #include "game/RecordBook.h"
-#include "levels/LevelCollection.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelImport.h"
-#include "levels/LevelLibrary.h"
-#include "levels/PuzzleMaker.h"
+#include "levels/format/LevelFile.h"
+#include "levels/library/LevelCollection.h"
+#include "levels/library/LevelImport.h"
+#include "levels/library/LevelLibrary.h"
+#include "levels/puzzles/PuzzleMaker.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -208,9 +208,9 @@ void LevelChooser::showCollection(int collection)
     // Puzzles are made when first shown, in order.
     for (int i = 0; i < levels->count(collection); ++i) {
         const LevelLibrary::Entry &entry = levels->entry(collection, i);
-        LevelGenerator::Seed seed;
+        Seed seed;
         QString why;
-        if (!entry.read && LevelGenerator::Seed::parse(entry.seed, &seed, &why))
+        if (!entry.read && Seed::parse(entry.seed, &seed, &why))
             maker->make(seed);
     }
 }
@@ -272,9 +272,9 @@ void LevelChooser::play()
         return;
     if (!rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool()) {
         // A puzzle still being made is waited for, then played.
-        LevelGenerator::Seed seed;
+        Seed seed;
         QString why;
-        if (LevelGenerator::Seed::parse(selectedSeed(), &seed, &why))
+        if (Seed::parse(selectedSeed(), &seed, &why))
             waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
         return;
     }
@@ -367,10 +367,10 @@ void LevelChooser::hideEvent(QHideEvent *event)
 #endif
 }
 
-QList<LevelGenerator::Seed> LevelChooser::puzzleSeeds()
+QList<Seed> LevelChooser::puzzleSeeds()
 {
     constexpr quint32 words = 1000000;
-    const auto passed = [this](const LevelGenerator::Seed &seed) {
+    const auto passed = [this](const Seed &seed) {
         for (int c = 0; c < levels->collections().size(); ++c) {
             for (int i = 0; i < levels->count(c); ++i) {
                 const LevelLibrary::Entry &entry = levels->entry(c, i);
@@ -380,16 +380,16 @@ QList<LevelGenerator::Seed> LevelChooser::puzzleSeeds()
         }
         return false;
     };
-    for (int tier = LevelGenerator::Easy; tier <= LevelGenerator::Hard; ++tier) {
-        const LevelGenerator::Seed fresh =
-            LevelGenerator::Seed::of(LevelGenerator::Tier(tier), QString::number(QRandomGenerator::global()->bounded(words)));
+    for (int tier = Seed::Easy; tier <= Seed::Hard; ++tier) {
+        const Seed fresh =
+            Seed::of(Seed::Tier(tier), QString::number(QRandomGenerator::global()->bounded(words)));
         if (tier >= newPuzzles.size())
             newPuzzles.append(fresh);
         else if (passed(newPuzzles.at(tier)))
             newPuzzles[tier] = fresh;
     }
     // The same for every player on a day, wherever it is.
-    return QList<LevelGenerator::Seed>{LevelGenerator::Seed::ofDay(QDateTime::currentDateTimeUtc().date())} + newPuzzles;
+    return QList<Seed>{Seed::ofDay(QDateTime::currentDateTimeUtc().date())} + newPuzzles;
 }
 
 QString LevelChooser::selectedSeed() const
@@ -408,7 +408,7 @@ void LevelChooser::offerSelected()
     saveButton->setEnabled(made);
 }
 
-void LevelChooser::waitFor(const LevelGenerator::Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then)
+void LevelChooser::waitFor(const Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then)
 {
     constexpr int halfASecond = 500;
     QProgressDialog *progress = new QProgressDialog(tr("Making and proving the level of %1\u2026").arg(seed.text()),
@@ -420,7 +420,7 @@ void LevelChooser::waitFor(const LevelGenerator::Seed &seed, const std::function
     // The half second is counted from here.
     progress->setValue(0);
     const QString text = seed.text();
-    connect(maker, &PuzzleMaker::progressed, progress, [progress, text](const LevelGenerator::Seed &making, int candidate) {
+    connect(maker, &PuzzleMaker::progressed, progress, [progress, text](const Seed &making, int candidate) {
         if (making.text() == text)
             progress->setLabelText(tr("Making and proving the level of %1: candidate %2\u2026").arg(text, QString::number(candidate + 1)));
     });
@@ -430,7 +430,7 @@ void LevelChooser::waitFor(const LevelGenerator::Seed &seed, const std::function
         progress->close();
         then(made);
     });
-    connect(maker, &PuzzleMaker::notMade, progress, [this, progress, text](const LevelGenerator::Seed &seed, bool cancelled) {
+    connect(maker, &PuzzleMaker::notMade, progress, [this, progress, text](const Seed &seed, bool cancelled) {
         if (seed.text() != text)
             return;
         progress->close();
@@ -447,9 +447,9 @@ void LevelChooser::playSeed()
                                                tr("A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:"));
     if (text.trimmed().isEmpty())
         return;
-    LevelGenerator::Seed seed;
+    Seed seed;
     QString why;
-    if (!LevelGenerator::Seed::parse(text, &seed, &why)) {
+    if (!Seed::parse(text, &seed, &why)) {
         QMessageBox box(QMessageBox::Warning, tr("Play a seed"), why, QMessageBox::Ok, this);
         box.setTextFormat(Qt::PlainText);
         box.exec();
@@ -469,7 +469,7 @@ void LevelChooser::savePuzzle()
     const LevelLibrary::Entry &entry = levels->entry(place.collection, place.index);
     LevelGenerator::Generated made;
     QString why;
-    if (!entry.readable || !LevelGenerator::Seed::parse(entry.seed, &made.seed, &why))
+    if (!entry.readable || !Seed::parse(entry.seed, &made.seed, &why))
         return;
     made.level = entry.level;
     made.difficulty = entry.difficulty;

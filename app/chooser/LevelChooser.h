@@ -1,8 +1,8 @@
 #ifndef SWIRLFALL_LEVELCHOOSER_H
 #define SWIRLFALL_LEVELCHOOSER_H
 
-#include "levels/Level.h"
-#include "levels/LevelGenerator.h"
+#include "levels/format/Level.h"
+#include "levels/puzzles/LevelGenerator.h"
 
 #include <QDialog>
 #include <QList>
@@ -85,9 +85,9 @@ private:
     // Over a list with no rows, why: nothing matches the filter, or how to add levels.
     void showEmptyNote();
     // The puzzles: the one of today, and a new one of each tier for those passed.
-    QList<LevelGenerator::Seed> puzzleSeeds();
+    QList<Seed> puzzleSeeds();
     // Waits, with progress, for seed's level, then hands it to then.
-    void waitFor(const LevelGenerator::Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then);
+    void waitFor(const Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then);
     // The row selected, a puzzle's seed, or an empty string.
     QString selectedSeed() const;
     void offerSelected();
@@ -106,7 +106,7 @@ private:
     QLabel *emptyNote;
     PuzzleMaker *maker;
     // The new puzzle of each tier, by its word: kept until it is passed.
-    QList<LevelGenerator::Seed> newPuzzles;
+    QList<Seed> newPuzzles;
     // What was selected, kept across the list being found again.
     int keptCollection = -1;
     int keptIndex = -1;

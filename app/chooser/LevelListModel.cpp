@@ -1,7 +1,7 @@
 #include "app/chooser/LevelListModel.h"
 
 #include "game/RecordBook.h"
-#include "levels/LevelLibrary.h"
+#include "levels/library/LevelLibrary.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/LevelState.h"

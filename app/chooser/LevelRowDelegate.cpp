@@ -1,7 +1,7 @@
 #include "app/chooser/LevelRowDelegate.h"
 
 #include "app/chooser/LevelListModel.h"
-#include "levels/LevelLibrary.h"
+#include "levels/library/LevelLibrary.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "app/editor/EditorCanvas.h"
 
 #include "app/editor/LevelDocument.h"
-#include "levels/LevelFile.h"
+#include "levels/format/LevelFile.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/LevelState.h"

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_EDITORCANVAS_H
 #define SWIRLFALL_EDITORCANVAS_H
 
-#include "levels/Level.h"
+#include "levels/format/Level.h"
 #include "render/ScenePainter.h"
 
 #include <QPoint>

@@ -4,8 +4,8 @@
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
 #include "app/widgets/KeyTable.h"
-#include "levels/LevelCheck.h"
-#include "levels/LevelFile.h"
+#include "levels/format/LevelCheck.h"
+#include "levels/format/LevelFile.h"
 
 #include <QAction>
 #include <QActionGroup>

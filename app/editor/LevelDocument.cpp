@@ -1,8 +1,8 @@
 #include "app/editor/LevelDocument.h"
 
 #include "app/editor/EditCommand.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelFile.h"
+#include "levels/format/LevelFile.h"
+#include "levels/saves/AtomicWriter.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #include "app/editor/LevelDraft.h"
 
-#include "levels/ProofCheck.h"
+#include "levels/format/ProofCheck.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,7 @@
 #ifndef SWIRLFALL_LEVELDRAFT_H
 #define SWIRLFALL_LEVELDRAFT_H
 
-#include "levels/Level.h"
+#include "levels/format/Level.h"
 
 #include <QString>
 

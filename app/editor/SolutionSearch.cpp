@@ -1,6 +1,6 @@
 #include "app/editor/SolutionSearch.h"
 
-#include "levels/ProofCheck.h"
+#include "levels/format/ProofCheck.h"
 
 #include <QtConcurrent>
 

@@ -1,9 +1,9 @@
 #ifndef SWIRLFALL_SOLUTIONSEARCH_H
 #define SWIRLFALL_SOLUTIONSEARCH_H
 
-#include "levels/Level.h"
-#include "levels/Replay.h"
-#include "levels/Solver.h"
+#include "levels/format/Level.h"
+#include "levels/format/Replay.h"
+#include "levels/puzzles/Solver.h"
 
 #include <QFutureWatcher>
 #include <QObject>

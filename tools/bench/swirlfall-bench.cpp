@@ -11,12 +11,12 @@
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/RecordBook.h"
-#include "levels/AtomicWriter.h"
-#include "levels/LevelCatalogue.h"
-#include "levels/LevelCollection.h"
-#include "levels/LevelFile.h"
-#include "levels/LevelGenerator.h"
-#include "levels/ProofCheck.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/LevelFile.h"
+#include "levels/format/ProofCheck.h"
+#include "levels/library/LevelCollection.h"
+#include "levels/puzzles/LevelGenerator.h"
+#include "levels/saves/AtomicWriter.h"
 #include "sim/Physics.h"
 
 #include <QApplication>
@@ -252,7 +252,7 @@ T percentile(std::vector<T> values, int percent)
     return values.empty() ? T() : values[std::min(values.size() - 1, values.size() * size_t(percent) / 100)];
 }
 
-TierFigures tierFigures(LevelGenerator::Tier tier)
+TierFigures tierFigures(Seed::Tier tier)
 {
     TierFigures figures;
     std::vector<double> times;
@@ -261,7 +261,7 @@ TierFigures tierFigures(LevelGenerator::Tier tier)
     for (int i = 1; i <= seedsPerTier; ++i) {
         QElapsedTimer clock;
         clock.start();
-        const std::optional<LevelGenerator::Generated> made = LevelGenerator(LevelGenerator::Seed::of(tier, QString::number(i))).generate();
+        const std::optional<LevelGenerator::Generated> made = LevelGenerator(Seed::of(tier, QString::number(i))).generate();
         times.push_back(clock.nsecsElapsed() / 1e6);
         const ProofCheck check = made ? ProofCheck::of(made->level) : ProofCheck();
         if (!made || !check.holds() || check.time != made->level.proof->time) {
@@ -467,7 +467,7 @@ int main(int argc, char **argv)
     const ChooserMemory memory = chooserMemory();
     // Levels from seeds, timed as a player waits for one: each alone, on every core.
     std::map<int, TierFigures> tiers;
-    for (const LevelGenerator::Tier tier : {LevelGenerator::Easy, LevelGenerator::Medium, LevelGenerator::Hard})
+    for (const Seed::Tier tier : {Seed::Easy, Seed::Medium, Seed::Hard})
         tiers[tier] = tierFigures(tier);
     constexpr int builtInTrials = 400;
     constexpr quint64 trialSeed = 1;
@@ -522,9 +522,9 @@ int main(int argc, char **argv)
     QJsonArray tierRows;
     for (const auto &[tier, figures] : tiers) {
         std::printf("%-7s %12.0f %12.0f %12.0f %14d %17d%% %15d%% %8d\n",
-                    qPrintable(LevelGenerator::tierName(LevelGenerator::Tier(tier))), figures.medianMs, figures.p95Ms,
+                    qPrintable(Seed::tierName(Seed::Tier(tier))), figures.medianMs, figures.p95Ms,
                     figures.maxMs, figures.medianWells, figures.medianForgiving, figures.maxGiveAway, figures.failed);
-        tierRows.append(QJsonObject{{"tier", LevelGenerator::tierName(LevelGenerator::Tier(tier))},
+        tierRows.append(QJsonObject{{"tier", Seed::tierName(Seed::Tier(tier))},
                                     {"median_ms", figures.medianMs},
                                     {"p95_ms", figures.p95Ms},
                                     {"max_ms", figures.maxMs},

@@ -3,8 +3,8 @@
 // made (a name, budgets, particles and areas within their limits, every point on the playfield),
 // which reads back the same from its own text, or refuses it with one printable line naming the
 // line. It never crashes or hangs.
-#include "levels/Level.h"
-#include "levels/LevelFile.h"
+#include "levels/format/Level.h"
+#include "levels/format/LevelFile.h"
 #include "sim/Physics.h"
 
 #include <QByteArray>

@@ -1,7 +1,7 @@
 // Fuzz target for the reader of the records of level files, which a player may edit by hand:
 // whatever the file holds, the reader keeps only well-formed entries with a time, reads back the
 // same from what it writes, and never crashes.
-#include "levels/LevelRecords.h"
+#include "levels/saves/LevelRecords.h"
 
 #include <QByteArray>
 

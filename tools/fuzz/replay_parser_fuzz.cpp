@@ -3,8 +3,8 @@
 // exists, actions within a pointer's reach of the playfield, ticks that never go back, wells of a
 // kind that exists), which reads back the same from its own text, or refuses it with one
 // printable line. It never crashes or hangs.
-#include "levels/LevelCatalogue.h"
-#include "levels/Replay.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/format/Replay.h"
 #include "sim/LevelObject.h"
 #include "sim/Physics.h"
 
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), int(size));
     Replay replay;
     QString error;
-    if (!Replay::read(bytes, &replay, &error)) {
+    if (!Replay::read(bytes, LevelCatalogue::levelCount, &replay, &error)) {
         check(!error.isEmpty());
         for (const QChar c : error)
             check(c.unicode() >= 0x20 && c.unicode() != 0x7f);
@@ -56,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         check(action.type == Replay::Action::Remove || action.kind == RedWell || action.kind == BlueWell);
     }
     Replay again;
-    check(Replay::parse(replay.toText(), &again, &error));
+    check(Replay::parse(replay.toText(), LevelCatalogue::levelCount, &again, &error));
     check(again.level == replay.level && again.time == replay.time && sameActions(again, replay));
     return 0;
 }

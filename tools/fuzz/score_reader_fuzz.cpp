@@ -1,7 +1,7 @@
 // Fuzz target for the best-time reader: whatever "scores.dat" holds, the reader returns one
 // entry per level, decodes the complete entries it reads, ignores the rest, and never crashes.
-#include "levels/LevelCatalogue.h"
-#include "levels/ScoreStore.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/saves/ScoreStore.h"
 
 #include <QBuffer>
 #include <QByteArray>

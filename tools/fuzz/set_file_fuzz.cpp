@@ -1,8 +1,8 @@
 // Fuzz target for the reader of a level set's set.txt, which comes with a set from anywhere:
 // whatever the bytes, it finds no name or one a level may have (1 to 40 printable characters),
 // which a list of collections shows as it is, and never crashes or hangs.
-#include "levels/LevelCollection.h"
-#include "levels/LevelFile.h"
+#include "levels/format/LevelFile.h"
+#include "levels/library/LevelCollection.h"
 
 #include <QByteArray>
 #include <QStringList>

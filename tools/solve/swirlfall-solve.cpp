@@ -2,8 +2,8 @@
 //   swirlfall-solve LEVEL [--seconds S] [--generations N] [--seed N]
 // The search is the game's own (Solver): reproducible from its seed and its number of
 // generations, which it prints on stderr.
-#include "levels/LevelCatalogue.h"
-#include "levels/Solver.h"
+#include "levels/catalogue/LevelCatalogue.h"
+#include "levels/puzzles/Solver.h"
 
 #include <QCoreApplication>
 #include <QStringList>

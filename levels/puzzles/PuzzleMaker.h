@@ -1,0 +1,52 @@
+#ifndef SWIRLFALL_PUZZLEMAKER_H
+#define SWIRLFALL_PUZZLEMAKER_H
+
+#include "levels/puzzles/LevelGenerator.h"
+
+#include <QFutureWatcher>
+#include <QList>
+#include <QObject>
+
+#include <memory>
+#include <optional>
+
+// Levels made from seeds in the background, one after another, so that a window stays responsive
+// while the generator and its solver work on every core; each is reported as it is made, and
+// cancel() stops at once.
+class PuzzleMaker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PuzzleMaker(QObject *parent = nullptr);
+    // Cancels what is under way and waits for it.
+    ~PuzzleMaker() override;
+
+    // Makes seed's level after those asked for before, unless it is under way or waiting already;
+    // first puts it before them.
+    void make(const Seed &seed, bool first = false);
+    bool isMaking(const Seed &seed) const;
+
+public slots:
+    // Stops the level under way and forgets those waiting.
+    void cancel();
+
+signals:
+    // The candidate being tried for seed.
+    void progressed(const Seed &seed, int candidate);
+    void made(const LevelGenerator::Generated &level);
+    // None within the generator's budget, or cancelled.
+    void notMade(const Seed &seed, bool cancelled);
+
+private:
+    void startNext();
+    void finish();
+
+    QList<Seed> waiting;
+    std::unique_ptr<LevelGenerator> generator;
+    Seed making;
+    bool cancelled = false;
+    QFutureWatcher<std::optional<LevelGenerator::Generated>> work;
+};
+
+#endif

@@ -1,0 +1,100 @@
+#include "levels/puzzles/Seed.h"
+
+#include "levels/format/UntrustedText.h"
+
+#include <QLocale>
+#include <QRegularExpression>
+
+namespace {
+const char *const tierWords[] = {"easy", "medium", "hard"};
+const char dailyWord[] = "daily";
+const char *const tierNames[] = {QT_TRANSLATE_NOOP("Seed", "Easy"), QT_TRANSLATE_NOOP("Seed", "Medium"),
+                                 QT_TRANSLATE_NOOP("Seed", "Hard")};
+// The puzzle of a day is of the middle tier.
+constexpr Seed::Tier dailyTier = Seed::Medium;
+// A level's name in its file is the same in every language.
+const char *const monthNames[] = {"January", "February", "March", "April", "May", "June", "July",
+                                  "August", "September", "October", "November", "December"};
+const char dayFormat[] = "yyyy-MM-dd";
+} // namespace
+
+bool Seed::parse(const QString &text, Seed *seed, QString *error)
+{
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,9})-([a-z]+)-([a-z0-9]+(?:-[a-z0-9]+)*)$"));
+    const QString written = text.trimmed().toLower();
+    const QRegularExpressionMatch m = form.match(written);
+    const auto refuse = [&](const QString &why) {
+        *error = why;
+        return false;
+    };
+    if (!m.hasMatch())
+        return refuse(tr("'%1' is not a seed: a seed is the generator's version, a tier and a word, as 1-easy-42")
+                          .arg(UntrustedText::printable(text)));
+    if (m.captured(1).toInt() != version)
+        return refuse(tr("%1 is a seed of generator %2; this game's generator is %3")
+                          .arg(written, m.captured(1), QString::number(version)));
+    if (m.captured(3).size() > maxWordLength)
+        return refuse(tr("the word of a seed has at most %1 characters").arg(maxWordLength));
+    Seed read;
+    read.word = m.captured(3);
+    if (m.captured(2) == QLatin1String(dailyWord)) {
+        read.tier = dailyTier;
+        read.day = QDate::fromString(read.word, QLatin1String(dayFormat));
+        if (!read.day.isValid())
+            return refuse(tr("the puzzle of a day is named by its date, as 1-daily-2026-12-09"));
+        *seed = read;
+        return true;
+    }
+    for (int tier = Easy; tier <= Hard; ++tier) {
+        if (m.captured(2) == QLatin1String(tierWords[tier])) {
+            read.tier = Tier(tier);
+            *seed = read;
+            return true;
+        }
+    }
+    return refuse(tr("the tier of a seed is easy, medium, hard or daily, not '%1'").arg(m.captured(2)));
+}
+
+Seed Seed::ofDay(const QDate &day)
+{
+    Seed seed;
+    seed.tier = dailyTier;
+    seed.day = day;
+    seed.word = day.toString(QLatin1String(dayFormat));
+    return seed;
+}
+
+Seed Seed::of(Tier tier, const QString &word)
+{
+    Seed seed;
+    seed.tier = tier;
+    seed.word = word;
+    return seed;
+}
+
+QString Seed::text() const
+{
+    const QLatin1String tierWord(day.isValid() ? dailyWord : tierWords[tier]);
+    return QStringLiteral("%1-%2-%3").arg(QString::number(version), tierWord, word);
+}
+
+QString Seed::fileName() const
+{
+    if (day.isValid()) {
+        return QStringLiteral("Puzzle of %1 %2 %3")
+            .arg(QString::number(day.day()), QLatin1String(monthNames[day.month() - 1]), QString::number(day.year()));
+    }
+    return QLatin1String(tierNames[tier]) + QLatin1Char(' ') + word;
+}
+
+QString Seed::shownName() const
+{
+    if (day.isValid())
+        return tr("Puzzle of %1").arg(QLocale().toString(day, tr("d MMMM yyyy", "the day of a puzzle of the day")));
+    return tierName(tier) + QLatin1Char(' ') + word;
+}
+
+QString Seed::tierName(Tier tier)
+{
+    return tr(tierNames[tier]);
+}
