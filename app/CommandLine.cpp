@@ -1,16 +1,20 @@
 #include "app/CommandLine.h"
 
 #include "levels/catalogue/LevelCatalogue.h"
-#include "levels/format/LevelFile.h"
-#include "levels/format/UntrustedText.h"
 
 #include <QCommandLineParser>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
-struct Options
+CommandLine refuse(const QString &why)
+{
+    CommandLine refused;
+    refused.action = CommandLine::Refuse;
+    refused.error = why;
+    return refused;
+}
+} // namespace
+
+struct CommandLine::Options
 {
     Options()
     {
@@ -28,6 +32,20 @@ struct Options
             addQtOption(QString::fromLatin1(name), QStringLiteral("value"));
         for (const char *name : {"reverse", "nograb", "dograb", "sync", "widgetcount"})
             addQtOption(QString::fromLatin1(name), QString());
+    }
+
+    // The level an option names, from 1 to the last built-in one; 0 for anything else.
+    int levelNumber(const QCommandLineOption &option) const
+    {
+        bool number = false;
+        const int level = parser.value(option).toInt(&number);
+        return number && level >= 1 && level <= LevelCatalogue::levelCount ? level : 0;
+    }
+
+    CommandLine badNumber(const QCommandLineOption &option) const
+    {
+        return refuse(CommandLine::tr("--%1 takes a level from 1 to %2, not '%3'")
+                          .arg(option.names().constFirst(), QString::number(LevelCatalogue::levelCount), parser.value(option)));
     }
 
     void addQtOption(const QString &name, const QString &valueName)
@@ -76,125 +94,71 @@ struct Options
                                     QStringLiteral("file")};
 };
 
-CommandLine refuse(const QString &why)
-{
-    CommandLine refused;
-    refused.action = CommandLine::Refuse;
-    refused.error = why;
-    return refused;
-}
-} // namespace
-
 CommandLine CommandLine::parse(const QStringList &arguments)
 {
     Options options;
     QCommandLineParser &parser = options.parser;
     if (!parser.parse(arguments))
         return refuse(parser.errorText());
-    const QStringList files = parser.positionalArguments();
-
     CommandLine commandLine;
-    if (parser.isSet(options.help)) {
-        commandLine.action = ShowHelp;
-        return commandLine;
-    }
-    if (parser.isSet(options.version)) {
-        commandLine.action = ShowVersion;
-        return commandLine;
-    }
+    commandLine.files = parser.positionalArguments();
+    if (parser.isSet(options.help))
+        return commandLine.answered(ShowHelp);
+    if (parser.isSet(options.version))
+        return commandLine.answered(ShowVersion);
     if (parser.isSet(options.verify)) {
-        if (files.isEmpty())
-            return refuse(CommandLine::tr("--verify takes the files to check"));
-        commandLine.action = Verify;
-        commandLine.files = files;
-        return commandLine;
+        if (commandLine.files.isEmpty())
+            return refuse(tr("--verify takes the files to check"));
+        return commandLine.answered(Verify);
     }
-    const auto levelNumber = [&](const QCommandLineOption &option) {
-        bool number = false;
-        const int level = parser.value(option).toInt(&number);
-        return number && level >= 1 && level <= LevelCatalogue::levelCount ? level : 0;
-    };
-    const auto badNumber = [&](const QCommandLineOption &option) {
-        return refuse(CommandLine::tr("--%1 takes a level from 1 to %2, not '%3'")
-                          .arg(option.names().constFirst(), QString::number(LevelCatalogue::levelCount),
-                               parser.value(option)));
-    };
     if (parser.isSet(options.edit)) {
-        if (files.size() > 1)
-            return refuse(CommandLine::tr("--edit takes one level file at most"));
-        // A file that is not there yet is the one a new level is saved to.
-        Level level;
-        QString why;
-        if (!files.isEmpty() && QFileInfo::exists(files.constFirst()) && !LevelFile::readFile(files.constFirst(), &level, &why))
-            return refuse(why);
-        commandLine.action = Edit;
-        commandLine.files = files;
-        return commandLine;
+        if (commandLine.files.size() > 1)
+            return refuse(tr("--edit takes one level file at most"));
+        return commandLine.answered(Edit);
     }
     if (parser.isSet(options.generate)) {
         QString why;
         if (!Seed::parse(parser.value(options.generate), &commandLine.seed, &why))
             return refuse(QStringLiteral("--generate: ") + why);
-        commandLine.action = Generate;
-        return commandLine;
+        return commandLine.answered(Generate);
     }
     if (parser.isSet(options.exportLevel)) {
-        commandLine.action = ExportLevel;
-        commandLine.level = levelNumber(options.exportLevel);
-        return commandLine.level ? commandLine : badNumber(options.exportLevel);
+        commandLine.level = options.levelNumber(options.exportLevel);
+        return commandLine.level ? commandLine.answered(ExportLevel) : options.badNumber(options.exportLevel);
     }
+    return commandLine.readPlay(options);
+}
+
+CommandLine CommandLine::answered(Action answer)
+{
+    action = answer;
+    return *this;
+}
+
+CommandLine CommandLine::readPlay(const Options &options)
+{
+    const QCommandLineParser &parser = options.parser;
     if (files.size() > 1)
-        return refuse(CommandLine::tr("unexpected argument '%1'").arg(files.at(1)));
+        return refuse(tr("unexpected argument '%1'").arg(files.at(1)));
     // Each of these chooses the level to start on; only one may.
     const int choices = int(parser.isSet(options.level)) + int(parser.isSet(options.replay)) + int(!files.isEmpty());
     if (choices > 1)
-        return refuse(CommandLine::tr("--level, --replay and a level file each choose the level; give one"));
-    if (!files.isEmpty()) {
-        QString why;
-        if (!LevelFile::readFile(files.constFirst(), &commandLine.levelFile, &why))
-            return refuse(why);
-        commandLine.levelFileGiven = true;
-        commandLine.files = files;
-    }
+        return refuse(tr("--level, --replay and a level file each choose the level; give one"));
     if (parser.isSet(options.level)) {
-        commandLine.level = levelNumber(options.level);
-        if (!commandLine.level)
-            return badNumber(options.level);
-        commandLine.levelGiven = true;
+        level = options.levelNumber(options.level);
+        if (!level)
+            return options.badNumber(options.level);
+        levelGiven = true;
     }
-    if (parser.isSet(options.replay)) {
-        QString why;
-        if (!LevelCatalogue::readPlayback(parser.value(options.replay), &commandLine.playback, &why))
-            return refuse(why);
-        if (!commandLine.playback.proof)
-            return refuse(CommandLine::tr("%1: a level without a proof, no replay to play").arg(parser.value(options.replay)));
-        commandLine.replayGiven = true;
-    }
-    commandLine.fullScreen = parser.isSet(options.fullScreen);
-    if (parser.isSet(options.scores) && parser.isSet(options.userData))
-        return refuse(CommandLine::tr("--scores and --user-data each name where best times are kept; give one"));
-    if (parser.isSet(options.scores)) {
-        commandLine.scoreFile = parser.value(options.scores);
-        if (commandLine.scoreFile.isEmpty())
-            return refuse(CommandLine::tr("--scores takes the name of a file"));
-    }
-    if (parser.isSet(options.userData)) {
-        const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        if (data.isEmpty())
-            return refuse(CommandLine::tr("--user-data: no data folder is known (HOME is not set)"));
-        commandLine.scoreFile = QDir(data).filePath(QStringLiteral("swirlfall/scores.dat"));
-    }
-    // Records and runs are written beside the file, in its folder; a folder given for the file
-    // would put them in the one above it. Where the game keeps them by itself, a folder in the
-    // way is no error: the game plays, and says that best times are not kept (see RecordBook).
-    if (!parser.isSet(options.scores))
-        return commandLine;
-    QString notAFile = UntrustedText::notAFile(commandLine.scoreFile, CommandLine::tr("a file for best times"));
-    if (QFileInfo(commandLine.scoreFile).fileName().isEmpty())
-        notAFile = CommandLine::tr("a folder, not a file for best times");
-    if (!notAFile.isEmpty())
-        return refuse(QStringLiteral("--scores: ") + commandLine.scoreFile + QStringLiteral(": ") + notAFile);
-    return commandLine;
+    replayFile = parser.value(options.replay);
+    fullScreen = parser.isSet(options.fullScreen);
+    userData = parser.isSet(options.userData);
+    if (parser.isSet(options.scores) && userData)
+        return refuse(tr("--scores and --user-data each name where best times are kept; give one"));
+    scoreFile = parser.value(options.scores);
+    if (parser.isSet(options.scores) && scoreFile.isEmpty())
+        return refuse(tr("--scores takes the name of a file"));
+    return *this;
 }
 
 QString CommandLine::helpText()

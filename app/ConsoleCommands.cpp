@@ -1,5 +1,7 @@
 #include "app/ConsoleCommands.h"
 
+#include "app/CommandLine.h"
+
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
 #include "levels/format/LevelFile.h"
@@ -13,6 +15,32 @@ namespace ConsoleCommands {
 namespace {
 enum Status { AllHold = 0, NotProven = 1, Unreadable = 2 };
 } // namespace
+
+int answer(const CommandLine &options)
+{
+    switch (options.action) {
+    case CommandLine::ShowHelp:
+        std::fputs(qPrintable(CommandLine::helpText()), stdout);
+        return AllHold;
+    case CommandLine::ShowVersion:
+        std::printf("swirlfall %s\n", qPrintable(QCoreApplication::applicationVersion()));
+        return AllHold;
+    case CommandLine::Verify:
+        return verify(options.files, stdout);
+    case CommandLine::Generate:
+        return generate(options.seed, stdout);
+    case CommandLine::ExportLevel:
+        return exportLevel(options.level, stdout);
+    default:
+        return refuse(options.error);
+    }
+}
+
+int refuse(const QString &why)
+{
+    std::fprintf(stderr, "swirlfall: %s\n", qPrintable(why));
+    return refusedStatus;
+}
 
 int verify(const QStringList &files, std::FILE *out)
 {

@@ -3,12 +3,24 @@
 
 #include "levels/puzzles/Seed.h"
 
+#include <QString>
+
 #include <QStringList>
 
 #include <cstdio>
 
+class CommandLine;
+
 // What the command line can ask for without a window: each returns the exit status.
 namespace ConsoleCommands {
+
+// The exit status of a game that will not start: a bad option, a file that cannot be used.
+constexpr int refusedStatus = 2;
+
+// Help, the version, a refusal, --verify, --export-level or --generate, as options ask.
+int answer(const CommandLine &options);
+// Why the game will not start, in one line on standard error; 2.
+int refuse(const QString &why);
 
 // One line per file, starting with its name, saying what its proof shows: 0 when every proof
 // holds, 1 when one is missing or does not hold, 2 when a file cannot be read.

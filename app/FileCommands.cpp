@@ -6,6 +6,7 @@
 #include "levels/format/Level.h"
 #include "levels/format/LevelFile.h"
 #include "levels/library/LevelCollection.h"
+#include "levels/saves/DataFolders.h"
 
 #include <QDropEvent>
 #include <QFileDialog>
@@ -180,7 +181,7 @@ void FileCommands::tryLevel(const Level &level)
 EditorWindow *FileCommands::openEditor()
 {
     EditorWindow *editor = new EditorWindow;
-    editor->setSaveFolder(LevelCollection::myLevels(game->recordBook().folder()));
+    editor->setSaveFolder(DataFolders::myLevels(game->recordBook().folder()));
     connect(editor, &EditorWindow::tryLevel, this, &FileCommands::tryLevel);
     connect(game, &GameWidget::levelPassed, editor, &EditorWindow::offerProof);
     editor->show();

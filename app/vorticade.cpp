@@ -193,7 +193,7 @@ void vorticade::displayAbout()
                        tr("Swirlfall %1\n"
                           "Developed by the Swirlfall team in 2026.\n"
                           "Released for Linux desktops under the GNU GPL, version 3 or later.")
-                           .arg(QStringLiteral(SWIRLFALL_VERSION)));
+                           .arg(QCoreApplication::applicationVersion()));
 }
 
 void vorticade::showHowToPlay()

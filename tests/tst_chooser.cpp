@@ -20,6 +20,7 @@
 #include "levels/library/LevelLibrary.h"
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/saves/AtomicWriter.h"
+#include "levels/saves/DataFolders.h"
 #include "levels/saves/ScoreStore.h"
 
 #include <QDateTime>
@@ -128,7 +129,7 @@ private slots:
     void puzzlesFromSeeds();
 
 private:
-    QString myLevels() const { return LevelCollection::myLevels(dir->path()); }
+    QString myLevels() const { return DataFolders::myLevels(dir->path()); }
     LevelChooser *openChooser();
 
     QTemporaryDir *dir = nullptr;
@@ -202,7 +203,8 @@ void ChooserTest::collectionsAreFound()
 
     make(dir->path(), files);
     const QList<LevelCollection> found =
-        LevelCollection::find(dir->filePath(QStringLiteral("my")), {dir->filePath(QStringLiteral("data1")), dir->filePath(QStringLiteral("data2"))});
+        LevelCollection::find(dir->filePath(QStringLiteral("my")), {dir->filePath(QStringLiteral("data1/swirlfall/levels")),
+                                                                  dir->filePath(QStringLiteral("data2/swirlfall/levels"))});
     QCOMPARE(names(found), expected);
     QCOMPARE(int(found.first().kind), int(LevelCollection::BuiltIn));
 }

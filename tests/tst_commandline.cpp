@@ -1,8 +1,9 @@
 // Guards the command line, read before any window exists: an option that starts the game when
 // it should answer and exit, a bad value let through to a window, and records kept somewhere
 // other than where the player or the desktop entry asked.
-#include "app/CommandLine.h"
 #include "TestFiles.h"
+#include "app/CommandLine.h"
+#include "app/GameStart.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void accepted_data();
     void accepted();
     void refused_data();
@@ -24,6 +26,26 @@ private slots:
     void replayFiles_data();
     void replayFiles();
 };
+
+namespace {
+// What the game starts with, as main reads it: the command line, then the files it names.
+CommandLine started(const QStringList &arguments, GameStart *start)
+{
+    CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
+    QString why;
+    if (commandLine.wantsWindow() && !GameStart::load(commandLine, start, &why)) {
+        commandLine.action = CommandLine::Refuse;
+        commandLine.error = why;
+    }
+    return commandLine;
+}
+} // namespace
+
+void CommandLineTest::initTestCase()
+{
+    // As the game's main names it: the user's data folder is named so.
+    QCoreApplication::setApplicationName(QStringLiteral("swirlfall"));
+}
 
 void CommandLineTest::accepted_data()
 {
@@ -70,7 +92,8 @@ void CommandLineTest::accepted()
         scoreFile = QStringLiteral("scores.dat");
         QVERIFY(QDir().mkdir(scoreFile));
     }
-    const CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
+    GameStart start;
+    const CommandLine commandLine = started(arguments, &start);
     here.reset();
     QCOMPARE(int(commandLine.action), action);
     QCOMPARE(commandLine.error, QString());
@@ -82,7 +105,7 @@ void CommandLineTest::accepted()
         return;
     QCOMPARE(commandLine.level, level);
     QCOMPARE(commandLine.levelGiven, arguments.join(QLatin1Char(' ')).contains(QStringLiteral("--level")));
-    QCOMPARE(commandLine.scoreFile, scoreFile);
+    QCOMPARE(start.scoreFile, scoreFile);
     QCOMPARE(commandLine.fullScreen, arguments.contains(QStringLiteral("--fullscreen")));
 }
 
@@ -133,7 +156,8 @@ void CommandLineTest::refused()
     QTemporaryDir dir;
     QCOMPARE(mkfifo(QFile::encodeName(dir.filePath(QStringLiteral("pipe"))).constData(), 0600), 0);
     arguments.replaceInStrings(QStringLiteral("DIR"), dir.path());
-    const CommandLine commandLine = CommandLine::parse(QStringList{QStringLiteral("swirlfall")} + arguments);
+    GameStart start;
+    const CommandLine commandLine = started(arguments, &start);
     QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));
     QCOMPARE(commandLine.error, QString(error).replace(QStringLiteral("DIR"), dir.path()));
     QVERIFY(!commandLine.error.contains(QLatin1Char('\n')));
@@ -175,13 +199,14 @@ void CommandLineTest::replayFiles()
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write(contents);
     }
-    const CommandLine commandLine = CommandLine::parse({QStringLiteral("swirlfall"), QStringLiteral("--replay"), path});
+    GameStart start;
+    const CommandLine commandLine = started({QStringLiteral("--replay"), path}, &start);
     if (error.isEmpty()) {
         QCOMPARE(int(commandLine.action), int(CommandLine::Play));
-        QVERIFY(commandLine.replayGiven);
-        QCOMPARE(commandLine.playback.number, 7);
-        QCOMPARE(commandLine.playback.proof->actions.size(), 1);
-        const CommandLine both = CommandLine::parse({"swirlfall", "--replay", path, "--level", "3"});
+        QVERIFY(start.playback);
+        QCOMPARE(start.playback->number, 7);
+        QCOMPARE(start.playback->proof->actions.size(), 1);
+        const CommandLine both = started({"--replay", path, "--level", "3"}, &start);
         QCOMPARE(both.error, QStringLiteral("--level, --replay and a level file each choose the level; give one"));
         return;
     }

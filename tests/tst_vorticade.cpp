@@ -61,6 +61,8 @@ private:
 
 void VorticadeTest::initTestCase()
 {
+    // As the game's main names it.
+    QCoreApplication::setApplicationVersion(QStringLiteral(SWIRLFALL_VERSION));
     scratch = std::make_unique<TestFiles::ScratchFolder>();
     window = new vorticade(nullptr);
     window->show();

@@ -72,28 +72,12 @@
         <translation>--level, --replay und eine Level-Datei wählen jeweils das Level; nur eines angeben</translation>
     </message>
     <message>
-        <source>%1: a level without a proof, no replay to play</source>
-        <translation>%1: ein Level ohne Beweis, keine Aufzeichnung zum Abspielen</translation>
-    </message>
-    <message>
         <source>--scores and --user-data each name where best times are kept; give one</source>
         <translation>--scores und --user-data geben jeweils an, wo die Bestzeiten liegen; nur eines angeben</translation>
     </message>
     <message>
         <source>--scores takes the name of a file</source>
         <translation>--scores braucht einen Dateinamen</translation>
-    </message>
-    <message>
-        <source>--user-data: no data folder is known (HOME is not set)</source>
-        <translation>--user-data: kein Datenordner bekannt (HOME ist nicht gesetzt)</translation>
-    </message>
-    <message>
-        <source>a file for best times</source>
-        <translation>eine Datei für Bestzeiten</translation>
-    </message>
-    <message>
-        <source>a folder, not a file for best times</source>
-        <translation>ein Ordner, keine Datei für Bestzeiten</translation>
     </message>
     <message>
         <source>Print the level the seed &lt;seed&gt; gives, such as 1-easy-42 or 1-daily-2026-12-09, as a level file with its proof.</source>
@@ -484,6 +468,25 @@
     <message>
         <source>Play levels</source>
         <translation>Level spielen</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>%1: a level without a proof, no replay to play</source>
+        <translation>%1: ein Level ohne Beweis, keine Aufzeichnung zum Abspielen</translation>
+    </message>
+    <message>
+        <source>--user-data: no data folder is known (HOME is not set)</source>
+        <translation>--user-data: kein Datenordner bekannt (HOME ist nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>a file for best times</source>
+        <translation>eine Datei für Bestzeiten</translation>
+    </message>
+    <message>
+        <source>a folder, not a file for best times</source>
+        <translation>ein Ordner, keine Datei für Bestzeiten</translation>
     </message>
 </context>
 <context>

@@ -72,28 +72,12 @@
         <translation>--level, --replay et un fichier de niveau choisissent chacun le niveau ; n&apos;en donnez qu&apos;un</translation>
     </message>
     <message>
-        <source>%1: a level without a proof, no replay to play</source>
-        <translation>%1 : un niveau sans preuve, aucun enregistrement à rejouer</translation>
-    </message>
-    <message>
         <source>--scores and --user-data each name where best times are kept; give one</source>
         <translation>--scores et --user-data indiquent chacun où garder les meilleurs temps ; n&apos;en donnez qu&apos;un</translation>
     </message>
     <message>
         <source>--scores takes the name of a file</source>
         <translation>--scores attend un nom de fichier</translation>
-    </message>
-    <message>
-        <source>--user-data: no data folder is known (HOME is not set)</source>
-        <translation>--user-data : aucun dossier de données connu (HOME n&apos;est pas défini)</translation>
-    </message>
-    <message>
-        <source>a file for best times</source>
-        <translation>un fichier de meilleurs temps</translation>
-    </message>
-    <message>
-        <source>a folder, not a file for best times</source>
-        <translation>un dossier, pas un fichier de meilleurs temps</translation>
     </message>
     <message>
         <source>Print the level the seed &lt;seed&gt; gives, such as 1-easy-42 or 1-daily-2026-12-09, as a level file with its proof.</source>
@@ -484,6 +468,25 @@
     <message>
         <source>Play levels</source>
         <translation>Jouer des niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>GameStart</name>
+    <message>
+        <source>%1: a level without a proof, no replay to play</source>
+        <translation>%1 : un niveau sans preuve, aucun enregistrement à rejouer</translation>
+    </message>
+    <message>
+        <source>--user-data: no data folder is known (HOME is not set)</source>
+        <translation>--user-data : aucun dossier de données connu (HOME n&apos;est pas défini)</translation>
+    </message>
+    <message>
+        <source>a file for best times</source>
+        <translation>un fichier de meilleurs temps</translation>
+    </message>
+    <message>
+        <source>a folder, not a file for best times</source>
+        <translation>un dossier, pas un fichier de meilleurs temps</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "levels/library/LevelImport.h"
 #include "levels/library/LevelLibrary.h"
 #include "levels/puzzles/PuzzleMaker.h"
+#include "levels/saves/DataFolders.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
@@ -146,7 +147,7 @@ LevelChooser::~LevelChooser()
 
 QString LevelChooser::myLevels() const
 {
-    return LevelCollection::myLevels(records->folder());
+    return DataFolders::myLevels(records->folder());
 }
 
 int LevelChooser::collection() const
@@ -163,7 +164,7 @@ void LevelChooser::choose()
 {
     // The collection shown last, found again by what it is: one since removed is not another.
     const LevelCollection last = levels->collections().value(keptCollection);
-    levels->scan(myLevels(), LevelCollection::dataFolders(), puzzleSeeds());
+    levels->scan(myLevels(), DataFolders::setFolders(), puzzleSeeds());
     int shown = 0;
     for (int c = 0; c < levels->collections().size(); ++c) {
         if (levels->collections().at(c).kind == last.kind && levels->collections().at(c).title == last.title)

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 #include <algorithm>
 #include <utility>
@@ -70,12 +69,7 @@ std::pair<int, int> digitRun(const QString &text, int at)
 }
 } // namespace
 
-QString LevelCollection::myLevels(const QString &recordsFolder)
-{
-    return QDir(recordsFolder).filePath(QLatin1String(myLevelsFolder));
-}
-
-QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const QStringList &dataFolders)
+QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const QStringList &setFolders)
 {
     QList<LevelCollection> found;
     LevelCollection builtIn;
@@ -83,8 +77,8 @@ QList<LevelCollection> LevelCollection::find(const QString &myLevelsPath, const 
     found.append(builtIn);
     found.append(folderCollection(MyLevels, myLevelsPath, QCoreApplication::translate("LevelCollection", "My levels")));
     QStringList sets = subfolders(myLevelsPath);
-    for (const QString &data : dataFolders)
-        sets += subfolders(QDir(data).filePath(QStringLiteral("swirlfall/levels")));
+    for (const QString &folder : setFolders)
+        sets += subfolders(folder);
     for (const QString &set : std::as_const(sets)) {
         const LevelCollection collection = folderCollection(Set, set, setTitle(set));
         if (!collection.files.isEmpty())
@@ -103,11 +97,6 @@ int LevelCollection::levelCount() const
 QString LevelCollection::label() const
 {
     return QStringLiteral("%1 (%2)").arg(title, QString::number(levelCount()));
-}
-
-QStringList LevelCollection::dataFolders()
-{
-    return QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation);
 }
 
 QString LevelCollection::setName(const QByteArray &setFile)

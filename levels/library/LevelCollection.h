@@ -23,15 +23,10 @@ public:
     // counts, 1 to maxNameLength printable characters.
     static constexpr qint64 maxSetFileBytes = 4096;
     static constexpr char setFileName[] = "set.txt";
-    static constexpr char myLevelsFolder[] = "my-levels";
 
-    // "my-levels" in recordsFolder, the folder the records are kept in.
-    static QString myLevels(const QString &recordsFolder);
-    // The game's own levels, My levels, each set in it, then each set in the data folders given
-    // (see dataFolders), in that order; a folder with no level files is no set.
-    static QList<LevelCollection> find(const QString &myLevelsPath, const QStringList &dataFolders);
-    // The data folders, the user's and the system's ($XDG_DATA_HOME, then $XDG_DATA_DIRS).
-    static QStringList dataFolders();
+    // The game's own levels, My levels, each set in it, then each set in the folders of sets given
+    // (see DataFolders::setFolders), in that order; a folder with no level files is no set.
+    static QList<LevelCollection> find(const QString &myLevelsPath, const QStringList &setFolders);
     // The set's name from set.txt's bytes, or an empty string for none.
     static QString setName(const QByteArray &setFile);
     // A folder's level files, in file-name order; a name that is no regular file is among them,

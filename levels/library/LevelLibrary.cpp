@@ -29,10 +29,10 @@ LevelLibrary::~LevelLibrary()
     stopReading();
 }
 
-void LevelLibrary::scan(const QString &myLevels, const QStringList &dataFolders, const QList<Seed> &puzzles)
+void LevelLibrary::scan(const QString &myLevels, const QStringList &setFolders, const QList<Seed> &puzzles)
 {
     stopReading();
-    found = LevelCollection::find(myLevels, dataFolders);
+    found = LevelCollection::find(myLevels, setFolders);
     if (!puzzles.isEmpty()) {
         LevelCollection made;
         made.kind = LevelCollection::Puzzles;

@@ -48,7 +48,7 @@ public:
     ~LevelLibrary() override;
 
     // Finds the collections afresh (see LevelCollection::find), then the puzzles of seeds, if any.
-    void scan(const QString &myLevels, const QStringList &dataFolders, const QList<Seed> &puzzles = {});
+    void scan(const QString &myLevels, const QStringList &setFolders, const QList<Seed> &puzzles = {});
     const QList<LevelCollection> &collections() const { return found; }
     int count(int collection) const;
     const Entry &entry(int collection, int index) const;

@@ -17,6 +17,7 @@
 #include "levels/library/LevelCollection.h"
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/saves/AtomicWriter.h"
+#include "levels/saves/DataFolders.h"
 #include "sim/Physics.h"
 
 #include <QApplication>
@@ -451,7 +452,7 @@ int main(int argc, char **argv)
         add(name("played", level), benchPlayed, level);
     }
     QTemporaryDir chooserFolder;
-    generateLevels(LevelCollection::myLevels(chooserFolder.path()));
+    generateLevels(DataFolders::myLevels(chooserFolder.path()));
     const RecordBook records(QDir(chooserFolder.path()).filePath(QStringLiteral("scores.dat")), LevelCatalogue::levelCount);
     chooserRecords = &records;
     for (const auto &[benchName, function] : {std::pair{"chooser-open", benchChooserOpen}, {"chooser-scroll", benchChooserScroll}}) {

@@ -1,0 +1,27 @@
+#include "levels/saves/DataFolders.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+namespace DataFolders {
+
+QString userScoreFile()
+{
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return data.isEmpty() ? QString() : QDir(data).filePath(QLatin1String(scoreFileName));
+}
+
+QString myLevels(const QString &recordsFolder)
+{
+    return QDir(recordsFolder).filePath(QLatin1String(myLevelsFolder));
+}
+
+QStringList setFolders()
+{
+    QStringList folders;
+    for (const QString &data : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation))
+        folders.append(QDir(data).filePath(QLatin1String(setsFolder)));
+    return folders;
+}
+
+} // namespace DataFolders
