@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 
 // What the tests do with files: a folder of their own to work in, made the working folder while
-// it lives (the game keeps "scores.dat" there), and a file's bytes as they are now.
+// it lives (the game keeps "scores.dat" there), a file's bytes as they are now, and a file written.
 namespace TestFiles {
 
 class ScratchFolder
@@ -36,6 +36,13 @@ inline QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Writes a file for a test to read; false when it cannot.
+inline bool write(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
 } // namespace TestFiles

@@ -1,14 +1,17 @@
 // Guards the command line, read before any window exists: an option that starts the game when
 // it should answer and exit, a bad value let through to a window, and records kept somewhere
-// other than where the player or the desktop entry asked.
+// other than where the player or the desktop entry asked. --verify must say, per file, what the
+// proof shows, with an exit status scripts can trust.
 #include "TestFiles.h"
 #include "app/CommandLine.h"
+#include "app/ConsoleCommands.h"
 #include "app/GameStart.h"
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdio>
 #include <optional>
 
 #include <sys/stat.h>
@@ -25,9 +28,20 @@ private slots:
     void refused();
     void replayFiles_data();
     void replayFiles();
+    void verify_data();
+    void verify();
+    void verifyReturnsTheWorst_data();
+    void verifyReturnsTheWorst();
 };
 
 namespace {
+// A level file of each kind for --verify: one that holds, and parts of it.
+const QByteArray header = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n";
+const QByteArray particles = "particle red 150 240\nparticle blue 650 240\n";
+const QByteArray areas = "goal red 700 200 760 200 760 280 700 280\ngoal blue 40 200 100 200 100 280 40 280\n"
+                         "hazard 380 40 420 40 420 160 380 160\n";
+const QByteArray example = header + particles + areas + "solution 3310\n0 well 770 240 0\n";
+
 // What the game starts with, as main reads it: the command line, then the files it names.
 CommandLine started(const QStringList &arguments, GameStart *start)
 {
@@ -212,6 +226,82 @@ void CommandLineTest::replayFiles()
     }
     QCOMPARE(int(commandLine.action), int(CommandLine::Refuse));
     QCOMPARE(commandLine.error, QString(error).replace(QStringLiteral("FILE"), path));
+}
+
+void CommandLineTest::verify_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<int>("status");
+
+    QTest::newRow("a proof that holds") << example << "FILE: passes in 3310 ms, as stated" << 0;
+    QTest::newRow("no proof") << header + particles + areas << "FILE: no proof: nothing shows that it can be passed" << 1;
+    QTest::newRow("a proof that fails") << header + particles + areas + "solution 3310\n0 well 150 240 0\n"
+                                        << "FILE: the proof fails: the level is failed after 0 ms" << 1;
+    QTest::newRow("another time than stated") << header + particles + areas + "solution 3300\n0 well 770 240 0\n"
+                                              << "FILE: the proof passes, but in 3310 ms, not in 3300 ms as stated" << 1;
+    QTest::newRow("a replay of a built-in level") << QByteArray("# level 1 time 2680\n0 well 577 353 0\n")
+                                                  << "FILE: passes in 2680 ms, as stated" << 0;
+    QTest::newRow("a file that cannot be read") << header << "FILE: line 3: the level has no particle" << 2;
+}
+
+void CommandLineTest::verify()
+{
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, line);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("level.swirl"));
+    QVERIFY(TestFiles::write(path, contents));
+    const QString output = dir.filePath(QStringLiteral("output"));
+    std::FILE *out = std::fopen(qPrintable(output), "w");
+    // The worst status of all the files given is the one returned.
+    const int returned = ConsoleCommands::verify({path, path}, out);
+    std::fclose(out);
+    QFile printed(output);
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    const QString expected = QString(line).replace(QStringLiteral("FILE"), path) + QLatin1Char('\n');
+    QCOMPARE(QString::fromUtf8(printed.readAll()), expected + expected);
+    QCOMPARE(returned, status);
+}
+
+void CommandLineTest::verifyReturnsTheWorst_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<int>("status");
+
+    // A script trusts the status: 0 only when every proof holds, 2 when any file cannot be read.
+    QTest::newRow("all hold") << QStringList{"holds", "holds"} << 0;
+    QTest::newRow("one missing after one that holds") << QStringList{"holds", "missing"} << 1;
+    QTest::newRow("one that holds after one missing") << QStringList{"missing", "holds"} << 1;
+    QTest::newRow("all three kinds") << QStringList{"holds", "unreadable", "missing"} << 2;
+    QTest::newRow("unreadable first, then missing") << QStringList{"unreadable", "missing", "holds"} << 2;
+    QTest::newRow("a named pipe, refused at once") << QStringList{"pipe", "holds"} << 2;
+}
+
+void CommandLineTest::verifyReturnsTheWorst()
+{
+    QFETCH(QStringList, files);
+    QFETCH(int, status);
+
+    QTemporaryDir dir;
+    const QString pipe = dir.filePath(QStringLiteral("pipe"));
+    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const QMap<QString, QByteArray> contents{
+        {QStringLiteral("holds"), example}, {QStringLiteral("missing"), header + particles}, {QStringLiteral("unreadable"), header}};
+    QStringList paths;
+    for (const QString &kind : files) {
+        paths.append(kind == QLatin1String("pipe") ? pipe : dir.filePath(kind));
+        if (kind != QLatin1String("pipe"))
+            QVERIFY(TestFiles::write(paths.last(), contents.value(kind)));
+    }
+    std::FILE *out = std::fopen(qPrintable(dir.filePath(QStringLiteral("output"))), "w");
+    QCOMPARE(ConsoleCommands::verify(paths, out), status);
+    std::fclose(out);
+    QFile printed(dir.filePath(QStringLiteral("output")));
+    QVERIFY(printed.open(QIODevice::ReadOnly));
+    QCOMPARE(printed.readAll().count('\n'), files.size());
 }
 
 QTEST_GUILESS_MAIN(CommandLineTest)

@@ -1,22 +1,14 @@
 // Guards levels as files. A built-in level written out and read back must play exactly as the
 // built-in one, or a shared level would not be the level it claims. A level file comes from
 // anywhere, so the reader must refuse what no editor makes, each time naming the line and the
-// reason. The fingerprint that keys records must follow what is played and nothing else, and
-// --verify must say, per file, what the proof shows, with an exit status scripts can trust.
-#include "app/ConsoleCommands.h"
+// reason. The fingerprint that keys records must follow what is played and nothing else.
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
-#include "levels/saves/AtomicWriter.h"
 #include "sim/LevelState.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
-
-#include <cstdio>
-
-#include <sys/stat.h>
 
 namespace {
 const QByteArray header = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n";
@@ -47,10 +39,6 @@ private slots:
     void limits();
     void fingerprintFollowsPlay_data();
     void fingerprintFollowsPlay();
-    void verify_data();
-    void verify();
-    void verifyReturnsTheWorst_data();
-    void verifyReturnsTheWorst();
 };
 
 void LevelFileTest::builtInLevelsReadBackAlike_data()
@@ -231,82 +219,6 @@ void LevelFileTest::fingerprintFollowsPlay()
     QVERIFY2(LevelFile::read(changed, &other, &error), qPrintable(error));
     QCOMPARE(other.fingerprint() == original.fingerprint(), same);
     QCOMPARE(original.fingerprint().size(), 16);
-}
-
-void LevelFileTest::verify_data()
-{
-    QTest::addColumn<QByteArray>("contents");
-    QTest::addColumn<QString>("line");
-    QTest::addColumn<int>("status");
-
-    QTest::newRow("a proof that holds") << example << "FILE: passes in 3310 ms, as stated" << 0;
-    QTest::newRow("no proof") << header + particles + areas << "FILE: no proof: nothing shows that it can be passed" << 1;
-    QTest::newRow("a proof that fails") << header + particles + areas + "solution 3310\n0 well 150 240 0\n"
-                                        << "FILE: the proof fails: the level is failed after 0 ms" << 1;
-    QTest::newRow("another time than stated") << header + particles + areas + "solution 3300\n0 well 770 240 0\n"
-                                              << "FILE: the proof passes, but in 3310 ms, not in 3300 ms as stated" << 1;
-    QTest::newRow("a replay of a built-in level") << QByteArray("# level 1 time 2680\n0 well 577 353 0\n")
-                                                  << "FILE: passes in 2680 ms, as stated" << 0;
-    QTest::newRow("a file that cannot be read") << header << "FILE: line 3: the level has no particle" << 2;
-}
-
-void LevelFileTest::verify()
-{
-    QFETCH(QByteArray, contents);
-    QFETCH(QString, line);
-    QFETCH(int, status);
-
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("level.swirl"));
-    QVERIFY(AtomicWriter::write(path, contents));
-    const QString output = dir.filePath(QStringLiteral("output"));
-    std::FILE *out = std::fopen(qPrintable(output), "w");
-    // The worst status of all the files given is the one returned.
-    const int returned = ConsoleCommands::verify({path, path}, out);
-    std::fclose(out);
-    QFile printed(output);
-    QVERIFY(printed.open(QIODevice::ReadOnly));
-    const QString expected = QString(line).replace(QStringLiteral("FILE"), path) + QLatin1Char('\n');
-    QCOMPARE(QString::fromUtf8(printed.readAll()), expected + expected);
-    QCOMPARE(returned, status);
-}
-
-void LevelFileTest::verifyReturnsTheWorst_data()
-{
-    QTest::addColumn<QStringList>("files");
-    QTest::addColumn<int>("status");
-
-    // A script trusts the status: 0 only when every proof holds, 2 when any file cannot be read.
-    QTest::newRow("all hold") << QStringList{"holds", "holds"} << 0;
-    QTest::newRow("one missing after one that holds") << QStringList{"holds", "missing"} << 1;
-    QTest::newRow("one that holds after one missing") << QStringList{"missing", "holds"} << 1;
-    QTest::newRow("all three kinds") << QStringList{"holds", "unreadable", "missing"} << 2;
-    QTest::newRow("unreadable first, then missing") << QStringList{"unreadable", "missing", "holds"} << 2;
-    QTest::newRow("a named pipe, refused at once") << QStringList{"pipe", "holds"} << 2;
-}
-
-void LevelFileTest::verifyReturnsTheWorst()
-{
-    QFETCH(QStringList, files);
-    QFETCH(int, status);
-
-    QTemporaryDir dir;
-    const QString pipe = dir.filePath(QStringLiteral("pipe"));
-    QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
-    const QMap<QString, QByteArray> contents{
-        {QStringLiteral("holds"), example}, {QStringLiteral("missing"), header + particles}, {QStringLiteral("unreadable"), header}};
-    QStringList paths;
-    for (const QString &kind : files) {
-        paths.append(kind == QLatin1String("pipe") ? pipe : dir.filePath(kind));
-        if (kind != QLatin1String("pipe"))
-            QVERIFY(AtomicWriter::write(paths.last(), contents.value(kind)));
-    }
-    std::FILE *out = std::fopen(qPrintable(dir.filePath(QStringLiteral("output"))), "w");
-    QCOMPARE(ConsoleCommands::verify(paths, out), status);
-    std::fclose(out);
-    QFile printed(dir.filePath(QStringLiteral("output")));
-    QVERIFY(printed.open(QIODevice::ReadOnly));
-    QCOMPARE(printed.readAll().count('\n'), files.size());
 }
 
 QTEST_GUILESS_MAIN(LevelFileTest)

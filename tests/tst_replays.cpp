@@ -1,13 +1,9 @@
 // Guards the solutions built into the game, which prove every level passable: a level without
 // one, or a change to the step or the level data that breaks one, fails here. Also guards the
-// replay format against text no player could make (a replay file is untrusted input), and the
-// runner against drifting from the game's own frame tick.
-#include "PlayerInput.h"
-#include "TestFiles.h"
-
-#include "game/GameWidget.h"
+// replay format against text no player could make (a replay file is untrusted input).
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Replay.h"
+#include "sim/LevelState.h"
 
 #include <QDir>
 #include <QtTest>
@@ -26,7 +22,6 @@ private slots:
     void roundTrip();
     void levelsPass_data();
     void levelsPass();
-    void runnerMatchesTheGame();
 };
 
 void ReplayTest::rejects_data()
@@ -98,24 +93,5 @@ void ReplayTest::levelsPass()
     QCOMPARE(result.ignoredActions, 0);
 }
 
-void ReplayTest::runnerMatchesTheGame()
-{
-    // Level 1's replay played through the widget with real mouse events and frame ticks.
-    const Replay replay = LevelCatalogue::solution(1);
-    QVERIFY(!replay.actions.isEmpty());
-    const TestFiles::ScratchFolder scratch;
-    GameWidget game;
-    game.loadLevel(replay.level);
-    PlayerInput::start(&game);
-    int next = 0;
-    for (int tick = 0; tick < maxTicks && game.state().status() == Running; ++tick) {
-        for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next)
-            PlayerInput::perform(&game, replay.actions.at(next));
-        game.animate();
-    }
-    QCOMPARE(game.state().status(), int(Passed));
-    QCOMPARE(game.attemptTime(), replay.time);
-}
-
-QTEST_MAIN(ReplayTest)
+QTEST_GUILESS_MAIN(ReplayTest)
 #include "tst_replays.moc"

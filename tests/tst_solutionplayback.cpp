@@ -35,6 +35,7 @@ private slots:
     void anotherLevelStopsIt();
     void aNoteSaysHowToStop_data();
     void aNoteSaysHowToStop();
+    void runnerMatchesTheGame();
 
 private:
     void tick(int n = 1);
@@ -204,6 +205,25 @@ void SolutionPlaybackTest::aNoteSaysHowToStop()
     PlayerInput::start(game);
     tick();
     QCOMPARE(helpPixels(), 0);
+}
+
+void SolutionPlaybackTest::runnerMatchesTheGame()
+{
+    // Level 1's replay played through the widget with real mouse events and frame ticks.
+    const Replay replay = LevelCatalogue::solution(1);
+    QVERIFY(!replay.actions.isEmpty());
+    const TestFiles::ScratchFolder scratch;
+    GameWidget game;
+    game.loadLevel(replay.level);
+    PlayerInput::start(&game);
+    int next = 0;
+    for (int tick = 0; tick < maxTicks && game.state().status() == Running; ++tick) {
+        for (; next < replay.actions.size() && replay.actions.at(next).tick == tick; ++next)
+            PlayerInput::perform(&game, replay.actions.at(next));
+        game.animate();
+    }
+    QCOMPARE(game.state().status(), int(Passed));
+    QCOMPARE(game.attemptTime(), replay.time);
 }
 
 QTEST_MAIN(SolutionPlaybackTest)
