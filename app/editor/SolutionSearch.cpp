@@ -1,10 +1,10 @@
 #include "app/editor/SolutionSearch.h"
 
 #include "levels/format/ProofCheck.h"
-
-#include <QtConcurrent>
+#include "levels/puzzles/Solver.h"
 
 #include <limits>
+#include <optional>
 
 namespace {
 // The seed of every search: the same level and time limit find the same solution.
@@ -16,20 +16,8 @@ constexpr qint64 millisecondsPerSecond = 1000;
 SolutionSearch::SolutionSearch(QObject *parent)
     : QObject(parent)
 {
-    connect(&search, &QFutureWatcherBase::finished, this, &SolutionSearch::finish);
-}
-
-SolutionSearch::~SolutionSearch()
-{
-    if (!isRunning())
-        return;
-    solver->cancel();
-    search.waitForFinished();
-}
-
-bool SolutionSearch::isRunning() const
-{
-    return solver != nullptr;
+    connect(&job, &BackgroundJob::progressed, this, &SolutionSearch::progressed);
+    connect(&job, &BackgroundJob::finished, this, &SolutionSearch::finish);
 }
 
 void SolutionSearch::start(const Level &level, int seconds)
@@ -37,29 +25,24 @@ void SolutionSearch::start(const Level &level, int seconds)
     if (isRunning())
         return;
     searched = level;
-    cancelled = false;
-    solver = std::make_unique<Solver>(level, seed);
-    Solver *searching = solver.get();
-    search.setFuture(QtConcurrent::run([this, searching, seconds] {
-        return searching->solve(seconds, std::numeric_limits<long>::max(), [this, seconds](const Solver::Progress &p) {
+    job.start([level, seconds](const BackgroundJob::Control &control) {
+        Solver solver(level, seed);
+        solver.cancelWith(&control.cancelled);
+        return std::any(solver.solve(seconds, std::numeric_limits<long>::max(), [&](const Solver::Progress &p) {
             const int used = int(p.elapsedMs * percent / (seconds * millisecondsPerSecond));
-            QMetaObject::invokeMethod(this, [this, used] { emit progressed(qMin(used, percent)); }, Qt::QueuedConnection);
-        });
-    }));
+            control.progress(qMin(used, percent));
+        }));
+    });
 }
 
 void SolutionSearch::cancel()
 {
-    if (!isRunning())
-        return;
-    cancelled = true;
-    solver->cancel();
+    job.cancel();
 }
 
-void SolutionSearch::finish()
+void SolutionSearch::finish(bool cancelled)
 {
-    solver.reset();
-    const std::optional<Replay> result = search.result();
+    const auto result = job.result<std::optional<Replay>>();
     if (result && ProofCheck::of(searched, *result).holds())
         emit found(searched, *result);
     else

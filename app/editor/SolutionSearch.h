@@ -3,13 +3,9 @@
 
 #include "levels/format/Level.h"
 #include "levels/format/Replay.h"
-#include "levels/puzzles/Solver.h"
+#include "levels/puzzles/BackgroundJob.h"
 
-#include <QFutureWatcher>
 #include <QObject>
-
-#include <memory>
-#include <optional>
 
 // The game's solver, run in the background so that the editor stays responsive: it reports its
 // progress, stops at a time limit or at once when cancelled, and checks a solution it finds by
@@ -20,10 +16,8 @@ class SolutionSearch : public QObject
 
 public:
     explicit SolutionSearch(QObject *parent = nullptr);
-    // Cancels a search under way and waits for it.
-    ~SolutionSearch() override;
 
-    bool isRunning() const;
+    bool isRunning() const { return job.isRunning(); }
 
 public slots:
     void start(const Level &level, int seconds);
@@ -38,13 +32,11 @@ signals:
     void notFound(bool cancelled);
 
 private slots:
-    void finish();
+    void finish(bool cancelled);
 
 private:
-    QFutureWatcher<std::optional<Replay>> search;
-    std::unique_ptr<Solver> solver;
+    BackgroundJob job;
     Level searched;
-    bool cancelled = false;
 };
 
 #endif

@@ -432,8 +432,11 @@ LevelGenerator::LevelGenerator(const Seed &seed)
 {
 }
 
-std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress &progress)
+std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress &progress,
+                                                                  const std::atomic<bool> *stop) const
 {
+    const std::atomic<bool> never{false};
+    const std::atomic<bool> &cancelled = stop ? *stop : never;
     const TierRules &rules = tierRules[seed.tier];
     SeededRandom random(hashOf(seed.text()));
     for (int tried = 0; tried < maxCandidates && !cancelled; ++tried) {

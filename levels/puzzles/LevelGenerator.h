@@ -49,10 +49,9 @@ public:
 
     explicit LevelGenerator(const Seed &seed);
 
-    // A proven level, or none when no candidate within the budget is one (or when cancelled).
-    std::optional<Generated> generate(const Progress &progress = {});
-    // Stops generate() under way, from any thread, within one replay.
-    void cancel() { cancelled = true; }
+    // A proven level, or none when no candidate within the budget is one, or when cancelled is set
+    // (from any thread: it stops within one replay).
+    std::optional<Generated> generate(const Progress &progress = {}, const std::atomic<bool> *cancelled = nullptr) const;
 
     // The share, in percent, of trials single wells drawn from seed, each set at random at the
     // start, that pass level: how much of a give-away it is.
@@ -60,7 +59,6 @@ public:
 
 private:
     Seed seed;
-    std::atomic<bool> cancelled{false};
 };
 
 #endif

@@ -1,8 +1,7 @@
 #include "levels/puzzles/PuzzleMaker.h"
 
-#include <QtConcurrent>
-
 #include <algorithm>
+#include <optional>
 
 namespace {
 bool sameSeed(const Seed &a, const Seed &b)
@@ -14,37 +13,27 @@ bool sameSeed(const Seed &a, const Seed &b)
 PuzzleMaker::PuzzleMaker(QObject *parent)
     : QObject(parent)
 {
-    connect(&work, &QFutureWatcherBase::finished, this, &PuzzleMaker::finish);
-}
-
-PuzzleMaker::~PuzzleMaker()
-{
-    waiting.clear();
-    if (!generator)
-        return;
-    generator->cancel();
-    work.waitForFinished();
+    connect(&job, &BackgroundJob::progressed, this, [this](int candidate) { emit progressed(making, candidate); });
+    connect(&job, &BackgroundJob::finished, this, &PuzzleMaker::finish);
 }
 
 bool PuzzleMaker::isMaking(const Seed &seed) const
 {
-    return (generator && sameSeed(making, seed))
+    return (job.isRunning() && sameSeed(making, seed))
         || std::any_of(waiting.begin(), waiting.end(), [&](const Seed &other) { return sameSeed(other, seed); });
 }
 
 void PuzzleMaker::make(const Seed &seed, bool first)
 {
-    if (generator && sameSeed(making, seed))
+    if (job.isRunning() && sameSeed(making, seed))
         return;
-    waiting.erase(std::remove_if(waiting.begin(), waiting.end(),
-                                 [&](const Seed &other) { return sameSeed(other, seed); }),
+    waiting.erase(std::remove_if(waiting.begin(), waiting.end(), [&](const Seed &other) { return sameSeed(other, seed); }),
                   waiting.end());
     if (first)
         waiting.prepend(seed);
     else
         waiting.append(seed);
-    if (!generator)
-        startNext();
+    startNext();
 }
 
 void PuzzleMaker::cancel()
@@ -54,33 +43,23 @@ void PuzzleMaker::cancel()
     waiting.clear();
     for (const Seed &seed : dropped)
         emit notMade(seed, true);
-    if (!generator)
-        return;
-    cancelled = true;
-    generator->cancel();
+    job.cancel();
 }
 
 void PuzzleMaker::startNext()
 {
-    if (waiting.isEmpty())
+    if (waiting.isEmpty() || job.isRunning())
         return;
     making = waiting.takeFirst();
-    cancelled = false;
-    generator = std::make_unique<LevelGenerator>(making);
-    LevelGenerator *generating = generator.get();
     const Seed seed = making;
-    work.setFuture(QtConcurrent::run([this, generating, seed] {
-        return generating->generate([this, seed](int candidate) {
-            QMetaObject::invokeMethod(this, [this, seed, candidate] { emit progressed(seed, candidate); },
-                                      Qt::QueuedConnection);
-        });
-    }));
+    job.start([seed](const BackgroundJob::Control &control) {
+        return std::any(LevelGenerator(seed).generate(control.progress, &control.cancelled));
+    });
 }
 
-void PuzzleMaker::finish()
+void PuzzleMaker::finish(bool cancelled)
 {
-    generator.reset();
-    const std::optional<LevelGenerator::Generated> result = work.result();
+    const auto result = job.result<std::optional<LevelGenerator::Generated>>();
     if (result)
         emit made(*result);
     else

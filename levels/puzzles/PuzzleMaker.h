@@ -1,14 +1,11 @@
 #ifndef SWIRLFALL_PUZZLEMAKER_H
 #define SWIRLFALL_PUZZLEMAKER_H
 
+#include "levels/puzzles/BackgroundJob.h"
 #include "levels/puzzles/LevelGenerator.h"
 
-#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
-
-#include <memory>
-#include <optional>
 
 // Levels made from seeds in the background, one after another, so that a window stays responsive
 // while the generator and its solver work on every core; each is reported as it is made, and
@@ -19,8 +16,6 @@ class PuzzleMaker : public QObject
 
 public:
     explicit PuzzleMaker(QObject *parent = nullptr);
-    // Cancels what is under way and waits for it.
-    ~PuzzleMaker() override;
 
     // Makes seed's level after those asked for before, unless it is under way or waiting already;
     // first puts it before them.
@@ -40,13 +35,11 @@ signals:
 
 private:
     void startNext();
-    void finish();
+    void finish(bool cancelled);
 
     QList<Seed> waiting;
-    std::unique_ptr<LevelGenerator> generator;
     Seed making;
-    bool cancelled = false;
-    QFutureWatcher<std::optional<LevelGenerator::Generated>> work;
+    BackgroundJob job;
 };
 
 #endif
