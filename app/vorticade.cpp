@@ -3,6 +3,7 @@
 #include "app/FileCommands.h"
 #include "app/HowToPlay.h"
 #include "app/chooser/LevelChooser.h"
+#include "app/widgets/CommandTable.h"
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
 #include "game/GameWidget.h"
@@ -28,19 +29,16 @@ struct Targets
 // Connects a command's action to what it does, and to what its action shows: greyed, checked.
 using Bind = void (*)(QAction *action, const Targets &to);
 
-// Every command of the window's two menus (but the twenty levels'), in menu order: its caption,
-// its keys (translated as the design's shortcuts are, or a standard key), what it does and what
-// "How to play" says of it. The window binds them from here and the help lists them from the
-// actions so bound, so that a key and its help cannot disagree. The design's own three connect by
-// signature, as it does; the others by member, which the compiler checks.
+// Every command of the window's two menus (but the twenty levels'), in menu order: the command
+// (its caption, its keys, translated as the design's shortcuts are, or a standard key, and what
+// "How to play" says of it) and what it does. The window binds them from here and the help lists
+// them from the actions so bound, so that a key and its help cannot disagree. The design's own three
+// connect by signature, as it does; the others by member, which the compiler checks.
 struct Command
 {
     bool levelsMenu;
-    const char *caption;
-    const char *keys;
-    QKeySequence::StandardKey standardKey;
+    CommandTable::Command command;
     Bind bind;
-    const char *help;
 };
 
 void offerSolution(QAction *action, const GameWidget *game)
@@ -51,64 +49,76 @@ void offerSolution(QAction *action, const GameWidget *game)
 }
 
 const Command commands[] = {
-    {false, QT_TRANSLATE_NOOP("vorticade", "High scores"), QT_TRANSLATE_NOOP("vorticade", "TAB"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.game, SLOT(displayHighScores())); },
-     QT_TRANSLATE_NOOP("vorticade", "Shows the best time of every level (Tab: while it is held)")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Show solution"), QT_TRANSLATE_NOOP("vorticade", "S"), QKeySequence::UnknownKey,
+    {false,
+     {"highScores", QT_TRANSLATE_NOOP("vorticade", "High scores"), QT_TRANSLATE_NOOP("vorticade", "TAB"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Shows the best time of every level (Tab: while it is held)")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.game, SLOT(displayHighScores())); }},
+    {false,
+     {"showSolution", QT_TRANSLATE_NOOP("vorticade", "Show solution"), QT_TRANSLATE_NOOP("vorticade", "S"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Plays the level's solution; a click or a key stops it")},
      [](QAction *action, const Targets &to) {
          QObject::connect(action, &QAction::triggered, to.game, &GameWidget::showSolution);
          offerSolution(action, to.game);
          QObject::connect(to.game, &GameWidget::levelStarted, action, [action, to] { offerSolution(action, to.game); });
          // A pass proves a level that had no proof.
          QObject::connect(to.game, &GameWidget::levelPassed, action, [action, to] { offerSolution(action, to.game); });
-     },
-     QT_TRANSLATE_NOOP("vorticade", "Plays the level's solution; a click or a key stops it")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Watch my best run"), QT_TRANSLATE_NOOP("vorticade", "W"), QKeySequence::UnknownKey,
+     }},
+    {false,
+     {"watchBestRun", QT_TRANSLATE_NOOP("vorticade", "Watch my best run"), QT_TRANSLATE_NOOP("vorticade", "W"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Plays the run that set your record on the level")},
      [](QAction *action, const Targets &to) {
          QObject::connect(action, &QAction::triggered, to.game, &GameWidget::watchBestRun);
          action->setEnabled(to.game->hasBestRun());
          QObject::connect(to.game, &GameWidget::bestRunChanged, action, &QAction::setEnabled);
-     },
-     QT_TRANSLATE_NOOP("vorticade", "Plays the run that set your record on the level")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Open replay\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+Shift+O"),
-     QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openReplay); },
-     QT_TRANSLATE_NOOP("vorticade", "Plays a replay, or a level file with its proof")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Pause"), QT_TRANSLATE_NOOP("vorticade", "P"), QKeySequence::UnknownKey,
+     }},
+    {false,
+     {"openReplay", QT_TRANSLATE_NOOP("vorticade", "Open replay\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+Shift+O"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Plays a replay, or a level file with its proof")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openReplay); }},
+    {false,
+     {"pause", QT_TRANSLATE_NOOP("vorticade", "Pause"), QT_TRANSLATE_NOOP("vorticade", "P"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Pauses a running level, and goes on")},
      [](QAction *action, const Targets &to) {
          QObject::connect(action, &QAction::triggered, to.game, &GameWidget::togglePause);
          action->setCheckable(true);
          QObject::connect(to.game, &GameWidget::pausedChanged, action, &QAction::setChecked);
-     },
-     QT_TRANSLATE_NOOP("vorticade", "Pauses a running level, and goes on")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Full screen"), QT_TRANSLATE_NOOP("vorticade", "F11"), QKeySequence::FullScreen,
+     }},
+    {false,
+     {"fullScreen", QT_TRANSLATE_NOOP("vorticade", "Full screen"), QT_TRANSLATE_NOOP("vorticade", "F11"), QKeySequence::FullScreen,
+      QT_TRANSLATE_NOOP("vorticade", "Fills the screen with the playfield, and back")},
      [](QAction *action, const Targets &to) {
          QObject::connect(action, &QAction::triggered, to.window, &vorticade::toggleFullScreen);
          action->setCheckable(true);
          QObject::connect(to.window, &vorticade::fullScreenChanged, action, &QAction::setChecked);
-     },
-     QT_TRANSLATE_NOOP("vorticade", "Fills the screen with the playfield, and back")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::showHowToPlay); },
-     QT_TRANSLATE_NOOP("vorticade", "Shows how to play: the goal, the mouse and the keys")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "About"), QT_TRANSLATE_NOOP("vorticade", "F1"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SLOT(displayAbout())); },
-     QT_TRANSLATE_NOOP("vorticade", "Tells which game this is, and its version")},
-    {false, QT_TRANSLATE_NOOP("vorticade", "Quit"), QT_TRANSLATE_NOOP("vorticade", "ESC"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SIGNAL(exit())); },
-     QT_TRANSLATE_NOOP("vorticade", "Quits the game")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Choose level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+L"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::chooseLevel); },
-     QT_TRANSLATE_NOOP("vorticade", "Shows every level, yours and the sets too, to choose one")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Open level\u2026"), nullptr, QKeySequence::Open,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openLevel); },
-     QT_TRANSLATE_NOOP("vorticade", "Plays a level file")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "New level\u2026"), nullptr, QKeySequence::New,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::newLevel); },
-     QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on a new level")},
-    {true, QT_TRANSLATE_NOOP("vorticade", "Edit level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+E"), QKeySequence::UnknownKey,
-     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::editLevel); },
-     QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on the level played")},
+     }},
+    {false,
+     {"howToPlay", QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Shows how to play: the goal, the mouse and the keys")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::showHowToPlay); }},
+    {false,
+     {"about", QT_TRANSLATE_NOOP("vorticade", "About"), QT_TRANSLATE_NOOP("vorticade", "F1"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Tells which game this is, and its version")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SLOT(displayAbout())); }},
+    {false,
+     {"quit", QT_TRANSLATE_NOOP("vorticade", "Quit"), QT_TRANSLATE_NOOP("vorticade", "ESC"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Quits the game")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, SIGNAL(triggered()), to.window, SIGNAL(exit())); }},
+    {true,
+     {"chooseLevel", QT_TRANSLATE_NOOP("vorticade", "Choose level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+L"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Shows every level, yours and the sets too, to choose one")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::chooseLevel); }},
+    {true,
+     {"openLevel", QT_TRANSLATE_NOOP("vorticade", "Open level\u2026"), nullptr, QKeySequence::Open,
+      QT_TRANSLATE_NOOP("vorticade", "Plays a level file")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::openLevel); }},
+    {true,
+     {"newLevel", QT_TRANSLATE_NOOP("vorticade", "New level\u2026"), nullptr, QKeySequence::New,
+      QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on a new level")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::newLevel); }},
+    {true,
+     {"editLevel", QT_TRANSLATE_NOOP("vorticade", "Edit level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+E"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on the level played")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::editLevel); }},
 };
 } // namespace
 
@@ -124,11 +134,14 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     QSignalMapper *mapper = new QSignalMapper(this);
 
     QMenu *menu = new QMenu(tr("Menu"), this);
+    menu->setObjectName(QStringLiteral("menu"));
     bar->addMenu(menu);
     QMenu *levels = new QMenu(tr("Levels"), this);
+    levels->setObjectName(QStringLiteral("levels"));
     bar->addMenu(levels);
     for (int i = 1; i <= LevelCatalogue::levelCount; ++i) {
         QAction *level = new QAction(tr("Level %1").arg(i), this);
+        level->setObjectName(QStringLiteral("level%1").arg(i));
         connect(level, SIGNAL(triggered()), mapper, SLOT(map()));
         mapper->setMapping(level, i);
         levels->addAction(level);
@@ -138,21 +151,9 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     levels->addSeparator();
     const Targets targets{game, this, fileCommands};
     for (const Command &command : commands) {
-        QList<QKeySequence> keys;
-        if (command.keys)
-            keys.append(QKeySequence(tr(command.keys)));
-        // The platform's own key where it has another (Ctrl+Shift+F for full screen on KDE, say).
-        for (const QKeySequence &key : QKeySequence::keyBindings(command.standardKey)) {
-            if (!keys.contains(key))
-                keys.append(key);
-        }
-        QAction *action = new QAction(tr(command.caption), this);
-        action->setShortcuts(keys);
-        action->setStatusTip(tr(command.help));
+        QAction *action = CommandTable::action(command.command, "vorticade", this);
         command.bind(action, targets);
         (command.levelsMenu ? levels : menu)->addAction(action);
-        // The window holds it too, so that its shortcut works while full screen hides the menu bar.
-        addAction(action);
     }
     // A greyed command's tooltip says why.
     menu->setToolTipsVisible(true);

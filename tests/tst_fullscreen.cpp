@@ -133,11 +133,7 @@ void FullScreenTest::backToTheWindow()
     };
     const QImage before = frame();
     // The menu's item shows which way it goes, however full screen was reached.
-    QAction *fullScreen = nullptr;
-    for (QAction *action : window.findChildren<QAction *>()) {
-        if (action->text() == QLatin1String("Full screen"))
-            fullScreen = action;
-    }
+    QAction *fullScreen = window.findChild<QAction *>(QStringLiteral("fullScreen"));
     QVERIFY(fullScreen && !fullScreen->isChecked());
 
     toggle();

@@ -52,7 +52,10 @@ private slots:
     void howToPlayListsTheKeysBound();
 
 private:
+    // The menu's entry of that caption, as a player finds it.
     QAction *action(const QString &menu, const QString &caption) const;
+    // The window's action of that object name, as the code knows it.
+    QAction *named(const char *name) const;
     GameWidget *game() const;
 
     std::unique_ptr<TestFiles::ScratchFolder> scratch;
@@ -88,6 +91,11 @@ QAction *VorticadeTest::action(const QString &menu, const QString &caption) cons
         }
     }
     return nullptr;
+}
+
+QAction *VorticadeTest::named(const char *name) const
+{
+    return window->findChild<QAction *>(QLatin1String(name));
 }
 
 GameWidget *VorticadeTest::game() const
@@ -172,7 +180,7 @@ void VorticadeTest::levelEntriesLoadTheirLevel()
     levels->actions().at(19)->trigger();
     QCOMPARE(game()->state().status(), int(Ready));
 
-    QAction *highScores = action(QStringLiteral("Menu"), QStringLiteral("High scores"));
+    QAction *highScores = named("highScores");
     highScores->trigger();
     QVERIFY(game()->showsHighScores());
     highScores->trigger();
@@ -192,7 +200,7 @@ void VorticadeTest::frameTimerDrivesTheGame()
     QMetaObject::invokeMethod(timer, "timeout");
     QCOMPARE(game()->attemptTime(), 10u);
     // A still Ready screen: the tick finds nothing to change, and the timer sleeps until input.
-    action(QStringLiteral("Levels"), QStringLiteral("Level 2"))->trigger();
+    named("level2")->trigger();
     QVERIFY(timer->isActive());
     QMetaObject::invokeMethod(timer, "timeout");
     QVERIFY(!timer->isActive());
@@ -203,7 +211,7 @@ void VorticadeTest::frameTimerDrivesTheGame()
 void VorticadeTest::leavingTheWindowPauses()
 {
     // A running level pauses when another window takes over, and stays paused once back.
-    QAction *pause = action(QStringLiteral("Menu"), QStringLiteral("Pause"));
+    QAction *pause = named("pause");
     QCOMPARE(pause->shortcut(), QKeySequence(Qt::Key_P));
     game()->loadLevel(3);
     PlayerInput::start(game());
@@ -250,7 +258,7 @@ void VorticadeTest::quitPaths()
 
     QSignalSpy exited(window, &vorticade::exit);
     if (way == QLatin1String("action")) {
-        action(QStringLiteral("Menu"), QStringLiteral("Quit"))->trigger();
+        named("quit")->trigger();
     } else if (way == QLatin1String("game")) {
         // Only the release reaches the game: the window's Quit takes the press.
         QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
@@ -319,7 +327,7 @@ void VorticadeTest::showSolutionOnAnEndedLevel()
 void VorticadeTest::watchMyBestRun()
 {
     // Enabled only while the level played has a kept run: after its record, not on another level.
-    QAction *watch = action(QStringLiteral("Menu"), QStringLiteral("Watch my best run"));
+    QAction *watch = named("watchBestRun");
     game()->loadLevel(2);
     QVERIFY(!watch->isEnabled());
     PlayerInput::play(game(), LevelCatalogue::solution(2));
@@ -388,7 +396,7 @@ void VorticadeTest::openFile()
     QCOMPARE(shown, QString(refusal).replace(QStringLiteral("FILE"), path));
     QCOMPARE(game()->isWatching(), replay && refusal.isEmpty());
     QCOMPARE(game()->level().number, refusal.isEmpty() ? int(contents.startsWith('#')) : 5);
-    QAction *show = action(QStringLiteral("Menu"), QStringLiteral("Show solution"));
+    QAction *show = named("showSolution");
     QCOMPARE(show->isEnabled(), solution);
     // Greyed, it says why.
     QCOMPARE(show->toolTip().contains(QLatin1String("not proven")), !solution);

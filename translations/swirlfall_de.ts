@@ -641,40 +641,12 @@
         <translation>Level hinzufügen</translation>
     </message>
     <message>
-        <source>Add a set of levels</source>
-        <translation>Eine Reihe von Leveln hinzufügen</translation>
-    </message>
-    <message>
         <source>No level&apos;s name holds “%1”.</source>
         <translation>Kein Levelname enthält „%1“.</translation>
     </message>
     <message>
         <source>No levels here.</source>
         <translation>Hier sind keine Level.</translation>
-    </message>
-    <message>
-        <source>%1 as %2</source>
-        <translation>%1 als %2</translation>
-    </message>
-    <message>
-        <source>%1, as %2</source>
-        <translation>%1, als %2</translation>
-    </message>
-    <message>
-        <source>Added to My levels:</source>
-        <translation>Zu „Meine Level“ hinzugefügt:</translation>
-    </message>
-    <message>
-        <source>Added under another name, as a file of that name is there:</source>
-        <translation>Unter anderem Namen hinzugefügt, da eine Datei dieses Namens da ist:</translation>
-    </message>
-    <message>
-        <source>Already in My levels, not added again:</source>
-        <translation>Schon in „Meine Level“, nicht noch einmal hinzugefügt:</translation>
-    </message>
-    <message>
-        <source>Not added:</source>
-        <translation>Nicht hinzugefügt:</translation>
     </message>
     <message>
         <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
@@ -691,30 +663,6 @@
     <message>
         <source>Copy seed</source>
         <translation>Startwert kopieren</translation>
-    </message>
-    <message>
-        <source>Making and proving the level of %1…</source>
-        <translation>Das Level von %1 wird gemacht und bewiesen…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
-        <source>Play a seed</source>
-        <translation>Startwert spielen</translation>
-    </message>
-    <message>
-        <source>Making and proving the level of %1: candidate %2…</source>
-        <translation>Das Level von %1 wird gemacht und bewiesen: Entwurf %2…</translation>
-    </message>
-    <message>
-        <source>The seed %1 gives no level.</source>
-        <translation>Der Startwert %1 ergibt kein Level.</translation>
-    </message>
-    <message>
-        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
-        <translation>Ein Startwert, getippt oder eingefügt, etwa 1-easy-42 oder 1-daily-2026-12-09:</translation>
     </message>
 </context>
 <context>
@@ -905,6 +853,41 @@
     </message>
 </context>
 <context>
+    <name>LevelImporter</name>
+    <message>
+        <source>Add levels</source>
+        <translation>Level hinzufügen</translation>
+    </message>
+    <message>
+        <source>Add a set of levels</source>
+        <translation>Eine Reihe von Leveln hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>%1, as %2</source>
+        <translation>%1, als %2</translation>
+    </message>
+    <message>
+        <source>Added to My levels:</source>
+        <translation>Zu „Meine Level“ hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Added under another name, as a file of that name is there:</source>
+        <translation>Unter anderem Namen hinzugefügt, da eine Datei dieses Namens da ist:</translation>
+    </message>
+    <message>
+        <source>Already in My levels, not added again:</source>
+        <translation>Schon in „Meine Level“, nicht noch einmal hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Not added:</source>
+        <translation>Nicht hinzugefügt:</translation>
+    </message>
+</context>
+<context>
     <name>LevelLibrary</name>
     <message>
         <source>Puzzles</source>
@@ -986,6 +969,33 @@
     <message>
         <source>the proof fails: the level is not passed after %1 s</source>
         <translation>der Beweis scheitert: das Level ist nach %1 s nicht geschafft</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleShelf</name>
+    <message>
+        <source>Making and proving the level of %1…</source>
+        <translation>Das Level von %1 wird gemacht und bewiesen…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Play a seed</source>
+        <translation>Startwert spielen</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1: candidate %2…</source>
+        <translation>Das Level von %1 wird gemacht und bewiesen: Entwurf %2…</translation>
+    </message>
+    <message>
+        <source>The seed %1 gives no level.</source>
+        <translation>Der Startwert %1 ergibt kein Level.</translation>
+    </message>
+    <message>
+        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
+        <translation>Ein Startwert, getippt oder eingefügt, etwa 1-easy-42 oder 1-daily-2026-12-09:</translation>
     </message>
 </context>
 <context>

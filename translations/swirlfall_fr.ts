@@ -641,40 +641,12 @@
         <translation>Ajouter des niveaux</translation>
     </message>
     <message>
-        <source>Add a set of levels</source>
-        <translation>Ajouter une série de niveaux</translation>
-    </message>
-    <message>
         <source>No level&apos;s name holds “%1”.</source>
         <translation>Aucun nom de niveau ne contient « %1 ».</translation>
     </message>
     <message>
         <source>No levels here.</source>
         <translation>Pas de niveaux ici.</translation>
-    </message>
-    <message>
-        <source>%1 as %2</source>
-        <translation>%1 sous le nom %2</translation>
-    </message>
-    <message>
-        <source>%1, as %2</source>
-        <translation>%1, sous le nom %2</translation>
-    </message>
-    <message>
-        <source>Added to My levels:</source>
-        <translation>Ajoutés à Mes niveaux :</translation>
-    </message>
-    <message>
-        <source>Added under another name, as a file of that name is there:</source>
-        <translation>Ajoutés sous un autre nom, car un fichier de ce nom existe :</translation>
-    </message>
-    <message>
-        <source>Already in My levels, not added again:</source>
-        <translation>Déjà dans Mes niveaux, pas ajoutés de nouveau :</translation>
-    </message>
-    <message>
-        <source>Not added:</source>
-        <translation>Non ajoutés :</translation>
     </message>
     <message>
         <source>No levels here yet. “Add levels…” copies level files here, the level editor (Ctrl+N) saves new levels here, and a level file dropped on the game plays it.</source>
@@ -691,30 +663,6 @@
     <message>
         <source>Copy seed</source>
         <translation>Copier la graine</translation>
-    </message>
-    <message>
-        <source>Making and proving the level of %1…</source>
-        <translation>Création et preuve du niveau de %1…</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Annuler</translation>
-    </message>
-    <message>
-        <source>Play a seed</source>
-        <translation>Jouer une graine</translation>
-    </message>
-    <message>
-        <source>Making and proving the level of %1: candidate %2…</source>
-        <translation>Création et preuve du niveau de %1 : essai %2…</translation>
-    </message>
-    <message>
-        <source>The seed %1 gives no level.</source>
-        <translation>La graine %1 ne donne aucun niveau.</translation>
-    </message>
-    <message>
-        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
-        <translation>Une graine, tapée ou collée, comme 1-easy-42 ou 1-daily-2026-12-09 :</translation>
     </message>
 </context>
 <context>
@@ -905,6 +853,41 @@
     </message>
 </context>
 <context>
+    <name>LevelImporter</name>
+    <message>
+        <source>Add levels</source>
+        <translation>Ajouter des niveaux</translation>
+    </message>
+    <message>
+        <source>Add a set of levels</source>
+        <translation>Ajouter une série de niveaux</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 sous le nom %2</translation>
+    </message>
+    <message>
+        <source>%1, as %2</source>
+        <translation>%1, sous le nom %2</translation>
+    </message>
+    <message>
+        <source>Added to My levels:</source>
+        <translation>Ajoutés à Mes niveaux :</translation>
+    </message>
+    <message>
+        <source>Added under another name, as a file of that name is there:</source>
+        <translation>Ajoutés sous un autre nom, car un fichier de ce nom existe :</translation>
+    </message>
+    <message>
+        <source>Already in My levels, not added again:</source>
+        <translation>Déjà dans Mes niveaux, pas ajoutés de nouveau :</translation>
+    </message>
+    <message>
+        <source>Not added:</source>
+        <translation>Non ajoutés :</translation>
+    </message>
+</context>
+<context>
     <name>LevelLibrary</name>
     <message>
         <source>Puzzles</source>
@@ -986,6 +969,33 @@
     <message>
         <source>the proof fails: the level is not passed after %1 s</source>
         <translation>la preuve échoue : le niveau n&apos;est pas réussi après %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleShelf</name>
+    <message>
+        <source>Making and proving the level of %1…</source>
+        <translation>Création et preuve du niveau de %1…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Play a seed</source>
+        <translation>Jouer une graine</translation>
+    </message>
+    <message>
+        <source>Making and proving the level of %1: candidate %2…</source>
+        <translation>Création et preuve du niveau de %1 : essai %2…</translation>
+    </message>
+    <message>
+        <source>The seed %1 gives no level.</source>
+        <translation>La graine %1 ne donne aucun niveau.</translation>
+    </message>
+    <message>
+        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
+        <translation>Une graine, tapée ou collée, comme 1-easy-42 ou 1-daily-2026-12-09 :</translation>
     </message>
 </context>
 <context>

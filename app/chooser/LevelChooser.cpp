@@ -1,24 +1,21 @@
 #include "app/chooser/LevelChooser.h"
 
+#include "app/chooser/LevelImporter.h"
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
+#include "app/chooser/PuzzleShelf.h"
 #include "game/RecordBook.h"
 #include "levels/format/LevelFile.h"
 #include "levels/library/LevelCollection.h"
-#include "levels/library/LevelImport.h"
 #include "levels/library/LevelLibrary.h"
-#include "levels/puzzles/PuzzleMaker.h"
 #include "levels/saves/DataFolders.h"
 
 #include <QClipboard>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,15 +23,9 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
-#include <QRandomGenerator>
 #include <QVBoxLayout>
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
 
 namespace {
 constexpr int collectionsWidth = 200;
@@ -51,12 +42,14 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
       collectionsView(new QListWidget(this)),
       rowsView(new QListView(this)),
       filterEdit(new QLineEdit(this)),
-      maker(new PuzzleMaker(this))
+      puzzles(new PuzzleShelf(levels, records, this)),
+      importer(new LevelImporter(myLevels(), this))
 {
-    connect(maker, &PuzzleMaker::made, levels, &LevelLibrary::takeMade);
     setWindowTitle(tr("Choose a level"));
     collectionsView->setFixedWidth(collectionsWidth);
     connect(collectionsView, &QListWidget::currentRowChanged, this, &LevelChooser::showCollection);
+    connect(puzzles, &PuzzleShelf::levelChosen, this, &LevelChooser::playOnItsOwn);
+    connect(importer, &LevelImporter::added, this, &LevelChooser::showFile);
 
     filterEdit->setPlaceholderText(tr("Type to find a level by name"));
     filterEdit->setClearButtonEnabled(true);
@@ -87,17 +80,32 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     });
     connect(levels, &LevelLibrary::entryChanged, this, &LevelChooser::offerSelected);
 
+    QVBoxLayout *right = new QVBoxLayout;
+    right->addWidget(filterEdit);
+    right->addWidget(rowsView, 1);
+    right->addLayout(buildButtons());
+    QHBoxLayout *layout = new QHBoxLayout(this);
+    layout->addWidget(collectionsView);
+    layout->addLayout(right, 1);
+}
+
+QLayout *LevelChooser::buildButtons()
+{
     QPushButton *add = new QPushButton(tr("Add levels\u2026"), this);
+    add->setObjectName(QStringLiteral("addLevels"));
     QMenu *adding = new QMenu(add);
-    connect(adding->addAction(tr("Level files\u2026")), &QAction::triggered, this, &LevelChooser::addFiles);
-    connect(adding->addAction(tr("A folder of levels, as a set\u2026")), &QAction::triggered, this, &LevelChooser::addSet);
+    connect(adding->addAction(tr("Level files\u2026")), &QAction::triggered, importer, &LevelImporter::addFiles);
+    connect(adding->addAction(tr("A folder of levels, as a set\u2026")), &QAction::triggered, importer, &LevelImporter::addSet);
     add->setMenu(adding);
     add->setAutoDefault(false);
     QPushButton *seed = new QPushButton(tr("Play a seed\u2026"), this);
+    seed->setObjectName(QStringLiteral("playSeed"));
     seed->setAutoDefault(false);
-    connect(seed, &QPushButton::clicked, this, &LevelChooser::playSeed);
+    connect(seed, &QPushButton::clicked, puzzles, &PuzzleShelf::playSeed);
     saveButton = new QPushButton(tr("Save to My levels"), this);
+    saveButton->setObjectName(QStringLiteral("savePuzzle"));
     copyButton = new QPushButton(tr("Copy seed"), this);
+    copyButton->setObjectName(QStringLiteral("copySeed"));
     for (QPushButton *puzzle : {saveButton, copyButton}) {
         puzzle->setAutoDefault(false);
         // Their row keeps its place, so that the dialog does not jump as a puzzle is selected.
@@ -123,18 +131,14 @@ LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
     puzzle->addStretch(1);
     puzzle->addWidget(saveButton);
     puzzle->addWidget(copyButton);
-    QVBoxLayout *right = new QVBoxLayout;
-    right->addWidget(filterEdit);
-    right->addWidget(rowsView, 1);
-    right->addLayout(puzzle);
-    right->addLayout(bottom);
-    QHBoxLayout *layout = new QHBoxLayout(this);
-    layout->addWidget(collectionsView);
-    layout->addLayout(right, 1);
+    QVBoxLayout *rows = new QVBoxLayout;
+    rows->addLayout(puzzle);
+    rows->addLayout(bottom);
     setTabOrder(filterEdit, rowsView);
     setTabOrder(rowsView, collectionsView);
     setTabOrder(collectionsView, add);
     setTabOrder(add, seed);
+    return rows;
 }
 
 LevelChooser::~LevelChooser()
@@ -164,7 +168,7 @@ void LevelChooser::choose()
 {
     // The collection shown last, found again by what it is: one since removed is not another.
     const LevelCollection last = levels->collections().value(keptCollection);
-    levels->scan(myLevels(), DataFolders::setFolders(), puzzleSeeds());
+    levels->scan(myLevels(), DataFolders::setFolders(), puzzles->seeds());
     int shown = 0;
     for (int c = 0; c < levels->collections().size(); ++c) {
         if (levels->collections().at(c).kind == last.kind && levels->collections().at(c).title == last.title)
@@ -207,13 +211,7 @@ void LevelChooser::showCollection(int collection)
     list->showCollection(collection);
     levels->readInBackground(collection);
     // Puzzles are made when first shown, in order.
-    for (int i = 0; i < levels->count(collection); ++i) {
-        const LevelLibrary::Entry &entry = levels->entry(collection, i);
-        Seed seed;
-        QString why;
-        if (!entry.read && Seed::parse(entry.seed, &seed, &why))
-            maker->make(seed);
-    }
+    puzzles->makeUnmade(collection);
 }
 
 int LevelChooser::firstNotPassed(int collection) const
@@ -276,7 +274,7 @@ void LevelChooser::play()
         Seed seed;
         QString why;
         if (Seed::parse(selectedSeed(), &seed, &why))
-            waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
+            puzzles->waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
         return;
     }
     const LevelListModel::Place place = list->placeOf(row);
@@ -300,56 +298,11 @@ void LevelChooser::play()
     emit sequenceChosen(playable, index);
 }
 
-void LevelChooser::addFiles()
+void LevelChooser::showFile(const QString &path)
 {
-    const QStringList files =
-        QFileDialog::getOpenFileNames(this, tr("Add levels"), QString(), LevelFile::dialogFilter());
-    if (!files.isEmpty())
-        reportImport(LevelImport::files(files, myLevels()));
-}
-
-void LevelChooser::addSet()
-{
-    const QString folder = QFileDialog::getExistingDirectory(this, tr("Add a set of levels"));
-    if (!folder.isEmpty())
-        reportImport(LevelImport::set(folder, myLevels()));
-}
-
-void LevelChooser::reportImport(const LevelImport &added)
-{
-    QStringList kept;
-    QStringList renamed;
-    for (const LevelImport::Copy &copy : added.copied) {
-        const QString from = QFileInfo(copy.from).fileName();
-        const QString to = QFileInfo(copy.to).fileName();
-        if (from == to)
-            kept.append(from);
-        else
-            renamed.append(tr("%1 as %2").arg(from, to));
-    }
-    QStringList present;
-    for (const LevelImport::Copy &copy : added.present)
-        present.append(tr("%1, as %2").arg(QFileInfo(copy.from).fileName(), QDir(myLevels()).relativeFilePath(copy.to)));
-    QStringList told;
-    const auto tell = [&told](const QString &heading, const QStringList &lines) {
-        if (!lines.isEmpty())
-            told.append(heading + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
-    };
-    tell(tr("Added to My levels:"), kept);
-    tell(tr("Added under another name, as a file of that name is there:"), renamed);
-    tell(tr("Already in My levels, not added again:"), present);
-    tell(tr("Not added:"), added.refused);
-    QMessageBox box(added.refused.isEmpty() ? QMessageBox::Information : QMessageBox::Warning, tr("Add levels"),
-                    told.join(QStringLiteral("\n\n")), QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    // The first level added is shown, in the collection it went to, or else the first already there.
-    const QList<LevelImport::Copy> &shown = added.copied.isEmpty() ? added.present : added.copied;
-    if (shown.isEmpty())
-        return;
     choose();
     for (int c = 0; c < levels->collections().size(); ++c) {
-        const int index = int(levels->collections().at(c).files.indexOf(shown.constFirst().to));
+        const int index = int(levels->collections().at(c).files.indexOf(path));
         if (index < 0)
             continue;
         showCollection(c);
@@ -358,39 +311,16 @@ void LevelChooser::reportImport(const LevelImport &added)
     }
 }
 
+void LevelChooser::playOnItsOwn(const Level &level)
+{
+    hide();
+    emit levelChosen(level);
+}
+
 void LevelChooser::hideEvent(QHideEvent *event)
 {
     QDialog::hideEvent(event);
-    list->forgetThumbnails();
-#ifdef __GLIBC__
-    // The pictures were many small blocks: hand the freed pages back, or the game stays as large.
-    malloc_trim(0);
-#endif
-}
-
-QList<Seed> LevelChooser::puzzleSeeds()
-{
-    constexpr quint32 words = 1000000;
-    const auto passed = [this](const Seed &seed) {
-        for (int c = 0; c < levels->collections().size(); ++c) {
-            for (int i = 0; i < levels->count(c); ++i) {
-                const LevelLibrary::Entry &entry = levels->entry(c, i);
-                if (entry.seed == seed.text())
-                    return entry.readable && records->best(entry.level) != 0;
-            }
-        }
-        return false;
-    };
-    for (int tier = Seed::Easy; tier <= Seed::Hard; ++tier) {
-        const Seed fresh =
-            Seed::of(Seed::Tier(tier), QString::number(QRandomGenerator::global()->bounded(words)));
-        if (tier >= newPuzzles.size())
-            newPuzzles.append(fresh);
-        else if (passed(newPuzzles.at(tier)))
-            newPuzzles[tier] = fresh;
-    }
-    // The same for every player on a day, wherever it is.
-    return QList<Seed>{Seed::ofDay(QDateTime::currentDateTimeUtc().date())} + newPuzzles;
+    list->releaseThumbnails();
 }
 
 QString LevelChooser::selectedSeed() const
@@ -409,61 +339,6 @@ void LevelChooser::offerSelected()
     saveButton->setEnabled(made);
 }
 
-void LevelChooser::waitFor(const Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then)
-{
-    constexpr int halfASecond = 500;
-    QProgressDialog *progress = new QProgressDialog(tr("Making and proving the level of %1\u2026").arg(seed.text()),
-                                                    tr("Cancel"), 0, 0, this);
-    progress->setWindowTitle(tr("Play a seed"));
-    progress->setWindowModality(Qt::WindowModal);
-    progress->setMinimumDuration(halfASecond);
-    progress->setAttribute(Qt::WA_DeleteOnClose);
-    // The half second is counted from here.
-    progress->setValue(0);
-    const QString text = seed.text();
-    connect(maker, &PuzzleMaker::progressed, progress, [progress, text](const Seed &making, int candidate) {
-        if (making.text() == text)
-            progress->setLabelText(tr("Making and proving the level of %1: candidate %2\u2026").arg(text, QString::number(candidate + 1)));
-    });
-    connect(maker, &PuzzleMaker::made, progress, [progress, text, then](const LevelGenerator::Generated &made) {
-        if (made.seed.text() != text)
-            return;
-        progress->close();
-        then(made);
-    });
-    connect(maker, &PuzzleMaker::notMade, progress, [this, progress, text](const Seed &seed, bool cancelled) {
-        if (seed.text() != text)
-            return;
-        progress->close();
-        if (!cancelled)
-            QMessageBox::warning(this, tr("Play a seed"), tr("The seed %1 gives no level.").arg(text));
-    });
-    connect(progress, &QProgressDialog::canceled, maker, &PuzzleMaker::cancel);
-    maker->make(seed, true);
-}
-
-void LevelChooser::playSeed()
-{
-    const QString text = QInputDialog::getText(this, tr("Play a seed"),
-                                               tr("A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:"));
-    if (text.trimmed().isEmpty())
-        return;
-    Seed seed;
-    QString why;
-    if (!Seed::parse(text, &seed, &why)) {
-        QMessageBox box(QMessageBox::Warning, tr("Play a seed"), why, QMessageBox::Ok, this);
-        box.setTextFormat(Qt::PlainText);
-        box.exec();
-        return;
-    }
-    waitFor(seed, [this](const LevelGenerator::Generated &made) {
-        Level level = made.level;
-        level.name = made.seed.shownName();
-        hide();
-        emit levelChosen(level);
-    });
-}
-
 void LevelChooser::savePuzzle()
 {
     const LevelListModel::Place place = list->placeOf(selectedRow());
@@ -474,8 +349,8 @@ void LevelChooser::savePuzzle()
         return;
     made.level = entry.level;
     made.difficulty = entry.difficulty;
-    reportImport(LevelImport::text(made.fileText(), entry.level.name + QLatin1Char('.') + QLatin1String(LevelFile::extension),
-                                   myLevels()));
+    importer->addText(made.fileText(), entry.level.name + QLatin1Char('.') + QLatin1String(LevelFile::extension),
+                      tr("Add levels"));
 }
 
 void LevelChooser::copySeed()

@@ -2,19 +2,17 @@
 #define SWIRLFALL_LEVELCHOOSER_H
 
 #include "levels/format/Level.h"
-#include "levels/puzzles/LevelGenerator.h"
 
 #include <QDialog>
 #include <QList>
 #include <QString>
 
-#include <functional>
-
-class LevelImport;
+class LevelImporter;
 class LevelLibrary;
 class LevelListModel;
-class PuzzleMaker;
+class PuzzleShelf;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListView;
 class QListWidget;
@@ -26,10 +24,8 @@ class RecordBook;
 // finds levels by name in every collection; Enter or a double click plays the one selected, as
 // one of its collection's. It opens on the first level of the collection not passed yet, so that
 // carrying on is Ctrl+L, Enter. Files are read in the background; a thousand of them open at once.
-// Its last collection holds puzzles made from seeds: the puzzle of the day (the same for every
-// player on a day, in UTC) and a new one of each tier, made in the background when it is shown;
-// "Play a seed..." makes the level of a seed typed or pasted. A level still being made is waited
-// for, with progress after half a second and a Cancel that stops it at once.
+// Its last collection holds puzzles made from seeds (see PuzzleShelf); levels are brought into My
+// levels by a LevelImporter.
 class LevelChooser : public QDialog
 {
     Q_OBJECT
@@ -52,11 +48,6 @@ public slots:
     void choose();
     void showCollection(int collection);
     void play();
-    // Asks for level files, or a folder as a set, and copies them into My levels.
-    void addFiles();
-    void addSet();
-    // Asks for a seed, and plays its level once made.
-    void playSeed();
     // The puzzle selected: kept in My levels, or its seed put on the clipboard to share.
     void savePuzzle();
     void copySeed();
@@ -77,22 +68,21 @@ protected:
 private slots:
     void filterChanged(const QString &text);
     void rowsReset();
+    // Shows the level of that file, in the collection it is in.
+    void showFile(const QString &path);
+    void playOnItsOwn(const Level &level);
 
 private:
+    // The buttons under the list: adding levels, a seed, the puzzle's, play and close.
+    QLayout *buildButtons();
     // The first level of the collection not passed yet, or its first.
     int firstNotPassed(int collection) const;
     void select(int row);
     // Over a list with no rows, why: nothing matches the filter, or how to add levels.
     void showEmptyNote();
-    // The puzzles: the one of today, and a new one of each tier for those passed.
-    QList<Seed> puzzleSeeds();
-    // Waits, with progress, for seed's level, then hands it to then.
-    void waitFor(const Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then);
     // The row selected, a puzzle's seed, or an empty string.
     QString selectedSeed() const;
     void offerSelected();
-    // Says what was added, renamed, there already or refused, then shows the first level added.
-    void reportImport(const LevelImport &added);
 
     const RecordBook *records;
     LevelLibrary *levels;
@@ -104,9 +94,8 @@ private:
     QPushButton *saveButton;
     QPushButton *copyButton;
     QLabel *emptyNote;
-    PuzzleMaker *maker;
-    // The new puzzle of each tier, by its word: kept until it is passed.
-    QList<Seed> newPuzzles;
+    PuzzleShelf *puzzles;
+    LevelImporter *importer;
     // What was selected, kept across the list being found again.
     int keptCollection = -1;
     int keptIndex = -1;

@@ -11,6 +11,10 @@
 #include <QTextDocument>
 #include <QTimer>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 // A fifth of the playfield: enough to tell levels apart at a glance.
 constexpr int thumbnailDivisor = 5;
@@ -36,6 +40,15 @@ void LevelListModel::showCollection(int collection)
     shown = collection;
     rows = matches();
     endResetModel();
+}
+
+void LevelListModel::releaseThumbnails()
+{
+    forgetThumbnails();
+#ifdef __GLIBC__
+    // The pictures were many small blocks: hand the freed pages back, or the game stays as large.
+    malloc_trim(0);
+#endif
 }
 
 void LevelListModel::setFilter(const QString &text)

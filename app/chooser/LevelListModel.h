@@ -57,8 +57,10 @@ public:
     Place placeOf(int row) const { return rows.value(row); }
     // -1 when the place is not shown.
     int rowOf(const Place &place) const { return int(rows.indexOf(place)); }
-    // Forgets the pictures, for files that may have changed, or to let their memory go.
+    // Forgets the pictures, for files that may have changed.
     void forgetThumbnails() { thumbnails.clear(); }
+    // The same, and hands the memory they took back, as when the list is closed.
+    void releaseThumbnails();
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role) const override;

@@ -3,6 +3,7 @@
 #include "app/editor/EditorCanvas.h"
 #include "app/editor/LevelDocument.h"
 #include "app/editor/SolutionSearch.h"
+#include "app/widgets/CommandTable.h"
 #include "app/widgets/KeyTable.h"
 #include "levels/format/LevelCheck.h"
 #include "levels/format/LevelFile.h"
@@ -118,94 +119,168 @@ QWidget *EditorWindow::buildPanel()
     return panel;
 }
 
+namespace {
+// What a command of the editor's table does, bound to its action.
+using Bind = void (*)(QAction *action, EditorWindow *editor);
+
+// The editor's commands, menu by menu, in menu order (but undo and redo, which its undo stack
+// makes): the command and what it does.
+struct EditorCommand
+{
+    const char *menu;
+    CommandTable::Command command;
+    Bind bind;
+};
+
+const char *const fileMenu = QT_TRANSLATE_NOOP("EditorWindow", "File");
+const char *const editMenu = QT_TRANSLATE_NOOP("EditorWindow", "Edit");
+const char *const levelMenu = QT_TRANSLATE_NOOP("EditorWindow", "Level");
+const char *const helpMenu = QT_TRANSLATE_NOOP("EditorWindow", "Help");
+
+const EditorCommand editorCommands[] = {
+    {fileMenu,
+     {"new", QT_TRANSLATE_NOOP("EditorWindow", "New"), nullptr, QKeySequence::New, QT_TRANSLATE_NOOP("EditorWindow", "Starts a new level")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::newLevel); }},
+    {fileMenu,
+     {"open", QT_TRANSLATE_NOOP("EditorWindow", "Open\u2026"), nullptr, QKeySequence::Open,
+      QT_TRANSLATE_NOOP("EditorWindow", "Opens a level file")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::openLevel); }},
+    {fileMenu,
+     {"save", QT_TRANSLATE_NOOP("EditorWindow", "Save"), nullptr, QKeySequence::Save,
+      QT_TRANSLATE_NOOP("EditorWindow", "Saves the level, with its proof if it has one")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::save); }},
+    {fileMenu,
+     {"saveAs", QT_TRANSLATE_NOOP("EditorWindow", "Save as\u2026"), "Ctrl+Shift+S", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Saves the level in another file")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::saveAs); }},
+    {fileMenu,
+     {"close", QT_TRANSLATE_NOOP("EditorWindow", "Close"), nullptr, QKeySequence::Close,
+      QT_TRANSLATE_NOOP("EditorWindow", "Closes the editor")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &QWidget::close); }},
+    {editMenu,
+     {"delete", QT_TRANSLATE_NOOP("EditorWindow", "Delete"), nullptr, QKeySequence::Delete,
+      QT_TRANSLATE_NOOP("EditorWindow", "Removes what is selected: a particle, an area or one of its points")},
+     [](QAction *action, EditorWindow *editor) {
+         QObject::connect(action, &QAction::triggered, editor->canvas(), &EditorCanvas::deleteSelection);
+     }},
+    {editMenu,
+     {"closeArea", QT_TRANSLATE_NOOP("EditorWindow", "Close area"), "Return; Enter", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Closes the area being drawn")},
+     [](QAction *action, EditorWindow *editor) {
+         QObject::connect(action, &QAction::triggered, editor->canvas(), &EditorCanvas::closeArea);
+     }},
+    {editMenu,
+     {"snap", QT_TRANSLATE_NOOP("EditorWindow", "Snap to grid"), "G", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Points snap to a 10-pixel grid, or not")},
+     [](QAction *action, EditorWindow *editor) {
+         action->setToolTip(EditorWindow::tr("Points snap to a 10-pixel grid (G)"));
+         action->setCheckable(true);
+         action->setChecked(editor->canvas()->isSnapping());
+         QObject::connect(action, &QAction::toggled, editor->canvas(), &EditorCanvas::setSnapping);
+     }},
+    {levelMenu,
+     {"tryIt", QT_TRANSLATE_NOOP("EditorWindow", "Try it"), "F5", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Plays the level in the game: a pass becomes its proof")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::tryIt); }},
+    {levelMenu,
+     {"findSolution", QT_TRANSLATE_NOOP("EditorWindow", "Find a solution"), "F6", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Runs the solver for the time set; F6 again cancels it")},
+     [](QAction *action, EditorWindow *editor) {
+         QObject::connect(action, &QAction::triggered, editor, &EditorWindow::findSolution);
+     }},
+    {helpMenu,
+     {"keys", QT_TRANSLATE_NOOP("EditorWindow", "Keys and tools"), "Shift+F1", QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("EditorWindow", "Lists the editor's keys and tools")},
+     [](QAction *action, EditorWindow *editor) { QObject::connect(action, &QAction::triggered, editor, &EditorWindow::showKeys); }},
+};
+
+// The tools, each with its key, in the tool bar: EditorCanvas's tools in their order.
+struct Tool
+{
+    const char *caption;
+    const char *tip;
+    Qt::Key key;
+};
+
+const Tool tools[] = {
+    {QT_TRANSLATE_NOOP("EditorWindow", "Select"),
+     QT_TRANSLATE_NOOP("EditorWindow", "Pick a particle, an area or a point; drag to move it, Delete to remove it"), Qt::Key_Escape},
+    {QT_TRANSLATE_NOOP("EditorWindow", "Red particle"), QT_TRANSLATE_NOOP("EditorWindow", "A red particle at each click"), Qt::Key_1},
+    {QT_TRANSLATE_NOOP("EditorWindow", "Blue particle"), QT_TRANSLATE_NOOP("EditorWindow", "A blue particle at each click"), Qt::Key_2},
+    {QT_TRANSLATE_NOOP("EditorWindow", "Red goal"),
+     QT_TRANSLATE_NOOP("EditorWindow", "A red goal, point by point: double click or Enter closes it"), Qt::Key_3},
+    {QT_TRANSLATE_NOOP("EditorWindow", "Blue goal"),
+     QT_TRANSLATE_NOOP("EditorWindow", "A blue goal, point by point: double click or Enter closes it"), Qt::Key_4},
+    {QT_TRANSLATE_NOOP("EditorWindow", "Hazard"),
+     QT_TRANSLATE_NOOP("EditorWindow", "A hazard, point by point: double click or Enter closes it"), Qt::Key_5},
+};
+} // namespace
+
 void EditorWindow::buildMenus()
 {
-    // Every action is kept, with what it does, for the list of keys in the Help menu.
-    const auto add = [this](QMenu *menu, const QString &caption, const QList<QKeySequence> &keys, auto *receiver,
-                            auto member, const QString &help) {
-        QAction *action = menu->addAction(caption);
-        action->setShortcuts(keys);
-        action->setStatusTip(help);
-        connect(action, &QAction::triggered, receiver, member);
+    QMenu *menu = nullptr;
+    const char *menuShown = nullptr;
+    QAction *snap = nullptr;
+    for (const EditorCommand &entry : editorCommands) {
+        if (entry.menu != menuShown) {
+            menuShown = entry.menu;
+            // The tools' keys are listed before the help's.
+            if (entry.menu == helpMenu)
+                buildTools(snap);
+            menu = menuBar()->addMenu(tr(entry.menu));
+            // Undo and redo come first in the Edit menu, from the undo stack.
+            if (entry.menu == editMenu)
+                menu->addActions(undoActions());
+        }
+        QAction *action = CommandTable::action(entry.command, "EditorWindow", this);
+        entry.bind(action, this);
+        menu->addAction(action);
         bound.append(action);
-        return action;
-    };
-    QMenu *file = menuBar()->addMenu(tr("File"));
-    add(file, tr("New"), {QKeySequence::New}, this, &EditorWindow::newLevel, tr("Starts a new level"));
-    add(file, tr("Open\u2026"), {QKeySequence::Open}, this, &EditorWindow::openLevel, tr("Opens a level file"));
-    add(file, tr("Save"), {QKeySequence::Save}, this, &EditorWindow::save, tr("Saves the level, with its proof if it has one"));
-    add(file, tr("Save as\u2026"), {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, this, &EditorWindow::saveAs,
-        tr("Saves the level in another file"));
-    add(file, tr("Close"), {QKeySequence::Close}, this, &QWidget::close, tr("Closes the editor"));
+        if (action->isCheckable())
+            snap = action;
+    }
+}
 
-    QMenu *edit = menuBar()->addMenu(tr("Edit"));
+QList<QAction *> EditorWindow::undoActions()
+{
     QAction *undo = doc->undoStack()->createUndoAction(this, tr("Undo"));
+    undo->setObjectName(QStringLiteral("undo"));
     undo->setShortcuts(QKeySequence::Undo);
     undo->setStatusTip(tr("Takes back the last change"));
     QAction *redo = doc->undoStack()->createRedoAction(this, tr("Redo"));
+    redo->setObjectName(QStringLiteral("redo"));
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     redo->setStatusTip(tr("Makes the change taken back again"));
-    edit->addActions({undo, redo});
     bound += {undo, redo};
-    add(edit, tr("Delete"), {QKeySequence::Delete}, board, &EditorCanvas::deleteSelection,
-        tr("Removes what is selected: a particle, an area or one of its points"));
-    add(edit, tr("Close area"), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)}, board, &EditorCanvas::closeArea,
-        tr("Closes the area being drawn"));
-    QAction *snap = edit->addAction(tr("Snap to grid"));
-    snap->setShortcut(QKeySequence(Qt::Key_G));
-    snap->setStatusTip(tr("Points snap to a 10-pixel grid, or not"));
-    snap->setToolTip(tr("Points snap to a 10-pixel grid (G)"));
-    snap->setCheckable(true);
-    snap->setChecked(board->isSnapping());
-    connect(snap, &QAction::toggled, board, &EditorCanvas::setSnapping);
-    bound.append(snap);
+    return {undo, redo};
+}
 
-    QMenu *level = menuBar()->addMenu(tr("Level"));
-    add(level, tr("Try it"), {QKeySequence(Qt::Key_F5)}, this, &EditorWindow::tryIt,
-        tr("Plays the level in the game: a pass becomes its proof"));
-    add(level, tr("Find a solution"), {QKeySequence(Qt::Key_F6)}, this, &EditorWindow::findSolution,
-        tr("Runs the solver for the time set; F6 again cancels it"));
-
+void EditorWindow::buildTools(QAction *snap)
+{
     QToolBar *bar = addToolBar(tr("Tools"));
-    tools = new QActionGroup(this);
-    const struct
-    {
-        const char *caption;
-        const char *tip;
-        Qt::Key key;
-    } entries[] = {{QT_TR_NOOP("Select"), QT_TR_NOOP("Pick a particle, an area or a point; drag to move it, Delete to remove it"),
-                    Qt::Key_Escape},
-                   {QT_TR_NOOP("Red particle"), QT_TR_NOOP("A red particle at each click"), Qt::Key_1},
-                   {QT_TR_NOOP("Blue particle"), QT_TR_NOOP("A blue particle at each click"), Qt::Key_2},
-                   {QT_TR_NOOP("Red goal"), QT_TR_NOOP("A red goal, point by point: double click or Enter closes it"), Qt::Key_3},
-                   {QT_TR_NOOP("Blue goal"), QT_TR_NOOP("A blue goal, point by point: double click or Enter closes it"), Qt::Key_4},
-                   {QT_TR_NOOP("Hazard"), QT_TR_NOOP("A hazard, point by point: double click or Enter closes it"), Qt::Key_5}};
-    for (int tool = 0; tool < int(std::size(entries)); ++tool) {
-        const QKeySequence key(entries[tool].key);
-        QAction *action = bar->addAction(tr(entries[tool].caption));
-        action->setToolTip(QStringLiteral("%1 (%2)").arg(tr(entries[tool].tip), key.toString(QKeySequence::NativeText)));
-        action->setStatusTip(tr(entries[tool].caption) + QStringLiteral(": ") + tr(entries[tool].tip));
+    toolActions = new QActionGroup(this);
+    for (int tool = 0; tool < int(std::size(tools)); ++tool) {
+        const QKeySequence key(tools[tool].key);
+        QAction *action = bar->addAction(tr(tools[tool].caption));
+        action->setToolTip(QStringLiteral("%1 (%2)").arg(tr(tools[tool].tip), key.toString(QKeySequence::NativeText)));
+        action->setStatusTip(tr(tools[tool].caption) + QStringLiteral(": ") + tr(tools[tool].tip));
         action->setShortcut(key);
         action->setCheckable(true);
         action->setData(tool);
-        tools->addAction(action);
+        toolActions->addAction(action);
         bound.append(action);
     }
-    tools->actions().first()->setChecked(true);
-    connect(tools, &QActionGroup::triggered, this, [this](QAction *action) {
+    toolActions->actions().first()->setChecked(true);
+    connect(toolActions, &QActionGroup::triggered, this, [this](QAction *action) {
         // Esc first cancels an area being drawn.
         if (action->data().toInt() == EditorCanvas::Select)
             board->cancel();
         else
             board->setTool(action->data().toInt());
     });
-    connect(board, &EditorCanvas::toolChanged, this, [this](int tool) { tools->actions().at(tool)->setChecked(true); });
+    connect(board, &EditorCanvas::toolChanged, this, [this](int tool) { toolActions->actions().at(tool)->setChecked(true); });
     bar->addSeparator();
     bar->addAction(snap);
-
-    QMenu *help = menuBar()->addMenu(tr("Help"));
-    add(help, tr("Keys and tools"), {QKeySequence(Qt::SHIFT | Qt::Key_F1)}, this, &EditorWindow::showKeys,
-        tr("Lists the editor's keys and tools"));
 }
 
 void EditorWindow::showKeys()

@@ -58,6 +58,10 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
 
+public slots:
+    // The editor's keys and tools, listed from its actions.
+    void showKeys();
+
 private slots:
     void refresh();
     void rename(const QString &name);
@@ -66,12 +70,14 @@ private slots:
     void solutionFound(const Level &level, const Replay &solution);
     void solutionNotFound(bool cancelled);
     void showNote(const QString &note);
-    // The editor's keys and tools, listed from its actions.
-    void showKeys();
 
 private:
     QWidget *buildPanel();
     void buildMenus();
+    // Undo and redo, from the undo stack, with their keys.
+    QList<QAction *> undoActions();
+    // The tool bar: a tool per key, then snap.
+    void buildTools(QAction *snap);
     // Asks what to do with unsaved changes; false when the player would rather stay.
     bool maySwitch();
     bool saveTo(const QString &path);
@@ -81,7 +87,7 @@ private:
     LevelDocument *doc;
     EditorCanvas *board;
     SolutionSearch *solver;
-    QActionGroup *tools;
+    QActionGroup *toolActions;
     QLineEdit *nameEdit;
     QSpinBox *redWells;
     QSpinBox *blueWells;
