@@ -35,7 +35,6 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldSize());
-    installEventFilter(&playback);
     connect(&pausing, &Pause::changed, this, &GameWidget::pausedChanged);
     levelCount = loadLevel(1);
 }
@@ -227,8 +226,9 @@ void GameWidget::watch(const Level &level, const Replay &replay, SolutionPlaybac
     playback.start(replay, kind);
 }
 
-GameWidget::Mode GameWidget::mode() const
+PlayfieldInput::Mode GameWidget::mode() const
 {
+    using Mode = PlayfieldInput::Mode;
     // The table first, as ever: while it shows, presses and releases do nothing.
     if (showHighScores)
         return Mode::HighScores;
@@ -240,31 +240,52 @@ GameWidget::Mode GameWidget::mode() const
     return status == Ready ? Mode::Ready : status == Running ? Mode::Running : Mode::Ended;
 }
 
-void GameWidget::mousePressEvent(QMouseEvent *event)
+void GameWidget::respond(PlayfieldInput::Response response)
 {
-    const bool left = event->button() == Qt::LeftButton;
-    switch (mode()) {
-    case Mode::HighScores:
-        return;
-    case Mode::Paused:
-        pausing.press(event->button());
-        return;
-    case Mode::Watching:
-        mousePos = eventPos(event);
-        restartLevel();
-        return;
-    case Mode::Ended:
-        if (left)
-            return;
+    using Response = PlayfieldInput::Response;
+    switch (response) {
+    case Response::Nothing:
+    case Response::Ignored:
         break;
-    case Mode::Ready:
-    case Mode::Running:
-        // The second press of a double click arrives here too; it begins no drag.
-        if (left && event->type() == QEvent::MouseButtonPress)
-            beginDrag(eventPos(event));
+    case Response::BeginDrag:
+        beginDrag(mousePos);
+        break;
+    case Response::CompleteDrag:
+        completeDrag(mousePos);
+        break;
+    case Response::Restart:
+    case Response::StopWatching:
+        restartLevel();
+        break;
+    case Response::GoOnAfterEnd:
+        goOnAfterEnd();
+        break;
+    case Response::Resume:
+        pausing.set(false);
+        break;
+    case Response::TogglePause:
+        togglePause();
+        break;
+    case Response::Quit:
+        emit exit();
+        break;
+    case Response::ShowTable:
+    case Response::HideTable:
+        showHighScores = response == Response::ShowTable;
+        break;
+    case Response::PreviousLevel:
+    case Response::NextLevel:
+        goOn(response == Response::PreviousLevel ? -1 : 1);
         break;
     }
-    mousePos = eventPos(event);
+}
+
+void GameWidget::mousePressEvent(QMouseEvent *event)
+{
+    const PlayfieldInput::Response pressed = input.press(mode(), event->button(), event->type() != QEvent::MouseButtonPress);
+    if (PlayfieldInput::movesPointer(pressed))
+        mousePos = eventPos(event);
+    respond(pressed);
 }
 
 // Where the pointer is on the playfield: the widget may show it scaled, in full screen.
@@ -281,19 +302,8 @@ void GameWidget::mouseMoveEvent(QMouseEvent *event)
 void GameWidget::mouseReleaseEvent(QMouseEvent *event)
 {
     mousePos = eventPos(event);
-    const Mode now = mode();
-    // While the table shows, nothing; while a run is watched, only its own drags and clicks set
-    // or remove wells; while paused, only a right click, which restarts; and the release of the
-    // press that went on from a pause does nothing else.
-    if (event->type() != QEvent::MouseButtonRelease || now == Mode::HighScores || now == Mode::Watching
-        || pausing.takesRelease(event->button()))
-        return;
-    if (event->button() == Qt::LeftButton && now == Mode::Ended)
-        goOnAfterEnd();
-    else if (event->button() == Qt::RightButton)
-        restartLevel();
-    else
-        completeDrag(mousePos);
+    if (event->type() == QEvent::MouseButtonRelease)
+        respond(input.release(mode(), event->button()));
 }
 
 void GameWidget::goOnAfterEnd()
@@ -329,28 +339,24 @@ void GameWidget::completeDrag(const QPoint &end)
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
 {
-    // The window's action takes P first where there is one; any other key stops a watched run.
-    if (event->key() == Qt::Key_P)
-        togglePause();
-    else if (playback.isPlaying())
-        restartLevel();
-    else if (event->key() == Qt::Key_Escape)
-        escapePressed = true;
-    else if (event->key() == Qt::Key_Tab)
-        showHighScores = true;
+    respond(input.keyPress(playback.isPlaying(), event->key()));
 }
 
 void GameWidget::keyReleaseEvent(QKeyEvent *event)
 {
-    const int key = event->key();
-    if (key == Qt::Key_Escape && escapePressed)
-        emit exit();
-    if (key == Qt::Key_Escape)
-        escapePressed = false;
-    else if (key == Qt::Key_Tab)
-        showHighScores = false;
-    else if (key == Qt::Key_Left || key == Qt::Key_Right)
-        goOn(key == Qt::Key_Left ? -1 : 1);
+    respond(input.keyRelease(event->key()));
+}
+
+bool GameWidget::event(QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
+        if (!PlayfieldInput::shortcutTakes(playback.isPlaying(), key->key(), key->modifiers())) {
+            event->accept();
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void GameWidget::goOn(int steps)

@@ -3,6 +3,7 @@
 
 #include "game/LevelSequence.h"
 #include "game/Pause.h"
+#include "game/PlayfieldInput.h"
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
@@ -126,11 +127,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
+    // Keeps the window's shortcuts from the keys that stop a watched run.
+    bool event(QEvent *event) override;
 
 private:
     // What a press, a release or a key does follows what the playfield is doing.
-    enum class Mode { HighScores, Paused, Watching, Ready, Running, Ended };
-    Mode mode() const;
+    PlayfieldInput::Mode mode() const;
+    void respond(PlayfieldInput::Response response);
     // The left click after a level ended.
     void goOnAfterEnd();
     // The tick's work on the level, which a pause holds back.
@@ -163,9 +166,7 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
-    // Escape quits on its release, but only one whose press came here too: the release of the
-    // Escape that closed a dialog over the game is no wish to quit.
-    bool escapePressed = false;
+    PlayfieldInput input;
     // The level as it was loaded, for a restart.
     Level played;
 

@@ -3,7 +3,6 @@
 #include "game/GameWidget.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 
 QString SolutionPlayback::note() const
 {
@@ -44,16 +43,4 @@ void SolutionPlayback::playTick(GameWidget &game)
         game.completeDrag(action.release());
     }
     ++tick;
-}
-
-bool SolutionPlayback::eventFilter(QObject *, QEvent *event)
-{
-    if (!playing || event->type() != QEvent::ShortcutOverride)
-        return false;
-    const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
-    constexpr Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    if (key->key() == Qt::Key_P || (key->modifiers() & commandModifiers))
-        return false;
-    event->accept();
-    return true;
 }

@@ -3,7 +3,6 @@
 
 #include "levels/format/Replay.h"
 
-#include <QObject>
 #include <QString>
 
 class GameWidget;
@@ -11,13 +10,9 @@ class GameWidget;
 // A replay being watched in the game. Tick by tick from the start of its level, it plays the
 // actions due into the game as the drags and clicks a player makes, so that the wells appear and
 // grow as the player's do. It is no attempt of the player's: a pass it makes sets no record.
-// Filtering the playfield's events, it takes every key but P and the commands with Ctrl or Alt
-// from the window's shortcuts while it plays (Escape's Quit among them): "[any key] to stop it"
-// stops it and does nothing else.
-class SolutionPlayback : public QObject
+// What a click or a key does while it plays is PlayfieldInput's.
+class SolutionPlayback
 {
-    Q_OBJECT
-
 public:
     // What is watched, as the note over the help strip names it.
     enum Kind { Solution, BestRun, SharedReplay };
@@ -31,9 +26,6 @@ public:
     bool isPlaying() const { return playing; }
     // Plays the actions due at the next tick into game; that tick is then counted.
     void playTick(GameWidget &game);
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     bool playing = false;

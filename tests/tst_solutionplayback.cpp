@@ -121,6 +121,7 @@ void SolutionPlaybackTest::inputStopsIt_data()
     QTest::newRow("a left press") << int(Qt::LeftButton);
     QTest::newRow("a right press") << int(Qt::RightButton);
     QTest::newRow("a middle press") << int(Qt::MiddleButton);
+    // Its release then does nothing else: it switches no level.
     QTest::newRow("the right arrow") << int(Qt::Key_Right);
     QTest::newRow("a letter") << int(Qt::Key_Q);
 }
@@ -137,6 +138,7 @@ void SolutionPlaybackTest::inputStopsIt()
     const QPoint at(400, 300);
     if (input == Qt::Key_Right || input == Qt::Key_Q) {
         PlayerInput::key(game, QEvent::KeyPress, input);
+        PlayerInput::key(game, QEvent::KeyRelease, input);
     } else {
         const auto button = Qt::MouseButton(input);
         PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, at);
