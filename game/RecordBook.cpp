@@ -1,5 +1,7 @@
 #include "game/RecordBook.h"
 
+#include "game/GameLog.h"
+
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
 #include "levels/format/LevelFile.h"
@@ -12,7 +14,6 @@
 #include <QDir>
 #include <QFileInfo>
 
-#include <cstdio>
 
 namespace {
 const char runFolder[] = "replays";
@@ -26,7 +27,7 @@ bool beats(quint32 time, quint32 best)
 // finds why, for the game goes on playing.
 void complain(const QString &line)
 {
-    std::fprintf(stderr, "swirlfall: %s\n", qPrintable(line));
+    qCWarning(gameLog).noquote() << line;
 }
 
 bool fitsAReplay(const Replay &run)

@@ -33,6 +33,12 @@ constexpr int iconInset = 30;
 constexpr int counterDx = 30;
 constexpr int counterDy = 15;
 
+// A count is drawn in the large font: its glyphs rise this far above its baseline and drop this far
+// below, and it has this much room before the next icon's halo.
+constexpr int countRise = largePixels;
+constexpr int countDrop = largePixels / 4;
+constexpr int counterRoom = redIconX - blueIconX - counterDx - Physics::wellRadius - Physics::haloMargin;
+
 // The left end of the baseline of the counter beside the icon at iconX.
 inline QPoint counterBaseline(int iconX, int height)
 {

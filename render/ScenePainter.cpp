@@ -101,20 +101,8 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     const int w = playfieldWidth;
     const int h = playfieldHeight;
     LevelState &level = *scene.level;
-    // Over the whole playfield, so that a pause cannot be used to plan: the name, "Paused", how to
-    // go on, and the clock, stopped.
-    if (scene.paused) {
-        painter.fillRect(QRect(0, 0, w, h), QBrush(backgroundGradient));
-        const QList<PlacedText> placed = texts(scene);
-        const auto all = [](const PlacedText &) { return true; };
-        for (const PlacedText::Layer layer : {PlacedText::OverLevel, PlacedText::Times})
-            drawTexts(painter, placed, layer, all);
-        if (scene.highScores) {
-            painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
-            drawTexts(painter, placed, PlacedText::Table, all);
-        }
-        return;
-    }
+    if (scene.paused)
+        return paintPaused(painter, scene);
     // Everything, or only what inks where the region redraws.
     const auto drawn = [region](const QRect &bound) { return !region || FrameSketch::meets(*region, bound); };
     const auto drawnItem = [&](FrameSketch::SceneItem item) { return !sketch || drawn(sketch->sceneItems[item]); };
@@ -149,16 +137,30 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
         painter.setPen(level.particles.last().glyphPen);
     const QList<PlacedText> placed = texts(scene);
     const auto drawnText = [&](const PlacedText &text) {
-        return text.item == FrameSketch::SceneItems ? drawnPart(FrameSketch::TimePart) : drawnItem(text.item);
+        return text.part != FrameSketch::FixedParts ? drawnPart(text.part) : drawnItem(text.item);
     };
     drawTexts(painter, placed, PlacedText::OverLevel, drawnText);
     drawTexts(painter, placed, PlacedText::Times, drawnText);
-    drawBudgets(painter, level,
-                BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem),
-                            drawnPart(FrameSketch::RedCounterPart), drawnPart(FrameSketch::BlueCounterPart)});
+    drawIcons(painter, BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem)});
+    drawTexts(painter, placed, PlacedText::Counts, drawnText);
     if (scene.highScores) {
         painter.fillRect(QRect(0, 0, w, h), QBrush(tableShade, Qt::SolidPattern));
         drawTexts(painter, placed, PlacedText::Table, [](const PlacedText &) { return true; });
+    }
+}
+
+void ScenePainter::paintPaused(QPainter &painter, const Scene &scene)
+{
+    // Over the whole playfield, so that a pause cannot be used to plan.
+    const QRect playfield(0, 0, playfieldWidth, playfieldHeight);
+    painter.fillRect(playfield, QBrush(backgroundGradient));
+    const QList<PlacedText> placed = texts(scene);
+    const auto all = [](const PlacedText &) { return true; };
+    for (const PlacedText::Layer layer : {PlacedText::OverLevel, PlacedText::Times})
+        drawTexts(painter, placed, layer, all);
+    if (scene.highScores) {
+        painter.fillRect(playfield, QBrush(tableShade, Qt::SolidPattern));
+        drawTexts(painter, placed, PlacedText::Table, all);
     }
 }
 
@@ -182,7 +184,10 @@ void ScenePainter::drawTexts(QPainter &painter, const QList<PlacedText> &texts, 
         case PlacedText::KeptPen:
             break;
         }
-        painter.drawText(text.rect, text.flags, text.text);
+        if (text.baseline.isNull())
+            painter.drawText(text.rect, text.flags, text.text);
+        else
+            painter.drawText(QPointF(text.baseline), text.text);
     }
 }
 
@@ -231,34 +236,42 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
     const PlacedText::Pen namePen = scene.paused ? PlacedText::TextPen : PlacedText::KeptPen;
     if (scene.level->status() != Running || scene.paused) {
         const QString name = quotedName(scene);
-        place({PlacedText::OverLevel, FrameSketch::NameItem, nameRect(w, h), Qt::AlignCenter, &titleFont, namePen, name, {}});
+        place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, nameRect(w, h), Qt::AlignCenter, &titleFont, namePen, name, {}});
         if (!scene.proven)
-            place({PlacedText::OverLevel, FrameSketch::NameItem, notProvenRect(name), notProvenFlags, &messageFont,
+            place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, notProvenRect(name), notProvenFlags, &messageFont,
                    namePen, tr("Not proven"), {}});
     }
-    place({PlacedText::OverLevel, FrameSketch::MessageItem, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
+    place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
            scene.paused ? tr("Paused") : message(scene), {}});
-    place({PlacedText::OverLevel, FrameSketch::HelpItem, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
+    place({PlacedText::OverLevel, FrameSketch::HelpItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
            scene.paused ? tr(pausedHelp) : help(scene), {}});
     if (!scene.paused)
-        place({PlacedText::OverLevel, FrameSketch::NoteItem, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
+        place({PlacedText::OverLevel, FrameSketch::NoteItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
                scene.note, {}});
-    place({PlacedText::Times, FrameSketch::SceneItems, QRect(0, 0, w, h), timeFlags, &messageFont, PlacedText::TextPen,
+    place({PlacedText::Times, FrameSketch::SceneItems, FrameSketch::TimePart, QRect(0, 0, w, h), timeFlags, &messageFont, PlacedText::TextPen,
            timesText(scene), {}});
-    place({PlacedText::Times, FrameSketch::TimeLabelsItem, timeLabelsRect(), timeFlags, &messageFont, PlacedText::TextPen,
+    place({PlacedText::Times, FrameSketch::TimeLabelsItem, FrameSketch::FixedParts, timeLabelsRect(), timeFlags, &messageFont, PlacedText::TextPen,
            timeLabels(), FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h))});
+    // Beside each icon well, the wells of its kind left, with the room up to the next icon.
+    for (const int iconX : {redIconX, blueIconX}) {
+        const int kind = iconX == redIconX ? RedWell : BlueWell;
+        const QPoint baseline = counterBaseline(iconX, h);
+        place({PlacedText::Counts, FrameSketch::SceneItems, kind == RedWell ? FrameSketch::RedCounterPart : FrameSketch::BlueCounterPart,
+               QRect(baseline.x(), baseline.y() - countRise, counterRoom, countRise + countDrop), Qt::AlignLeft, &countFont,
+               PlacedText::TextPen, QString::number(scene.level->wellsLeft(kind)), {}, baseline});
+    }
     if (!scene.highScores)
         return placed;
-    place({PlacedText::Table, FrameSketch::SceneItems, QRect(0, 0, w, titleHeight), Qt::AlignCenter, &countFont,
+    place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, QRect(0, 0, w, titleHeight), Qt::AlignCenter, &countFont,
            PlacedText::TextPen, tr("High Scores"), {}});
     const QList<QRect> cells = tableCells(scene);
     for (int k = 0; k < cells.size(); ++k) {
-        place({PlacedText::Table, FrameSketch::SceneItems, cells.at(k), Qt::AlignLeft, &tableFont, PlacedText::TablePen,
+        place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, cells.at(k), Qt::AlignLeft, &tableFont, PlacedText::TablePen,
                tableRowName(scene, k), {}});
-        place({PlacedText::Table, FrameSketch::SceneItems, cells.at(k), Qt::AlignRight, &tableFont, PlacedText::TablePen,
+        place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, cells.at(k), Qt::AlignRight, &tableFont, PlacedText::TablePen,
                tableRowTime(scene, k), {}});
     }
-    place({PlacedText::Table, FrameSketch::SceneItems, QRect(0, footTop, w, footHeight), Qt::AlignCenter, &tableFont,
+    place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, QRect(0, footTop, w, footHeight), Qt::AlignCenter, &tableFont,
            PlacedText::TablePen, tableFoot(scene), {}});
     return placed;
 }
@@ -273,11 +286,11 @@ void ScenePainter::drawLevel(QPainter &painter, const Scene &scene) const
 void ScenePainter::drawLayout(QPainter &painter, Scene &scene) const
 {
     drawLevel(painter, scene);
-    drawBudgets(painter, *scene.level);
+    drawIcons(painter, BudgetParts{true, true});
+    drawTexts(painter, texts(scene), PlacedText::Counts, [](const PlacedText &) { return true; });
 }
 
-// The icon wells, and beside each the number of its wells left.
-void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level, const BudgetParts &drawn) const
+void ScenePainter::drawIcons(QPainter &painter, const BudgetParts &drawn) const
 {
     const int h = playfieldHeight;
     WellObject redIcon(redIconX, h - iconInset, RedWell, false);
@@ -286,12 +299,6 @@ void ScenePainter::drawBudgets(QPainter &painter, const LevelState &level, const
         redIcon.paint(painter);
     if (drawn.blueIcon)
         blueIcon.paint(painter);
-    painter.setPen(textPen);
-    painter.setFont(countFont);
-    if (drawn.redCount)
-        painter.drawText(QPointF(counterBaseline(redIconX, h)), QString::number(level.wellsLeft(RedWell)));
-    if (drawn.blueCount)
-        painter.drawText(QPointF(counterBaseline(blueIconX, h)), QString::number(level.wellsLeft(BlueWell)));
 }
 
 // In quotes, elided to leave the mark beside it whole on the playfield, inside the frame's band: a

@@ -26,20 +26,25 @@ class ScenePainter
     Q_DECLARE_TR_FUNCTIONS(ScenePainter)
 
 public:
-    // A text a frame draws: into rect, aligned by flags, in font, with its pen. Every text of the
-    // playfield is one of texts(), which the drawing, the repaint bounds and the fit check all read.
+    // A text a frame draws: into rect, aligned by flags, or from a baseline, in font, with its pen.
+    // Every text of the playfield is one of texts(), which the drawing, the repaint bounds and the
+    // fit check all read.
     struct PlacedText
     {
         // Drawn in this order: over the level, then the time display, then (after the icon wells)
-        // the high-score table.
-        enum Layer { OverLevel, Times, Table };
+        // the well counts, then the high-score table.
+        enum Layer { OverLevel, Times, Counts, Table };
         // The pen the scene painting left (the design draws the name and message so), or one set.
         enum Pen { KeptPen, TextPen, HelpPen, TablePen };
 
         Layer layer;
-        // The scene item it is part of, whose repaint bound it adds to; SceneItems for the time
-        // display's values, a part of every tick, and the table's texts, under the table's shade.
+        // The scene item it is part of, whose repaint bound it adds to; SceneItems for a text that
+        // changes with the ticks (the time display's values and the well counts: see part), and
+        // the table's texts, under the table's shade.
         FrameSketch::SceneItem item;
+        // The part of every tick it shows, measured by the sketch; FixedParts for none.
+        FrameSketch::FixedPart part;
+        // The room it has; drawn into it unless it has a baseline.
         QRect rect;
         int flags;
         const QFont *font;
@@ -47,6 +52,9 @@ public:
         QString text;
         // Where it inks: within its rectangle, or as measured.
         QRect bound;
+        // The left end of its baseline, for a text drawn from one (a well count, as the design
+        // draws it); null for a text drawn into rect.
+        QPoint baseline;
     };
 
     // Texts are measured as painting on device lays them out.
@@ -77,13 +85,11 @@ public:
     FrameSketch sketch(const Scene &scene, const FrameSketch *last) const;
 
 private:
-    // Which of the icons and their counters to draw.
+    // Which of the icons to draw.
     struct BudgetParts
     {
         bool redIcon;
         bool blueIcon;
-        bool redCount;
-        bool blueCount;
     };
 
     QString quotedName(const Scene &scene) const;
@@ -96,10 +102,13 @@ private:
     static QString tableFoot(const Scene &scene);
     QRect notProvenRect(const QString &name) const;
     void paintForeground(QPainter &painter, Scene &scene, const FrameSketch *sketch, const QRegion *region);
+    // The pause screen: the name, "Paused", how to go on, and the clock, stopped.
+    void paintPaused(QPainter &painter, const Scene &scene);
     // The texts of layer, those drawn takes.
     void drawTexts(QPainter &painter, const QList<PlacedText> &texts, PlacedText::Layer layer,
                    const std::function<bool(const PlacedText &)> &drawn) const;
-    void drawBudgets(QPainter &painter, const LevelState &level, const BudgetParts &drawn = {true, true, true, true}) const;
+    // The icon wells; the counts beside them are texts.
+    void drawIcons(QPainter &painter, const BudgetParts &drawn) const;
     void measureTimeDisplay();
     std::array<QRect, FrameSketch::SceneItems> sceneItems(const Scene &scene) const;
     QRegion sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const;

@@ -1,7 +1,7 @@
 // Guards what a player feels of the game widget: which well a drag sets and where, clicks that
 // remove or refund, restarts and level switches, time counted outside Running or on the pass
 // tick, the record rule, and "scores.dat" lost or left untouched.
-#include "CapturedStderr.h"
+#include "CapturedMessages.h"
 #include "PlayerInput.h"
 #include "TestFiles.h"
 
@@ -730,7 +730,7 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     else
         QVERIFY(AtomicWriter::write(blocked, "a file"));
     delete game;
-    CapturedStderr stderrLines;
+    CapturedMessages stderrLines;
     game = new GameWidget(nullptr, scores);
     game->show();
     Level level = LevelCatalogue::level(1);
@@ -738,7 +738,7 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     game->playLevel(level);
     QSignalSpy runs(game, &GameWidget::bestRunChanged);
     PlayerInput::play(game, LevelCatalogue::solution(1));
-    const QString printed = QString::fromLocal8Bit(stderrLines.text());
+    const QString printed = stderrLines.text();
     QVERIFY(game->hasNewRecord());
     QCOMPARE(game->bestTime(), 2680u);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
@@ -778,9 +778,9 @@ void GameWidgetTest::aKeptRunThatIsNoneIsNotPlayed()
     QVERIFY(AtomicWriter::write(QStringLiteral("replays/level-01.txt"), kept));
     game->loadLevel(1);
     QVERIFY(game->hasBestRun());
-    CapturedStderr printed;
+    CapturedMessages printed;
     game->watchBestRun();
-    QCOMPARE(QString::fromLocal8Bit(printed.text()), said);
+    QCOMPARE(printed.text(), said);
     QVERIFY(!game->isWatching());
     QCOMPARE(game->state().status(), int(Ready));
 }

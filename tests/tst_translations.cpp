@@ -155,7 +155,9 @@ void TranslationsTest::playfieldTextsFit()
         for (int i = 0; i < texts.size(); ++i) {
             const ScenePainter::PlacedText &text = texts.at(i);
             const QFontMetrics metrics(*text.font, &device);
-            const QRect bound = metrics.boundingRect(text.rect, text.flags, text.text);
+            // A count is drawn from its baseline, and must stay in its room.
+            const QRect bound = text.baseline.isNull() ? metrics.boundingRect(text.rect, text.flags, text.text)
+                                                       : metrics.boundingRect(text.text).translated(text.baseline);
             // "Not proven" beside the name may stand in a rectangle reaching past the edge.
             if (!text.text.isEmpty() && (!(text.rect & playfield).contains(bound) || !playfield.contains(bound)))
                 faults.append(QStringLiteral("%1: '%2' needs %3 px of %4").arg(what, text.text.left(30)).arg(bound.width()).arg((text.rect & playfield).width()));

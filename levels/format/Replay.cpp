@@ -60,70 +60,101 @@ bool Replay::parse(const QString &text, int levels, Replay *replay, QString *err
     return true;
 }
 
-bool Replay::parseLines(const QStringList &lines, int first, int levels, Replay *replay, QString *error)
+namespace {
+// Every number must fit: an overlong one would otherwise read as 0.
+class Numbers
 {
-    static const QRegularExpression headerLine(QStringLiteral("^#\\s*level\\s+([0-9]+)\\s+time\\s+([0-9]+)\\s*$"));
+public:
+    explicit Numbers(const QRegularExpressionMatch &match)
+        : match(match)
+    {
+    }
+    int at(int group)
+    {
+        bool ok = false;
+        const int value = match.captured(group).toInt(&ok);
+        fit = fit && ok;
+        return value;
+    }
+    bool fit = true;
+
+private:
+    const QRegularExpressionMatch &match;
+};
+
+// The action on line, or why it is none.
+bool parseAction(const QString &line, Replay::Action *action, QString *why)
+{
     static const QRegularExpression well(QStringLiteral("^([0-9]+)\\s+well\\s+(-?[0-9]+)\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
     static const QRegularExpression remove(QStringLiteral("^([0-9]+)\\s+remove\\s+(-?[0-9]+)\\s+(-?[0-9]+)$"));
+    QRegularExpressionMatch m = well.match(line);
+    Numbers numbers(m);
+    if (m.hasMatch()) {
+        action->kind = numbers.at(4);
+        if (numbers.fit && action->kind != RedWell && action->kind != BlueWell) {
+            *why = QCoreApplication::translate("Replay", "a well's kind is 0 (red) or 1 (blue)");
+            return false;
+        }
+    } else {
+        m = remove.match(line);
+        if (!m.hasMatch()) {
+            *why = QCoreApplication::translate("Replay", "not an action: %1").arg(UntrustedText::printable(line));
+            return false;
+        }
+        action->type = Replay::Action::Remove;
+    }
+    action->tick = numbers.at(1);
+    action->x = numbers.at(2);
+    action->y = numbers.at(3);
+    if (!numbers.fit)
+        *why = QCoreApplication::translate("Replay", "a number too large");
+    else if (!action->isWithinReach())
+        *why = QCoreApplication::translate("Replay", "(%1, %2) is too far off the playfield").arg(QString::number(action->x), QString::number(action->y));
+    return why->isEmpty();
+}
 
-    Replay &result = *replay;
+// The header's level and time into replay, or why they are wrong; a comment that is no header is
+// no error.
+bool parseHeader(const QString &line, int levels, Replay *replay, QString *why)
+{
+    static const QRegularExpression headerLine(QStringLiteral("^#\\s*level\\s+([0-9]+)\\s+time\\s+([0-9]+)\\s*$"));
+    const QRegularExpressionMatch m = headerLine.match(line);
+    if (levels <= 0 || !m.hasMatch())
+        return true;
+    Numbers numbers(m);
+    replay->level = numbers.at(1);
+    bool timeFits = false;
+    replay->time = m.captured(2).toUInt(&timeFits);
+    if (!numbers.fit || !timeFits)
+        *why = QCoreApplication::translate("Replay", "a number too large");
+    else if (replay->level < 1 || replay->level > levels)
+        *why = QCoreApplication::translate("Replay", "there is no level %1 (the levels are 1 to %2)").arg(replay->level).arg(levels);
+    return why->isEmpty();
+}
+} // namespace
+
+bool Replay::parseLines(const QStringList &lines, int first, int levels, Replay *replay, QString *error)
+{
     for (int i = first; i < lines.size(); ++i) {
-        const auto fail = [&](const QString &why) {
+        QString why;
+        QString line = lines.at(i).trimmed();
+        // A comment may also end an action's line.
+        const QString action = line.section(QLatin1Char('#'), 0, 0).trimmed();
+        Action read;
+        if (lines.at(i).size() > maxLineLength)
+            why = QCoreApplication::translate("Replay", "longer than %1 characters").arg(maxLineLength);
+        else if (line.startsWith(QLatin1Char('#')))
+            parseHeader(line, levels, replay, &why);
+        else if (!action.isEmpty() && parseAction(action, &read, &why)) {
+            if (!replay->actions.isEmpty() && read.tick < replay->actions.last().tick)
+                why = QCoreApplication::translate("Replay", "ticks go backwards");
+            else
+                replay->actions.append(read);
+        }
+        if (!why.isEmpty()) {
             *error = QCoreApplication::translate("Replay", "line %1: %2").arg(QString::number(i + 1), why);
             return false;
-        };
-        if (lines.at(i).size() > maxLineLength)
-            return fail(QCoreApplication::translate("Replay", "longer than %1 characters").arg(maxLineLength));
-        QString line = lines.at(i).trimmed();
-        // Every number must fit: an overlong one would otherwise read as 0.
-        bool fits = true;
-        const auto number = [&fits](const QRegularExpressionMatch &m, int group) {
-            bool ok = false;
-            const int value = m.captured(group).toInt(&ok);
-            fits = fits && ok;
-            return value;
-        };
-        if (line.startsWith(QLatin1Char('#'))) {
-            const QRegularExpressionMatch m = headerLine.match(line);
-            if (levels > 0 && m.hasMatch()) {
-                result.level = number(m, 1);
-                bool timeFits = false;
-                result.time = m.captured(2).toUInt(&timeFits);
-                if (!fits || !timeFits)
-                    return fail(QCoreApplication::translate("Replay", "a number too large"));
-                if (result.level < 1 || result.level > levels)
-                    return fail(QCoreApplication::translate("Replay", "there is no level %1 (the levels are 1 to %2)")
-                                    .arg(result.level)
-                                    .arg(levels));
-            }
-            continue;
         }
-        // A comment may also end an action's line.
-        line = line.section(QLatin1Char('#'), 0, 0).trimmed();
-        if (line.isEmpty())
-            continue;
-        Action action;
-        QRegularExpressionMatch m = well.match(line);
-        if (m.hasMatch()) {
-            action.kind = number(m, 4);
-            if (fits && action.kind != RedWell && action.kind != BlueWell)
-                return fail(QCoreApplication::translate("Replay", "a well's kind is 0 (red) or 1 (blue)"));
-        } else {
-            m = remove.match(line);
-            if (!m.hasMatch())
-                return fail(QCoreApplication::translate("Replay", "not an action: %1").arg(UntrustedText::printable(line)));
-            action.type = Action::Remove;
-        }
-        action.tick = number(m, 1);
-        action.x = number(m, 2);
-        action.y = number(m, 3);
-        if (!fits)
-            return fail(QCoreApplication::translate("Replay", "a number too large"));
-        if (!action.isWithinReach())
-            return fail(QCoreApplication::translate("Replay", "(%1, %2) is too far off the playfield").arg(QString::number(action.x), QString::number(action.y)));
-        if (!result.actions.isEmpty() && action.tick < result.actions.last().tick)
-            return fail(QCoreApplication::translate("Replay", "ticks go backwards"));
-        result.actions.append(action);
     }
     return true;
 }

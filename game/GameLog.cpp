@@ -1,0 +1,3 @@
+#include "game/GameLog.h"
+
+Q_LOGGING_CATEGORY(gameLog, "swirlfall")
