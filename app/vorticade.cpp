@@ -3,6 +3,8 @@
 #include "app/FileCommands.h"
 #include "app/HowToPlay.h"
 #include "app/chooser/LevelChooser.h"
+#include "app/chooser/PuzzleSession.h"
+#include "app/chooser/PuzzleShelf.h"
 #include "app/widgets/CommandTable.h"
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
@@ -184,6 +186,8 @@ void vorticade::chooseLevel()
         connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
         connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
         connect(chooser, &LevelChooser::levelChosen, playfield, &GameWidget::playLevel);
+        PuzzleSession *session = new PuzzleSession(playfield, chooser);
+        connect(chooser->puzzleShelf(), &PuzzleShelf::made, session, &PuzzleSession::remember);
     }
     chooser->choose();
 }

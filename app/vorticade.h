@@ -44,7 +44,7 @@ private:
     // Beyond the design's window, which keeps no pointer: what the commands beyond it reach.
     GameWidget *playfield;
     FileCommands *fileCommands;
-    // Made when first asked for.
+    // Made when first asked for, with the puzzles it makes.
     LevelChooser *chooser = nullptr;
     HowToPlay *help = nullptr;
 };

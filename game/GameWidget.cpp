@@ -121,6 +121,7 @@ void GameWidget::startLevel(const Level &level)
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
+    endLine.clear();
     // A proof that fails is none: the level shows as not proven, and S has nothing to show.
     if (played.proof && !ProofCheck::of(played).holds())
         played.proof.reset();
@@ -175,6 +176,7 @@ Scene GameWidget::scene()
     shown.paused = pausing.isOn();
     shown.proven = hasSolution();
     shown.clickGoesOn = played.number != 0 || sequence.isOn();
+    shown.endNote = endLine;
     return shown;
 }
 
@@ -365,6 +367,11 @@ void GameWidget::goOn(int steps)
         startLevel(sequence.step(steps));
     else
         loadLevel((currentLevel - 1 + steps + levelCount) % levelCount + 1);
+}
+
+void GameWidget::setEndNote(const QString &note)
+{
+    endLine = note;
 }
 
 void GameWidget::pause()

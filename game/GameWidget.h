@@ -65,6 +65,8 @@ public:
     bool isWatching() const { return playback.isPlaying(); }
     // What is watched, and how to stop it, over the help strip; empty while nothing is.
     QString watchNote() const { return playback.note(); }
+    // The line under the message once the level has ended (see setEndNote).
+    const QString &endNote() const { return endLine; }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
     // The level played now has a solution to show: its own, or a proof that holds.
@@ -117,6 +119,9 @@ public slots:
     void showSolution();
     // Restarts the level and plays the run that set its record.
     void watchBestRun();
+    // A line shown under the message once the level has ended, until another level starts; what
+    // a feature beyond the level has to say there, such as a puzzle's difficulty.
+    void setEndNote(const QString &note);
     // Pauses a running level (or a watched replay), as when the window is left; P goes on.
     void pause();
     void togglePause();
@@ -166,6 +171,7 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
+    QString endLine;
     PlayfieldInput input;
     // The level as it was loaded, for a restart.
     Level played;

@@ -78,7 +78,7 @@ bool FrameSketch::sameScene(const FrameSketch &other) const
 {
     return size == other.size && level == other.level && name == other.name
         && status == other.status && newRecord == other.newRecord && highScores == other.highScores
-        && note == other.note && paused == other.paused && proven == other.proven && bestTimes == other.bestTimes
+        && note == other.note && endNote == other.endNote && paused == other.paused && proven == other.proven && bestTimes == other.bestTimes
         && areas.isSharedWith(other.areas);
 }
 

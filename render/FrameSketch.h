@@ -73,6 +73,7 @@ public:
     bool newRecord = false;
     bool highScores = false;
     QString note;
+    QString endNote;
     bool paused = false;
     bool proven = true;
     QList<quint32> bestTimes;

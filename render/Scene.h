@@ -36,6 +36,9 @@ struct Scene
     bool proven = true;
     // A left click after the level ends goes on to the next level; else it plays it again.
     bool clickGoesOn = true;
+    // A line under the message once the level has ended, such as a puzzle's tier and difficulty;
+    // empty for none.
+    QString endNote;
 };
 
 #endif

@@ -71,6 +71,16 @@ inline QRect helpRect(int width)
     return QRect(0, 0, width, helpHeight);
 }
 
+// Where the texts of a puzzle's playfield ink, in every language the game speaks, with some room:
+// a level made from a seed keeps its particles and goals clear of the name, the status message,
+// the well counts and the times, and its goals clear of the help too. A test measures each text
+// of ScenePainter::texts() against its zone.
+constexpr QRect nameZone(60, 110, 680, 64);
+constexpr QRect messageZone(200, 150, 400, 86);
+constexpr QRect helpZone(30, 8, 740, 86);
+constexpr QRect countsZone(0, 414, 256, 66);
+constexpr QRect timesZone(544, 426, 256, 54);
+
 // High-score table: two columns of cells below the title, the foot beneath them.
 constexpr int titleHeight = 200;
 constexpr int tableLeft = 60;

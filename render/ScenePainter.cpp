@@ -211,11 +211,15 @@ QString ScenePainter::message(const Scene &scene)
     switch (scene.level->status()) {
     case Ready:
         return numbered ? tr("Ready to start level %1").arg(scene.number) : tr("Ready to start");
-    case Failed:
-        return numbered ? tr("Level %1 failed").arg(scene.number) : tr("Level failed");
+    case Failed: {
+        const QString failed = numbered ? tr("Level %1 failed").arg(scene.number) : tr("Level failed");
+        return scene.endNote.isEmpty() ? failed : failed + QLatin1Char('\n') + scene.endNote;
+    }
     case Passed: {
-        const QString passed = numbered ? tr("Level %1 passed").arg(scene.number) : tr("Level passed");
-        return scene.newRecord ? passed + QLatin1Char('\n') + tr("New record!") : passed;
+        QString passed = numbered ? tr("Level %1 passed").arg(scene.number) : tr("Level passed");
+        if (scene.newRecord)
+            passed += QLatin1Char('\n') + tr("New record!");
+        return scene.endNote.isEmpty() ? passed : passed + QLatin1Char('\n') + scene.endNote;
     }
     default:
         return QString();
@@ -398,6 +402,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.newRecord = scene.newRecord;
     sketch.highScores = scene.highScores;
     sketch.note = scene.note;
+    sketch.endNote = scene.endNote;
     sketch.paused = scene.paused;
     sketch.proven = scene.proven;
     sketch.bestTimes = scene.bestTimes;

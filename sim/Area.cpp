@@ -58,6 +58,7 @@ QPen goalPen(const QColor &color)
 Area::Area(int kind, const QPolygon &polygon)
     : QPolygon(polygon),
       kind(kind),
+      bounds(polygon.boundingRect()),
       redGoalPen(goalPen(redHatch)),
       blueGoalPen(goalPen(blueHatch)),
       redGoalColor(redHatch),

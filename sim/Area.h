@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QPen>
 #include <QPolygon>
+#include <QRect>
 
 class QPainter;
 
@@ -21,9 +22,14 @@ public:
 
     // True when this area is the home of a particle of the given ObjectKind.
     bool isGoalFor(int particleKind) const;
+    // Whether point lies in the area, under the even-odd rule; one outside its bounds is told at once,
+    // for the step asks of every particle and every area on every tick.
+    bool holds(const QPoint &point) const { return bounds.contains(point) && containsPoint(point, Qt::OddEvenFill); }
     void paint(QPainter &painter) const;
 
     int kind;
+    // The polygon's bounding rectangle.
+    QRect bounds;
     QPen redGoalPen;
     QPen blueGoalPen;
     QColor redGoalColor;

@@ -142,7 +142,7 @@ bool LevelState::step(float dt, const QPoint &mousePos)
         const QPoint p(qRound(particle.x()), qRound(particle.y()));
         // Every containing area counts, not only the first.
         for (const Area &area : std::as_const(areas)) {
-            if (!area.containsPoint(p, Qt::OddEvenFill))
+            if (!area.holds(p))
                 continue;
             particle.stop();
             if (area.isGoalFor(particle.kind)) {

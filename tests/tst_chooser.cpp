@@ -707,9 +707,9 @@ void ChooserTest::puzzlesFromSeeds_data()
     // Typed: a seed given to "Play a seed...", or "<save>" to keep the puzzle of the day in My
     // levels twice.
     QTest::newRow("the collection: the puzzle of the day and a new one of each tier") << QString() << QString();
-    QTest::newRow("a seed typed: its level, played on its own, as --generate gives it") << "1-easy-42" << QString();
+    QTest::newRow("a seed typed: its level, played on its own, as --generate gives it") << "2-easy-42" << QString();
     QTest::newRow("a seed that is none: why, and nothing played")
-        << "1-pro-7" << "the tier of a seed is easy, medium, hard or daily, not 'pro'";
+        << "2-pro-7" << "\u201c2-pro-7\u201d is not a seed: its tier is easy, medium, hard or daily, not \u201cpro\u201d.";
     QTest::newRow("saved to My levels, then saved again: there already")
         << "<save>" << "Already in My levels, not added again:";
 }
@@ -744,7 +744,7 @@ void ChooserTest::puzzlesFromSeeds()
             const QModelIndex made = chooser->model()->index(row);
             QTRY_VERIFY_WITH_TIMEOUT(made.data(LevelListModel::ReadableRole).toBool(), 30000);
             QCOMPARE(made.data(LevelListModel::ProofRole).toInt(), int(LevelLibrary::Proven));
-            QVERIFY(LevelRowDelegate::details(made).startsWith(QLatin1String("Proven")));
+            QVERIFY(LevelRowDelegate::details(made).contains(QStringLiteral(" \u00b7 \u2605")));
         }
         QVERIFY(chooser->model()->index(1).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Easy ")));
         QVERIFY(chooser->model()->index(3).data(Qt::DisplayRole).toString().startsWith(QLatin1String("Hard ")));
@@ -792,6 +792,12 @@ void ChooserTest::puzzlesFromSeeds()
     QCOMPARE(game->level().proof->actionsText(), expected->level.proof->actionsText());
     QVERIFY(!game->isInSequence());
     QVERIFY(!chooser->isVisible());
+    // Its end says what it is, and again after a restart; another level's says nothing.
+    QCOMPARE(game->endNote(), LevelGenerator::describe(seed, expected->difficulty));
+    PlayerInput::mouse(game, QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, QPoint(400, 300));
+    QCOMPARE(game->endNote(), LevelGenerator::describe(seed, expected->difficulty));
+    game->loadLevel(3);
+    QCOMPARE(game->endNote(), QString());
 }
 
 QTEST_MAIN(ChooserTest)

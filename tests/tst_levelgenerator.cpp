@@ -1,7 +1,8 @@
 // Guards the levels made from seeds. A seed a player shares must give the very level, proof and
 // all, on every machine and in every later release that keeps the generator's version: the golden
-// table below holds what 30 seeds gave when version 1 was made, by fingerprint, proof time and
-// the file's hash. Every level given is proven, and a text that is no seed is refused with why.
+// table (golden-seeds.txt) holds what 30 seeds of each version gave when it was made, by
+// fingerprint, proof time and the file's hash. Every level given is proven, and a text that is no
+// seed is refused with why.
 #include "levels/format/LevelCheck.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
@@ -30,36 +31,15 @@ void LevelGeneratorTest::seedsGiveTheirLevels_data()
     QTest::addColumn<quint32>("time");
     QTest::addColumn<QString>("fileHash");
 
-    QTest::newRow("1-easy-1") << "1-easy-1" << "fd2b4f6b4de18dbe" << 2120u << "dace6ae66b8e8ff9";
-    QTest::newRow("1-easy-2") << "1-easy-2" << "dd37fe7e8a3c60ea" << 1360u << "3949a16a1e79cd97";
-    QTest::newRow("1-easy-3") << "1-easy-3" << "2df7741e27a37d2b" << 1560u << "42fef86bce642ea2";
-    QTest::newRow("1-easy-42") << "1-easy-42" << "9080a19f35d8d3cb" << 1560u << "03c4c0adaddd54e7";
-    QTest::newRow("1-easy-comet") << "1-easy-comet" << "f26badad8437a403" << 1340u << "a6127e98463620fd";
-    QTest::newRow("1-easy-7") << "1-easy-7" << "6bee96a17a6ab033" << 2100u << "1971d64a4bf71f87";
-    QTest::newRow("1-easy-99") << "1-easy-99" << "8787f5fc4cca158a" << 1460u << "03253466dd7b91d4";
-    QTest::newRow("1-easy-1000") << "1-easy-1000" << "c5d213c61c553557" << 990u << "b1816b148251d3e7";
-    QTest::newRow("1-medium-1") << "1-medium-1" << "a5d1b3aca144dae8" << 2890u << "8048b330130d7b7c";
-    QTest::newRow("1-medium-2") << "1-medium-2" << "23469aa24bbb50c0" << 3000u << "bd82d4f7abd4e46c";
-    QTest::newRow("1-medium-3") << "1-medium-3" << "ea0ebd1edf997b7a" << 3920u << "a8ce8e6209d05657";
-    QTest::newRow("1-medium-42") << "1-medium-42" << "5b26fd9442f745ff" << 3280u << "d0abe38634e6f40d";
-    QTest::newRow("1-medium-comet") << "1-medium-comet" << "a5a3441f3b1c2aef" << 2700u << "ca572f829ff85299";
-    QTest::newRow("1-medium-7") << "1-medium-7" << "d7a6e217c5b4ab66" << 3850u << "0b4aaaa82b2addca";
-    QTest::newRow("1-medium-99") << "1-medium-99" << "10c1abb36c06a222" << 2870u << "68e20cb4f52329f9";
-    QTest::newRow("1-medium-1000") << "1-medium-1000" << "e2a137b2bc0b5af8" << 2640u << "d53051c2da41ad8a";
-    QTest::newRow("1-hard-1") << "1-hard-1" << "0b7feafcefe60350" << 5750u << "230b70e39b0c8f0a";
-    QTest::newRow("1-hard-2") << "1-hard-2" << "e63b410c4e0d07bc" << 3770u << "59919a88ef999b8b";
-    QTest::newRow("1-hard-3") << "1-hard-3" << "e941d44279bfeeef" << 6890u << "4d10a3f76453a67b";
-    QTest::newRow("1-hard-42") << "1-hard-42" << "831bda2fb62549f5" << 4830u << "8875ec6c3b131e37";
-    QTest::newRow("1-hard-comet") << "1-hard-comet" << "6cf6c7b3057b6702" << 3770u << "c8a1ed688f6a0d1b";
-    QTest::newRow("1-hard-7") << "1-hard-7" << "d8b40d2e5b7f9509" << 5490u << "f71027125b371888";
-    QTest::newRow("1-hard-99") << "1-hard-99" << "fbe6629373c19705" << 3540u << "fe373f222bb7addd";
-    QTest::newRow("1-hard-1000") << "1-hard-1000" << "c9001b7189e30b60" << 4330u << "08fd822b2819a86a";
-    QTest::newRow("1-daily-2026-12-09") << "1-daily-2026-12-09" << "ca1f7b830aa2ef37" << 2210u << "a26b4bb815de6aca";
-    QTest::newRow("1-daily-2026-12-10") << "1-daily-2026-12-10" << "d3a99f43f35c2026" << 4020u << "e4f16f95f1a4c767";
-    QTest::newRow("1-daily-2027-01-01") << "1-daily-2027-01-01" << "81ba1497058d797c" << 3510u << "188c41e77170f72e";
-    QTest::newRow("1-daily-2028-02-29") << "1-daily-2028-02-29" << "a8f287bc82adb389" << 2720u << "bdc6e5f2938540f3";
-    QTest::newRow("1-medium-red-sky-7") << "1-medium-red-sky-7" << "8fe0cdff6086a77d" << 3910u << "33dafaad3e4ccd94";
-    QTest::newRow("1-easy-0") << "1-easy-0" << "8df2288eafdcdad3" << 1010u << "8873d3477e0c1372";
+    QFile golden(QStringLiteral(GOLDEN_SEEDS));
+    QVERIFY(golden.open(QIODevice::ReadOnly | QIODevice::Text));
+    while (!golden.atEnd()) {
+        const QString line = QString::fromUtf8(golden.readLine()).trimmed();
+        const QStringList fields = line.split(QLatin1Char(' '));
+        if (line.startsWith(QLatin1Char('#')) || fields.size() != 4)
+            continue;
+        QTest::newRow(qPrintable(fields.at(0))) << fields.at(0) << fields.at(1) << fields.at(2).toUInt() << fields.at(3);
+    }
 }
 
 void LevelGeneratorTest::seedsGiveTheirLevels()
@@ -95,23 +75,35 @@ void LevelGeneratorTest::seedsAreRead_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("error");
 
-    QTest::newRow("a tier and a number") << "1-easy-42" << "1-easy-42" << "Easy 42" << QString();
-    QTest::newRow("a word, written any way") << "  1-HARD-Comet " << "1-hard-comet" << "Hard comet" << QString();
+    const QString notASeed = QStringLiteral("\u201c%1\u201d is not a seed: a seed is the generator's version, a tier and a word of "
+                                            "letters and digits (and - _ . between them), as 2-easy-42.");
+    QTest::newRow("a tier and a number") << "2-easy-42" << "2-easy-42" << "Easy 42" << QString();
+    QTest::newRow("version 1's, as ever") << "1-easy-42" << "1-easy-42" << "Easy 42" << QString();
+    QTest::newRow("a word, written any way") << "  2-HARD-Comet " << "2-hard-comet" << "Hard comet" << QString();
     QTest::newRow("words joined by dashes") << "1-medium-red-sky-7" << "1-medium-red-sky-7" << "Medium red-sky-7" << QString();
-    QTest::newRow("the puzzle of a day") << "1-daily-2026-12-09" << "1-daily-2026-12-09" << "Puzzle of 9 December 2026"
+    QTest::newRow("an underscore and a dot inside") << "2-easy-comet_2.b" << "2-easy-comet_2.b" << "Easy comet_2.b" << QString();
+    QTest::newRow("letters of any script, accents composed")
+        << QStringLiteral("2-Easy-Cafe\u0301\u65e5\u672c") << QStringLiteral("2-easy-caf\u00e9\u65e5\u672c")
+        << QStringLiteral("Easy caf\u00e9\u65e5\u672c") << QString();
+    QTest::newRow("a word of 32 characters, the most") << "2-medium-" + QString(32, QChar(0x00e9)) << "2-medium-" + QString(32, QChar(0x00e9))
+                                                       << "Medium " + QString(32, QChar(0x00e9)) << QString();
+    QTest::newRow("the puzzle of a day") << "2-daily-2026-12-09" << "2-daily-2026-12-09" << "Puzzle of 9 December 2026"
                                          << QString();
-    QTest::newRow("a day that is none") << "1-daily-2026-02-30" << QString() << QString()
-                                        << "the puzzle of a day is named by its date, as 1-daily-2026-12-09";
-    QTest::newRow("another generator's") << "2-easy-42" << QString() << QString()
-                                         << "2-easy-42 is a seed of generator 2; this game's generator is 1";
-    QTest::newRow("no such tier") << "1-pro-42" << QString() << QString()
-                                  << "the tier of a seed is easy, medium, hard or daily, not 'pro'";
-    QTest::newRow("no word") << "1-easy-" << QString() << QString()
-                             << "'1-easy-' is not a seed: a seed is the generator's version, a tier and a word, as 1-easy-42";
-    QTest::newRow("a word too long for a name")
-        << "1-medium-" + QString(33, QLatin1Char('x')) << QString() << QString() << "the word of a seed has at most 32 characters";
-    QTest::newRow("markup is no seed") << "1-easy-<b>" << QString() << QString()
-                                       << "'1-easy-<b>' is not a seed: a seed is the generator's version, a tier and a word, as 1-easy-42";
+    QTest::newRow("a day that is none") << "2-daily-2026-02-30" << QString() << QString()
+                                        << "\u201c2-daily-2026-02-30\u201d is not a seed: the puzzle of a day is named by its date, "
+                                           "as 2-daily-2026-12-09.";
+    QTest::newRow("a later generator's") << "3-easy-42" << QString() << QString()
+                                         << "\u201c3-easy-42\u201d is a seed of generator 3; this game's generators are 1 to 2.";
+    QTest::newRow("no such tier") << "2-pro-42" << QString() << QString()
+                                  << "\u201c2-pro-42\u201d is not a seed: its tier is easy, medium, hard or daily, not \u201cpro\u201d.";
+    QTest::newRow("no word") << "2-easy-" << QString() << QString() << notASeed.arg("2-easy-");
+    QTest::newRow("a word of 33 characters, too long for a name")
+        << "2-medium-" + QString(33, QLatin1Char('x')) << QString() << QString()
+        << "\u201c2-medium-" + QString(31, QLatin1Char('x')) + "...\u201d is not a seed: its word has 33 characters, and a seed's "
+                                                             "word has at most 32.";
+    QTest::newRow("markup is no seed, and is quoted as typed") << "2-easy-<b>" << QString() << QString() << notASeed.arg("2-easy-<b>");
+    QTest::newRow("a control character is shown as ?") << QStringLiteral("2-easy-\u001b[31m") << QString() << QString()
+                                                      << notASeed.arg("2-easy-?[31m");
 }
 
 void LevelGeneratorTest::seedsAreRead()

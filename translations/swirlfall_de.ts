@@ -80,8 +80,8 @@
         <translation>--scores braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>Print the level the seed &lt;seed&gt; gives, such as 1-easy-42 or 1-daily-2026-12-09, as a level file with its proof.</source>
-        <translation>Das Level, das der Startwert &lt;seed&gt; ergibt, etwa 1-easy-42 oder 1-daily-2026-12-09, als Level-Datei mit seinem Beweis ausgeben.</translation>
+        <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
+        <translation>Das Level, das der Startwert &lt;seed&gt; ergibt, etwa 2-easy-42 oder 2-daily-2026-12-09, als Level-Datei mit seinem Beweis ausgeben.</translation>
     </message>
 </context>
 <context>
@@ -834,6 +834,14 @@
     </message>
 </context>
 <context>
+    <name>LevelGenerator</name>
+    <message>
+        <source>%1 · %2</source>
+        <comment>a puzzle&apos;s tier and its difficulty, as stars</comment>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelImport</name>
     <message>
         <source>%1: the folder cannot be made</source>
@@ -943,10 +951,6 @@
         <source>Being made and proven…</source>
         <translation>Wird gemacht und bewiesen…</translation>
     </message>
-    <message>
-        <source>Proven · wells: %1 · slightly-off runs passing: %2%</source>
-        <translation>Bewiesen · Brunnen: %1 · abweichende Läufe gelingen: %2 %</translation>
-    </message>
 </context>
 <context>
     <name>ProofCheck</name>
@@ -994,8 +998,8 @@
         <translation>Der Startwert %1 ergibt kein Level.</translation>
     </message>
     <message>
-        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
-        <translation>Ein Startwert, getippt oder eingefügt, etwa 1-easy-42 oder 1-daily-2026-12-09:</translation>
+        <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
+        <translation>Ein Startwert, getippt oder eingefügt, etwa 2-easy-42 oder 2-daily-2026-12-09:</translation>
     </message>
 </context>
 <context>
@@ -1352,26 +1356,6 @@ Geschaffte Level: %2 / %3</translation>
         <translation>Schwer</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
-        <translation>&apos;%1&apos; ist kein Startwert: ein Startwert ist die Version des Generators, eine Stufe und ein Wort, etwa 1-easy-42</translation>
-    </message>
-    <message>
-        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
-        <translation>%1 ist ein Startwert des Generators %2; der Generator dieses Spiels ist %3</translation>
-    </message>
-    <message>
-        <source>the word of a seed has at most %1 characters</source>
-        <translation>das Wort eines Startwerts hat höchstens %1 Zeichen</translation>
-    </message>
-    <message>
-        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
-        <translation>das Rätsel eines Tages heißt nach seinem Datum, etwa 1-daily-2026-12-09</translation>
-    </message>
-    <message>
-        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
-        <translation>die Stufe eines Startwerts ist easy, medium, hard oder daily, nicht &apos;%1&apos;</translation>
-    </message>
-    <message>
         <source>Puzzle of %1</source>
         <translation>Rätsel vom %1</translation>
     </message>
@@ -1379,6 +1363,26 @@ Geschaffte Level: %2 / %3</translation>
         <source>d MMMM yyyy</source>
         <comment>the day of a puzzle of the day</comment>
         <translation>d. MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 2-easy-42.</source>
+        <translation>„%1“ ist kein Seed: Ein Seed ist die Version des Generators, eine Stufe und ein Wort aus Buchstaben und Ziffern (und - _ . dazwischen), etwa 2-easy-42.</translation>
+    </message>
+    <message>
+        <source>“%1” is a seed of generator %2; this game&apos;s generators are 1 to %3.</source>
+        <translation>„%1“ ist ein Seed des Generators %2; die Generatoren dieses Spiels sind 1 bis %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: its word has %2 characters, and a seed&apos;s word has at most %3.</source>
+        <translation>„%1“ ist kein Seed: Sein Wort hat %2 Zeichen, und das Wort eines Seeds hat höchstens %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.</source>
+        <translation>„%1“ ist kein Seed: Das Rätsel eines Tages wird nach seinem Datum benannt, etwa 2-daily-2026-12-09.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: its tier is easy, medium, hard or daily, not “%2”.</source>
+        <translation>„%1“ ist kein Seed: Seine Stufe ist easy, medium, hard oder daily, nicht „%2“.</translation>
     </message>
 </context>
 <context>

@@ -80,8 +80,8 @@
         <translation>--scores attend un nom de fichier</translation>
     </message>
     <message>
-        <source>Print the level the seed &lt;seed&gt; gives, such as 1-easy-42 or 1-daily-2026-12-09, as a level file with its proof.</source>
-        <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 1-easy-42 ou 1-daily-2026-12-09, en fichier de niveau avec sa preuve.</translation>
+        <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
+        <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 2-easy-42 ou 2-daily-2026-12-09, en fichier de niveau avec sa preuve.</translation>
     </message>
 </context>
 <context>
@@ -834,6 +834,14 @@
     </message>
 </context>
 <context>
+    <name>LevelGenerator</name>
+    <message>
+        <source>%1 · %2</source>
+        <comment>a puzzle&apos;s tier and its difficulty, as stars</comment>
+        <translation>%1 · %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelImport</name>
     <message>
         <source>%1: the folder cannot be made</source>
@@ -943,10 +951,6 @@
         <source>Being made and proven…</source>
         <translation>En cours de création et de preuve…</translation>
     </message>
-    <message>
-        <source>Proven · wells: %1 · slightly-off runs passing: %2%</source>
-        <translation>Prouvé · puits : %1 · essais décalés réussis : %2 %</translation>
-    </message>
 </context>
 <context>
     <name>ProofCheck</name>
@@ -994,8 +998,8 @@
         <translation>La graine %1 ne donne aucun niveau.</translation>
     </message>
     <message>
-        <source>A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:</source>
-        <translation>Une graine, tapée ou collée, comme 1-easy-42 ou 1-daily-2026-12-09 :</translation>
+        <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
+        <translation>Une graine, tapée ou collée, comme 2-easy-42 ou 2-daily-2026-12-09 :</translation>
     </message>
 </context>
 <context>
@@ -1352,26 +1356,6 @@ Niveaux réussis : %2 / %3</translation>
         <translation>Difficile</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a seed: a seed is the generator&apos;s version, a tier and a word, as 1-easy-42</source>
-        <translation>« %1 » n&apos;est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot, comme 1-easy-42</translation>
-    </message>
-    <message>
-        <source>%1 is a seed of generator %2; this game&apos;s generator is %3</source>
-        <translation>%1 est une graine du générateur %2 ; le générateur de ce jeu est le %3</translation>
-    </message>
-    <message>
-        <source>the word of a seed has at most %1 characters</source>
-        <translation>le mot d&apos;une graine a au plus %1 caractères</translation>
-    </message>
-    <message>
-        <source>the puzzle of a day is named by its date, as 1-daily-2026-12-09</source>
-        <translation>l&apos;énigme d&apos;un jour porte sa date, comme 1-daily-2026-12-09</translation>
-    </message>
-    <message>
-        <source>the tier of a seed is easy, medium, hard or daily, not &apos;%1&apos;</source>
-        <translation>le niveau de difficulté d&apos;une graine est easy, medium, hard ou daily, pas « %1 »</translation>
-    </message>
-    <message>
         <source>Puzzle of %1</source>
         <translation>Énigme du %1</translation>
     </message>
@@ -1379,6 +1363,26 @@ Niveaux réussis : %2 / %3</translation>
         <source>d MMMM yyyy</source>
         <comment>the day of a puzzle of the day</comment>
         <translation>d MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 2-easy-42.</source>
+        <translation>« %1 » n’est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot de lettres et de chiffres (et - _ . entre eux), comme 2-easy-42.</translation>
+    </message>
+    <message>
+        <source>“%1” is a seed of generator %2; this game&apos;s generators are 1 to %3.</source>
+        <translation>« %1 » est une graine du générateur %2 ; les générateurs de ce jeu vont de 1 à %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: its word has %2 characters, and a seed&apos;s word has at most %3.</source>
+        <translation>« %1 » n’est pas une graine : son mot a %2 caractères, et le mot d’une graine en a au plus %3.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.</source>
+        <translation>« %1 » n’est pas une graine : l’énigme d’un jour porte sa date, comme 2-daily-2026-12-09.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a seed: its tier is easy, medium, hard or daily, not “%2”.</source>
+        <translation>« %1 » n’est pas une graine : son niveau est easy, medium, hard ou daily, pas « %2 ».</translation>
     </message>
 </context>
 <context>

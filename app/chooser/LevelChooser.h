@@ -36,6 +36,7 @@ public:
     ~LevelChooser() override;
 
     LevelLibrary *library() const { return levels; }
+    PuzzleShelf *puzzleShelf() const { return puzzles; }
     LevelListModel *model() const { return list; }
     QListView *view() const { return rowsView; }
     // The collection shown, and the row selected in it (-1 for none).

@@ -113,10 +113,11 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
         return entry.readable ? thumbnail(place) : QImage();
     case SeedRole:
         return entry.seed;
-    case WellsRole:
-        return entry.difficulty.wells;
-    case ForgivingRole:
-        return entry.difficulty.forgivingPercent;
+    case DifficultyRole: {
+        Seed seed;
+        QString why;
+        return entry.read && Seed::parse(entry.seed, &seed, &why) ? LevelGenerator::describe(seed, entry.difficulty) : QString();
+    }
     default:
         return QVariant();
     }

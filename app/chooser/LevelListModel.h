@@ -29,11 +29,9 @@ public:
         RunKeptRole,
         CollectionTitleRole,
         ThumbnailRole,
-        // A puzzle's seed, and what it takes once made: the wells its proof sets and how forgiving
-        // it is, in percent.
+        // A puzzle's seed, and, once made, its tier and difficulty in words.
         SeedRole,
-        WellsRole,
-        ForgivingRole,
+        DifficultyRole,
     };
 
     // Where a row's level is: its collection and its place in it.

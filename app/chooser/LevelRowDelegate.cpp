@@ -20,13 +20,9 @@ QString LevelRowDelegate::details(const QModelIndex &index)
             return tr("Being made and proven\u2026");
         return reason.isEmpty() ? tr("Not read yet") : tr("Cannot be played: %1").arg(reason);
     }
-    // A puzzle is proven as it is made: what it takes is what its row says.
-    if (!seed.isEmpty()) {
-        return tr("Proven \u00b7 wells: %1 \u00b7 slightly-off runs passing: %2%")
-            .arg(QString::number(index.data(LevelListModel::WellsRole).toInt()),
-                 QString::number(index.data(LevelListModel::ForgivingRole).toInt()))
-            + runKept(index);
-    }
+    // A puzzle is proven as it is made: how hard it is is what its row says.
+    if (!seed.isEmpty())
+        return index.data(LevelListModel::DifficultyRole).toString() + runKept(index);
     QString proof;
     switch (index.data(LevelListModel::ProofRole).toInt()) {
     case LevelLibrary::Proven:

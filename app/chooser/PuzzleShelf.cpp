@@ -24,6 +24,7 @@ PuzzleShelf::PuzzleShelf(LevelLibrary *library, const RecordBook *records, QWidg
       maker(new PuzzleMaker(this))
 {
     connect(maker, &PuzzleMaker::made, library, &LevelLibrary::takeMade);
+    connect(maker, &PuzzleMaker::made, this, &PuzzleShelf::made);
 }
 
 bool PuzzleShelf::passed(const Seed &seed) const
@@ -97,7 +98,7 @@ void PuzzleShelf::waitFor(const Seed &seed, const std::function<void(const Level
 void PuzzleShelf::playSeed()
 {
     const QString text = QInputDialog::getText(window, tr("Play a seed"),
-                                               tr("A seed, typed or pasted, such as 1-easy-42 or 1-daily-2026-12-09:"));
+                                               tr("A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:"));
     if (text.trimmed().isEmpty())
         return;
     Seed seed;

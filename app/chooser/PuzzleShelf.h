@@ -41,6 +41,8 @@ public slots:
 signals:
     // A seed's level, to play on its own, as a level file is.
     void levelChosen(const Level &level);
+    // A puzzle made, whichever asked for it.
+    void made(const LevelGenerator::Generated &puzzle);
 
 private:
     bool passed(const Seed &seed) const;

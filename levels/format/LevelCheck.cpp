@@ -17,7 +17,7 @@ QStringList warnings(const Level &level)
         const QPoint at(qRound(particle.x()), qRound(particle.y()));
         for (int i = 0; i < state.areas.size(); ++i) {
             const Area &area = state.areas.at(i);
-            if (!area.containsPoint(at, Qt::OddEvenFill))
+            if (!area.holds(at))
                 continue;
             const QString where = i == state.areas.size() - 1 ? QCoreApplication::translate("LevelCheck", "in the frame")
                 : area.kind == Hazard                        ? QCoreApplication::translate("LevelCheck", "in a hazard")

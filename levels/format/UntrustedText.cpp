@@ -17,6 +17,18 @@ QString printable(const QString &text)
     return text.size() > shown ? quoted + QStringLiteral("...") : quoted;
 }
 
+QString typed(const QString &text)
+{
+    constexpr int shown = 40;
+    const auto characters = text.toUcs4();
+    QString quoted;
+    for (int i = 0; i < characters.size() && i < shown; ++i) {
+        const uint c = characters.at(i);
+        quoted += QChar::isPrint(c) ? QString::fromUcs4(reinterpret_cast<const char32_t *>(&c), 1) : QStringLiteral("?");
+    }
+    return characters.size() > shown ? quoted + QStringLiteral("...") : quoted;
+}
+
 QString notAFile(const QString &path, const QString &what)
 {
     const QFileInfo info(path);

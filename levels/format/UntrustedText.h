@@ -10,6 +10,9 @@ namespace UntrustedText {
 
 // Cut short and shown only in printable ASCII, every other character as '?'.
 QString printable(const QString &text);
+// Text a person typed, quoted as typed: letters of any script kept, cut short, and only what cannot
+// be shown on a terminal or in a box (control characters and the like) as '?'.
+QString typed(const QString &text);
 // Why path cannot be read as the kind of file what names ("a level"), seen without opening it: a
 // folder, or a pipe, a socket or a device, whose opening or reading could wait for ever. Empty for
 // a regular file, or for nothing at all.

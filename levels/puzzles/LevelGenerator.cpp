@@ -3,11 +3,13 @@
 #include "levels/format/LevelCheck.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
+#include "levels/puzzles/LevelComposer.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "levels/puzzles/Solver.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QRect>
 #include <QtEndian>
@@ -19,7 +21,8 @@
 
 namespace {
 // Every rule and number below decides what a seed gives: a change to any of them is a new version
-// of the generator (Seed::version), or the seeds shared so far give other levels.
+// of the generator (Seed::latestVersion), or the seeds shared so far give other levels. Version 1's
+// layouts are laid out here; version 2's by LevelComposer.
 
 // What makes each tier what it is: how its candidates are laid out, and what its levels take.
 struct TierRules
@@ -394,9 +397,42 @@ Replay slightlyOff(const Replay &proof, SeededRandom &random)
     return off;
 }
 
-bool forgivingFor(const TierRules &rules, int forgiving)
+// What a tier's proof must take: its wells, and the share of slightly-off replays of it that pass;
+// and the solver's budget for it.
+struct Demands
 {
-    return forgiving >= rules.minForgiving && forgiving <= rules.maxForgiving;
+    int minWells;
+    int maxWells;
+    int minForgiving;
+    int maxForgiving;
+    long generations;
+    // The budget of one seed's work: a seed that found no level within it would give none anywhere.
+    int candidates;
+};
+
+Demands demandsOf(const TierRules &rules)
+{
+    return {rules.minWells, rules.maxWells, rules.minForgiving, rules.maxForgiving, solverGenerations, maxCandidates};
+}
+
+// Version 2's, by tier: its levels are laid out by LevelComposer.
+const Demands composedDemands[] = {
+    {1, 2, 60, 100, 4, 4000},
+    {2, 3, 40, 100, 4, 4000},
+    {3, 6, 0, 100, 4, 4000},
+};
+
+std::optional<Candidate> composed(Seed::Tier tier, SeededRandom &random)
+{
+    std::optional<LevelComposer::Composed> made = LevelComposer(tier, random).make();
+    if (!made)
+        return std::nullopt;
+    return Candidate{made->level, made->planned};
+}
+
+bool forgivingFor(const Demands &demands, int forgiving)
+{
+    return forgiving >= demands.minForgiving && forgiving <= demands.maxForgiving;
 }
 
 int wellsSet(const Replay &replay)
@@ -413,6 +449,25 @@ int LevelGenerator::giveAwayPercent(const Level &level, quint64 seed, int trials
     for (int i = 0; i < trials; ++i)
         passed += passes(level, singleWell(random));
     return passed * percent / trials;
+}
+
+int LevelGenerator::Difficulty::marks() const
+{
+    constexpr int fewMiss = 95;
+    constexpr int someMiss = 75;
+    constexpr int mostMiss = 50;
+    constexpr int most = 5;
+    const int missed = int(forgivingPercent < fewMiss) + int(forgivingPercent < someMiss) + int(forgivingPercent < mostMiss);
+    return std::clamp(wells + missed - 1, 1, most);
+}
+
+QString LevelGenerator::describe(const Seed &seed, const Difficulty &difficulty)
+{
+    constexpr int most = 5;
+    const int marks = difficulty.marks();
+    const QString shown = QString(marks, QChar(0x2605)) + QString(most - marks, QChar(0x2606));
+    return QCoreApplication::translate("LevelGenerator", "%1 \u00b7 %2", "a puzzle's tier and its difficulty, as stars")
+        .arg(Seed::tierName(seed.tier), shown);
 }
 
 QByteArray LevelGenerator::Generated::fileText() const
@@ -437,12 +492,13 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
 {
     const std::atomic<bool> never{false};
     const std::atomic<bool> &cancelled = stop ? *stop : never;
-    const TierRules &rules = tierRules[seed.tier];
+    const bool first = seed.version == 1;
+    const Demands demands = first ? demandsOf(tierRules[seed.tier]) : composedDemands[seed.tier];
     SeededRandom random(hashOf(seed.text()));
-    for (int tried = 0; tried < maxCandidates && !cancelled; ++tried) {
+    for (int tried = 0; tried < demands.candidates && !cancelled; ++tried) {
         if (progress)
             progress(tried);
-        std::optional<Candidate> candidate = Layout(rules, random).make();
+        std::optional<Candidate> candidate = first ? Layout(tierRules[seed.tier], random).make() : composed(seed.tier, random);
         if (!candidate)
             continue;
         Level &level = candidate->level;
@@ -454,12 +510,12 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         if (!LevelCheck::warnings(level).isEmpty() || !passes(level, candidate->planned))
             continue;
         const auto forgiving = [&](const Replay &run) {
-            return passingPercent(level, [&] { return slightlyOff(run, trialRandom); }, rules.minForgiving,
-                                  rules.maxForgiving, cancelled);
+            return passingPercent(level, [&] { return slightlyOff(run, trialRandom); }, demands.minForgiving,
+                                  demands.maxForgiving, cancelled);
         };
         // The planned run's forgiveness foretells the proof's well enough to spare the solver
         // a candidate of another tier.
-        if (!forgivingFor(rules, forgiving(candidate->planned)) || cancelled)
+        if (!forgivingFor(demands, forgiving(candidate->planned)) || cancelled)
             continue;
         Generated made;
         made.seed = seed;
@@ -471,7 +527,7 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         Solver solver(level, solverSeed);
         solver.startFrom(candidate->planned);
         solver.cancelWith(&cancelled);
-        const std::optional<Replay> proof = solver.solve(std::numeric_limits<double>::infinity(), solverGenerations);
+        const std::optional<Replay> proof = solver.solve(std::numeric_limits<double>::infinity(), demands.generations);
         if (!proof || cancelled)
             continue;
         level.proof = *proof;
@@ -480,9 +536,14 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         made.difficulty.wells = wellsSet(*proof);
         made.difficulty.forgivingPercent = forgiving(*proof);
         const Difficulty &d = made.difficulty;
-        if (d.wells < rules.minWells || d.wells > rules.maxWells || !forgivingFor(rules, d.forgivingPercent) || cancelled)
+        if (d.wells < demands.minWells || d.wells > demands.maxWells || !forgivingFor(demands, d.forgivingPercent) || cancelled)
             continue;
         made.level = level;
+        // What leaves the generator is a level file any game reads back as it is.
+        Level back;
+        QString why;
+        if (!LevelFile::read(made.fileText(), &back, &why) || !back.playsLike(level))
+            continue;
         return made;
     }
     return std::nullopt;

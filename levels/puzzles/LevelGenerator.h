@@ -27,6 +27,9 @@ public:
     // the share of single wells set at random that pass it.
     struct Difficulty
     {
+        // One to five: the more wells the proof sets, and the less a run slightly off passes, the more.
+        int marks() const;
+
         int wells = 0;
         int forgivingPercent = 0;
         int giveAwayPercent = 0;
@@ -52,6 +55,9 @@ public:
     // A proven level, or none when no candidate within the budget is one, or when cancelled is set
     // (from any thread: it stops within one replay).
     std::optional<Generated> generate(const Progress &progress = {}, const std::atomic<bool> *cancelled = nullptr) const;
+
+    // A puzzle's tier and its difficulty as a person reads them: "Medium · ★★★☆☆".
+    static QString describe(const Seed &seed, const Difficulty &difficulty);
 
     // The share, in percent, of trials single wells drawn from seed, each set at random at the
     // start, that pass level: how much of a give-away it is.

@@ -20,28 +20,38 @@ const char dayFormat[] = "yyyy-MM-dd";
 
 bool Seed::parse(const QString &text, Seed *seed, QString *error)
 {
-    static const QRegularExpression form(QStringLiteral("^([0-9]{1,9})-([a-z]+)-([a-z0-9]+(?:-[a-z0-9]+)*)$"));
-    const QString written = text.trimmed().toLower();
+    // A word is letters of any script, digits and marks, with - _ and . between them; the same
+    // word however it was typed: trimmed, in lower case, its accents composed.
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,9})-(\\p{L}+)-([\\p{L}\\p{N}\\p{M}]+(?:[-_.][\\p{L}\\p{N}\\p{M}]+)*)$"),
+                                         QRegularExpression::UseUnicodePropertiesOption);
+    const QString written = text.trimmed().toLower().normalized(QString::NormalizationForm_C);
     const QRegularExpressionMatch m = form.match(written);
+    const QString typed = UntrustedText::typed(text.trimmed());
     const auto refuse = [&](const QString &why) {
         *error = why;
         return false;
     };
     if (!m.hasMatch())
-        return refuse(tr("'%1' is not a seed: a seed is the generator's version, a tier and a word, as 1-easy-42")
-                          .arg(UntrustedText::printable(text)));
-    if (m.captured(1).toInt() != version)
-        return refuse(tr("%1 is a seed of generator %2; this game's generator is %3")
-                          .arg(written, m.captured(1), QString::number(version)));
-    if (m.captured(3).size() > maxWordLength)
-        return refuse(tr("the word of a seed has at most %1 characters").arg(maxWordLength));
+        return refuse(tr("\u201c%1\u201d is not a seed: a seed is the generator's version, a tier and a word of letters "
+                         "and digits (and - _ . between them), as 2-easy-42.")
+                          .arg(typed));
+    const int version = m.captured(1).toInt();
+    if (version < 1 || version > latestVersion)
+        return refuse(tr("\u201c%1\u201d is a seed of generator %2; this game's generators are 1 to %3.")
+                          .arg(typed, m.captured(1), QString::number(latestVersion)));
+    const int length = int(m.captured(3).toUcs4().size());
+    if (length > maxWordLength)
+        return refuse(tr("\u201c%1\u201d is not a seed: its word has %2 characters, and a seed's word has at most %3.")
+                          .arg(typed, QString::number(length), QString::number(maxWordLength)));
     Seed read;
+    read.version = version;
     read.word = m.captured(3);
     if (m.captured(2) == QLatin1String(dailyWord)) {
         read.tier = dailyTier;
         read.day = QDate::fromString(read.word, QLatin1String(dayFormat));
         if (!read.day.isValid())
-            return refuse(tr("the puzzle of a day is named by its date, as 1-daily-2026-12-09"));
+            return refuse(tr("\u201c%1\u201d is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.")
+                              .arg(typed));
         *seed = read;
         return true;
     }
@@ -52,7 +62,8 @@ bool Seed::parse(const QString &text, Seed *seed, QString *error)
             return true;
         }
     }
-    return refuse(tr("the tier of a seed is easy, medium, hard or daily, not '%1'").arg(m.captured(2)));
+    return refuse(tr("\u201c%1\u201d is not a seed: its tier is easy, medium, hard or daily, not \u201c%2\u201d.")
+                      .arg(typed, m.captured(2)));
 }
 
 Seed Seed::ofDay(const QDate &day)

@@ -6,7 +6,7 @@
 #include <QString>
 
 // A seed a person can share: the generator's version, the tier and any word or number, as
-// "1-easy-42" or "1-hard-comet"; the puzzle of a day is "1-daily-2026-12-09", of the Medium
+// "2-easy-42" or "2-hard-comet"; the puzzle of a day is "2-daily-2026-12-09", of the Medium
 // tier. The same seed gives the same level everywhere (see LevelGenerator).
 class Seed
 {
@@ -14,12 +14,13 @@ class Seed
 
 public:
     enum Tier { Easy, Medium, Hard };
-    // A later generator takes the next number; seeds of this one keep giving their levels.
-    static constexpr int version = 1;
+    // A later generator takes the next number; seeds of the earlier ones keep giving their levels.
+    static constexpr int latestVersion = 2;
     static constexpr int maxWordLength = 32;
 
-    // False, with one line saying why, for text that is no seed of this generator.
+    // False, with one line saying why, for text that is no seed of this game's generators.
     static bool parse(const QString &text, Seed *seed, QString *error);
+    // The latest generator's.
     static Seed ofDay(const QDate &day);
     static Seed of(Tier tier, const QString &word);
     static QString tierName(Tier tier);
@@ -31,6 +32,7 @@ public:
     // The same in the player's language.
     QString shownName() const;
 
+    int version = latestVersion;
     Tier tier = Easy;
     // The puzzle of day, when valid.
     QDate day;

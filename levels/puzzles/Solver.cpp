@@ -43,7 +43,7 @@ public:
             for (int c = 0; c < columns; ++c) {
                 const QPoint centre(c * cell + cell / 2, r * cell + cell / 2);
                 for (const Area &area : level.areas) {
-                    if (!area.containsPoint(centre, Qt::OddEvenFill))
+                    if (!area.holds(centre))
                         continue;
                     if (area.isGoalFor(particleKind)) {
                         distance[r * columns + c] = 0;

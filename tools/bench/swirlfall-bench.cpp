@@ -15,6 +15,7 @@
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
 #include "levels/library/LevelCollection.h"
+#include "levels/puzzles/LevelFigures.h"
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/saves/AtomicWriter.h"
 #include "levels/saves/DataFolders.h"
@@ -231,56 +232,91 @@ ChooserMemory chooserMemory()
     return memory;
 }
 
-// What a tier's seeds take and give: the time from a seed to a proven level, and what each
-// level's proof takes, over seedsPerTier seeds; every level verified as --verify would.
+// How designed a set of levels looks: each of the five figures (LevelFigures) of every level.
+struct Looks
+{
+    void add(const Level &level)
+    {
+        const LevelFigures figures = LevelFigures::of(level);
+        values[0].push_back(figures.hazardShare);
+        values[1].push_back(figures.shapedShare);
+        values[2].push_back(figures.blockedShare);
+        values[3].push_back(figures.nearShare);
+        values[4].push_back(figures.lateShare);
+    }
+
+    static constexpr int count = 5;
+    std::vector<double> values[count];
+};
+
+const char *const lookNames[Looks::count] = {"hazard", "shaped", "blocked", "near", "late"};
+
+// The value below which percent of values lie, between the two nearest.
+double quantile(std::vector<double> values, double percent)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const double at = percent / 100 * double(values.size() - 1);
+    const size_t below = size_t(at);
+    const size_t above = std::min(values.size() - 1, below + 1);
+    return values[below] + (values[above] - values[below]) * (at - double(below));
+}
+
+// What a tier's seeds take and give: the time from a seed to a proven level, what each level's
+// proof takes and how designed the levels look, over seedsPerTier seeds; every level verified as
+// --verify would.
 struct TierFigures
 {
-    double medianMs = 0;
-    double p95Ms = 0;
-    double maxMs = 0;
-    int medianWells = 0;
-    int medianForgiving = 0;
+    std::vector<double> times;
+    std::vector<double> wells;
+    std::vector<double> forgiving;
     int maxGiveAway = 0;
     int failed = 0;
+    Looks looks;
 };
 
 constexpr int seedsPerTier = 200;
 
-template <class T>
-T percentile(std::vector<T> values, int percent)
-{
-    std::sort(values.begin(), values.end());
-    return values.empty() ? T() : values[std::min(values.size() - 1, values.size() * size_t(percent) / 100)];
-}
-
 TierFigures tierFigures(Seed::Tier tier)
 {
     TierFigures figures;
-    std::vector<double> times;
-    std::vector<int> wells;
-    std::vector<int> forgiving;
     for (int i = 1; i <= seedsPerTier; ++i) {
         QElapsedTimer clock;
         clock.start();
         const std::optional<LevelGenerator::Generated> made = LevelGenerator(Seed::of(tier, QString::number(i))).generate();
-        times.push_back(clock.nsecsElapsed() / 1e6);
+        figures.times.push_back(clock.nsecsElapsed() / 1e6);
         const ProofCheck check = made ? ProofCheck::of(made->level) : ProofCheck();
         if (!made || !check.holds() || check.time != made->level.proof->time) {
             ++figures.failed;
             continue;
         }
-        wells.push_back(made->difficulty.wells);
-        forgiving.push_back(made->difficulty.forgivingPercent);
+        figures.wells.push_back(made->difficulty.wells);
+        figures.forgiving.push_back(made->difficulty.forgivingPercent);
         figures.maxGiveAway = std::max(figures.maxGiveAway, made->difficulty.giveAwayPercent);
+        figures.looks.add(made->level);
     }
-    constexpr int median = 50;
-    constexpr int high = 95;
-    figures.medianMs = percentile(times, median);
-    figures.p95Ms = percentile(times, high);
-    figures.maxMs = percentile(times, 100);
-    figures.medianWells = percentile(wells, median);
-    figures.medianForgiving = percentile(forgiving, median);
     return figures;
+}
+
+// A row of medians with their quartiles.
+void printLooks(const char *name, const Looks &looks)
+{
+    std::printf("%-9s", name);
+    for (const std::vector<double> &values : looks.values)
+        std::printf("   %.2f (%.2f-%.2f)", quantile(values, 50), quantile(values, 25), quantile(values, 75));
+    std::printf("\n");
+}
+
+QJsonObject looksJson(const Looks &looks)
+{
+    QJsonObject object;
+    for (int i = 0; i < Looks::count; ++i) {
+        object.insert(QLatin1String(lookNames[i]), QJsonObject{{"median", quantile(looks.values[i], 50)},
+                                                               {"low_quartile", quantile(looks.values[i], 25)},
+                                                               {"high_quartile", quantile(looks.values[i], 75)}});
+    }
+    return object;
 }
 
 void benchStep(benchmark::State &bench, int level)
@@ -473,8 +509,13 @@ int main(int argc, char **argv)
     constexpr int builtInTrials = 400;
     constexpr quint64 trialSeed = 1;
     int builtInGiveAway = 0;
-    for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
+    Looks builtInLooks;
+    for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
         builtInGiveAway = std::max(builtInGiveAway, LevelGenerator::giveAwayPercent(LevelCatalogue::level(level), trialSeed, builtInTrials));
+        Level proven = LevelCatalogue::level(level);
+        proven.proof = LevelCatalogue::solution(level);
+        builtInLooks.add(proven);
+    }
 
     std::printf("%-6s %16s %16s %16s %16s %16s %16s\n", "level", "step (us)", "paint (us)", "whole tick (us)",
                 "partial (us)", "still (us)", "played (us)");
@@ -517,25 +558,35 @@ int main(int argc, char **argv)
                 scroll.spread / usPerMs);
     std::printf("level chooser's memory: %.0f MiB resident before, %.0f MiB paged through all %d, %.0f MiB once closed\n",
                 memory.before, memory.pagedThrough, chooserLevels, memory.closed);
-    std::printf("levels from %d seeds a tier, each verified:\n", seedsPerTier);
+    std::printf("levels from %d seeds a tier (generator %d), each verified:\n", seedsPerTier, Seed::latestVersion);
     std::printf("%-7s %12s %12s %12s %14s %18s %16s %8s\n", "tier", "median (ms)", "p95 (ms)", "max (ms)", "median wells",
                 "median forgiving", "max give-away", "failed");
     QJsonArray tierRows;
     for (const auto &[tier, figures] : tiers) {
-        std::printf("%-7s %12.0f %12.0f %12.0f %14d %17d%% %15d%% %8d\n",
-                    qPrintable(Seed::tierName(Seed::Tier(tier))), figures.medianMs, figures.p95Ms,
-                    figures.maxMs, figures.medianWells, figures.medianForgiving, figures.maxGiveAway, figures.failed);
+        std::printf("%-7s %12.0f %12.0f %12.0f %14.0f %17.0f%% %15d%% %8d\n", qPrintable(Seed::tierName(Seed::Tier(tier))),
+                    quantile(figures.times, 50), quantile(figures.times, 95), quantile(figures.times, 100),
+                    quantile(figures.wells, 50), quantile(figures.forgiving, 50), figures.maxGiveAway, figures.failed);
         tierRows.append(QJsonObject{{"tier", Seed::tierName(Seed::Tier(tier))},
-                                    {"median_ms", figures.medianMs},
-                                    {"p95_ms", figures.p95Ms},
-                                    {"max_ms", figures.maxMs},
-                                    {"median_wells", figures.medianWells},
-                                    {"median_forgiving_percent", figures.medianForgiving},
+                                    {"median_ms", quantile(figures.times, 50)},
+                                    {"p95_ms", quantile(figures.times, 95)},
+                                    {"max_ms", quantile(figures.times, 100)},
+                                    {"median_wells", quantile(figures.wells, 50)},
+                                    {"median_forgiving_percent", quantile(figures.forgiving, 50)},
                                     {"max_give_away_percent", figures.maxGiveAway},
-                                    {"failed", figures.failed}});
+                                    {"failed", figures.failed},
+                                    {"looks", looksJson(figures.looks)}});
     }
     std::printf("the built-in levels: a single well set at random passes one at most %d%% of the time (%d trials each)\n",
                 builtInGiveAway, builtInTrials);
+    std::printf("how designed they look, median (quartiles): the share of the playfield that is hazard, of hazards that are\n"
+                "shaped, of particles whose straight line to their goal is blocked, of free space within 40 px of a hazard,\n"
+                "of the proof's actions after tick 0\n%-9s", "");
+    for (const char *look : lookNames)
+        std::printf("   %-16s", look);
+    std::printf("\n");
+    printLooks("built-in", builtInLooks);
+    for (const auto &[tier, figures] : tiers)
+        printLooks(qPrintable(Seed::tierName(Seed::Tier(tier))), figures.looks);
 
     if (!jsonFile.isEmpty()) {
         const QJsonObject report{{"qt", qVersion()},
@@ -548,8 +599,10 @@ int main(int argc, char **argv)
                                                                                       {"paged_through", memory.pagedThrough},
                                                                                       {"closed", memory.closed}}}}},
                                  {"generated", QJsonObject{{"seeds_per_tier", seedsPerTier},
+                                                           {"generator", Seed::latestVersion},
                                                            {"tiers", tierRows},
-                                                           {"built_in_max_give_away_percent", builtInGiveAway}}},
+                                                           {"built_in_max_give_away_percent", builtInGiveAway},
+                                                           {"built_in_looks", looksJson(builtInLooks)}}},
                                  {"worst", QJsonObject{{"level", worstLevel},
                                                        {"tick_us", worstTick},
                                                        {"budget_share", worstTick / budgetUs}}}};
