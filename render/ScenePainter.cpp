@@ -240,22 +240,22 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
     const PlacedText::Pen namePen = scene.paused ? PlacedText::TextPen : PlacedText::KeptPen;
     if (scene.level->status() != Running || scene.paused) {
         const QString name = quotedName(scene);
-        place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, nameRect(w, h), Qt::AlignCenter, &titleFont, namePen, name, {}});
+        place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, nameRect(w, h), Qt::AlignCenter, &titleFont, namePen, name, {}, {}});
         if (!scene.proven)
             place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, notProvenRect(name), notProvenFlags, &messageFont,
-                   namePen, tr("Not proven"), {}});
+                   namePen, tr("Not proven"), {}, {}});
     }
     place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
-           scene.paused ? tr("Paused") : message(scene), {}});
+           scene.paused ? tr("Paused") : message(scene), {}, {}});
     place({PlacedText::OverLevel, FrameSketch::HelpItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
-           scene.paused ? tr(pausedHelp) : help(scene), {}});
+           scene.paused ? tr(pausedHelp) : help(scene), {}, {}});
     if (!scene.paused)
         place({PlacedText::OverLevel, FrameSketch::NoteItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
-               scene.note, {}});
+               scene.note, {}, {}});
     place({PlacedText::Times, FrameSketch::SceneItems, FrameSketch::TimePart, QRect(0, 0, w, h), timeFlags, &messageFont, PlacedText::TextPen,
-           timesText(scene), {}});
+           timesText(scene), {}, {}});
     place({PlacedText::Times, FrameSketch::TimeLabelsItem, FrameSketch::FixedParts, timeLabelsRect(), timeFlags, &messageFont, PlacedText::TextPen,
-           timeLabels(), FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h))});
+           timeLabels(), FrameSketch::textInk(timeLabelBounds.translated(w - timeLabelGap, h)), {}});
     // Beside each icon well, the wells of its kind left, with the room up to the next icon.
     for (const int iconX : {redIconX, blueIconX}) {
         const int kind = iconX == redIconX ? RedWell : BlueWell;
@@ -267,16 +267,16 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
     if (!scene.highScores)
         return placed;
     place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, QRect(0, 0, w, titleHeight), Qt::AlignCenter, &countFont,
-           PlacedText::TextPen, tr("High Scores"), {}});
+           PlacedText::TextPen, tr("High Scores"), {}, {}});
     const QList<QRect> cells = tableCells(scene);
     for (int k = 0; k < cells.size(); ++k) {
         place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, cells.at(k), Qt::AlignLeft, &tableFont, PlacedText::TablePen,
-               tableRowName(scene, k), {}});
+               tableRowName(scene, k), {}, {}});
         place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, cells.at(k), Qt::AlignRight, &tableFont, PlacedText::TablePen,
-               tableRowTime(scene, k), {}});
+               tableRowTime(scene, k), {}, {}});
     }
     place({PlacedText::Table, FrameSketch::SceneItems, FrameSketch::FixedParts, QRect(0, footTop, w, footHeight), Qt::AlignCenter, &tableFont,
-           PlacedText::TablePen, tableFoot(scene), {}});
+           PlacedText::TablePen, tableFoot(scene), {}, {}});
     return placed;
 }
 

@@ -215,19 +215,8 @@ bool parse(const QString &text, Level *level, QString *error)
 bool read(const QByteArray &bytes, Level *level, QString *error)
 {
     *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun());
-    if (!error->isEmpty())
-        return false;
-    // Decoded line by line, so that a byte that is not UTF-8 is named by its line.
-    const QList<QByteArray> lines = bytes.split('\n');
-    QStringList text;
-    for (int i = 0; i < lines.size(); ++i) {
-        text.append(QString::fromUtf8(lines.at(i)));
-        if (text.last().toUtf8() != lines.at(i)) {
-            *error = QCoreApplication::translate("LevelFile", "line %1: not UTF-8 text").arg(i + 1);
-            return false;
-        }
-    }
-    return parse(text.join(QLatin1Char('\n')), level, error);
+    QString text;
+    return error->isEmpty() && UntrustedText::decode(bytes, &text, error) && parse(text, level, error);
 }
 
 bool looksLikeLevel(const QByteArray &bytes)

@@ -162,7 +162,8 @@ bool Replay::parseLines(const QStringList &lines, int first, int levels, Replay 
 bool Replay::read(const QByteArray &bytes, int levels, Replay *replay, QString *error)
 {
     *error = UntrustedText::sizeProblem(bytes, maxFileBytes, noun());
-    return error->isEmpty() && parse(QString::fromUtf8(bytes), levels, replay, error);
+    QString text;
+    return error->isEmpty() && UntrustedText::decode(bytes, &text, error) && parse(text, levels, replay, error);
 }
 
 bool Replay::readFile(const QString &path, int levels, Replay *replay, QString *error)

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
+#include <QStringList>
 
 namespace UntrustedText {
 
@@ -50,6 +52,21 @@ bool readFile(const QString &path, qint64 maxBytes, const QString &what, QByteAr
         return false;
     }
     *bytes = file.read(maxBytes + 1);
+    return true;
+}
+
+bool decode(const QByteArray &bytes, QString *text, QString *why)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    QStringList decoded;
+    for (int i = 0; i < lines.size(); ++i) {
+        decoded.append(QString::fromUtf8(lines.at(i)));
+        if (decoded.last().toUtf8() != lines.at(i)) {
+            *why = QCoreApplication::translate("UntrustedText", "line %1: not UTF-8 text").arg(i + 1);
+            return false;
+        }
+    }
+    *text = decoded.join(QLatin1Char('\n'));
     return true;
 }
 

@@ -21,6 +21,9 @@ QString notAFile(const QString &path, const QString &what);
 // without being read whole; false with why for what is not a regular file or cannot be opened.
 // what names the kind of file, with its article, in the message: "a folder, not a replay".
 bool readFile(const QString &path, qint64 maxBytes, const QString &what, QByteArray *bytes, QString *why);
+// bytes as text, decoded line by line, so that a byte that is not UTF-8 is named by its line: false,
+// with "line 3: not UTF-8 text", for bytes that are not.
+bool decode(const QByteArray &bytes, QString *text, QString *why);
 // The message for bytes larger than maxBytes, or an empty string when they fit.
 QString sizeProblem(const QByteArray &bytes, qint64 maxBytes, const QString &what);
 
