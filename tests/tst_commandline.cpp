@@ -197,6 +197,8 @@ void CommandLineTest::replayFiles_data()
                                            << "FILE: line 2: (5, 960) is too far off the playfield";
     QTest::newRow("binary") << QByteArray("# level 2 time 0\n\x01\x02\x1b]0;x\x07\n")
                             << "FILE: line 2: not an action: ???]0;x?";
+    // The same reason as a level file that is no text gives.
+    QTest::newRow("not UTF-8") << QByteArray("# level 2 time 0\nP\xe8\xff\x01(@\n") << "FILE: line 2: not UTF-8 text";
 }
 
 void CommandLineTest::replayFiles()
@@ -243,6 +245,7 @@ void CommandLineTest::verify_data()
     QTest::newRow("a replay of a built-in level") << QByteArray("# level 1 time 2680\n0 well 577 353 0\n")
                                                   << "FILE: passes in 2680 ms, as stated" << 0;
     QTest::newRow("a file that cannot be read") << header << "FILE: line 3: the level has no particle" << 2;
+    QTest::newRow("a binary file, as opening it says") << QByteArray("\x89PNG\r\n\x1a\n\xff\xd8") << "FILE: line 1: not UTF-8 text" << 2;
 }
 
 void CommandLineTest::verify()

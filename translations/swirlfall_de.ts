@@ -825,10 +825,6 @@
         <translation>ein Teilchen</translation>
     </message>
     <message>
-        <source>line %1: not UTF-8 text</source>
-        <translation>Zeile %1: kein UTF-8-Text</translation>
-    </message>
-    <message>
         <source>Swirlfall levels (*.%1);;All files (*)</source>
         <translation>Swirlfall-Level (*.%1);;Alle Dateien (*)</translation>
     </message>
@@ -1413,6 +1409,10 @@ Geschaffte Level: %2 / %3</translation>
     <message>
         <source>larger than %1 KiB, too large for %2</source>
         <translation>größer als %1 KiB, zu groß für %2</translation>
+    </message>
+    <message>
+        <source>line %1: not UTF-8 text</source>
+        <translation>Zeile %1: kein UTF-8-Text</translation>
     </message>
 </context>
 <context>

@@ -825,10 +825,6 @@
         <translation>de particule</translation>
     </message>
     <message>
-        <source>line %1: not UTF-8 text</source>
-        <translation>ligne %1 : pas du texte UTF-8</translation>
-    </message>
-    <message>
         <source>Swirlfall levels (*.%1);;All files (*)</source>
         <translation>Niveaux Swirlfall (*.%1);;Tous les fichiers (*)</translation>
     </message>
@@ -1413,6 +1409,10 @@ Niveaux réussis : %2 / %3</translation>
     <message>
         <source>larger than %1 KiB, too large for %2</source>
         <translation>plus de %1 Kio, trop grand pour %2</translation>
+    </message>
+    <message>
+        <source>line %1: not UTF-8 text</source>
+        <translation>ligne %1 : pas du texte UTF-8</translation>
     </message>
 </context>
 <context>
