@@ -4,7 +4,6 @@
 #include "app/HowToPlay.h"
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/PuzzleSession.h"
-#include "app/chooser/PuzzleShelf.h"
 #include "app/widgets/CommandTable.h"
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
@@ -26,6 +25,7 @@ struct Targets
     GameWidget *game;
     vorticade *window;
     FileCommands *files;
+    PuzzleSession *puzzles;
 };
 
 // Connects a command's action to what it does, and to what its action shows: greyed, checked.
@@ -121,13 +121,38 @@ const Command commands[] = {
      {"editLevel", QT_TRANSLATE_NOOP("vorticade", "Edit level\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+E"), QKeySequence::UnknownKey,
       QT_TRANSLATE_NOOP("vorticade", "Opens the level editor on the level played")},
      [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.files, &FileCommands::editLevel); }},
+    {true,
+     {"savePuzzle", QT_TRANSLATE_NOOP("vorticade", "Save puzzle to My levels"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+S"),
+      QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("vorticade", "Keeps the puzzle played in My levels")},
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.puzzles, &PuzzleSession::save);
+         action->setEnabled(false);
+         QObject::connect(to.puzzles, &PuzzleSession::playingChanged, action, &QAction::setEnabled);
+     }},
+    {true,
+     {"copySeed", QT_TRANSLATE_NOOP("vorticade", "Copy puzzle's seed"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+Shift+C"),
+      QKeySequence::UnknownKey, QT_TRANSLATE_NOOP("vorticade", "Puts the seed of the puzzle played on the clipboard, to share")},
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.puzzles, &PuzzleSession::copySeed);
+         action->setEnabled(false);
+         QObject::connect(to.puzzles, &PuzzleSession::playingChanged, action, &QAction::setEnabled);
+     }},
+    {true,
+     {"copyResult", QT_TRANSLATE_NOOP("vorticade", "Copy result"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+C"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Puts your result on the puzzle of the day on the clipboard, to share: no answer in it")},
+     [](QAction *action, const Targets &to) {
+         QObject::connect(action, &QAction::triggered, to.puzzles, &PuzzleSession::copyResult);
+         action->setEnabled(false);
+         QObject::connect(to.puzzles, &PuzzleSession::resultChanged, action, &QAction::setEnabled);
+     }},
 };
 } // namespace
 
 vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     : QMainWindow(parent),
       playfield(new GameWidget(this, scoreFileName)),
-      fileCommands(new FileCommands(playfield, this))
+      fileCommands(new FileCommands(playfield, this)),
+      puzzles(new PuzzleSession(playfield, this))
 {
     GameWidget *game = playfield;
     connect(game, SIGNAL(exit()), this, SIGNAL(exit()));
@@ -151,7 +176,7 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
-    const Targets targets{game, this, fileCommands};
+    const Targets targets{game, this, fileCommands, puzzles};
     for (const Command &command : commands) {
         QAction *action = CommandTable::action(command.command, "vorticade", this);
         command.bind(action, targets);
@@ -182,12 +207,10 @@ void vorticade::chooseLevel()
 {
     // Made when first asked for: a player who never chooses pays nothing for it.
     if (!chooser) {
-        chooser = new LevelChooser(&playfield->recordBook(), this);
+        chooser = new LevelChooser(&playfield->recordBook(), puzzles, this);
         connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
         connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
         connect(chooser, &LevelChooser::levelChosen, playfield, &GameWidget::playLevel);
-        PuzzleSession *session = new PuzzleSession(playfield, chooser);
-        connect(chooser->puzzleShelf(), &PuzzleShelf::made, session, &PuzzleSession::remember);
     }
     chooser->choose();
 }

@@ -8,6 +8,7 @@ class FileCommands;
 class GameWidget;
 class HowToPlay;
 class LevelChooser;
+class PuzzleSession;
 
 // The one window: the playfield under a "Menu" and a "Levels" menu, driven by the frame timer.
 class vorticade : public QMainWindow
@@ -21,6 +22,7 @@ public:
 
     GameWidget *game() const { return playfield; }
     FileCommands *files() const { return fileCommands; }
+    PuzzleSession *puzzleSession() const { return puzzles; }
 
 signals:
     void exit();
@@ -44,6 +46,8 @@ private:
     // Beyond the design's window, which keeps no pointer: what the commands beyond it reach.
     GameWidget *playfield;
     FileCommands *fileCommands;
+    // The puzzles as they are played, the streak of days among them.
+    PuzzleSession *puzzles;
     // Made when first asked for, with the puzzles it makes.
     LevelChooser *chooser = nullptr;
     HowToPlay *help = nullptr;

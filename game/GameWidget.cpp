@@ -78,6 +78,7 @@ void GameWidget::step(int interval)
     if (passed && !playback.isPlaying()) {
         const Replay passing = run.replay(played.number, totalTime);
         newRecord = records.judge(played, totalTime, passing);
+        recordKept = records.lastRecordKept();
         // A pass is a proof: a level played without one is proven from now on.
         if (!played.proof)
             played.proof = passing;
@@ -166,6 +167,7 @@ Scene GameWidget::scene()
     shown.time = totalTime;
     shown.record = records.best(played);
     shown.newRecord = newRecord;
+    shown.recordKept = recordKept;
     shown.dragging = dragging;
     shown.dragStart = dragStart;
     shown.pointer = mousePos;

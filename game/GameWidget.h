@@ -59,6 +59,8 @@ public:
     // The best time of the level played now, 0 for none.
     quint32 bestTime() const { return records.best(played); }
     bool hasNewRecord() const { return newRecord; }
+    // Whether the new record is kept in the records, or only for this session.
+    bool isRecordKept() const { return recordKept; }
     bool showsHighScores() const { return showHighScores; }
     bool isDragging() const { return dragging; }
     QPoint pointer() const { return mousePos; }
@@ -171,6 +173,7 @@ private:
     bool showHighScores = false;
     int levelCount = 0;
     bool newRecord = false;
+    bool recordKept = true;
     QString endLine;
     PlayfieldInput input;
     // The level as it was loaded, for a restart.

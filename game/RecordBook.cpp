@@ -68,6 +68,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
 {
     bool record = false;
     QString why;
+    recordKept = true;
     if (level.number) {
         const auto take = [&](QList<quint32> &merged) {
             quint32 &best = merged[level.number - 1];
@@ -79,10 +80,12 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
             return record;
         };
         // Said once, when the game started.
-        if (!timesKept)
+        if (!timesKept) {
+            recordKept = false;
             return take(times);
-        const bool saved = ScoreStore::update(scoreFileName, times, take, &why);
-        if (!saved)
+        }
+        recordKept = ScoreStore::update(scoreFileName, times, take, &why);
+        if (!recordKept)
             complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(scoreFileName, why));
         return record;
     }
@@ -93,7 +96,8 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
         if (record) {
             saveRun(level, run);
             fileTimes.insert(key, time);
-            if (!AtomicWriter::write(levelRecordsName, LevelRecords::write(fileTimes), &why))
+            recordKept = AtomicWriter::write(levelRecordsName, LevelRecords::write(fileTimes), &why);
+            if (!recordKept)
                 complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(levelRecordsName, why));
         }
     });

@@ -33,6 +33,9 @@ public:
     // reported: it stays for this session and the old file stays whole; one of the run is, on
     // standard error). True for a record.
     bool judge(const Level &level, quint32 time, const Replay &run);
+    // Whether the record judged last is kept: false when its time could not be saved, for the
+    // player to see that it is not.
+    bool lastRecordKept() const { return recordKept; }
     // Where the run that set level's record is kept: replays/level-07.txt for a built-in level,
     // replays/<fingerprint>.swirl, the level with the run as its proof, for any other.
     QString runFile(const Level &level) const;
@@ -47,6 +50,7 @@ private:
     QString scoreFileName;
     // False while the best-time file cannot be written, being no file.
     bool timesKept = true;
+    bool recordKept = true;
     QString levelRecordsName;
     QList<quint32> times;
     QMap<QString, quint32> fileTimes;

@@ -77,7 +77,7 @@ QRect FrameSketch::textInk(const QRect &inked)
 bool FrameSketch::sameScene(const FrameSketch &other) const
 {
     return size == other.size && level == other.level && name == other.name
-        && status == other.status && newRecord == other.newRecord && highScores == other.highScores
+        && status == other.status && newRecord == other.newRecord && recordKept == other.recordKept && highScores == other.highScores
         && note == other.note && endNote == other.endNote && paused == other.paused && proven == other.proven && bestTimes == other.bestTimes
         && areas.isSharedWith(other.areas);
 }

@@ -71,6 +71,7 @@ public:
     QString name;
     int status = 0;
     bool newRecord = false;
+    bool recordKept = true;
     bool highScores = false;
     QString note;
     QString endNote;

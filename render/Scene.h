@@ -21,6 +21,8 @@ struct Scene
     quint32 time = 0;
     quint32 record = 0;
     bool newRecord = false;
+    // False for a record that could not be saved: the player is told it is not kept.
+    bool recordKept = true;
     bool dragging = false;
     QPoint dragStart;
     QPoint pointer;

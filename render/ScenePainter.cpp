@@ -218,7 +218,7 @@ QString ScenePainter::message(const Scene &scene)
     case Passed: {
         QString passed = numbered ? tr("Level %1 passed").arg(scene.number) : tr("Level passed");
         if (scene.newRecord)
-            passed += QLatin1Char('\n') + tr("New record!");
+            passed += QLatin1Char('\n') + (scene.recordKept ? tr("New record!") : tr("New record! (not kept)"));
         return scene.endNote.isEmpty() ? passed : passed + QLatin1Char('\n') + scene.endNote;
     }
     default:
@@ -400,6 +400,7 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.name = scene.name;
     sketch.status = level.status();
     sketch.newRecord = scene.newRecord;
+    sketch.recordKept = scene.recordKept;
     sketch.highScores = scene.highScores;
     sketch.note = scene.note;
     sketch.endNote = scene.endNote;

@@ -694,6 +694,7 @@ void GameWidgetTest::failedSaveKeepsPlaying_data()
     QTest::addColumn<QStringList>("left");
     QTest::addColumn<bool>("runKept");
     QTest::addColumn<QStringList>("said");
+    QTest::addColumn<bool>("timeKept");
 
     // A folder where a file would go, or a file where the records' folder would go: the
     // record's time or its run cannot be written. Each failure is said on standard error, and
@@ -704,16 +705,16 @@ void GameWidgetTest::failedSaveKeepsPlaying_data()
     // A folder named scores.dat is said once, as the game starts, and the game plays.
     QTest::newRow("scores.dat a folder: the run is kept, the time stays for the session")
         << false << scoresHere << "scores.dat/" << QStringList{"replays", "scores.dat"} << true
-        << QStringList{"swirlfall: scores.dat: a folder, not a file for best times; "};
+        << QStringList{"swirlfall: scores.dat: a folder, not a file for best times; "} << false;
     QTest::newRow("the run: the time is saved all the same")
         << false << scoresHere << "replays/level-01.txt/" << QStringList{"replays", "scores.dat"} << false
-        << QStringList{run + "./replays/level-01.txt: "};
+        << QStringList{run + "./replays/level-01.txt: "} << true;
     QTest::newRow("the records' folder cannot be made: nothing is kept")
         << false << "records/scores.dat" << "records" << QStringList{"records"} << false
-        << QStringList{run + "records/replays/level-01.txt: ", record + "records/scores.dat: "};
+        << QStringList{run + "records/replays/level-01.txt: ", record + "records/scores.dat: "} << false;
     QTest::newRow("a file level's records: its run is kept")
         << true << scoresHere << "level-records.txt/" << QStringList{"level-records.txt", "replays"} << true
-        << QStringList{record + "./level-records.txt: "};
+        << QStringList{record + "./level-records.txt: "} << false;
 }
 
 void GameWidgetTest::failedSaveKeepsPlaying()
@@ -724,6 +725,7 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     QFETCH(QStringList, left);
     QFETCH(bool, runKept);
     QFETCH(QStringList, said);
+    QFETCH(bool, timeKept);
 
     if (blocked.endsWith(QLatin1Char('/')))
         QVERIFY(QDir::current().mkpath(blocked));
@@ -740,6 +742,8 @@ void GameWidgetTest::failedSaveKeepsPlaying()
     PlayerInput::play(game, LevelCatalogue::solution(1));
     const QString printed = stderrLines.text();
     QVERIFY(game->hasNewRecord());
+    // The end says whether the record is kept, not only standard error.
+    QCOMPARE(game->isRecordKept(), timeKept);
     QCOMPARE(game->bestTime(), 2680u);
     QCOMPARE(QDir::current().entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), left);
     QCOMPARE(ScoreStore::load(QStringLiteral("scores.dat"), 20).at(0), !fileLevel && left.contains("replays") && blocked != "scores.dat/" ? 2680u : 0u);

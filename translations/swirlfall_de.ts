@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>DailyStreak</name>
+    <message>
+        <source>a streak</source>
+        <translation>eine Serie</translation>
+    </message>
+    <message>
+        <source>not a streak: it is not &quot;%1&quot; and its three lines</source>
+        <translation>keine Serie: Sie ist nicht „%1“ mit ihren drei Zeilen</translation>
+    </message>
+    <message>
+        <source>not a streak: its days, longest and last day do not agree</source>
+        <translation>keine Serie: Ihre Tage, die längste und der letzte Tag passen nicht zusammen</translation>
+    </message>
+</context>
+<context>
     <name>EditorCanvas</name>
     <message>
         <source>A level has at most %1 particles.</source>
@@ -637,10 +652,6 @@
         <translation>Spielen</translation>
     </message>
     <message>
-        <source>Add levels</source>
-        <translation>Level hinzufügen</translation>
-    </message>
-    <message>
         <source>No level&apos;s name holds “%1”.</source>
         <translation>Kein Levelname enthält „%1“.</translation>
     </message>
@@ -663,6 +674,14 @@
     <message>
         <source>Copy seed</source>
         <translation>Startwert kopieren</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
     </message>
 </context>
 <context>
@@ -969,6 +988,33 @@
     <message>
         <source>the proof fails: the level is not passed after %1 s</source>
         <translation>der Beweis scheitert: das Level ist nach %1 s nicht geschafft</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleSession</name>
+    <message>
+        <source>a streak</source>
+        <translation>eine Serie</translation>
+    </message>
+    <message>
+        <source>%1: %2; the streak of days starts afresh</source>
+        <translation>%1: %2; die Serie der Tage beginnt von vorn</translation>
+    </message>
+    <message>
+        <source>%1 · days in a row: %2</source>
+        <translation>%1 · Tage in Folge: %2</translation>
+    </message>
+    <message>
+        <source>Swirlfall · %1 · %2 s · wells: %3 · days in a row: %4</source>
+        <translation>Swirlfall · %1 · %2 s · Brunnen: %3 · Tage in Folge: %4</translation>
+    </message>
+    <message>
+        <source>the streak could not be kept in %1: %2</source>
+        <translation>die Serie konnte nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>In „Meine Level“ speichern</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1382,10 @@ Passed levels: %2 / %3</source>
         <translation>Gesamtzeit: %1
 Geschaffte Level: %2 / %3</translation>
     </message>
+    <message>
+        <source>New record! (not kept)</source>
+        <translation>Neuer Rekord! (nicht gespeichert)</translation>
+    </message>
 </context>
 <context>
     <name>Seed</name>
@@ -1592,6 +1642,42 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     <message>
         <source>No solution to show: the level is not proven</source>
         <translation>Keine Lösung zu zeigen: das Level ist nicht bewiesen</translation>
+    </message>
+    <message>
+        <source>Save puzzle to My levels</source>
+        <translation>Rätsel in Meine Level speichern</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Keeps the puzzle played in My levels</source>
+        <translation>Speichert das gespielte Rätsel in Meine Level</translation>
+    </message>
+    <message>
+        <source>Copy puzzle&apos;s seed</source>
+        <translation>Seed des Rätsels kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C</source>
+        <translation>Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Puts the seed of the puzzle played on the clipboard, to share</source>
+        <translation>Legt den Seed des gespielten Rätsels in die Zwischenablage, zum Teilen</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Puts your result on the puzzle of the day on the clipboard, to share: no answer in it</source>
+        <translation>Legt dein Ergebnis beim Rätsel des Tages in die Zwischenablage, zum Teilen: ohne die Lösung</translation>
     </message>
 </context>
 </TS>

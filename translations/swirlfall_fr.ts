@@ -92,6 +92,21 @@
     </message>
 </context>
 <context>
+    <name>DailyStreak</name>
+    <message>
+        <source>a streak</source>
+        <translation>une série</translation>
+    </message>
+    <message>
+        <source>not a streak: it is not &quot;%1&quot; and its three lines</source>
+        <translation>pas une série : ce n’est pas « %1 » et ses trois lignes</translation>
+    </message>
+    <message>
+        <source>not a streak: its days, longest and last day do not agree</source>
+        <translation>pas une série : ses jours, la plus longue et le dernier jour ne s’accordent pas</translation>
+    </message>
+</context>
+<context>
     <name>EditorCanvas</name>
     <message>
         <source>A level has at most %1 particles.</source>
@@ -637,10 +652,6 @@
         <translation>Jouer</translation>
     </message>
     <message>
-        <source>Add levels</source>
-        <translation>Ajouter des niveaux</translation>
-    </message>
-    <message>
         <source>No level&apos;s name holds “%1”.</source>
         <translation>Aucun nom de niveau ne contient « %1 ».</translation>
     </message>
@@ -663,6 +674,14 @@
     <message>
         <source>Copy seed</source>
         <translation>Copier la graine</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
     </message>
 </context>
 <context>
@@ -969,6 +988,33 @@
     <message>
         <source>the proof fails: the level is not passed after %1 s</source>
         <translation>la preuve échoue : le niveau n&apos;est pas réussi après %1 s</translation>
+    </message>
+</context>
+<context>
+    <name>PuzzleSession</name>
+    <message>
+        <source>a streak</source>
+        <translation>une série</translation>
+    </message>
+    <message>
+        <source>%1: %2; the streak of days starts afresh</source>
+        <translation>%1 : %2 ; la série de jours repart de zéro</translation>
+    </message>
+    <message>
+        <source>%1 · days in a row: %2</source>
+        <translation>%1 · jours d’affilée : %2</translation>
+    </message>
+    <message>
+        <source>Swirlfall · %1 · %2 s · wells: %3 · days in a row: %4</source>
+        <translation>Swirlfall · %1 · %2 s · puits : %3 · jours d’affilée : %4</translation>
+    </message>
+    <message>
+        <source>the streak could not be kept in %1: %2</source>
+        <translation>la série n’a pas pu être gardée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>Enregistrer dans Mes niveaux</translation>
     </message>
 </context>
 <context>
@@ -1336,6 +1382,10 @@ Passed levels: %2 / %3</source>
         <translation>Temps total : %1
 Niveaux réussis : %2 / %3</translation>
     </message>
+    <message>
+        <source>New record! (not kept)</source>
+        <translation>Nouveau record ! (non gardé)</translation>
+    </message>
 </context>
 <context>
     <name>Seed</name>
@@ -1592,6 +1642,42 @@ Publié pour les bureaux Linux sous la GNU GPL, version 3 ou ultérieure.</trans
     <message>
         <source>No solution to show: the level is not proven</source>
         <translation>Aucune solution à montrer : le niveau n&apos;est pas prouvé</translation>
+    </message>
+    <message>
+        <source>Save puzzle to My levels</source>
+        <translation>Garder l’énigme dans Mes niveaux</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>Keeps the puzzle played in My levels</source>
+        <translation>Garde l’énigme jouée dans Mes niveaux</translation>
+    </message>
+    <message>
+        <source>Copy puzzle&apos;s seed</source>
+        <translation>Copier la graine de l’énigme</translation>
+    </message>
+    <message>
+        <source>Ctrl+Shift+C</source>
+        <translation>Ctrl+Shift+C</translation>
+    </message>
+    <message>
+        <source>Puts the seed of the puzzle played on the clipboard, to share</source>
+        <translation>Met la graine de l’énigme jouée dans le presse-papiers, pour la partager</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Ctrl+C</source>
+        <translation>Ctrl+C</translation>
+    </message>
+    <message>
+        <source>Puts your result on the puzzle of the day on the clipboard, to share: no answer in it</source>
+        <translation>Met votre résultat à l’énigme du jour dans le presse-papiers, pour le partager : sans la solution</translation>
     </message>
 </context>
 </TS>

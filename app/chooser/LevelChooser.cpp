@@ -3,6 +3,7 @@
 #include "app/chooser/LevelImporter.h"
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
+#include "app/chooser/PuzzleSession.h"
 #include "app/chooser/PuzzleShelf.h"
 #include "game/RecordBook.h"
 #include "levels/format/LevelFile.h"
@@ -34,19 +35,21 @@ constexpr int listWidth = 560;
 constexpr int emptyNoteMargin = 20;
 } // namespace
 
-LevelChooser::LevelChooser(const RecordBook *records, QWidget *parent)
+LevelChooser::LevelChooser(const RecordBook *records, PuzzleSession *session, QWidget *parent)
     : QDialog(parent),
       records(records),
       levels(new LevelLibrary(this)),
-      list(new LevelListModel(levels, records, this)),
+      list(new LevelListModel(levels, records, session, this)),
       collectionsView(new QListWidget(this)),
       rowsView(new QListView(this)),
       filterEdit(new QLineEdit(this)),
-      puzzles(new PuzzleShelf(levels, records, this)),
+      session(session),
+      puzzles(new PuzzleShelf(levels, records, session, this)),
       importer(new LevelImporter(myLevels(), this))
 {
     setWindowTitle(tr("Choose a level"));
     collectionsView->setFixedWidth(collectionsWidth);
+    collectionsView->installEventFilter(this);
     connect(collectionsView, &QListWidget::currentRowChanged, this, &LevelChooser::showCollection);
     connect(puzzles, &PuzzleShelf::levelChosen, this, &LevelChooser::playOnItsOwn);
     connect(importer, &LevelImporter::added, this, &LevelChooser::showFile);
@@ -106,7 +109,9 @@ QLayout *LevelChooser::buildButtons()
     saveButton->setObjectName(QStringLiteral("savePuzzle"));
     copyButton = new QPushButton(tr("Copy seed"), this);
     copyButton->setObjectName(QStringLiteral("copySeed"));
-    for (QPushButton *puzzle : {saveButton, copyButton}) {
+    resultButton = new QPushButton(tr("Copy result"), this);
+    resultButton->setObjectName(QStringLiteral("copyResult"));
+    for (QPushButton *puzzle : {saveButton, copyButton, resultButton}) {
         puzzle->setAutoDefault(false);
         // Their row keeps its place, so that the dialog does not jump as a puzzle is selected.
         QSizePolicy policy = puzzle->sizePolicy();
@@ -116,6 +121,7 @@ QLayout *LevelChooser::buildButtons()
     }
     connect(saveButton, &QPushButton::clicked, this, &LevelChooser::savePuzzle);
     connect(copyButton, &QPushButton::clicked, this, &LevelChooser::copySeed);
+    connect(resultButton, &QPushButton::clicked, this, &LevelChooser::copyResult);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
@@ -131,6 +137,7 @@ QLayout *LevelChooser::buildButtons()
     puzzle->addStretch(1);
     puzzle->addWidget(saveButton);
     puzzle->addWidget(copyButton);
+    puzzle->addWidget(resultButton);
     QVBoxLayout *rows = new QVBoxLayout;
     rows->addLayout(puzzle);
     rows->addLayout(bottom);
@@ -269,15 +276,18 @@ void LevelChooser::play()
     const int row = selectedRow();
     if (row < 0)
         return;
-    if (!rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool()) {
-        // A puzzle still being made is waited for, then played.
+    const LevelListModel::Place place = list->placeOf(row);
+    // Puzzles still being made are waited for, the one chosen and those played after it: the
+    // collection is played through the same however soon it is chosen.
+    for (int i = 0; i < levels->count(place.collection); ++i) {
+        const LevelLibrary::Entry &entry = levels->entry(place.collection, i);
         Seed seed;
         QString why;
-        if (Seed::parse(selectedSeed(), &seed, &why))
-            puzzles->waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
-        return;
+        if (!entry.read && Seed::parse(entry.seed, &seed, &why))
+            return puzzles->waitFor(seed, [this](const LevelGenerator::Generated &) { play(); });
     }
-    const LevelListModel::Place place = list->placeOf(row);
+    if (!rowsView->currentIndex().data(LevelListModel::ReadableRole).toBool())
+        return;
     const LevelLibrary::Entry &chosen = levels->entry(place.collection, place.index);
     hide();
     if (levels->collections().at(place.collection).kind == LevelCollection::BuiltIn) {
@@ -337,6 +347,12 @@ void LevelChooser::offerSelected()
     saveButton->setVisible(puzzle);
     copyButton->setVisible(puzzle);
     saveButton->setEnabled(made);
+    Seed seed;
+    QString why;
+    resultButton->setVisible(puzzle && Seed::parse(selectedSeed(), &seed, &why) && !session->result(seed).isEmpty());
+    // What a button said it did is said no longer once another row is chosen.
+    copyButton->setText(tr("Copy seed"));
+    resultButton->setText(tr("Copy result"));
 }
 
 void LevelChooser::savePuzzle()
@@ -349,13 +365,26 @@ void LevelChooser::savePuzzle()
         return;
     made.level = entry.level;
     made.difficulty = entry.difficulty;
-    importer->addText(made.fileText(), entry.level.name + QLatin1Char('.') + QLatin1String(LevelFile::extension),
-                      tr("Add levels"));
+    // The same file in every language: the name in the file is the seed's own.
+    made.level.name = made.seed.fileName();
+    importer->addText(made.fileText(), made.seed.fileName() + QLatin1Char('.') + QLatin1String(LevelFile::extension),
+                      tr("Save to My levels"));
 }
 
 void LevelChooser::copySeed()
 {
     QGuiApplication::clipboard()->setText(selectedSeed());
+    copyButton->setText(tr("Copied"));
+}
+
+void LevelChooser::copyResult()
+{
+    Seed seed;
+    QString why;
+    if (!Seed::parse(selectedSeed(), &seed, &why))
+        return;
+    QGuiApplication::clipboard()->setText(session->result(seed));
+    resultButton->setText(tr("Copied"));
 }
 
 bool LevelChooser::eventFilter(QObject *watched, QEvent *event)
@@ -385,7 +414,7 @@ bool LevelChooser::eventFilter(QObject *watched, QEvent *event)
             return false;
         }
     }
-    if (watched == rowsView && !key->text().isEmpty() && key->text().at(0).isPrint()) {
+    if ((watched == rowsView || watched == collectionsView) && !key->text().isEmpty() && key->text().at(0).isPrint()) {
         filterEdit->setFocus();
         filterEdit->insert(key->text());
         return true;

@@ -10,6 +10,7 @@
 class LevelImporter;
 class LevelLibrary;
 class LevelListModel;
+class PuzzleSession;
 class PuzzleShelf;
 class QLabel;
 class QLayout;
@@ -32,7 +33,8 @@ class LevelChooser : public QDialog
 
 public:
     // Levels are looked up in records, and a player's own kept in "my-levels" beside them.
-    LevelChooser(const RecordBook *records, QWidget *parent = nullptr);
+    // Puzzles made are told to puzzles, which says what to show of them.
+    LevelChooser(const RecordBook *records, PuzzleSession *puzzles, QWidget *parent = nullptr);
     ~LevelChooser() override;
 
     LevelLibrary *library() const { return levels; }
@@ -52,6 +54,8 @@ public slots:
     // The puzzle selected: kept in My levels, or its seed put on the clipboard to share.
     void savePuzzle();
     void copySeed();
+    // The result of the day's puzzle selected, passed, to share.
+    void copyResult();
 
 signals:
     // One of the game's own levels, by number, to play as the game's levels are played.
@@ -94,7 +98,9 @@ private:
     QPushButton *playButton;
     QPushButton *saveButton;
     QPushButton *copyButton;
+    QPushButton *resultButton;
     QLabel *emptyNote;
+    PuzzleSession *session;
     PuzzleShelf *puzzles;
     LevelImporter *importer;
     // What was selected, kept across the list being found again.

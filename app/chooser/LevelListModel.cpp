@@ -1,5 +1,6 @@
 #include "app/chooser/LevelListModel.h"
 
+#include "app/chooser/PuzzleSession.h"
 #include "game/RecordBook.h"
 #include "levels/library/LevelLibrary.h"
 #include "render/Scene.h"
@@ -25,10 +26,12 @@ QSize LevelListModel::thumbnailSize()
     return SceneLayout::playfieldSize() / thumbnailDivisor;
 }
 
-LevelListModel::LevelListModel(LevelLibrary *library, const RecordBook *records, QObject *parent)
+LevelListModel::LevelListModel(LevelLibrary *library, const RecordBook *records, const PuzzleSession *session,
+                               QObject *parent)
     : QAbstractListModel(parent),
       library(library),
       records(records),
+      session(session),
       painting(nullptr)
 {
     connect(library, &LevelLibrary::entryChanged, this, &LevelListModel::entryChanged);
@@ -116,7 +119,7 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
     case DifficultyRole: {
         Seed seed;
         QString why;
-        return entry.read && Seed::parse(entry.seed, &seed, &why) ? LevelGenerator::describe(seed, entry.difficulty) : QString();
+        return entry.read && Seed::parse(entry.seed, &seed, &why) ? session->describe(seed, entry.difficulty) : QString();
     }
     default:
         return QVariant();

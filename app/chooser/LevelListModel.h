@@ -10,6 +10,7 @@
 #include <QString>
 
 class LevelLibrary;
+class PuzzleSession;
 class RecordBook;
 
 // The levels of one collection, or, while a filter is typed, those of every collection whose
@@ -45,7 +46,8 @@ public:
 
     static QSize thumbnailSize();
 
-    LevelListModel(LevelLibrary *library, const RecordBook *records, QObject *parent = nullptr);
+    // A puzzle's row says what session says of it.
+    LevelListModel(LevelLibrary *library, const RecordBook *records, const PuzzleSession *session, QObject *parent = nullptr);
 
     void showCollection(int collection);
     int collection() const { return shown; }
@@ -73,6 +75,7 @@ private:
 
     LevelLibrary *library;
     const RecordBook *records;
+    const PuzzleSession *session;
     int shown = 0;
     QString filtering;
     bool refilterDue = false;

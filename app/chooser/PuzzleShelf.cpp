@@ -1,10 +1,15 @@
 #include "app/chooser/PuzzleShelf.h"
 
+#include "app/chooser/PuzzleSession.h"
 #include "game/RecordBook.h"
+#include "levels/format/UntrustedText.h"
 #include "levels/library/LevelLibrary.h"
+#include "levels/saves/AtomicWriter.h"
 #include "levels/puzzles/PuzzleMaker.h"
 
 #include <QDateTime>
+#include <QDir>
+#include <QLineEdit>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QProgressDialog>
@@ -14,17 +19,27 @@ namespace {
 // A new puzzle's word is a number below this.
 constexpr quint32 words = 1000000;
 constexpr int progressAfterMs = 500;
+// The new puzzle of each tier, kept beside the records: a seed a line, Easy, Medium, Hard.
+const char keptFileName[] = "puzzles.txt";
+constexpr qint64 maxKeptBytes = 1024;
+
+bool sameSeed(const Seed &a, const Seed &b)
+{
+    return a.text() == b.text();
+}
 } // namespace
 
-PuzzleShelf::PuzzleShelf(LevelLibrary *library, const RecordBook *records, QWidget *window)
+PuzzleShelf::PuzzleShelf(LevelLibrary *library, const RecordBook *records, PuzzleSession *session, QWidget *window)
     : QObject(window),
       library(library),
       records(records),
+      session(session),
       window(window),
       maker(new PuzzleMaker(this))
 {
     connect(maker, &PuzzleMaker::made, library, &LevelLibrary::takeMade);
-    connect(maker, &PuzzleMaker::made, this, &PuzzleShelf::made);
+    connect(maker, &PuzzleMaker::made, session, &PuzzleSession::remember);
+    readKept();
 }
 
 bool PuzzleShelf::passed(const Seed &seed) const
@@ -39,8 +54,30 @@ bool PuzzleShelf::passed(const Seed &seed) const
     return false;
 }
 
+QString PuzzleShelf::keptPath() const
+{
+    return QDir(records->folder()).filePath(QLatin1String(keptFileName));
+}
+
+void PuzzleShelf::readKept()
+{
+    QByteArray bytes;
+    QString why;
+    // What cannot be read, or is no seed of its tier, is drawn afresh.
+    if (!UntrustedText::readFile(keptPath(), maxKeptBytes, QString(), &bytes, &why) || !UntrustedText::sizeProblem(bytes, maxKeptBytes, QString()).isEmpty())
+        return;
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (int tier = Seed::Easy; tier <= Seed::Hard && tier < lines.size(); ++tier) {
+        Seed kept;
+        if (!Seed::parse(QString::fromUtf8(lines.at(tier)), &kept, &why) || kept.tier != tier || kept.day.isValid())
+            return;
+        newPuzzles.append(kept);
+    }
+}
+
 QList<Seed> PuzzleShelf::seeds()
 {
+    const QList<Seed> before = newPuzzles;
     for (int tier = Seed::Easy; tier <= Seed::Hard; ++tier) {
         const Seed fresh = Seed::of(Seed::Tier(tier), QString::number(QRandomGenerator::global()->bounded(words)));
         if (tier >= newPuzzles.size())
@@ -48,8 +85,22 @@ QList<Seed> PuzzleShelf::seeds()
         else if (passed(newPuzzles.at(tier)))
             newPuzzles[tier] = fresh;
     }
-    // The same for every player on a day, wherever it is.
-    return QList<Seed>{Seed::ofDay(QDateTime::currentDateTimeUtc().date())} + newPuzzles;
+    // Kept until passed, across restarts too.
+    QStringList kept;
+    for (const Seed &seed : std::as_const(newPuzzles))
+        kept.append(seed.text());
+    QString why;
+    if (before.size() != newPuzzles.size() || !std::equal(before.begin(), before.end(), newPuzzles.begin(), sameSeed))
+        AtomicWriter::write(keptPath(), (kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), &why);
+    // The same for every player on a day, wherever it is; yesterday's stays to be played late.
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    QList<Seed> offered{Seed::ofDay(today), Seed::ofDay(today.addDays(-1))};
+    offered += newPuzzles;
+    // The puzzle played last, passed or typed, stays to be saved or shared.
+    const std::optional<Seed> last = session->lastPlayed();
+    if (last && std::none_of(offered.begin(), offered.end(), [&](const Seed &seed) { return sameSeed(seed, *last); }))
+        offered.append(*last);
+    return offered;
 }
 
 void PuzzleShelf::makeUnmade(int collection)
@@ -65,6 +116,11 @@ void PuzzleShelf::makeUnmade(int collection)
 
 void PuzzleShelf::waitFor(const Seed &seed, const std::function<void(const LevelGenerator::Generated &)> &then)
 {
+    // One made already is not made again.
+    if (const LevelGenerator::Generated *made = session->find(seed)) {
+        library->takeMade(*made);
+        return then(*made);
+    }
     QProgressDialog *progress = new QProgressDialog(tr("Making and proving the level of %1\u2026").arg(seed.text()),
                                                     tr("Cancel"), 0, 0, window);
     progress->setWindowTitle(tr("Play a seed"));
@@ -97,17 +153,21 @@ void PuzzleShelf::waitFor(const Seed &seed, const std::function<void(const Level
 
 void PuzzleShelf::playSeed()
 {
-    const QString text = QInputDialog::getText(window, tr("Play a seed"),
-                                               tr("A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:"));
-    if (text.trimmed().isEmpty())
-        return;
+    // Asked again, with what was typed, until it is a seed or the box is left.
+    QString text;
     Seed seed;
     QString why;
-    if (!Seed::parse(text, &seed, &why)) {
+    for (;;) {
+        bool asked = false;
+        text = QInputDialog::getText(window, tr("Play a seed"), tr("A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:"),
+                                     QLineEdit::Normal, text, &asked);
+        if (!asked || text.trimmed().isEmpty())
+            return;
+        if (Seed::parse(text, &seed, &why))
+            break;
         QMessageBox box(QMessageBox::Warning, tr("Play a seed"), why, QMessageBox::Ok, window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
-        return;
     }
     waitFor(seed, [this](const LevelGenerator::Generated &made) {
         Level level = made.level;

@@ -11,6 +11,7 @@
 class Level;
 class LevelLibrary;
 class PuzzleMaker;
+class PuzzleSession;
 class RecordBook;
 class QWidget;
 
@@ -25,9 +26,11 @@ class PuzzleShelf : public QObject
 
 public:
     // Made puzzles go into library; passed ones are known from records; dialogs open over window.
-    PuzzleShelf(LevelLibrary *library, const RecordBook *records, QWidget *window);
+    // The puzzle played last is asked of session.
+    PuzzleShelf(LevelLibrary *library, const RecordBook *records, PuzzleSession *session, QWidget *window);
 
-    // The puzzles offered now: the one of today, and a new one of each tier for those passed.
+    // The puzzles offered now: the one of today and of yesterday, a new one of each tier (the same
+    // until it is passed, across restarts too), and the one played last.
     QList<Seed> seeds();
     // Makes those of collection not made yet, in order.
     void makeUnmade(int collection);
@@ -41,14 +44,16 @@ public slots:
 signals:
     // A seed's level, to play on its own, as a level file is.
     void levelChosen(const Level &level);
-    // A puzzle made, whichever asked for it.
-    void made(const LevelGenerator::Generated &puzzle);
 
 private:
     bool passed(const Seed &seed) const;
+    // The new puzzle of each tier, as kept beside the records.
+    void readKept();
+    QString keptPath() const;
 
     LevelLibrary *library;
     const RecordBook *records;
+    PuzzleSession *session;
     QWidget *window;
     PuzzleMaker *maker;
     // The new puzzle of each tier, by its word: kept until it is passed.

@@ -8,6 +8,7 @@
 //   swirlfall-bench [--json FILE] [google benchmark flags]
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/LevelListModel.h"
+#include "app/chooser/PuzzleSession.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "game/RecordBook.h"
@@ -148,6 +149,7 @@ void benchPlayed(benchmark::State &bench, int level)
 
 constexpr int chooserLevels = 1000;
 const RecordBook *chooserRecords = nullptr;
+PuzzleSession *chooserSession = nullptr;
 
 // A player's thousand levels: the built-in ones over and over, each a particle apart so that no
 // two are the same level, with their solutions as proofs for the chooser to check.
@@ -170,7 +172,7 @@ void generateLevels(const QString &folder)
 void benchChooserOpen(benchmark::State &bench)
 {
     for (auto _ : bench) {
-        LevelChooser *chooser = new LevelChooser(chooserRecords);
+        LevelChooser *chooser = new LevelChooser(chooserRecords, chooserSession);
         chooser->choose();
         chooser->showCollection(1);
         benchmark::DoNotOptimize(chooser->grab());
@@ -183,7 +185,7 @@ void benchChooserOpen(benchmark::State &bench)
 // A page further down, its pictures drawn for the first time; round to the top at the end.
 void benchChooserScroll(benchmark::State &bench)
 {
-    LevelChooser chooser(chooserRecords);
+    LevelChooser chooser(chooserRecords, chooserSession);
     chooser.choose();
     chooser.showCollection(1);
     QScrollBar *scroll = chooser.view()->verticalScrollBar();
@@ -217,7 +219,7 @@ ChooserMemory chooserMemory()
 {
     ChooserMemory memory;
     memory.before = residentMiB();
-    LevelChooser chooser(chooserRecords);
+    LevelChooser chooser(chooserRecords, chooserSession);
     chooser.choose();
     chooser.showCollection(1);
     QScrollBar *scroll = chooser.view()->verticalScrollBar();
@@ -489,8 +491,10 @@ int main(int argc, char **argv)
     }
     QTemporaryDir chooserFolder;
     generateLevels(DataFolders::myLevels(chooserFolder.path()));
-    const RecordBook records(QDir(chooserFolder.path()).filePath(QStringLiteral("scores.dat")), LevelCatalogue::levelCount);
-    chooserRecords = &records;
+    GameWidget chooserGame(nullptr, QDir(chooserFolder.path()).filePath(QStringLiteral("scores.dat")));
+    PuzzleSession session(&chooserGame, &chooserGame);
+    chooserRecords = &chooserGame.recordBook();
+    chooserSession = &session;
     for (const auto &[benchName, function] : {std::pair{"chooser-open", benchChooserOpen}, {"chooser-scroll", benchChooserScroll}}) {
         benchmark::RegisterBenchmark(benchName, function)
             ->Repetitions(repetitions)
