@@ -6,6 +6,7 @@
 // every draft; SWIRLFALL_SOAK_SEED=N replays a reported seed, SWIRLFALL_EDITOR_SOAK_ACTIONS=N sets
 // its length.
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "app/editor/EditorCanvas.h"
 #include "app/editor/EditorWindow.h"
@@ -64,6 +65,7 @@ private slots:
     void undoRestoresEachChange_data();
     void undoRestoresEachChange();
     void editDropsTheProofAndUndoBringsItBack();
+    void aPuzzleKeepsItsNoteWhileItPlaysAlike();
     void findSolutionProvesAndCancelStops();
     void aFoundSolutionIsWeighedAgainstTheProof_data();
     void aFoundSolutionIsWeighedAgainstTheProof();
@@ -245,6 +247,29 @@ void EditorTest::editDropsTheProofAndUndoBringsItBack()
     moved.name = QStringLiteral("Another name");
     editor->offerProof(moved, slower);
     QCOMPARE(editor->proofStatus(), QStringLiteral("Proven: passes in 3320 ms"));
+}
+
+void EditorTest::aPuzzleKeepsItsNoteWhileItPlaysAlike()
+{
+    // The line that names a puzzle's seed stays while the level plays as it was made.
+    Level puzzle = editor->document()->level();
+    puzzle.note = QStringLiteral("generated from the seed 2-easy-42");
+    editor->edit(puzzle, QString());
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("puzzle.swirl"));
+    const auto saved = [&] {
+        QString why;
+        return editor->document()->save(path, &why) && TestFiles::contents(path).contains("\n# generated from the seed 2-easy-42\n");
+    };
+    QVERIFY(saved());
+    editor->findChild<QLineEdit *>()->setFocus();
+    QTest::keyClicks(editor->findChild<QLineEdit *>(), QStringLiteral("!"));
+    QVERIFY(saved());
+    editor->canvas()->setFocus();
+    drag(QPoint(150, 240), QPoint(160, 240));
+    QVERIFY(!saved());
+    editor->document()->undoStack()->undo();
+    QVERIFY(saved());
 }
 
 void EditorTest::findSolutionProvesAndCancelStops()

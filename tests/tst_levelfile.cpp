@@ -80,13 +80,16 @@ void LevelFileTest::builtInLevelsReadBackAlike()
 void LevelFileTest::namesReadBackAsWritten_data()
 {
     QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("note");
 
-    // A name is the player's text: nothing in it may be read as a placeholder to fill in.
-    QTest::newRow("a placeholder") << "Top%1 x";
-    QTest::newRow("the numbers' placeholders") << "%3 %4 %5";
-    QTest::newRow("a localised placeholder and a percent") << "%L1 %% 100%";
-    QTest::newRow("a comment's mark first") << "# not a comment";
-    QTest::newRow("forty characters") << QString(LevelFile::maxNameLength, QLatin1Char('%'));
+    // A name is the player's text: nothing in it may be read as a placeholder to fill in. A note,
+    // the comment after the first line, such as a puzzle's seed, is kept as it is too.
+    QTest::newRow("a placeholder") << "Top%1 x" << QString();
+    QTest::newRow("the numbers' placeholders") << "%3 %4 %5" << QString();
+    QTest::newRow("a localised placeholder and a percent") << "%L1 %% 100%" << QString();
+    QTest::newRow("a comment's mark first") << "# not a comment" << QString();
+    QTest::newRow("forty characters") << QString(LevelFile::maxNameLength, QLatin1Char('%')) << QString();
+    QTest::newRow("a puzzle's note") << "Easy 42" << "generated from the seed 2-easy-42; wells: 2 %1";
 }
 
 void LevelFileTest::namesReadBackAsWritten()
@@ -96,10 +99,13 @@ void LevelFileTest::namesReadBackAsWritten()
     Level level;
     QString error;
     QVERIFY(LevelFile::read(example, &level, &error));
+    QFETCH(QString, note);
     level.name = name;
+    level.note = note;
     Level read;
     QVERIFY2(LevelFile::read(LevelFile::toText(level).toUtf8(), &read, &error), qPrintable(error));
     QCOMPARE(read.name, name);
+    QCOMPARE(read.note, note);
     QVERIFY(read.playsLike(level));
     QCOMPARE(read.proof->toText(), level.proof->toText());
 }

@@ -40,6 +40,7 @@ void LevelDocument::startFrom(const Level &level, const QString &path)
 {
     stack.clear();
     filePath = path;
+    started = level;
     setDraft(LevelDraft::of(level));
 }
 
@@ -54,7 +55,11 @@ bool LevelDocument::open(const QString &path, QString *error)
 
 bool LevelDocument::save(const QString &path, QString *error)
 {
-    const QByteArray text = LevelFile::toText(current.level).toUtf8();
+    // The note says what the level was made as, a puzzle's seed: true while it plays as it did.
+    Level saved = current.level;
+    if (!saved.playsLike(started))
+        saved.note.clear();
+    const QByteArray text = LevelFile::toText(saved).toUtf8();
     Level check;
     QString why;
     if (!LevelFile::read(text, &check, &why)) {

@@ -51,6 +51,8 @@ signals:
 
 private:
     LevelDraft current;
+    // The level as it was started from.
+    Level started;
     QUndoStack stack;
     QString filePath;
 };

@@ -55,6 +55,9 @@ public:
     QList<Shape> areas;
     // A replay that passes it, in the time it states.
     std::optional<Replay> proof;
+    // The comment right after its file's first line, such as the seed a puzzle was made from and
+    // what its proof takes: kept as it is, written back where it was read.
+    QString note;
 };
 
 #endif

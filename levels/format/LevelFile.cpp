@@ -18,6 +18,7 @@ QString noun()
     return QCoreApplication::translate("LevelFile", "a level");
 }
 const char magic[] = "swirlfall-level";
+const char notePrefix[] = "# ";
 
 // Compiled once: a level has thousands of lines, and a chooser reads a thousand levels.
 const QRegularExpression &spaces()
@@ -158,6 +159,7 @@ bool parse(const QString &text, Level *level, QString *error)
         lines.removeLast();
     Level result;
     bool started = false;
+    int firstLine = 0;
     bool named = false;
     bool budgeted = false;
     int last = int(lines.size());
@@ -167,9 +169,13 @@ bool parse(const QString &text, Level *level, QString *error)
             return false;
         }
         Line line(lines.at(i), i + 1);
+        // The comment right after the first line is the level's note.
+        if (started && i == firstLine + 1 && line.text.startsWith(QLatin1String(notePrefix)))
+            result.note = line.text.mid(int(qstrlen(notePrefix)));
         if (line.words.isEmpty() || line.words.first().startsWith(QLatin1Char('#')))
             continue;
         if (!started) {
+            firstLine = i;
             if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
                 line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"")
                               .arg(QLatin1String(magic), QString::number(version)));
@@ -251,8 +257,11 @@ QString toText(const Level &level)
     };
     // The name is the player's text, joined on as it is: passed through arg(), a "%1" in it
     // would be filled in by the numbers after it.
-    QString text = QLatin1String(magic) + QLatin1Char(' ') + QString::number(version) + QStringLiteral("\nname ")
-        + level.name + QStringLiteral("\nwells red %1 blue %2\n").arg(QString::number(level.redWells), QString::number(level.blueWells));
+    QString text = QLatin1String(magic) + QLatin1Char(' ') + QString::number(version) + QLatin1Char('\n');
+    if (!level.note.isEmpty())
+        text += QLatin1String(notePrefix) + level.note + QLatin1Char('\n');
+    text += QStringLiteral("name ") + level.name
+        + QStringLiteral("\nwells red %1 blue %2\n").arg(QString::number(level.redWells), QString::number(level.blueWells));
     for (const Level::Particle &particle : level.particles)
         text += QStringLiteral("particle %1 %2 %3\n").arg(colour(particle.kind == RedParticle), QString::number(particle.x), QString::number(particle.y));
     for (const Level::Shape &area : level.areas) {

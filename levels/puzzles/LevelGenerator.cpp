@@ -472,14 +472,7 @@ QString LevelGenerator::describe(const Seed &seed, const Difficulty &difficulty)
 
 QByteArray LevelGenerator::Generated::fileText() const
 {
-    const QByteArray text = LevelFile::toText(level).toUtf8();
-    const int firstLine = int(text.indexOf('\n')) + 1;
-    const QByteArray note = QStringLiteral("# generated from the seed %1; wells its proof sets: %2; slightly-off "
-                                           "replays of it that pass: %3%; single wells set at random that pass: %4%\n")
-                                .arg(seed.text(), QString::number(difficulty.wells),
-                                     QString::number(difficulty.forgivingPercent), QString::number(difficulty.giveAwayPercent))
-                                .toUtf8();
-    return text.left(firstLine) + note + text.mid(firstLine);
+    return LevelFile::toText(level).toUtf8();
 }
 
 LevelGenerator::LevelGenerator(const Seed &seed)
@@ -539,6 +532,10 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         if (d.wells < demands.minWells || d.wells > demands.maxWells || !forgivingFor(demands, d.forgivingPercent) || cancelled)
             continue;
         made.level = level;
+        made.level.note = QStringLiteral("generated from the seed %1; wells its proof sets: %2; slightly-off replays of it "
+                                         "that pass: %3%; single wells set at random that pass: %4%")
+                              .arg(seed.text(), QString::number(d.wells), QString::number(d.forgivingPercent),
+                                   QString::number(d.giveAwayPercent));
         // What leaves the generator is a level file any game reads back as it is.
         Level back;
         QString why;

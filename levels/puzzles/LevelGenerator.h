@@ -37,7 +37,7 @@ public:
 
     struct Generated
     {
-        // A level file, the seed and the difficulty in a comment after its first line.
+        // A level file, the seed and the difficulty in its note, after its first line.
         QByteArray fileText() const;
 
         Seed seed;
