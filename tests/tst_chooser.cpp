@@ -4,12 +4,17 @@
 // chooser must open on the first level not passed, play the level chosen as one of its
 // collection's, on to the next and back to the chooser after the last; and levels added or
 // dropped on the window must arrive whole, never over another file.
+#include "CapturedMessages.h"
 #include "PlayerInput.h"
+#include "TestFiles.h"
 
 #include "app/FileCommands.h"
+#include "app/Translation.h"
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/LevelListModel.h"
 #include "app/chooser/LevelRowDelegate.h"
+#include "app/chooser/PuzzleSession.h"
+#include "app/chooser/PuzzleShelf.h"
 #include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
@@ -23,6 +28,7 @@
 #include "levels/saves/DataFolders.h"
 #include "levels/saves/ScoreStore.h"
 
+#include <QClipboard>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -123,10 +129,16 @@ private slots:
     void aNewLevelIsSavedInMyLevels();
     void puzzlesFromSeeds_data();
     void puzzlesFromSeeds();
+    void puzzlesAreKept_data();
+    void puzzlesAreKept();
 
 private:
     QString myLevels() const { return DataFolders::myLevels(dir->path()); }
     LevelChooser *openChooser();
+    // The window closed and the game started again on the same folder, as after a restart.
+    void restart();
+    // The puzzles collection shown, every puzzle of it made: its seeds, in order.
+    QStringList puzzleSeeds(LevelChooser *chooser);
 
     QTemporaryDir *dir = nullptr;
     vorticade *window = nullptr;
@@ -157,6 +169,28 @@ LevelChooser *ChooserTest::openChooser()
     if (!QTest::qWaitFor([this] { return QApplication::activeWindow() != window; }))
         qWarning("the main window kept activation over the chooser");
     return chooser;
+}
+
+void ChooserTest::restart()
+{
+    delete window;
+    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    game = window->findChild<GameWidget *>();
+    window->show();
+}
+
+QStringList ChooserTest::puzzleSeeds(LevelChooser *chooser)
+{
+    chooser->choose();
+    chooser->showCollection(int(chooser->library()->collections().size()) - 1);
+    QStringList seeds;
+    for (int row = 0; row < chooser->model()->rowCount(); ++row) {
+        const QModelIndex made = chooser->model()->index(row);
+        if (!QTest::qWaitFor([&] { return made.data(LevelListModel::ReadableRole).toBool(); }, 30000))
+            qWarning("a puzzle was not made in time");
+        seeds.append(made.data(LevelListModel::SeedRole).toString());
+    }
+    return seeds;
 }
 
 void ChooserTest::collectionsAreFound_data()
@@ -473,6 +507,12 @@ void ChooserTest::typingFindsInEveryCollection()
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     QVERIFY(qobject_cast<QListWidget *>(chooser->focusWidget()));
+    // Typing on the collections finds levels too, and goes on in the filter.
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_X);
+    QCOMPARE(chooser->model()->filter(), QStringLiteral("zIgx"));
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Backspace);
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(chooser->focusWidget(), Qt::Key_Tab);
     // Down moves in the list while typing goes on; Enter plays, as one of its collection's.
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Down);
     QTest::keyClick(chooser->focusWidget(), Qt::Key_Return);
@@ -729,6 +769,7 @@ void ChooserTest::puzzlesFromSeeds()
     QTimer answer;
     // The seed box asks again after a seed that is none, with what was typed: left then.
     QStringList asked;
+    QStringList titles;
     connect(&answer, &QTimer::timeout, this, [&] {
         QWidget *modal = QApplication::activeModalWidget();
         if (QInputDialog *input = qobject_cast<QInputDialog *>(modal)) {
@@ -738,6 +779,7 @@ void ChooserTest::puzzlesFromSeeds()
             input->setTextValue(typed);
             input->accept();
         } else if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
+            titles.append(box->windowTitle());
             shown += box->text();
             box->accept();
         }
@@ -759,6 +801,14 @@ void ChooserTest::puzzlesFromSeeds()
         // A filter that shows no puzzle leaves none to save or copy.
         chooser->view()->setCurrentIndex(chooser->model()->index(0));
         QVERIFY(saveButton(chooser)->isVisible());
+        // Copy seed copies it, and says so until another row is chosen.
+        QPushButton *copy = chooser->findChild<QPushButton *>(QStringLiteral("copySeed"));
+        copy->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), Seed::ofDay(QDateTime::currentDateTimeUtc().date()).text());
+        QCOMPARE(copy->text(), QStringLiteral("Copied"));
+        chooser->view()->setCurrentIndex(chooser->model()->index(1));
+        QCOMPARE(copy->text(), QStringLiteral("Copy seed"));
+        chooser->view()->setCurrentIndex(chooser->model()->index(0));
         QTest::keyClicks(chooser->view(), QStringLiteral("zq"));
         QCOMPARE(chooser->model()->rowCount(), 0);
         QVERIFY(!saveButton(chooser)->isVisible());
@@ -776,7 +826,11 @@ void ChooserTest::puzzlesFromSeeds()
         QPushButton *save = saveButton(chooser);
         QVERIFY(save->isVisible() && save->isEnabled());
         save->click();
-        QVERIFY2(shown.startsWith(QStringLiteral("Added to My levels:\n") + today + QStringLiteral(".swirl")), qPrintable(shown));
+        // Under the seed's own name, in every language; the box titled for what was done.
+        QVERIFY2(shown.startsWith(QStringLiteral("Added to My levels:\n") + Seed::ofDay(QDateTime::currentDateTimeUtc().date()).fileName()
+                                  + QStringLiteral(".swirl")),
+                 qPrintable(shown));
+        QCOMPARE(titles, QStringList{QStringLiteral("Save to My levels")});
         shown.clear();
         chooser->showCollection(puzzles);
         chooser->view()->setCurrentIndex(chooser->model()->index(0));
@@ -807,6 +861,80 @@ void ChooserTest::puzzlesFromSeeds()
     QCOMPARE(game->endNote(), LevelGenerator::describe(seed, expected->difficulty));
     game->loadLevel(3);
     QCOMPARE(game->endNote(), QString());
+}
+
+void ChooserTest::puzzlesAreKept_data()
+{
+    QTest::addColumn<QString>("done");
+
+    // What a player does before the game starts again.
+    QTest::newRow("nothing passed: every puzzle offered again") << "";
+    QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
+    QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
+    QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
+}
+
+void ChooserTest::puzzlesAreKept()
+{
+    QFETCH(QString, done);
+
+    const QString streakFile = dir->filePath(QStringLiteral("streak.txt"));
+    QVERIFY(TestFiles::write(streakFile, done == QLatin1String("broken") ? "swirlfall-streak 1\ndays 4\n" : QByteArray()));
+    if (done != QLatin1String("broken"))
+        QFile::remove(streakFile);
+    {
+        CapturedMessages said;
+        restart();
+        QCOMPARE(said.text().count(QLatin1Char('\n')), int(done == QLatin1String("broken")));
+    }
+    QCOMPARE(window->puzzleSession()->streak(), 0);
+    LevelChooser *chooser = openChooser();
+    QAction *save = window->findChild<QAction *>(QStringLiteral("savePuzzle"));
+    QAction *result = window->findChild<QAction *>(QStringLiteral("copyResult"));
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    if (done == QLatin1String("daily")) {
+        // Chosen at once, while the rows are still being made: played through the collection all the same.
+        chooser->showCollection(int(chooser->library()->collections().size()) - 1);
+        chooser->view()->setCurrentIndex(chooser->model()->index(0));
+        QTest::keyClick(chooser->view(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
+        QVERIFY(save->isEnabled() && !result->isEnabled());
+        PlayerInput::play(game, *game->level().proof);
+        QCOMPARE(game->state().status(), int(Passed));
+        QCOMPARE(window->puzzleSession()->streak(), 1);
+        QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1")), qPrintable(game->endNote()));
+        QVERIFY(result->isEnabled());
+        result->trigger();
+        const QString line = QGuiApplication::clipboard()->text();
+        QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today).shownName() + QStringLiteral(" \u00b7 "))
+                     && line.endsWith(QStringLiteral(" \u00b7 days in a row: 1")) && !line.contains(QLatin1String("well ")),
+                 qPrintable(line));
+        QTest::keyClick(game, Qt::Key_Right);
+        QCOMPARE(game->level().name, Seed::ofDay(today.addDays(-1)).shownName());
+        QVERIFY(!result->isEnabled());
+    }
+    if (done == QLatin1String("seed")) {
+        Seed seed;
+        QString why;
+        QVERIFY(Seed::parse(QStringLiteral("2-easy-7"), &seed, &why));
+        chooser->puzzleShelf()->waitFor(seed, [this](const LevelGenerator::Generated &made) { game->playLevel(made.level); });
+        QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 30000);
+        QVERIFY(Translation::installLanguage(*QCoreApplication::instance(), QStringLiteral("de")));
+        QTimer::singleShot(0, this, [] {
+            if (QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                box->accept();
+        });
+        save->trigger();
+        QCOMPARE(TestFiles::contents(QDir(myLevels()).filePath(QStringLiteral("Easy 7.swirl"))),
+                 window->puzzleSession()->find(seed)->fileText());
+    }
+    const QStringList before = puzzleSeeds(chooser);
+    restart();
+    QCOMPARE(window->puzzleSession()->streak(), int(done == QLatin1String("daily")));
+    const QStringList after = puzzleSeeds(openChooser());
+    // The tiers' puzzles not passed are the same; the one played last is at hand before a restart.
+    QCOMPARE(after.mid(0, 5), before.mid(0, 5));
+    QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed")));
 }
 
 QTEST_MAIN(ChooserTest)

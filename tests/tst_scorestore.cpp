@@ -1,6 +1,7 @@
 // Guards the best-time file: the byte layout other copies of the game read and write, damaged
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
 #include "TestFiles.h"
+#include "levels/saves/DailyStreak.h"
 #include "levels/saves/LevelRecords.h"
 #include "levels/saves/ScoreStore.h"
 
@@ -83,6 +84,10 @@ private slots:
     void updateTakesTheFilesBetterTimes();
     void updateGetsPastALock_data();
     void updateGetsPastALock();
+    void streakOfDays_data();
+    void streakOfDays();
+    void streakFileIsReadStrictly_data();
+    void streakFileIsReadStrictly();
 };
 
 void ScoreStoreTest::read_data()
@@ -271,6 +276,71 @@ void ScoreStoreTest::updateGetsPastALock()
     }));
     QCOMPARE(ScoreStore::load(path, 20).at(0), 700u);
     QCOMPARE(QFile::exists(path + QStringLiteral(".lock")), holderAlive);
+}
+
+void ScoreStoreTest::streakOfDays_data()
+{
+    QTest::addColumn<QList<int>>("passes");
+    QTest::addColumn<int>("days");
+    QTest::addColumn<int>("longest");
+
+    // Each pass a pair: the puzzle's day and the day it was passed on, in days before today (UTC).
+    QTest::newRow("passed today") << QList<int>{0, 0} << 1 << 1;
+    QTest::newRow("yesterday, then today") << QList<int>{1, 1, 0, 0} << 2 << 2;
+    QTest::newRow("passed yesterday: still a streak today") << QList<int>{1, 1} << 1 << 1;
+    QTest::newRow("a day missed starts again") << QList<int>{3, 3, 2, 2, 0, 0} << 1 << 2;
+    QTest::newRow("two days missed: over, as of today") << QList<int>{3, 3, 2, 2} << 0 << 2;
+    QTest::newRow("yesterday's puzzle passed today counts for none") << QList<int>{1, 0} << 0 << 0;
+    QTest::newRow("passed twice on its day counts once") << QList<int>{0, 0, 0, 0} << 1 << 1;
+}
+
+void ScoreStoreTest::streakOfDays()
+{
+    QFETCH(QList<int>, passes);
+    QFETCH(int, days);
+    QFETCH(int, longest);
+
+    const QDate today(2026, 12, 31);
+    DailyStreak streak;
+    for (int i = 0; i + 1 < passes.size(); i += 2)
+        streak.pass(today.addDays(-passes.at(i)), today.addDays(-passes.at(i + 1)));
+    QCOMPARE(streak.days(today), days);
+    QCOMPARE(streak.longest(), longest);
+    // Kept as it is, from a file written whole.
+    DailyStreak back;
+    QString why;
+    QVERIFY2(DailyStreak::read(streak.write(), &back, &why), qPrintable(why));
+    QCOMPARE(back.days(today), days);
+    QCOMPARE(back.longest(), longest);
+}
+
+void ScoreStoreTest::streakFileIsReadStrictly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("streak");
+
+    QTest::newRow("a streak") << QByteArray("swirlfall-streak 1\ndays 3\nlongest 7\nlast 2026-12-30\n") << true;
+    QTest::newRow("none yet") << QByteArray("swirlfall-streak 1\ndays 0\nlongest 4\nlast none\n") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("a line missing") << QByteArray("swirlfall-streak 1\ndays 3\nlongest 7\n") << false;
+    QTest::newRow("longest shorter than the streak") << QByteArray("swirlfall-streak 1\ndays 8\nlongest 7\nlast 2026-12-30\n") << false;
+    QTest::newRow("days with no last day") << QByteArray("swirlfall-streak 1\ndays 2\nlongest 7\nlast none\n") << false;
+    QTest::newRow("a day that is none") << QByteArray("swirlfall-streak 1\ndays 1\nlongest 1\nlast 2026-02-30\n") << false;
+    QTest::newRow("another version") << QByteArray("swirlfall-streak 2\ndays 1\nlongest 1\nlast 2026-12-30\n") << false;
+    QTest::newRow("not UTF-8") << QByteArray("swirlfall-streak 1\ndays \xff\n") << false;
+    QTest::newRow("larger than a streak") << QByteArray(DailyStreak::maxFileBytes + 1, '\n') << false;
+}
+
+void ScoreStoreTest::streakFileIsReadStrictly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, streak);
+
+    DailyStreak read;
+    QString why;
+    QCOMPARE(DailyStreak::read(bytes, &read, &why), streak);
+    QCOMPARE(why.isEmpty(), streak);
+    QVERIFY(!why.contains(QLatin1Char('\n')));
 }
 
 QTEST_GUILESS_MAIN(ScoreStoreTest)
