@@ -6,6 +6,7 @@
 // dropped on the window must arrive whole, never over another file.
 #include "CapturedMessages.h"
 #include "PlayerInput.h"
+#include "SpokenLanguage.h"
 #include "TestFiles.h"
 
 #include "app/FileCommands.h"
@@ -131,6 +132,8 @@ private slots:
     void puzzlesFromSeeds();
     void puzzlesAreKept_data();
     void puzzlesAreKept();
+    void everyTextIsWhole_data();
+    void everyTextIsWhole();
 
 private:
     QString myLevels() const { return DataFolders::myLevels(dir->path()); }
@@ -155,6 +158,7 @@ void ChooserTest::init()
 
 void ChooserTest::cleanup()
 {
+    speak(QString());
     delete window;
     delete dir;
 }
@@ -919,7 +923,7 @@ void ChooserTest::puzzlesAreKept()
         QVERIFY(Seed::parse(QStringLiteral("2-easy-7"), &seed, &why));
         chooser->puzzleShelf()->waitFor(seed, [this](const LevelGenerator::Generated &made) { game->playLevel(made.level); });
         QTRY_VERIFY_WITH_TIMEOUT(save->isEnabled(), 30000);
-        QVERIFY(Translation::installLanguage(*QCoreApplication::instance(), QStringLiteral("de")));
+        speak(QStringLiteral("de"));
         QTimer::singleShot(0, this, [] {
             if (QMessageBox *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
                 box->accept();
@@ -935,6 +939,58 @@ void ChooserTest::puzzlesAreKept()
     // The tiers' puzzles not passed are the same; the one played last is at hand before a restart.
     QCOMPARE(after.mid(0, 5), before.mid(0, 5));
     QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed")));
+}
+
+void ChooserTest::everyTextIsWhole_data()
+{
+    QTest::addColumn<QString>("language");
+
+    QTest::newRow("English") << QString();
+    QTest::newRow("German") << QStringLiteral("de");
+    QTest::newRow("French") << QStringLiteral("fr");
+}
+
+void ChooserTest::everyTextIsWhole()
+{
+    QFETCH(QString, language);
+
+    speak(language);
+    // The longest a row says: the day's puzzle passed, its run kept, a streak of two digits.
+    const QDate yesterday = QDateTime::currentDateTimeUtc().date().addDays(-1);
+    QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("streak.txt")),
+                             "swirlfall-streak 1\ndays 41\nlongest 41\nlast " + yesterday.toString(Qt::ISODate).toLatin1() + '\n'));
+    restart();
+    LevelChooser *chooser = openChooser();
+    puzzleSeeds(chooser);
+    chooser->view()->setCurrentIndex(chooser->model()->index(0));
+    QTest::keyClick(chooser->view(), Qt::Key_Return);
+    PlayerInput::play(game, *game->level().proof);
+    QCOMPARE(window->puzzleSession()->streak(), 42);
+    puzzleSeeds(openChooser());
+
+    QStringList cut;
+    const QListWidget *collections = chooser->findChild<QListWidget *>();
+    for (int c = 0; c < collections->count(); ++c) {
+        const QListWidgetItem *item = collections->item(c);
+        const QRect ink = collections->fontMetrics().boundingRect(item->text());
+        if (collections->visualItemRect(item).height() < ink.height() || collections->visualItemRect(item).width() < ink.width())
+            cut.append(item->text());
+        chooser->showCollection(c);
+        for (int row = 0; row < chooser->model()->rowCount(); ++row) {
+            const QModelIndex index = chooser->model()->index(row);
+            QStyleOptionViewItem option;
+            option.rect = chooser->view()->visualRect(index);
+            option.font = chooser->view()->font();
+            const LevelRowDelegate::Shown shown = LevelRowDelegate::shown(option, index);
+            if (shown.name != index.data().toString() || shown.details != LevelRowDelegate::details(index))
+                cut.append(shown.name + QStringLiteral(" | ") + shown.details);
+        }
+    }
+    for (const QPushButton *button : chooser->findChildren<QPushButton *>()) {
+        if (button->isVisible() && button->width() < button->sizeHint().width())
+            cut.append(button->text());
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(ChooserTest)

@@ -2,6 +2,8 @@
 // translation in both, with the same placeholders and the same number of lines, or a player
 // reads English in the middle of German, or a number goes missing; and every text the playfield
 // draws, in every language, must fit where it stands, or it is cut off.
+#include "SpokenLanguage.h"
+
 #include "app/CommandLine.h"
 #include "app/HowToPlay.h"
 #include "app/Translation.h"
@@ -10,6 +12,8 @@
 #include "app/widgets/KeyTable.h"
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/LevelFile.h"
+#include "levels/puzzles/LevelGenerator.h"
+#include "levels/puzzles/Seed.h"
 #include "render/Scene.h"
 #include "render/ScenePainter.h"
 #include "sim/FrameTick.h"
@@ -73,15 +77,6 @@ QStringList placeholders(const QString &text)
     return found;
 }
 
-void speak(const QString &language)
-{
-    for (QTranslator *translator : qApp->findChildren<QTranslator *>()) {
-        QCoreApplication::removeTranslator(translator);
-        delete translator;
-    }
-    if (!language.isEmpty())
-        QVERIFY(Translation::installLanguage(*qApp, language));
-}
 } // namespace
 
 class TranslationsTest : public QObject
@@ -170,6 +165,9 @@ void TranslationsTest::playfieldTextsFit()
     // A level from a file may be named with as many characters as the format allows.
     const QString longest = QStringLiteral("The Forces of good and evil 2, the worst");
     QCOMPARE(longest.size(), LevelFile::maxNameLength);
+    Seed medium;
+    QString why;
+    QVERIFY(Seed::parse(QStringLiteral("2-medium-1"), &medium, &why));
     for (const QString &name : {QString(), longest}) {
     for (const int number : {4, 0}) {
         for (const int status : {Ready, Running, Failed, Passed}) {
@@ -209,6 +207,13 @@ void TranslationsTest::playfieldTextsFit()
                 check(scene, what + QStringLiteral(", a note"));
             }
             scene.note.clear();
+            // A puzzle's line under the end's, with a streak of a year; a record that is not kept.
+            scene.endNote = QCoreApplication::translate("PuzzleSession", "%1 \u00b7 days in a row: %2")
+                                .arg(LevelGenerator::describe(medium, LevelGenerator::Difficulty()), QStringLiteral("365"));
+            scene.recordKept = false;
+            check(scene, what + QStringLiteral(", a puzzle"));
+            scene.endNote.clear();
+            scene.recordKept = true;
             scene.highScores = true;
             scene.levelNames = LevelCatalogue::names();
             for (const quint32 time : {0u, 999990u}) {

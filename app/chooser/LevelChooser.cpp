@@ -33,6 +33,16 @@ constexpr int collectionsWidth = 200;
 constexpr int shownRows = 5;
 constexpr int listWidth = 560;
 constexpr int emptyNoteMargin = 20;
+constexpr int labelMargin = 3;
+
+// A collection's row, high enough for its text's ink: an accent over a capital reaches above the
+// font's ascent, where the style's row would cut it off.
+QSize labelRow(const QFontMetrics &metrics, const QString &label)
+{
+    const QRect ink = metrics.boundingRect(label);
+    const int over = qMax(0, qMax(-ink.top() - metrics.ascent(), ink.bottom() + 1 - metrics.descent()));
+    return QSize(metrics.horizontalAdvance(label) + 2 * labelMargin, metrics.height() + 2 * (over + labelMargin));
+}
 } // namespace
 
 LevelChooser::LevelChooser(const RecordBook *records, PuzzleSession *session, QWidget *parent)
@@ -188,8 +198,12 @@ void LevelChooser::choose()
     {
         const QSignalBlocker quiet(collectionsView);
         collectionsView->clear();
-        for (int c = 0; c < levels->collections().size(); ++c)
-            collectionsView->addItem(levels->collections().at(c).label());
+        for (int c = 0; c < levels->collections().size(); ++c) {
+            const QString label = levels->collections().at(c).label();
+            auto *item = new QListWidgetItem(label, collectionsView);
+            item->setSizeHint(labelRow(collectionsView->fontMetrics(), label));
+            item->setToolTip(label);
+        }
     }
     {
         const QSignalBlocker quiet(filterEdit);

@@ -5,10 +5,47 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QTextLayout>
 
 namespace {
 constexpr int margin = 4;
 constexpr int gap = 10;
+constexpr int detailsFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+
+QFont boldOf(QFont font)
+{
+    font.setBold(true);
+    return font;
+}
+
+// The text as it fits the box in words, the last line that fits cut off if there is more.
+QString wrapped(const QString &text, const QFont &font, const QRect &box)
+{
+    QTextLayout layout(text, font);
+    QTextOption wrapping;
+    wrapping.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(wrapping);
+    const QFontMetrics metrics(font);
+    const int lines = qMax(1, box.height() / metrics.lineSpacing());
+    layout.beginLayout();
+    int lastStart = 0;
+    bool more = false;
+    for (int n = 0;; ++n) {
+        QTextLine line = layout.createLine();
+        if (!line.isValid())
+            break;
+        line.setLineWidth(box.width());
+        if (n == lines) {
+            more = true;
+            break;
+        }
+        lastStart = line.textStart();
+    }
+    layout.endLayout();
+    if (!more)
+        return text;
+    return text.left(lastStart) + metrics.elidedText(text.mid(lastStart), Qt::ElideRight, box.width());
+}
 } // namespace
 
 QString LevelRowDelegate::details(const QModelIndex &index)
@@ -59,6 +96,28 @@ QSize LevelRowDelegate::sizeHint(const QStyleOptionViewItem &, const QModelIndex
     return QSize(picture.width() + 2 * margin, picture.height() + 2 * margin);
 }
 
+LevelRowDelegate::Shown LevelRowDelegate::shown(const QStyleOptionViewItem &option, const QModelIndex &index)
+{
+    const bool readable = index.data(LevelListModel::ReadableRole).toBool();
+    const QRect row = option.rect.adjusted(margin, margin, -margin, -margin);
+    const QRect text = row.adjusted(LevelListModel::thumbnailSize().width() + gap, 0, 0, 0);
+    const int half = text.height() / 2;
+    const QFontMetrics bold(boldOf(option.font));
+    Shown texts;
+    texts.time = readable ? time(index) : QString();
+    texts.timeRect = QRect(text.left(), text.top(), text.width(), half);
+    texts.nameRect = texts.timeRect.adjusted(0, 0, -(bold.horizontalAdvance(texts.time) + gap), 0);
+    texts.name = bold.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, texts.nameRect.width());
+
+    // The line under the name may take the lines the row has room for, in words; past them it is cut.
+    texts.details = details(index);
+    if (!static_cast<const LevelListModel *>(index.model())->filter().isEmpty())
+        texts.details = index.data(LevelListModel::CollectionTitleRole).toString() + QStringLiteral(" \u00b7 ") + texts.details;
+    texts.detailsRect = QRect(text.left(), text.top() + half, text.width(), half);
+    texts.details = wrapped(texts.details, option.font, texts.detailsRect);
+    return texts;
+}
+
 void LevelRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
 {
     QStyleOptionViewItem plain = option;
@@ -78,26 +137,13 @@ void LevelRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
 
     const QPalette::ColorGroup group = readable ? QPalette::Normal : QPalette::Disabled;
     const QPalette::ColorRole role = option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    const Shown texts = shown(option, index);
     painter->save();
     painter->setPen(option.palette.color(group, role));
-    const QRect text = row.adjusted(pictureSize.width() + gap, 0, 0, 0);
-    const int half = text.height() / 2;
-    QFont bold = option.font;
-    bold.setBold(true);
-    painter->setFont(bold);
-    const QString shownTime = readable ? time(index) : QString();
-    const int timeWidth = QFontMetrics(bold).horizontalAdvance(shownTime) + gap;
-    QRect nameLine(text.left(), text.top(), text.width() - timeWidth, half);
-    painter->drawText(nameLine, Qt::AlignLeft | Qt::AlignBottom,
-                      painter->fontMetrics().elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, nameLine.width()));
-    painter->drawText(QRect(text.left(), text.top(), text.width(), half), Qt::AlignRight | Qt::AlignBottom, shownTime);
+    painter->setFont(boldOf(option.font));
+    painter->drawText(texts.nameRect, Qt::AlignLeft | Qt::AlignBottom, texts.name);
+    painter->drawText(texts.timeRect, Qt::AlignRight | Qt::AlignBottom, texts.time);
     painter->setFont(option.font);
-    QString below = details(index);
-    const QString collection = index.data(LevelListModel::CollectionTitleRole).toString();
-    if (!static_cast<const LevelListModel *>(index.model())->filter().isEmpty())
-        below = collection + QStringLiteral(" \u00b7 ") + below;
-    const QRect detailLine(text.left(), text.top() + half, text.width(), half);
-    painter->drawText(detailLine, Qt::AlignLeft | Qt::AlignTop,
-                      painter->fontMetrics().elidedText(below, Qt::ElideRight, detailLine.width()));
+    painter->drawText(texts.detailsRect, detailsFlags, texts.details);
     painter->restore();
 }

@@ -21,6 +21,19 @@ public:
     static QString runKept(const QModelIndex &index);
     // The best time, or that there is none.
     static QString time(const QModelIndex &index);
+
+    // The row's texts where they are painted, each as it is shown: cut off only where the row
+    // has no room for it.
+    struct Shown
+    {
+        QRect nameRect;
+        QString name;
+        QRect timeRect;
+        QString time;
+        QRect detailsRect;
+        QString details;
+    };
+    static Shown shown(const QStyleOptionViewItem &option, const QModelIndex &index);
 };
 
 #endif
