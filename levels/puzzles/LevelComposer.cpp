@@ -130,8 +130,8 @@ QPoint pointIn(SeededRandom &random, const QRect &field)
 
 QPoint clamped(const QPointF &point, const QRect &field)
 {
-    return QPoint(std::clamp(qRound(point.x()), field.left(), field.right()),
-                  std::clamp(qRound(point.y()), field.top(), field.bottom()));
+    const QPoint near = Outline::rounded(point);
+    return QPoint(std::clamp(near.x(), field.left(), field.right()), std::clamp(near.y(), field.top(), field.bottom()));
 }
 
 bool inParticleZone(const QPoint &at)
@@ -158,17 +158,6 @@ bool inGoalZone(const QRect &goal)
 double length(const QPointF &v)
 {
     return std::sqrt(v.x() * v.x() + v.y() * v.y());
-}
-
-QPoint centreOf(const QPolygon &polygon)
-{
-    qint64 x = 0;
-    qint64 y = 0;
-    for (const QPoint &point : polygon) {
-        x += point.x();
-        y += point.y();
-    }
-    return QPoint(int(x / polygon.size()), int(y / polygon.size()));
 }
 
 // A unit vector in compass direction d, scaled.
@@ -371,12 +360,13 @@ bool LevelComposer::flyToward(const QPoint &target, double speed, bool last, int
         const int distance = pull ? random.uniform(minWellDistance, maxWellDistance) + travel
                                   : random.uniform(minPushDistance, maxWellDistance);
         const QPointF at = QPointF(here) + toward(d, pull ? distance : -distance);
-        found = wellField.contains(at.toPoint())
-            && std::all_of(wells.begin(), wells.end(), [&](const QPoint &w) { return (w - at.toPoint()).manhattanLength() >= wellSpacing; });
+        const QPoint spot = Outline::rounded(at);
+        found = wellField.contains(spot)
+            && std::all_of(wells.begin(), wells.end(), [&](const QPoint &w) { return (w - spot).manhattanLength() >= wellSpacing; });
         for (int k = 0; k < particles.size() && found; ++k)
             found = length(at - QPointF(paths[size_t(k)].back())) >= wellClearance;
         if (found)
-            addWell(*tick, at.toPoint(), pull ? leadWell : otherWell);
+            addWell(*tick, spot, pull ? leadWell : otherWell);
     }
     if (!found)
         return false;
@@ -419,7 +409,7 @@ void LevelComposer::simulate(int ticks)
         FrameTick::advance(state, time, pointerAway);
         for (int k = 0; k < n; ++k) {
             const ParticleObject &particle = state.particles.at(k);
-            paths[size_t(k)].push_back(QPoint(qRound(particle.x()), qRound(particle.y())));
+            paths[size_t(k)].push_back(Outline::rounded(particle));
             bool hit = particle.stopped;
             for (const WellObject &well : std::as_const(state.wells))
                 hit = hit || (!well.isRemoved() && length(QPointF(well) - QPointF(particle)) < lostDistance);
@@ -464,7 +454,7 @@ bool LevelComposer::placeGoals()
 
 bool LevelComposer::goalFits(int group, int tick)
 {
-    QList<QPoint> ends;
+    QVector<QPoint> ends;
     int kind = 0;
     for (int k = 0; k < particles.size(); ++k) {
         if (groupOf.at(k) != group)
@@ -622,7 +612,7 @@ void LevelComposer::addFeatures()
         }
         break;
     case Divider: {
-        const int offset = (alongSide(side, centre(0)) + alongSide(side, centreOf(goals.first()))) / 2;
+        const int offset = (alongSide(side, centre(0)) + alongSide(side, Outline::centreOf(goals.first()))) / 2;
         addWall(side, offset + random.uniform(-40, 40));
         addSlope((side + 2) % 4);
         break;
@@ -643,7 +633,7 @@ void LevelComposer::addFeatures()
         addSlope(random.chance(0.5) ? Outline::Left : Outline::Right);
         break;
     case Orbit: {
-        const QPoint middle = (QPoint(particles.first().x, particles.first().y) + centreOf(goals.first())) / 2;
+        const QPoint middle = Outline::rounded(QPointF(QPoint(particles.first().x, particles.first().y) + Outline::centreOf(goals.first())) / 2);
         addRock(middle, random.uniform(90, 150));
         break;
     }
@@ -745,8 +735,8 @@ void LevelComposer::addWedge(int side)
     const int to = std::min(sideLength(side) - frameBand, from + random.uniform(120, 300));
     const int apex = random.uniform(from + 20, to - 20);
     for (double depth = random.uniform(80, 220); depth >= skylineStep; depth *= shrink) {
-        const QPolygon wedge{Outline::onEdge(Side(side), from), Outline::inFrom(Side(side), apex, int(depth)),
-                             Outline::onEdge(Side(side), to)};
+        const QPolygon wedge(QVector<QPoint>{Outline::onEdge(Side(side), from), Outline::inFrom(Side(side), apex, int(depth)),
+                                             Outline::onEdge(Side(side), to)});
         if (keep(wedge))
             return;
     }
@@ -775,11 +765,13 @@ void LevelComposer::addLedges()
         const int d = Outline::directionOf(way);
         const QPointF along = Outline::direction(d);
         const QPointF across = Outline::direction(d + Outline::directions / 4);
-        const QPointF behind = QPointF(centreOf(goals.at(g))) + along * (rules.goalReach + random.uniform(6, 16));
+        const QPointF behind = QPointF(Outline::centreOf(goals.at(g))) + along * (rules.goalReach + random.uniform(6, 16));
         const double half = rules.goalReach * random.uniform(120, 200) / 100.0;
         const double thick = random.uniform(14, 28);
-        const QPolygon ledge{clamped(behind + across * half, wellField), clamped(behind + across * half + along * thick, wellField),
-                             clamped(behind - across * half + along * thick, wellField), clamped(behind - across * half, wellField)};
+        const QPolygon ledge(QVector<QPoint>{clamped(behind + across * half, wellField),
+                                             clamped(behind + across * half + along * thick, wellField),
+                                             clamped(behind - across * half + along * thick, wellField),
+                                             clamped(behind - across * half, wellField)});
         keep(ledge);
     }
 }
@@ -815,11 +807,11 @@ void LevelComposer::addBlockers()
         if (blocked(k))
             continue;
         const QPoint from(particles.at(k).x, particles.at(k).y);
-        const QPoint to = centreOf(goals.at(groupOf.at(k)));
+        const QPoint to = Outline::centreOf(goals.at(groupOf.at(k)));
         QPoint best;
         double room = 0;
         for (int i = 1; i < chordSamples; ++i) {
-            const QPoint at = from + (to - from) * i / chordSamples;
+            const QPoint at = from + Outline::rounded(QPointF(to - from) * i / chordSamples);
             double nearest = -1;
             for (const QPoint &point : std::as_const(route)) {
                 const double d = length(QPointF(point - at));
@@ -849,7 +841,7 @@ bool LevelComposer::clear(const QPolygon &hazard) const
             return false;
     }
     for (const QPolygon &goal : goals) {
-        if (hazard.containsPoint(centreOf(goal), Qt::OddEvenFill))
+        if (hazard.containsPoint(Outline::centreOf(goal), Qt::OddEvenFill))
             return false;
     }
     return true;
@@ -878,9 +870,9 @@ double LevelComposer::hazardShare() const
 bool LevelComposer::blocked(int particle) const
 {
     const QPoint from(particles.at(particle).x, particles.at(particle).y);
-    const QPoint to = centreOf(goals.at(groupOf.at(particle)));
+    const QPoint to = Outline::centreOf(goals.at(groupOf.at(particle)));
     for (int i = 0; i <= chordSamples * 4; ++i) {
-        const QPoint at = from + (to - from) * i / (chordSamples * 4);
+        const QPoint at = from + Outline::rounded(QPointF(to - from) * i / (chordSamples * 4));
         for (const QPolygon &hazard : hazards) {
             if (hazard.containsPoint(at, Qt::OddEvenFill))
                 return true;

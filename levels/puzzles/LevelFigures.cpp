@@ -1,6 +1,7 @@
 #include "levels/puzzles/LevelFigures.h"
 
 #include "levels/format/Level.h"
+#include "levels/puzzles/Outline.h"
 #include "sim/Area.h"
 #include "sim/LevelObject.h"
 #include "sim/Physics.h"
@@ -69,17 +70,6 @@ bool isRectangle(const QPolygon &polygon)
     return true;
 }
 
-QPoint centreOf(const QPolygon &polygon)
-{
-    qint64 x = 0;
-    qint64 y = 0;
-    for (const QPoint &point : polygon) {
-        x += point.x();
-        y += point.y();
-    }
-    return QPoint(int(x / polygon.size()), int(y / polygon.size()));
-}
-
 qint64 squared(const QPoint &d)
 {
     return qint64(d.x()) * d.x() + qint64(d.y()) * d.y();
@@ -93,7 +83,7 @@ bool blocked(const Level &level, const QList<Area> &hazards, const Level::Partic
     QPoint to;
     qint64 nearest = -1;
     for (const Level::Shape &area : level.areas) {
-        const QPoint centre = centreOf(area.polygon);
+        const QPoint centre = Outline::centreOf(area.polygon);
         if (area.kind == goalKind && (nearest < 0 || squared(centre - from) < nearest)) {
             nearest = squared(centre - from);
             to = centre;

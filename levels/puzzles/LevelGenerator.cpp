@@ -4,6 +4,7 @@
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
 #include "levels/puzzles/LevelComposer.h"
+#include "levels/puzzles/Outline.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "levels/puzzles/Solver.h"
 #include "sim/LevelState.h"
@@ -267,7 +268,7 @@ private:
             alone.particles = {base.particles.at(i)};
             std::vector<QPoint> path;
             planned.run(alone, plannedTicks, [&](const LevelState &state, int) {
-                path.push_back(QPoint(qRound(state.particles.first().x()), qRound(state.particles.first().y())));
+                path.push_back(Outline::rounded(state.particles.first()));
             });
             const int kind = base.particles.at(i).kind == RedParticle ? RedGoal : BlueGoal;
             // Goals that fit, with the ticks their particle reaches them at.

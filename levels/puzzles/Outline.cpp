@@ -27,6 +27,11 @@ int sign(qint64 value)
 }
 } // namespace
 
+QPoint rounded(const QPointF &point)
+{
+    return QPoint(int(std::round(point.x())), int(std::round(point.y())));
+}
+
 QPointF direction(int i)
 {
     const int d = ((i % directions) + directions) % directions;
@@ -66,7 +71,7 @@ QPolygon rock(const QPoint &centre, const QList<int> &corners, const QList<doubl
     QPolygon polygon;
     for (int i = 0; i < corners.size(); ++i) {
         const QPointF d = direction(corners.at(i));
-        polygon.append(centre + QPoint(qRound(d.x() * radii.at(i)), qRound(d.y() * radii.at(i))));
+        polygon.append(centre + rounded(d * radii.at(i)));
     }
     return polygon;
 }
@@ -92,7 +97,8 @@ QPoint inFrom(Side side, int offset, int depth)
 
 QPolygon slope(Side side, int from, int to, int depthFrom, int depthTo)
 {
-    QPolygon polygon{onEdge(side, from), inFrom(side, from, depthFrom), inFrom(side, to, depthTo), onEdge(side, to)};
+    // Qt 5's QPolygon takes no list of points in braces; its QVector does.
+    QPolygon polygon(QVector<QPoint>{onEdge(side, from), inFrom(side, from, depthFrom), inFrom(side, to, depthTo), onEdge(side, to)});
     // A corner of no depth is the foot's own: a triangle.
     polygon.erase(std::unique(polygon.begin(), polygon.end()), polygon.end());
     return polygon;
@@ -100,8 +106,8 @@ QPolygon slope(Side side, int from, int to, int depthFrom, int depthTo)
 
 QPolygon wall(Side side, int offset, int width, int tipWidth, int depth, int lean)
 {
-    return QPolygon{onEdge(side, offset - width / 2), inFrom(side, offset + lean - tipWidth / 2, depth),
-                    inFrom(side, offset + lean + tipWidth / 2, depth), onEdge(side, offset + width / 2)};
+    return QPolygon(QVector<QPoint>{onEdge(side, offset - width / 2), inFrom(side, offset + lean - tipWidth / 2, depth),
+                                    inFrom(side, offset + lean + tipWidth / 2, depth), onEdge(side, offset + width / 2)});
 }
 
 QPolygon skyline(Side side, const QList<int> &offsets, const QList<int> &depths)
@@ -115,13 +121,13 @@ QPolygon skyline(Side side, const QList<int> &offsets, const QList<int> &depths)
     return polygon;
 }
 
-QPolygon hull(const QList<QPoint> &points, int reach, int corners)
+QPolygon hull(const QVector<QPoint> &points, int reach, int corners)
 {
     QList<QPoint> all;
     for (const QPoint &point : points) {
         for (int i = 0; i < corners; ++i) {
             const QPointF d = direction(i * directions / corners);
-            all.append(point + QPoint(qRound(d.x() * reach), qRound(d.y() * reach)));
+            all.append(point + rounded(d * reach));
         }
     }
     std::sort(all.begin(), all.end(), [](const QPoint &a, const QPoint &b) {
@@ -129,7 +135,7 @@ QPolygon hull(const QList<QPoint> &points, int reach, int corners)
     });
     all.erase(std::unique(all.begin(), all.end()), all.end());
     // Andrew's monotone chain: the lower hull, then the upper.
-    QList<QPoint> chain;
+    QVector<QPoint> chain;
     for (int pass = 0; pass < 2; ++pass) {
         const qsizetype start = chain.size();
         for (qsizetype k = 0; k < all.size(); ++k) {
@@ -155,9 +161,20 @@ double segmentDistanceSquared(const QPointF &point, const QPointF &a, const QPoi
     return d.x() * d.x() + d.y() * d.y();
 }
 
+QPoint centreOf(const QPolygon &polygon)
+{
+    qint64 x = 0;
+    qint64 y = 0;
+    for (const QPoint &point : polygon) {
+        x += point.x();
+        y += point.y();
+    }
+    return QPoint(int(x / polygon.size()), int(y / polygon.size()));
+}
+
 double distance(const QPointF &point, const QPolygon &polygon)
 {
-    if (polygon.containsPoint(point.toPoint(), Qt::OddEvenFill))
+    if (polygon.containsPoint(rounded(point), Qt::OddEvenFill))
         return 0;
     double nearest = -1;
     for (int i = 0; i < polygon.size(); ++i) {

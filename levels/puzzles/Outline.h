@@ -6,12 +6,17 @@
 #include <QPointF>
 #include <QPolygon>
 #include <QRect>
+#include <QVector>
 
 // Shapes of a composed level, as polygons of whole pixels: round and angled rocks, wedges and
 // slopes on the frame's edges, walls, the hull that makes a goal. Every number they are made from is
 // an integer or a double added, multiplied and divided, and the compass is a table, never the
 // maths library: the same shape on every machine.
 namespace Outline {
+
+// The nearest whole pixel, halves away from zero, under any Qt: Qt 5's qRound takes a negative
+// half up where Qt 6's takes it down, and a seed must give the same level built with either.
+QPoint rounded(const QPointF &point);
 
 // The compass has this many directions, the first pointing right, turning clockwise on screen.
 constexpr int directions = 32;
@@ -39,7 +44,9 @@ QPolygon wall(Side side, int offset, int width, int tipWidth, int depth, int lea
 // edge to the other, joined by straight lines and closed along the edge.
 QPolygon skyline(Side side, const QList<int> &offsets, const QList<int> &depths);
 // The convex hull of points, each grown into a ring of reach around it.
-QPolygon hull(const QList<QPoint> &points, int reach, int corners);
+QPolygon hull(const QVector<QPoint> &points, int reach, int corners);
+// The mean of polygon's corners, which must be at least one, in whole pixels.
+QPoint centreOf(const QPolygon &polygon);
 // The distance from point to polygon's outline; 0 inside it.
 double distance(const QPointF &point, const QPolygon &polygon);
 // The squared distance from point to the segment from a to b.
