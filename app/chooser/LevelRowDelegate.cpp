@@ -11,6 +11,7 @@ namespace {
 constexpr int margin = 4;
 constexpr int gap = 10;
 constexpr int detailsFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+constexpr int nameFlags = Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap;
 
 QFont boldOf(QFont font)
 {
@@ -107,7 +108,8 @@ LevelRowDelegate::Shown LevelRowDelegate::shown(const QStyleOptionViewItem &opti
     texts.time = readable ? time(index) : QString();
     texts.timeRect = QRect(text.left(), text.top(), text.width(), half);
     texts.nameRect = texts.timeRect.adjusted(0, 0, -(bold.horizontalAdvance(texts.time) + gap), 0);
-    texts.name = bold.elidedText(index.data(Qt::DisplayRole).toString(), Qt::ElideRight, texts.nameRect.width());
+    // In a large font a long name goes on to a second line rather than be cut.
+    texts.name = wrapped(index.data(Qt::DisplayRole).toString(), boldOf(option.font), texts.nameRect);
 
     // The line under the name may take the lines the row has room for, in words; past them it is cut.
     texts.details = details(index);
@@ -141,7 +143,7 @@ void LevelRowDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opti
     painter->save();
     painter->setPen(option.palette.color(group, role));
     painter->setFont(boldOf(option.font));
-    painter->drawText(texts.nameRect, Qt::AlignLeft | Qt::AlignBottom, texts.name);
+    painter->drawText(texts.nameRect, nameFlags, texts.name);
     painter->drawText(texts.timeRect, Qt::AlignRight | Qt::AlignBottom, texts.time);
     painter->setFont(option.font);
     painter->drawText(texts.detailsRect, detailsFlags, texts.details);
