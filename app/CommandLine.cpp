@@ -22,7 +22,7 @@ struct CommandLine::Options
             CommandLine::tr("Swirlfall: steer every particle into its goal with red and blue gravity wells."));
         // Qt's own options are single words after one dash, as -platform is.
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({help, version, level, replay, fullScreen, scores, userData, verify, exportLevel, generate, edit});
+        parser.addOptions({help, version, level, replay, fullScreen, noSound, scores, userData, verify, exportLevel, generate, edit});
         parser.addPositionalArgument(QStringLiteral("file"),
                                      CommandLine::tr("A level file (.swirl) to play, or with --verify, the files to check."),
                                      QStringLiteral("[FILE...]"));
@@ -73,6 +73,8 @@ struct CommandLine::Options
                                                       "default), as the desktop menu's entry does.")};
     const QCommandLineOption fullScreen{QStringLiteral("fullscreen"),
                                         CommandLine::tr("Start in full screen, the playfield scaled to the screen.")};
+    const QCommandLineOption noSound{QStringLiteral("no-sound"),
+                                     CommandLine::tr("Play without sound this time; the Sound setting stays as it is.")};
     const QCommandLineOption verify{QStringLiteral("verify"),
                                     CommandLine::tr("Check the proof of each level file or replay given, without a display: "
                                                     "one line per file; exit status 0 when every proof holds, 1 when one is "
@@ -102,6 +104,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         return refuse(parser.errorText());
     CommandLine commandLine;
     commandLine.files = parser.positionalArguments();
+    commandLine.sound = !parser.isSet(options.noSound);
     if (parser.isSet(options.help))
         return commandLine.answered(ShowHelp);
     if (parser.isSet(options.version))

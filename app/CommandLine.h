@@ -37,6 +37,8 @@ public:
     // --user-data: best times are kept in the user's data folder.
     bool userData = false;
     bool fullScreen = false;
+    // False for --no-sound: this run is silent.
+    bool sound = true;
     // --replay: the file whose replay to watch; empty when not given.
     QString replayFile;
     // For Play, the level file to play, if any; for Verify, the files whose proofs to check; for

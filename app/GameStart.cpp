@@ -1,6 +1,7 @@
 #include "app/GameStart.h"
 
 #include "app/FileCommands.h"
+#include "app/GameSound.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
 #include "levels/catalogue/LevelCatalogue.h"
@@ -77,6 +78,7 @@ bool GameStart::open(vorticade &window) const
         files->playLevelFile(*levelFile, options.files.constFirst());
     if (options.fullScreen)
         window.toggleFullScreen();
+    window.sound()->start(options.sound);
     // The editor comes alone: the game window shows when a level is tried.
     if (options.action != CommandLine::Edit) {
         window.show();

@@ -1,6 +1,7 @@
 #include "app/vorticade.h"
 
 #include "app/FileCommands.h"
+#include "app/GameSound.h"
 #include "app/HowToPlay.h"
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/PuzzleSession.h"
@@ -26,6 +27,7 @@ struct Targets
     vorticade *window;
     FileCommands *files;
     PuzzleSession *puzzles;
+    GameSound *sound;
 };
 
 // Connects a command's action to what it does, and to what its action shows: greyed, checked.
@@ -94,6 +96,19 @@ const Command commands[] = {
          QObject::connect(to.window, &vorticade::fullScreenChanged, action, &QAction::setChecked);
      }},
     {false,
+     {"sound", QT_TRANSLATE_NOOP("vorticade", "Sound"), QT_TRANSLATE_NOOP("vorticade", "M"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Turns the game's sounds off, and on again; the choice is kept")},
+     [](QAction *action, const Targets &to) {
+         action->setCheckable(true);
+         const auto follow = [action, to] {
+             action->setChecked(to.sound->isOn());
+             action->setEnabled(to.sound->isAllowed());
+         };
+         follow();
+         QObject::connect(action, &QAction::triggered, to.sound, &GameSound::setOn);
+         QObject::connect(to.sound, &GameSound::onChanged, action, follow);
+     }},
+    {false,
      {"howToPlay", QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"), QKeySequence::UnknownKey,
       QT_TRANSLATE_NOOP("vorticade", "Shows how to play: the goal, the mouse and the keys")},
      [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::showHowToPlay); }},
@@ -152,10 +167,12 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     : QMainWindow(parent),
       playfield(new GameWidget(this, scoreFileName)),
       fileCommands(new FileCommands(playfield, this)),
-      puzzles(new PuzzleSession(playfield, this))
+      puzzles(new PuzzleSession(playfield, this)),
+      sounds(new GameSound(this))
 {
     GameWidget *game = playfield;
     connect(game, SIGNAL(exit()), this, SIGNAL(exit()));
+    connect(game, &GameWidget::sounded, sounds, &GameSound::play);
 
     QMenuBar *bar = new QMenuBar(this);
     QSignalMapper *mapper = new QSignalMapper(this);
@@ -176,7 +193,7 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
     connect(mapper, SIGNAL(mappedInt(int)), game, SLOT(loadLevel(int)));
     // Levels from elsewhere come after the built-in ones.
     levels->addSeparator();
-    const Targets targets{game, this, fileCommands, puzzles};
+    const Targets targets{game, this, fileCommands, puzzles, sounds};
     for (const Command &command : commands) {
         QAction *action = CommandTable::action(command.command, "vorticade", this);
         command.bind(action, targets);

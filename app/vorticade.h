@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 class FileCommands;
+class GameSound;
 class GameWidget;
 class HowToPlay;
 class LevelChooser;
@@ -23,6 +24,7 @@ public:
     GameWidget *game() const { return playfield; }
     FileCommands *files() const { return fileCommands; }
     PuzzleSession *puzzleSession() const { return puzzles; }
+    GameSound *sound() const { return sounds; }
 
 signals:
     void exit();
@@ -48,6 +50,8 @@ private:
     FileCommands *fileCommands;
     // The puzzles as they are played, the streak of days among them.
     PuzzleSession *puzzles;
+    // What the playfield should be heard saying, started by the command line.
+    GameSound *sounds;
     // Made when first asked for, with the puzzles it makes.
     LevelChooser *chooser = nullptr;
     HowToPlay *help = nullptr;

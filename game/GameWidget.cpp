@@ -65,8 +65,15 @@ void GameWidget::animate()
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     if (!pausing.isOn())
         step(timer ? timer->interval() : Physics::frameInterval);
+    hear();
     Scene shown = scene();
     frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
+}
+
+void GameWidget::hear()
+{
+    for (const Sound sound : cues.follow(levelState, newRecord))
+        emit sounded(sound);
 }
 
 void GameWidget::step(int interval)
@@ -190,6 +197,7 @@ void GameWidget::restartLevel()
     newRecord = false;
     totalTime = 0;
     levelState = played.newState();
+    cues.restart(levelState);
 }
 
 void GameWidget::showSolution()
@@ -339,6 +347,7 @@ void GameWidget::completeDrag(const QPoint &end)
     const Drag drag(dragStart, dragEnd);
     if (drag.applyTo(levelState))
         run.record(drag);
+    hear();
 }
 
 void GameWidget::keyPressEvent(QKeyEvent *event)

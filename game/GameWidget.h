@@ -7,6 +7,7 @@
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
+#include "game/SoundCues.h"
 #include "levels/format/Level.h"
 #include "render/KeptFrame.h"
 #include "render/PlayfieldView.h"
@@ -105,6 +106,8 @@ signals:
     void levelPassed(const Level &level, const Replay &run);
     // The click after the last level of a sequence: the collection is played through.
     void sequenceEnded();
+    // Something happened that a player should hear, in play or in a watched run.
+    void sounded(Sound sound);
 
 public slots:
     void animate();
@@ -154,6 +157,8 @@ private:
     void goOn(int steps);
     void watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind);
     Scene scene();
+    // Says what a player should hear of what the level did since it was last looked at.
+    void hear();
     QPoint eventPos(const QMouseEvent *event) const;
 
     // The painting resources.
@@ -184,6 +189,7 @@ private:
     RunRecorder run;
     Pause pausing;
     LevelSequence sequence;
+    SoundCues cues;
 };
 
 #endif

@@ -93,5 +93,6 @@ Response PlayfieldInput::keyRelease(int key)
 bool PlayfieldInput::shortcutTakes(bool watching, int key, Qt::KeyboardModifiers modifiers)
 {
     constexpr Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
-    return !watching || key == Qt::Key_P || (modifiers & commandModifiers);
+    // A pause and the sound switch leave what is watched as it is.
+    return !watching || key == Qt::Key_P || key == Qt::Key_M || (modifiers & commandModifiers);
 }

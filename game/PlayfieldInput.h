@@ -43,7 +43,7 @@ public:
     // watching: a run is watched, though a pause or the table may hide it.
     Response keyPress(bool watching, int key);
     Response keyRelease(int key);
-    // True when the window's shortcut may take key: while a run is watched, only P and the
+    // True when the window's shortcut may take key: while a run is watched, only P, M and the
     // commands with Ctrl, Alt or Meta, since any other key stops it and does nothing else.
     static bool shortcutTakes(bool watching, int key, Qt::KeyboardModifiers modifiers);
 

@@ -15,12 +15,12 @@ need_packages() {
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# The build needs a compiler, CMake, the chosen Qt with its translation tools, and a real font (or
-# no text is drawn).
+# The build needs a compiler, CMake, the chosen Qt with its translation tools, OpenAL for the
+# sounds, and a real font (or no text is drawn).
 need_build_packages() {
   local qt=(qt6-base-dev qt6-l10n-tools)
   [ "${SWIRLFALL_QT:-6}" = 5 ] && qt=(qtbase5-dev qttools5-dev-tools)
-  need_packages g++ make cmake "${qt[@]}" fonts-dejavu-core "$@"
+  need_packages g++ make cmake "${qt[@]}" libopenal-dev fonts-dejavu-core "$@"
 }
 
 # configure_and_build DIR [CMAKE-ARGS...]

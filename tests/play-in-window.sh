@@ -3,8 +3,9 @@
 # window, watches level 1's solution (S) to the pass without a record being saved, pauses level 1
 # with P and checks that its time stands still, goes on and passes it with one well, checks the
 # best-time file and the run kept beside it, moves on with a click, switches levels with the
-# arrow keys and quits with Escape; then opens level 1 written out as a level file from the
-# command line and passes it, its record kept apart. Every wait is bounded; nothing is left
+# arrow keys and quits with Escape, having said at most one line of sound on standard error;
+# then opens level 1 written out as a level file from the command line and passes it, its record
+# kept apart. Every wait is bounded; nothing is left
 # running.
 #   tests/play-in-window.sh [PROGRAM [ARGUMENT...]]   (default: swirlfall on the PATH)
 #   SCORES=FILE   where the record must appear, and no scores.dat in the folder the game starts
@@ -103,6 +104,11 @@ quit
 echo "Escape quit the game"
 # The connections made by signature name slots that exist.
 ! grep -E 'No such (slot|signal)' "$work/game.log" || fail "a connection names a slot that does not exist"
+# Whether or not the machine has a sound output, the sound says at most one line: none when it
+# opened one, and where there is none, that the game plays silently.
+said=$(grep -c -i -E 'sound|alsa|openal|pcm|pulse' "$work/game.log" || true)
+[ "$said" -le 1 ] || fail "the sound said $said lines on standard error"
+echo "the sound said $said line(s) on standard error"
 
 # Level 1 written out as a level file, opened from the command line and passed with the same
 # drag: its record is kept beside the best-time file, and scores.dat is left as it was.

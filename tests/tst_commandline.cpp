@@ -85,6 +85,7 @@ void CommandLineTest::accepted_data()
                                                       << int(CommandLine::Verify) << 1 << here;
     QTest::newRow("--export-level 7") << QStringList{"--export-level", "7"} << int(CommandLine::ExportLevel) << 7 << here;
     QTest::newRow("--fullscreen") << QStringList{"--fullscreen", "--level", "2"} << int(CommandLine::Play) << 2 << here;
+    QTest::newRow("--no-sound") << QStringList{"--level", "5", "--no-sound"} << int(CommandLine::Play) << 5 << here;
     QTest::newRow("Qt's own options pass") << QStringList{"-platform", "offscreen", "-reverse", "--level", "4"}
                                            << int(CommandLine::Play) << 4 << here;
     // Not an error, where the game keeps best times by itself: it plays, and says they are not kept.
@@ -121,6 +122,7 @@ void CommandLineTest::accepted()
     QCOMPARE(commandLine.levelGiven, arguments.join(QLatin1Char(' ')).contains(QStringLiteral("--level")));
     QCOMPARE(start.scoreFile, scoreFile);
     QCOMPARE(commandLine.fullScreen, arguments.contains(QStringLiteral("--fullscreen")));
+    QCOMPARE(commandLine.sound, !arguments.contains(QStringLiteral("--no-sound")));
 }
 
 void CommandLineTest::refused_data()

@@ -63,6 +63,8 @@ private slots:
     void destroyingWritesNothing();
     void twoGamesOnOneFile_data();
     void twoGamesOnOneFile();
+    void soundsOfPlay_data();
+    void soundsOfPlay();
 
 private:
     void tick(int n = 1);
@@ -871,6 +873,72 @@ void GameWidgetTest::twoGamesOnOneFile()
     QCOMPARE(second.bestTime(), file.at(0));
     second.playLevel(play(2));
     QCOMPARE(second.bestTime(), file.at(1));
+}
+
+void GameWidgetTest::soundsOfPlay_data()
+{
+    QTest::addColumn<QString>("play");
+    QTest::addColumn<QString>("heard");
+
+    QTest::newRow("level 1 passed first: its well, the record") << "pass" << "red record";
+    QTest::newRow("passed again, slower: no record") << "pass pass-slower" << "red record red passed";
+    QTest::newRow("a well on a particle: failed, and nothing for the well it hit") << "fail" << "red failed";
+    QTest::newRow("a well set and clicked away") << "set remove" << "red removed";
+    QTest::newRow("level 4: a blue well, then a red one") << "level4 set-blue set" << "blue red";
+    QTest::newRow("a well set, then a restart: nothing for the restart") << "set restart" << "red";
+    QTest::newRow("the solution watched: as played, never a record") << "watch" << "red passed";
+    QTest::newRow("three home in one tick: one sound") << "burst" << "home";
+    QTest::newRow("paused while watching: nothing until it goes on") << "watch-paused" << "red";
+}
+
+void GameWidgetTest::soundsOfPlay()
+{
+    QFETCH(QString, play);
+    QFETCH(QString, heard);
+
+    const QStringList names{"red", "blue", "removed", "home", "failed", "passed", "record"};
+    QStringList said;
+    connect(game, &GameWidget::sounded, this, [&](Sound sound) { said.append(names.at(int(sound))); });
+    for (const QString &step : play.split(QLatin1Char(' '))) {
+        if (step == QLatin1String("pass"))
+            pass(1);
+        if (step == QLatin1String("pass-slower"))
+            pass(1, 5);
+        if (step == QLatin1String("fail"))
+            fail();
+        if (step == QLatin1String("set"))
+            drag(QPoint(600, 100), QPoint(600, 160));
+        if (step == QLatin1String("level4"))
+            game->loadLevel(4);
+        if (step == QLatin1String("set-blue"))
+            drag(QPoint(600, 100), QPoint(660, 100));
+        if (step == QLatin1String("remove"))
+            drag(QPoint(605, 105), QPoint(605, 105));
+        if (step == QLatin1String("restart"))
+            drag(QPoint(300, 300), QPoint(300, 300));
+        if (step == QLatin1String("restart"))
+            QTest::mouseClick(game, Qt::RightButton, Qt::NoModifier, QPoint(300, 300));
+        if (step.startsWith(QLatin1String("watch"))) {
+            game->showSolution();
+            tick(5);
+            if (step.endsWith(QLatin1String("paused")))
+                QTest::keyClick(game, Qt::Key_P);
+            tick(1000);
+        }
+        if (step == QLatin1String("burst")) {
+            // Three particles in their goal from the start, one far from it.
+            Level level;
+            level.areas.append({RedGoal, QPolygon(QRect(100, 100, 100, 100))});
+            for (const int y : {120, 150, 180})
+                level.particles.append({RedParticle, 150, y});
+            level.particles.append({RedParticle, 600, 400});
+            game->playLevel(level);
+            press(QPoint(400, 300));
+            tick(3);
+        }
+    }
+    tick();
+    QCOMPARE(said.join(QLatin1Char(' ')), heard);
 }
 
 QTEST_MAIN(GameWidgetTest)

@@ -4,6 +4,7 @@
 #include "TestFiles.h"
 
 #include "app/FileCommands.h"
+#include "app/GameSound.h"
 #include "app/HowToPlay.h"
 #include "app/editor/EditorWindow.h"
 #include "app/editor/LevelDocument.h"
@@ -23,6 +24,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QUndoStack>
 #include <QtTest>
 
@@ -50,6 +52,8 @@ private slots:
     void openFile();
     void tryItProvesTheLevel();
     void howToPlayListsTheKeysBound();
+    void soundSwitch_data();
+    void soundSwitch();
 
 private:
     // The menu's entry of that caption, as a player finds it.
@@ -67,6 +71,8 @@ void VorticadeTest::initTestCase()
     // As the game's main names it.
     QCoreApplication::setApplicationVersion(QStringLiteral(SWIRLFALL_VERSION));
     scratch = std::make_unique<TestFiles::ScratchFolder>();
+    // The sound setting a test turns is kept here, not in the user's own settings.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, scratch->path());
     window = new vorticade(nullptr);
     window->show();
     // Window shortcuts need an active window; offscreen activation is immediate.
@@ -137,6 +143,7 @@ void VorticadeTest::gameMenu_data()
     QTest::newRow("Watch my best run on W") << menu << QStringLiteral("Watch my best run") << QKeySequence(Qt::Key_W);
     QTest::newRow("Open replay on Ctrl+Shift+O") << menu << QStringLiteral("Open replay\u2026")
                                                 << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
+    QTest::newRow("Sound on M") << menu << QStringLiteral("Sound") << QKeySequence(Qt::Key_M);
     QTest::newRow("How to play on Shift+F1") << menu << QStringLiteral("How to play") << QKeySequence(Qt::SHIFT | Qt::Key_F1);
     QTest::newRow("About on F1") << menu << QStringLiteral("About") << QKeySequence(Qt::Key_F1);
     QTest::newRow("Quit on Escape") << menu << QStringLiteral("Quit") << QKeySequence(Qt::Key_Escape);
@@ -471,3 +478,73 @@ void VorticadeTest::howToPlayListsTheKeysBound()
 
 QTEST_MAIN(VorticadeTest)
 #include "tst_vorticade.moc"
+
+void VorticadeTest::soundSwitch_data()
+{
+    // The choice kept from earlier runs (none, on or off), whether this run may sound at all (not
+    // with --no-sound), the presses of M while a solution is watched; then whether the game is
+    // heard, and the choice kept for the next run.
+    QTest::addColumn<QVariant>("kept");
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<int>("presses");
+    QTest::addColumn<bool>("heard");
+    QTest::addColumn<QVariant>("keptAfter");
+
+    const QVariant none;
+    QTest::newRow("first run, no output found: silent, nothing kept") << none << true << 0 << false << none;
+    QTest::newRow("first run, M: on, and kept") << none << true << 1 << true << QVariant(true);
+    QTest::newRow("kept on: on, though no output opened") << QVariant(true) << true << 0 << true << QVariant(true);
+    QTest::newRow("kept on, M: off, and kept") << QVariant(true) << true << 1 << false << QVariant(false);
+    QTest::newRow("kept on, M twice: on again") << QVariant(true) << true << 2 << true << QVariant(true);
+    QTest::newRow("kept off, M: on, and kept") << QVariant(false) << true << 1 << true << QVariant(true);
+    QTest::newRow("--no-sound: silent, M changes nothing kept") << QVariant(true) << false << 1 << false << QVariant(true);
+}
+
+void VorticadeTest::soundSwitch()
+{
+    QFETCH(QVariant, kept);
+    QFETCH(bool, allowed);
+    QFETCH(int, presses);
+    QFETCH(bool, heard);
+    QFETCH(QVariant, keptAfter);
+
+    const QString key = QStringLiteral("sound/on");
+    const auto settings = [] { return std::make_unique<QSettings>(QStringLiteral("swirlfall"), QStringLiteral("swirlfall")); };
+    if (kept.isValid())
+        settings()->setValue(key, kept);
+    else
+        settings()->remove(key);
+    vorticade playing(nullptr);
+    playing.show();
+    playing.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&playing));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 3, 0)
+    // Said once, when an output is first tried and none opens; never again on a later M.
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+#endif
+    const bool tried = allowed && (!kept.isValid() || kept.toBool() || presses > 0);
+    if (tried)
+        QTest::ignoreMessage(QtWarningMsg, "no sound output could be opened; the game plays silently");
+    playing.sound()->start(allowed, "no such output");
+    QAction *switched = playing.findChild<QAction *>(QStringLiteral("sound"));
+    QVERIFY(switched && switched->isEnabled() == allowed);
+    // M reaches the switch while a solution is watched, and leaves the solution playing; in a run
+    // without sound it is bound to nothing, a key like any other.
+    playing.game()->showSolution();
+    for (int i = 0; i < presses; ++i)
+        QTest::keyClick(playing.game(), Qt::Key_M);
+    QCOMPARE(playing.game()->isWatching(), allowed || presses == 0);
+    QCOMPARE(switched->isChecked(), heard);
+    QCOMPARE(playing.sound()->isOn(), heard);
+    // A well set is heard, or not.
+    playing.game()->loadLevel(1);
+    const int before = playing.sound()->played();
+    QTest::mousePress(playing.game(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 100));
+    QTest::mouseMove(playing.game(), QPoint(600, 160));
+    QTest::mouseRelease(playing.game(), Qt::LeftButton, Qt::NoModifier, QPoint(600, 160));
+    QCOMPARE(playing.sound()->played() - before, heard ? 1 : 0);
+    QCOMPARE(settings()->value(key), keptAfter);
+    // The next run starts as this one left it.
+    const GameSound next;
+    QCOMPARE(next.isOn(), keptAfter.toBool());
+}

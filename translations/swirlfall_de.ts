@@ -83,6 +83,10 @@
         <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
         <translation>Das Level, das der Startwert &lt;seed&gt; ergibt, etwa 2-easy-42 oder 2-daily-2026-12-09, als Level-Datei mit seinem Beweis ausgeben.</translation>
     </message>
+    <message>
+        <source>Play without sound this time; the Sound setting stays as it is.</source>
+        <translation>Diesmal ohne Ton spielen; die Einstellung „Ton“ bleibt, wie sie ist.</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleCommands</name>
@@ -1447,6 +1451,13 @@ Geschaffte Level: %2 / %3</translation>
     </message>
 </context>
 <context>
+    <name>SoundDevice</name>
+    <message>
+        <source>no sound output could be opened; the game plays silently</source>
+        <translation>keine Tonausgabe ließ sich öffnen; das Spiel läuft ohne Ton</translation>
+    </message>
+</context>
+<context>
     <name>UntrustedText</name>
     <message>
         <source>a folder, not %1</source>
@@ -1678,6 +1689,18 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     <message>
         <source>Puts your result on the puzzle of the day on the clipboard, to share: no answer in it</source>
         <translation>Legt dein Ergebnis beim Rätsel des Tages in die Zwischenablage, zum Teilen: ohne die Lösung</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Turns the game&apos;s sounds off, and on again; the choice is kept</source>
+        <translation>Schaltet die Töne des Spiels aus und wieder ein; die Wahl bleibt erhalten</translation>
     </message>
 </context>
 </TS>

@@ -83,6 +83,10 @@
         <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
         <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 2-easy-42 ou 2-daily-2026-12-09, en fichier de niveau avec sa preuve.</translation>
     </message>
+    <message>
+        <source>Play without sound this time; the Sound setting stays as it is.</source>
+        <translation>Jouer sans son cette fois ; le réglage « Son » reste tel quel.</translation>
+    </message>
 </context>
 <context>
     <name>ConsoleCommands</name>
@@ -1447,6 +1451,13 @@ Niveaux réussis : %2 / %3</translation>
     </message>
 </context>
 <context>
+    <name>SoundDevice</name>
+    <message>
+        <source>no sound output could be opened; the game plays silently</source>
+        <translation>aucune sortie son n&apos;a pu être ouverte ; le jeu se joue en silence</translation>
+    </message>
+</context>
+<context>
     <name>UntrustedText</name>
     <message>
         <source>a folder, not %1</source>
@@ -1678,6 +1689,18 @@ Publié pour les bureaux Linux sous la GNU GPL, version 3 ou ultérieure.</trans
     <message>
         <source>Puts your result on the puzzle of the day on the clipboard, to share: no answer in it</source>
         <translation>Met votre résultat à l’énigme du jour dans le presse-papiers, pour le partager : sans la solution</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>Turns the game&apos;s sounds off, and on again; the choice is kept</source>
+        <translation>Coupe les sons du jeu, et les remet ; le choix est gardé</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,35 @@
+#ifndef SWIRLFALL_SOUNDCUES_H
+#define SWIRLFALL_SOUNDCUES_H
+
+#include "sound/Sound.h"
+
+#include <QList>
+
+class LevelState;
+
+// What a player should hear of the level: found by comparing it with how it was when last seen,
+// so that the level, its step and the picture know nothing of sound. A well set or removed, the
+// particles that came home since (a burst of them one sound), the level failed or passed (with a
+// new record, the record's sound instead). A watched run is heard as a played one.
+class SoundCues
+{
+public:
+    // The level as it is now, heard as nothing: one started, restarted or switched.
+    void restart(const LevelState &state);
+    // The sounds of what changed since the level was last seen.
+    QList<Sound> follow(const LevelState &state, bool newRecord);
+
+private:
+    struct Seen
+    {
+        int redWells = 0;
+        int blueWells = 0;
+        int particlesLeft = 0;
+        int status = 0;
+    };
+    static Seen see(const LevelState &state);
+
+    Seen seen;
+};
+
+#endif
