@@ -46,7 +46,7 @@ echo "application/x-swirlfall-level: *.swirl and its first line"
 say "Answering without a display"
 help=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --help) || fail "--help failed"
 grep -q -- "--level <n>" <<<"$help" || fail "--help does not list --level"
-[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version)" = "swirlfall 1.3.0" ] || fail "--version"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --version)" = "swirlfall $(dpkg-deb -f "$deb" Version)" ] || fail "--version"
 status=0
 error=$(env -u DISPLAY -u WAYLAND_DISPLAY "$game" --level 0 2>&1 >/dev/null) || status=$?
 [ "$status" = 2 ] || fail "--level 0 exited with $status"
