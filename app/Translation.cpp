@@ -72,24 +72,22 @@ bool installLanguage(QCoreApplication &app, const QString &language)
     if (!load(app, QStringLiteral("swirlfall_") + language, QStringLiteral(":/i18n")))
         return false;
     load(app, QStringLiteral("qtbase_") + language, qtTranslations());
+    // Dates and months in the language spoken, whatever the desktop's formats are.
+    QLocale::setDefault(QLocale(language));
     return true;
 }
 
 QString install(QCoreApplication &app)
 {
-    QString spoken;
+    QLocale::setDefault(QLocale(QLocale::English));
     for (const QString &preferred : QLocale::system().uiLanguages()) {
         const QString language = preferred.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (language == QLatin1String("en") || language == QLatin1String("c"))
             break;
-        if (installLanguage(app, language)) {
-            spoken = language;
-            break;
-        }
+        if (installLanguage(app, language))
+            return language;
     }
-    // Dates and months in the language spoken, whatever the desktop's formats are.
-    QLocale::setDefault(spoken.isEmpty() ? QLocale(QLocale::English) : QLocale(spoken));
-    return spoken;
+    return QString();
 }
 
 } // namespace Translation

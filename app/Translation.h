@@ -13,7 +13,7 @@ namespace Translation {
 
 // Installs the translators, with app as their parent; returns the language chosen, "" for English.
 QString install(QCoreApplication &app);
-// Installs the game's translator for language ("de", "fr") whatever the desktop says.
+// Installs the game's translator for language ("de", "fr") whatever the desktop says, its dates too.
 bool installLanguage(QCoreApplication &app, const QString &language);
 
 } // namespace Translation

@@ -16,7 +16,7 @@ inline void speak(const QString &language)
         QCoreApplication::removeTranslator(translator);
         delete translator;
     }
-    QLocale::setDefault(language.isEmpty() ? QLocale(QLocale::English) : QLocale(language));
+    QLocale::setDefault(QLocale(QLocale::English));
     if (!language.isEmpty())
         QVERIFY(Translation::installLanguage(*qApp, language));
 }

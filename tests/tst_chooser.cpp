@@ -640,6 +640,8 @@ void ChooserTest::aDropPlaysAtOnce_data()
     QTest::newRow("a level file: played") << QStringList{QStringLiteral("b/dropped.swirl")}
                                           << QStringList{QStringLiteral("Dropped")} << QString();
     QTest::newRow("a text file: not taken") << QStringList{QStringLiteral("notes.txt")} << none << QString();
+    QTest::newRow("a name with two dots: a level file all the same")
+        << QStringList{QStringLiteral("b/v1.2.swirl")} << QStringList{QStringLiteral("Dotted")} << QString();
     QTest::newRow("two files: played one after the other, as dropped")
         << QStringList{QStringLiteral("b/dropped.swirl"), QStringLiteral("a/first.swirl")}
         << QStringList{QStringLiteral("Dropped"), QStringLiteral("First")} << QString();
@@ -661,7 +663,8 @@ void ChooserTest::aDropPlaysAtOnce()
 
     make(dir->path(), {QStringLiteral("b/dropped.swirl=level 6 Dropped"), QStringLiteral("notes.txt=x"),
                        QStringLiteral("a/first.swirl=level 2 First"), QStringLiteral("a/second.swirl=level 3 Second"),
-                       QStringLiteral("empty/"), QStringLiteral("b/broken.swirl=x")});
+                       QStringLiteral("empty/"), QStringLiteral("b/broken.swirl=x"),
+                       QStringLiteral("b/v1.2.swirl=level 7 Dotted")});
     QMimeData data;
     QList<QUrl> urls;
     for (const QString &file : dropped)
@@ -754,6 +757,9 @@ void ChooserTest::puzzlesFromSeeds_data()
     QTest::newRow("a seed typed: its level, played on its own, as --generate gives it") << "2-easy-42" << QString();
     QTest::newRow("a seed that is none: why, and nothing played")
         << "2-pro-7" << "\u201c2-pro-7\u201d is not a seed: its tier is easy, medium, hard or daily, not \u201cpro\u201d.";
+    QTest::newRow("markup typed: shown as it was typed")
+        << "<b>2-easy-1</b>" << "\u201c<b>2-easy-1</b>\u201d is not a seed: a seed is the generator's version, a tier and a "
+                                "word of letters and digits (and - _ . between them), as 2-easy-42.";
     QTest::newRow("saved to My levels, then saved again: there already")
         << "<save>" << "Already in My levels, not added again:";
 }
@@ -784,7 +790,8 @@ void ChooserTest::puzzlesFromSeeds()
             input->accept();
         } else if (QMessageBox *box = qobject_cast<QMessageBox *>(modal)) {
             titles.append(box->windowTitle());
-            shown += box->text();
+            // As a player reads it: markup in it would be shown as such.
+            shown += box->textFormat() == Qt::PlainText ? box->text() : QStringLiteral("(as markup) ") + box->text();
             box->accept();
         }
     });
@@ -876,6 +883,7 @@ void ChooserTest::puzzlesAreKept_data()
     QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
+    QTest::newRow("the new Easy puzzle passed: another in its place, kept") << "easy";
 }
 
 void ChooserTest::puzzlesAreKept()
@@ -896,6 +904,15 @@ void ChooserTest::puzzlesAreKept()
     QAction *save = window->findChild<QAction *>(QStringLiteral("savePuzzle"));
     QAction *result = window->findChild<QAction *>(QStringLiteral("copyResult"));
     const QDate today = QDateTime::currentDateTimeUtc().date();
+    const QStringList first = puzzleSeeds(chooser);
+    if (done == QLatin1String("easy")) {
+        // The day's, yesterday's, then Easy.
+        chooser->view()->setCurrentIndex(chooser->model()->index(2));
+        QTest::keyClick(chooser->view(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
+        PlayerInput::play(game, *game->level().proof);
+        QCOMPARE(game->state().status(), int(Passed));
+    }
     if (done == QLatin1String("daily")) {
         // Chosen at once, while the rows are still being made: played through the collection all the same.
         chooser->showCollection(int(chooser->library()->collections().size()) - 1);
@@ -913,6 +930,13 @@ void ChooserTest::puzzlesAreKept()
         QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today).shownName() + QStringLiteral(" \u00b7 "))
                      && line.endsWith(QStringLiteral(" \u00b7 days in a row: 1")) && !line.contains(QLatin1String("well ")),
                  qPrintable(line));
+        // In German, its date and its time as German writes them.
+        speak(QStringLiteral("de"));
+        result->trigger();
+        const QString german = QGuiApplication::clipboard()->text();
+        QVERIFY2(german.contains(Seed::ofDay(today).shownName()) && german.contains(QRegularExpression(QStringLiteral(" \\d+,\\d+ s "))),
+                 qPrintable(german));
+        speak(QString());
         QTest::keyClick(game, Qt::Key_Right);
         QCOMPARE(game->level().name, Seed::ofDay(today.addDays(-1)).shownName());
         QVERIFY(!result->isEnabled());
@@ -933,12 +957,15 @@ void ChooserTest::puzzlesAreKept()
                  window->puzzleSession()->find(seed)->fileText());
     }
     const QStringList before = puzzleSeeds(chooser);
+    QCOMPARE(before.at(2) != first.at(2), done == QLatin1String("easy"));
+    QCOMPARE(before.mid(3, 2), first.mid(3, 2));
     restart();
     QCOMPARE(window->puzzleSession()->streak(), int(done == QLatin1String("daily")));
     const QStringList after = puzzleSeeds(openChooser());
     // The tiers' puzzles not passed are the same; the one played last is at hand before a restart.
     QCOMPARE(after.mid(0, 5), before.mid(0, 5));
-    QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed")));
+    // The one played last, passed or not, stays at hand until the game starts again.
+    QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed") || done == QLatin1String("easy")));
 }
 
 void ChooserTest::everyTextIsWhole_data()

@@ -475,6 +475,7 @@ void GameWidgetTest::pauseStopsTheClock_data()
     QTest::newRow("played, on again with P") << false << false;
     QTest::newRow("played, on again with a click that does nothing else") << false << true;
     QTest::newRow("a watched solution, on again with P") << true << false;
+    QTest::newRow("a watched solution, on again with a click that stops nothing") << true << true;
 }
 
 void GameWidgetTest::pauseStopsTheClock()

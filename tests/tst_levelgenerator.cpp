@@ -22,6 +22,8 @@ private slots:
     void seedsAreRead_data();
     void seedsAreRead();
     void cancelStopsAtOnce();
+    void difficultyInMarks_data();
+    void difficultyInMarks();
 };
 
 void LevelGeneratorTest::seedsGiveTheirLevels_data()
@@ -146,6 +148,34 @@ void LevelGeneratorTest::cancelStopsAtOnce()
     QCOMPARE(made, 0);
     notMade.sort();
     QCOMPARE(notMade, (QStringList{"1-easy-1 cancelled", "1-hard-1 cancelled", "1-hard-2 cancelled"}));
+}
+
+void LevelGeneratorTest::difficultyInMarks_data()
+{
+    QTest::addColumn<int>("wells");
+    QTest::addColumn<int>("forgiving");
+    QTest::addColumn<QString>("shown");
+
+    // A mark for each well after the first and one more at each step down in forgiveness; one at least.
+    QTest::newRow("one well, forgiving: the fewest") << 1 << 100 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
+    QTest::newRow("two wells, 95 % pass: no step down") << 2 << 95 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
+    QTest::newRow("two wells, 94 %: one step") << 2 << 94 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
+    QTest::newRow("three wells, 75 %: one step") << 3 << 75 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
+    QTest::newRow("three wells, 50 %: two steps") << 3 << 50 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("three wells, 49 %: three steps, the most") << 3 << 49 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+    QTest::newRow("six wells, 10 %: no more than five") << 6 << 10 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+}
+
+void LevelGeneratorTest::difficultyInMarks()
+{
+    QFETCH(int, wells);
+    QFETCH(int, forgiving);
+    QFETCH(QString, shown);
+
+    LevelGenerator::Difficulty difficulty;
+    difficulty.wells = wells;
+    difficulty.forgivingPercent = forgiving;
+    QCOMPARE(LevelGenerator::describe(Seed::of(Seed::Easy, QStringLiteral("42")), difficulty), shown);
 }
 
 QTEST_GUILESS_MAIN(LevelGeneratorTest)

@@ -236,11 +236,15 @@ void TranslationsTest::windowsSpeakIt_data()
     QTest::addColumn<QString>("undoKeys");
     QTest::addColumn<QString>("arrows");
     QTest::addColumn<QString>("usage");
+    QTest::addColumn<QString>("dayPuzzle");
 
     // With the game's catalogue alone, as on a machine without Qt's own.
-    QTest::newRow("English") << QString() << "Ctrl+L" << "Ctrl+Z" << "Left, Right" << "Usage: |[options]|Options:|Arguments:";
-    QTest::newRow("German") << "de" << "Strg+L" << "Strg+Z" << "Links, Rechts" << "Aufruf: |[Optionen]|Optionen:|Argumente:";
-    QTest::newRow("French") << "fr" << "Ctrl+L" << "Ctrl+Z" << "Gauche, Droite" << "Utilisation : |[options]|Options :|Arguments :";
+    QTest::newRow("English") << QString() << "Ctrl+L" << "Ctrl+Z" << "Left, Right" << "Usage: |[options]|Options:|Arguments:"
+                             << "Puzzle of 9 January 2027";
+    QTest::newRow("German") << "de" << "Strg+L" << "Strg+Z" << "Links, Rechts" << "Aufruf: |[Optionen]|Optionen:|Argumente:"
+                            << "Rätsel vom 9. Januar 2027";
+    QTest::newRow("French") << "fr" << "Ctrl+L" << "Ctrl+Z" << "Gauche, Droite" << "Utilisation : |[options]|Options :|Arguments :"
+                            << "Énigme du 9 janvier 2027";
 }
 
 void TranslationsTest::windowsSpeakIt()
@@ -250,8 +254,11 @@ void TranslationsTest::windowsSpeakIt()
     QFETCH(QString, undoKeys);
     QFETCH(QString, arrows);
     QFETCH(QString, usage);
+    QFETCH(QString, dayPuzzle);
 
     speak(language);
+    // Its date in the language of the words around it, whatever the desktop's formats.
+    QCOMPARE(Seed::ofDay(QDate(2027, 1, 9)).shownName(), dayPuzzle);
     QTemporaryDir here;
     vorticade window(nullptr, here.filePath(QStringLiteral("scores.dat")));
     window.showHowToPlay();
