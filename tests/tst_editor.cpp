@@ -279,10 +279,12 @@ void EditorTest::findSolutionProvesAndCancelStops()
                       "goal red 100 300 700 300 700 440 100 440\n"),
                  QString());
     QSignalSpy found(editor->search(), &SolutionSearch::found);
-    // The search goes on for the fastest pass until the time set.
+    QSignalSpy progressed(editor->search(), &SolutionSearch::progressed);
+    // The search goes on for the fastest pass until the time set, its progress shown meanwhile.
     editor->findChildren<QSpinBox *>().at(2)->setValue(1);
     editor->findSolution();
     QVERIFY(found.wait(searchWaitMs));
+    QVERIFY(!progressed.isEmpty());
     QVERIFY2(editor->proofStatus().startsWith(QLatin1String("Proven")), qPrintable(editor->proofStatus()));
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("easy.swirl"));
