@@ -236,9 +236,13 @@ void ChooserTest::collectionsAreFound()
     QFETCH(QStringList, expected);
 
     make(dir->path(), files);
-    const QList<LevelCollection> found =
-        LevelCollection::find(dir->filePath(QStringLiteral("my")), {dir->filePath(QStringLiteral("data1/swirlfall/levels")),
-                                                                  dir->filePath(QStringLiteral("data2/swirlfall/levels"))});
+    // The data folders as the desktop names them, the game's name as its main sets it.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("swirlfall"));
+    qputenv("XDG_DATA_HOME", dir->filePath(QStringLiteral("home")).toUtf8());
+    qputenv("XDG_DATA_DIRS", (dir->filePath(QStringLiteral("data1")) + QLatin1Char(':') + dir->filePath(QStringLiteral("data2"))).toUtf8());
+    const QList<LevelCollection> found = LevelCollection::find(dir->filePath(QStringLiteral("my")), DataFolders::setFolders());
+    QCoreApplication::setApplicationName(name);
     QCOMPARE(names(found), expected);
     QCOMPARE(int(found.first().kind), int(LevelCollection::BuiltIn));
 }
