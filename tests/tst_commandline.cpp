@@ -190,6 +190,9 @@ void CommandLineTest::replayFiles_data()
     QTest::newRow("a folder") << QByteArray("/") << "FILE: a folder, not a level or a replay";
     QTest::newRow("a level without a proof") << QByteArray("swirlfall-level 1\nname A\nwells red 0 blue 0\nparticle red 1 1\n")
                                              << "FILE: a level without a proof, no replay to play";
+    QTest::newRow("a level after a comment and a blank line: still a level")
+        << QByteArray("# made by hand\n\nswirlfall-level 1\nname A\nwells red 0 blue 0\nparticle red 1 1\n")
+        << "FILE: a level without a proof, no replay to play";
     QTest::newRow("over 1 MiB") << QByteArray((1 << 20) + 1, '#') << "FILE: larger than 1024 KiB, too large for a replay";
     QTest::newRow("no such level") << QByteArray("# level 99 time 0\n")
                                    << "FILE: line 1: there is no level 99 (the levels are 1 to 20)";
