@@ -466,9 +466,13 @@ void VorticadeTest::howToPlayListsTheKeysBound()
     QVERIFY(goalShown);
     // Both drags are shown in pictures.
     QCOMPARE(pictures, 2);
-    // Each row says what its key does.
+    // Each row says what its key does, in the command's own words.
     for (const KeyTable::Row &row : help->keys()->rows())
         QVERIFY2(!row.what.isEmpty(), qPrintable(row.keys));
+    const QList<KeyTable::Row> rows = help->keys()->rows();
+    QVERIFY(std::any_of(rows.begin(), rows.end(), [](const KeyTable::Row &row) {
+        return row.keys == QLatin1String("M") && row.what == QLatin1String("Turns the game's sounds off, and on again; the choice is kept");
+    }));
     // A blue well and its drag sideways: blue at the well, the drag's blue to its right.
     const QImage blue = HowToPlay::wellPicture(BlueWell);
     QVERIFY(QColor(blue.pixel(60, 60)).blue() > 150);
