@@ -479,7 +479,11 @@ void ChooserTest::typingFindsInEveryCollection()
     QCOMPARE(chooser->model()->rowCount(), 2);
     QCOMPARE(chooser->model()->index(0).data(Qt::DisplayRole).toString(), QStringLiteral("Zig Zag"));
     QCOMPARE(chooser->model()->index(1).data(Qt::DisplayRole).toString(), QStringLiteral("Mine to zig"));
-    QCOMPARE(chooser->model()->index(1).data(LevelListModel::CollectionTitleRole).toString(), QStringLiteral("My levels"));
+    // Each row found says which collection it is in, on the line under its name.
+    QStyleOptionViewItem option;
+    option.rect = chooser->view()->visualRect(chooser->model()->index(1));
+    option.font = chooser->view()->font();
+    QVERIFY(LevelRowDelegate::shown(option, chooser->model()->index(1)).details.startsWith(QStringLiteral("My levels \u00b7 ")));
     // The selected row is drawn highlighted, the others not.
     const QImage rows = chooser->view()->viewport()->grab().toImage();
     const QPoint text(LevelListModel::thumbnailSize().width() + 60, 10);
