@@ -29,6 +29,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QUndoStack>
+#include <QToolBar>
 #include <QtTest>
 
 namespace {
@@ -138,6 +139,7 @@ void EditorTest::undoRestoresEachChange_data()
 
     QTest::newRow("1: a red particle") << "1" << "particle red 200 300";
     QTest::newRow("2: a blue particle, snapped") << "2" << "particle blue 500 60";
+    QTest::newRow("2 with snap turned off on the tool bar: where clicked") << "unsnapped" << "particle blue 504 56";
     QTest::newRow("3: a red goal closed by Enter") << "3" << "goal red 200 400 300 400 300 450";
     QTest::newRow("4: a blue goal closed by a double click") << "4" << "goal blue 200 400 300 400 300 450";
     QTest::newRow("5: a hazard") << "5" << "hazard 200 400 300 400 300 450";
@@ -178,6 +180,10 @@ void EditorTest::undoRestoresEachChange()
                 click(corner);
             key(Qt::Key_Return);
         }
+    } else if (change == QLatin1String("unsnapped")) {
+        editor->findChild<QToolBar *>()->actions().constLast()->trigger();
+        key(Qt::Key_2);
+        click(QPoint(504, 56));
     } else if (change == QLatin1String("move particle")) {
         drag(QPoint(152, 238), QPoint(252, 278));
     } else if (change == QLatin1String("move area")) {
