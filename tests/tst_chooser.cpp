@@ -938,6 +938,14 @@ void ChooserTest::puzzlesAreKept()
         QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today).shownName() + QStringLiteral(" \u00b7 "))
                      && line.endsWith(QStringLiteral(" \u00b7 days in a row: 1")) && !line.contains(QLatin1String("well ")),
                  qPrintable(line));
+        // The chooser's button copies the same line, from the day's row.
+        QGuiApplication::clipboard()->clear();
+        LevelChooser *shown = openChooser();
+        shown->showCollection(int(shown->library()->collections().size()) - 1);
+        shown->view()->setCurrentIndex(shown->model()->index(0));
+        shown->findChild<QPushButton *>(QStringLiteral("copyResult"))->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), line);
+        shown->close();
         // In German, its date and its time as German writes them.
         speak(QStringLiteral("de"));
         result->trigger();
