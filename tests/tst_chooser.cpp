@@ -911,6 +911,8 @@ void ChooserTest::puzzlesAreKept()
     LevelChooser *chooser = openChooser();
     QAction *save = window->findChild<QAction *>(QStringLiteral("savePuzzle"));
     QAction *result = window->findChild<QAction *>(QStringLiteral("copyResult"));
+    // Nothing played yet: nothing to keep, nothing to share.
+    QVERIFY(!save->isEnabled() && !result->isEnabled());
     const QDate today = QDateTime::currentDateTimeUtc().date();
     const QStringList first = puzzleSeeds(chooser);
     if (done == QLatin1String("easy")) {
