@@ -6,7 +6,7 @@
 #include <QApplication>
 #include <QLocale>
 #include <QTranslator>
-#include <QtTest>
+#include <QTest>
 
 // The game made to speak a language in the middle of a test, dates too, as it does from the
 // desktop's at start; "" is English.

@@ -32,11 +32,12 @@
 #include <QClipboard>
 #include <QDateTime>
 #include <QDialogButtonBox>
+#include <QDirIterator>
 #include <QFileDialog>
-#include <QLineEdit>
-#include <QListView>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -44,9 +45,10 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QUrl>
+#include <QTest>
 #include <QTextDocument>
-#include <QtTest>
+#include <QTimer>
+#include <QUrl>
 
 #include <sys/stat.h>
 

@@ -9,7 +9,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdio>
 #include <optional>

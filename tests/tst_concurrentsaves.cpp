@@ -11,7 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
-#include <QtTest>
+#include <QTest>
 
 #include <array>
 

@@ -30,7 +30,7 @@
 #include <QTemporaryDir>
 #include <QUndoStack>
 #include <QToolBar>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QByteArray twoWays = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n"

@@ -11,7 +11,7 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QScreen>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -16,7 +16,7 @@
 #include <QDir>
 #include <QSignalSpy>
 #include <QTimer>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

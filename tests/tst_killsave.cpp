@@ -10,7 +10,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr int kills = 300;

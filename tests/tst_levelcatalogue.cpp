@@ -9,7 +9,7 @@
 
 #include <QCryptographicHash>
 
-#include <QtTest>
+#include <QTest>
 
 class LevelCatalogueTest : public QObject
 {

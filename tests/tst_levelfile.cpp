@@ -8,7 +8,7 @@
 #include "levels/format/ProofCheck.h"
 #include "sim/LevelState.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 const QByteArray header = "swirlfall-level 1\nname Two Ways\nwells red 1 blue 1\n";

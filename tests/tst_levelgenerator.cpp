@@ -10,7 +10,7 @@
 #include "levels/puzzles/PuzzleMaker.h"
 
 #include <QCryptographicHash>
-#include <QtTest>
+#include <QTest>
 
 class LevelGeneratorTest : public QObject
 {

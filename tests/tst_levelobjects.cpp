@@ -4,7 +4,7 @@
 #include "sim/ParticleObject.h"
 #include "sim/WellObject.h"
 
-#include <QtTest>
+#include <QTest>
 
 class LevelObjectsTest : public QObject
 {

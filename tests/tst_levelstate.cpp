@@ -6,7 +6,7 @@
 #include "sim/FrameTick.h"
 #include "sim/LevelState.h"
 
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr float dt = 0.1f;

@@ -25,7 +25,7 @@
 #include <QPaintEvent>
 #include <QTimer>
 #include <QWindow>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

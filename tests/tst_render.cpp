@@ -13,7 +13,7 @@
 
 #include <QImage>
 #include <QPainter>
-#include <QtTest>
+#include <QTest>
 
 #include <functional>
 

@@ -6,7 +6,7 @@
 #include "sim/LevelState.h"
 
 #include <QDir>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 constexpr int maxTicks = 100000;

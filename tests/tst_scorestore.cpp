@@ -11,7 +11,7 @@
 #include <QSaveFile>
 #include <QSysInfo>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include <sys/stat.h>
 

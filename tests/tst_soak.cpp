@@ -15,7 +15,7 @@
 
 #include <QDir>
 #include <QImage>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -11,7 +11,7 @@
 
 #include <QDir>
 #include <QImage>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -8,7 +8,7 @@
 #include <QCryptographicHash>
 #include <QTemporaryFile>
 #include <QtEndian>
-#include <QtTest>
+#include <QTest>
 
 #include <cstdio>
 #include <unistd.h>

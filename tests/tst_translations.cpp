@@ -31,7 +31,7 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QXmlStreamReader>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 struct Message

@@ -28,7 +28,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QUndoStack>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWindow>
-#include <QtTest>
+#include <QTest>
 
 namespace {
 // Compared on every tick in this many: enough to see the run, the pass and the end.
