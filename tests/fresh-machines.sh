@@ -5,8 +5,9 @@
 # the package (scripts/package). The package is then installed with --no-install-recommends on
 # another bare machine of its release, and the Debian 12 package on Debian 13 as well: there it
 # must answer --version, verify every built-in level exported from it, and play in a real window.
-#   tests/fresh-machines.sh [RELEASE...]      (default: bookworm trixie; the first one's package
-#                                             is installed on every release given)
+#   tests/fresh-machines.sh [--packages DIR] [RELEASE...]
+#       RELEASE: default bookworm trixie; the first one's package is installed on every release given
+#       --packages DIR: keeps each release's package in DIR/RELEASE/, for tests/install-and-play.sh
 # Needs root and mmdebstrap. A bare machine of each release is made once and kept in
 # $FRESH_CACHE (/var/cache/swirlfall-fresh), a fresh copy of it for every step.
 set -euo pipefail
@@ -14,6 +15,12 @@ cd "$(dirname "$0")/.."
 . scripts/common.sh
 
 [ "$(id -u)" -eq 0 ] || { echo "fresh-machines: run it as root" >&2; exit 2; }
+kept=""
+if [ "${1:-}" = --packages ]; then
+  [ $# -ge 2 ] || { echo "fresh-machines: --packages needs a folder" >&2; exit 2; }
+  kept=$2
+  shift 2
+fi
 [ $# -gt 0 ] || set -- bookworm trixie
 need_packages mmdebstrap
 cache=${FRESH_CACHE:-/var/cache/swirlfall-fresh}
@@ -102,6 +109,7 @@ for release in "$@"; do
   cp "$root"/src/build-release/swirlfall_*.deb "$out/$release/"
   unmount
   deb=$(ls "$out/$release"/swirlfall_*.deb)
+  [ -z "$kept" ] || { mkdir -p "$kept/$release" && cp "$deb" "$kept/$release/"; }
   check_package "$release" "$deb"
   if [ -z "$first" ]; then
     first=$deb
