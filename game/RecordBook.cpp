@@ -96,7 +96,7 @@ bool RecordBook::judge(const Level &level, quint32 time, const Replay &run)
         if (record) {
             saveRun(level, run);
             fileTimes.insert(key, time);
-            recordKept = AtomicWriter::write(levelRecordsName, LevelRecords::write(fileTimes), &why);
+            recordKept = AtomicWriter::writeKept(levelRecordsName, LevelRecords::write(fileTimes), &why);
             if (!recordKept)
                 complain(QCoreApplication::translate("RecordBook", "the record could not be saved in %1: %2").arg(levelRecordsName, why));
         }
@@ -148,9 +148,7 @@ void RecordBook::saveRun(const Level &level, const Replay &run) const
     QString why;
     if (!fitsAReplay(run))
         why = QCoreApplication::translate("RecordBook", "a drag beyond a player's reach");
-    else if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        why = QCoreApplication::translate("RecordBook", "its folder cannot be made");
-    else if (AtomicWriter::write(path, text.toUtf8(), &why))
+    else if (AtomicWriter::writeKept(path, text.toUtf8(), &why))
         return;
     complain(QCoreApplication::translate("RecordBook", "the run that set this record could not be kept in %1: %2").arg(path, why));
 }

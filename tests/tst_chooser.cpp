@@ -146,6 +146,8 @@ private:
     QStringList puzzleSeeds(LevelChooser *chooser);
 
     QTemporaryDir *dir = nullptr;
+    // Where the window keeps its best times, and its other files beside them.
+    QString scores;
     vorticade *window = nullptr;
     GameWidget *game = nullptr;
 };
@@ -153,7 +155,8 @@ private:
 void ChooserTest::init()
 {
     dir = new QTemporaryDir;
-    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    scores = dir->filePath(QStringLiteral("scores.dat"));
+    window = new vorticade(nullptr, scores);
     game = window->findChild<GameWidget *>();
     window->show();
 }
@@ -180,7 +183,7 @@ LevelChooser *ChooserTest::openChooser()
 void ChooserTest::restart()
 {
     delete window;
-    window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
+    window = new vorticade(nullptr, scores);
     game = window->findChild<GameWidget *>();
     window->show();
 }
@@ -890,6 +893,7 @@ void ChooserTest::puzzlesAreKept_data()
 
     // What a player does before the game starts again.
     QTest::newRow("nothing passed: every puzzle offered again") << "";
+    QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
     QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
@@ -904,6 +908,8 @@ void ChooserTest::puzzlesAreKept()
     QVERIFY(TestFiles::write(streakFile, done == QLatin1String("broken") ? "swirlfall-streak 1\ndays 4\n" : QByteArray()));
     if (done != QLatin1String("broken"))
         QFile::remove(streakFile);
+    if (done == QLatin1String("first"))
+        scores = dir->filePath(QStringLiteral("data/scores.dat"));
     {
         CapturedMessages said;
         restart();

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_GB">
 <context>
+    <name>AtomicWriter</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>sein Ordner lässt sich nicht anlegen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Swirlfall: steer every particle into its goal with red and blue gravity wells.</source>
@@ -1047,6 +1054,10 @@
         <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
         <translation>Ein Startwert, getippt oder eingefügt, etwa 2-easy-42 oder 2-daily-2026-12-09:</translation>
     </message>
+    <message>
+        <source>the new puzzles could not be kept in %1: %2</source>
+        <translation>die neuen Rätsel konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1233,10 +1244,6 @@
     <message>
         <source>a drag beyond a player&apos;s reach</source>
         <translation>ein Ziehen außer Reichweite eines Spielers</translation>
-    </message>
-    <message>
-        <source>its folder cannot be made</source>
-        <translation>sein Ordner lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>the run that set this record could not be kept in %1: %2</source>

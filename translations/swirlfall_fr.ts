@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_GB">
 <context>
+    <name>AtomicWriter</name>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>son dossier ne peut pas être créé</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Swirlfall: steer every particle into its goal with red and blue gravity wells.</source>
@@ -1047,6 +1054,10 @@
         <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
         <translation>Une graine, tapée ou collée, comme 2-easy-42 ou 2-daily-2026-12-09 :</translation>
     </message>
+    <message>
+        <source>the new puzzles could not be kept in %1: %2</source>
+        <translation>les nouvelles énigmes n’ont pas pu être gardées dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QCommandLineParser</name>
@@ -1233,10 +1244,6 @@
     <message>
         <source>a drag beyond a player&apos;s reach</source>
         <translation>un geste hors de portée d&apos;un joueur</translation>
-    </message>
-    <message>
-        <source>its folder cannot be made</source>
-        <translation>son dossier ne peut pas être créé</translation>
     </message>
     <message>
         <source>the run that set this record could not be kept in %1: %2</source>

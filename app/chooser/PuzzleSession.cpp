@@ -121,7 +121,7 @@ void PuzzleSession::levelPassed(const Level &level, const Replay &)
         return;
     if (days.pass(puzzle->seed.day, todayUtc())) {
         QString why;
-        if (!AtomicWriter::write(streakPath(), days.write(), &why))
+        if (!AtomicWriter::writeKept(streakPath(), days.write(), &why))
             qCWarning(gameLog).noquote() << tr("the streak could not be kept in %1: %2").arg(streakPath(), why);
     }
     showEnd();

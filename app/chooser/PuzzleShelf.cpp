@@ -1,6 +1,7 @@
 #include "app/chooser/PuzzleShelf.h"
 
 #include "app/chooser/PuzzleSession.h"
+#include "game/GameLog.h"
 #include "game/RecordBook.h"
 #include "levels/format/UntrustedText.h"
 #include "levels/library/LevelLibrary.h"
@@ -90,8 +91,9 @@ QList<Seed> PuzzleShelf::seeds()
     for (const Seed &seed : std::as_const(newPuzzles))
         kept.append(seed.text());
     QString why;
-    if (before.size() != newPuzzles.size() || !std::equal(before.begin(), before.end(), newPuzzles.begin(), sameSeed))
-        AtomicWriter::write(keptPath(), (kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), &why);
+    if ((before.size() != newPuzzles.size() || !std::equal(before.begin(), before.end(), newPuzzles.begin(), sameSeed))
+        && !AtomicWriter::writeKept(keptPath(), (kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), &why))
+        qCWarning(gameLog).noquote() << tr("the new puzzles could not be kept in %1: %2").arg(keptPath(), why);
     // The same for every player on a day, wherever it is; yesterday's stays to be played late.
     const QDate today = QDateTime::currentDateTimeUtc().date();
     QList<Seed> offered{Seed::ofDay(today), Seed::ofDay(today.addDays(-1))};

@@ -1,5 +1,8 @@
 #include "levels/saves/AtomicWriter.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace AtomicWriter {
@@ -14,6 +17,15 @@ bool write(const QString &fileName, const QByteArray &bytes, QString *error)
     if (!saved && error)
         *error = file.errorString();
     return saved;
+}
+
+bool writeKept(const QString &fileName, const QByteArray &bytes, QString *error)
+{
+    if (QDir().mkpath(QFileInfo(fileName).absolutePath()))
+        return write(fileName, bytes, error);
+    if (error)
+        *error = QCoreApplication::translate("AtomicWriter", "its folder cannot be made");
+    return false;
 }
 
 } // namespace AtomicWriter

@@ -11,6 +11,10 @@ namespace AtomicWriter {
 
 bool write(const QString &fileName, const QByteArray &bytes, QString *error = nullptr);
 
+// The same for a file the game keeps by itself beside its records, whose folder it makes first:
+// on a first run from the desktop menu the data folder does not exist yet.
+bool writeKept(const QString &fileName, const QByteArray &bytes, QString *error = nullptr);
+
 } // namespace AtomicWriter
 
 #endif
