@@ -895,6 +895,7 @@ void ChooserTest::puzzlesAreKept_data()
     QTest::newRow("nothing passed: every puzzle offered again") << "";
     QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
     QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
+    QTest::newRow("yesterday's puzzle passed late: its result, without a streak") << "late";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
     QTest::newRow("the new Easy puzzle passed: another in its place, kept") << "easy";
@@ -966,6 +967,19 @@ void ChooserTest::puzzlesAreKept()
         QTest::keyClick(game, Qt::Key_Right);
         QCOMPARE(game->level().name, Seed::ofDay(today.addDays(-1)).shownName());
         QVERIFY(!result->isEnabled());
+    }
+    if (done == QLatin1String("late")) {
+        chooser->view()->setCurrentIndex(chooser->model()->index(1));
+        QTest::keyClick(chooser->view(), Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
+        PlayerInput::play(game, *game->level().proof);
+        QCOMPARE(game->state().status(), int(Passed));
+        QCOMPARE(window->puzzleSession()->streak(), 0);
+        result->trigger();
+        const QString line = QGuiApplication::clipboard()->text();
+        QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today.addDays(-1)).shownName())
+                     && line.contains(QRegularExpression(QStringLiteral(" \u00b7 wells: \\d+$"))),
+                 qPrintable(line));
     }
     if (done == QLatin1String("seed")) {
         Seed seed;

@@ -1027,6 +1027,10 @@
         <source>Save to My levels</source>
         <translation>In „Meine Level“ speichern</translation>
     </message>
+    <message>
+        <source>Swirlfall · %1 · %2 s · wells: %3</source>
+        <translation>Swirlfall · %1 · %2 s · Brunnen: %3</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleShelf</name>

@@ -1027,6 +1027,10 @@
         <source>Save to My levels</source>
         <translation>Enregistrer dans Mes niveaux</translation>
     </message>
+    <message>
+        <source>Swirlfall · %1 · %2 s · wells: %3</source>
+        <translation>Swirlfall · %1 · %2 s · puits : %3</translation>
+    </message>
 </context>
 <context>
     <name>PuzzleShelf</name>

@@ -92,6 +92,9 @@ QString PuzzleSession::result(const Seed &seed) const
         if (made.seed.text() != seed.text() || !seed.day.isValid() || !game->recordBook().keptRun(made.level, &run))
             continue;
         const QString time = QLocale().toString(game->recordBook().best(made.level) / millisecondsPerSecond, 'f', decimals);
+        // No streak to boast of, none said: a day's puzzle passed late, or a streak started again.
+        if (streak() == 0)
+            return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3").arg(seed.shownName(), time, QString::number(wellsOf(run)));
         return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3 \u00b7 days in a row: %4")
             .arg(seed.shownName(), time, QString::number(wellsOf(run)), QString::number(streak()));
     }
