@@ -150,6 +150,16 @@ void readItem(Line &line, Level &level, bool &named, bool &budgeted)
         line.fail(QCoreApplication::translate("LevelFile", "unknown word '%1'").arg(UntrustedText::printable(word)));
     }
 }
+
+// The first line says what the file is, and in which version of the format.
+void readFirstLine(Line &line)
+{
+    if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
+        line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"")
+                      .arg(QLatin1String(magic), QString::number(version)));
+    else if (line.integer(1) != version && line.problem.isEmpty())
+        line.fail(QCoreApplication::translate("LevelFile", "format version %1, but this game reads version %2").arg(line.words.at(1), QString::number(version)));
+}
 } // namespace
 
 bool parse(const QString &text, Level *level, QString *error)
@@ -176,11 +186,7 @@ bool parse(const QString &text, Level *level, QString *error)
             continue;
         if (!started) {
             firstLine = i;
-            if (line.words.first() != QLatin1String(magic) || line.words.size() != 2)
-                line.fail(QCoreApplication::translate("LevelFile", "not a Swirlfall level: it starts without \"%1 %2\"")
-                              .arg(QLatin1String(magic), QString::number(version)));
-            else if (line.integer(1) != version && line.problem.isEmpty())
-                line.fail(QCoreApplication::translate("LevelFile", "format version %1, but this game reads version %2").arg(line.words.at(1), QString::number(version)));
+            readFirstLine(line);
             started = true;
         } else if (line.words.first() == QLatin1String("solution")) {
             Replay proof;

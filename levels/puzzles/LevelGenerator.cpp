@@ -441,6 +441,21 @@ int wellsSet(const Replay &replay)
     return int(std::count_if(replay.actions.begin(), replay.actions.end(),
                              [](const Replay::Action &action) { return action.type == Replay::Action::Well; }));
 }
+
+// The proven level into made, its note saying how it was proven; false if its file would not read
+// back as the same level: what leaves the generator is a file any game reads as it is.
+bool finished(LevelGenerator::Generated &made, const Level &level)
+{
+    const LevelGenerator::Difficulty &d = made.difficulty;
+    made.level = level;
+    made.level.note = QStringLiteral("generated from the seed %1; wells its proof sets: %2; slightly-off replays of it "
+                                     "that pass: %3%; single wells set at random that pass: %4%")
+                          .arg(made.seed.text(), QString::number(d.wells), QString::number(d.forgivingPercent),
+                               QString::number(d.giveAwayPercent));
+    Level back;
+    QString why;
+    return LevelFile::read(made.fileText(), &back, &why) && back.playsLike(level);
+}
 } // namespace
 
 int LevelGenerator::giveAwayPercent(const Level &level, quint64 seed, int trials)
@@ -532,17 +547,8 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         const Difficulty &d = made.difficulty;
         if (d.wells < demands.minWells || d.wells > demands.maxWells || !forgivingFor(demands, d.forgivingPercent) || cancelled)
             continue;
-        made.level = level;
-        made.level.note = QStringLiteral("generated from the seed %1; wells its proof sets: %2; slightly-off replays of it "
-                                         "that pass: %3%; single wells set at random that pass: %4%")
-                              .arg(seed.text(), QString::number(d.wells), QString::number(d.forgivingPercent),
-                                   QString::number(d.giveAwayPercent));
-        // What leaves the generator is a level file any game reads back as it is.
-        Level back;
-        QString why;
-        if (!LevelFile::read(made.fileText(), &back, &why) || !back.playsLike(level))
-            continue;
-        return made;
+        if (finished(made, level))
+            return made;
     }
     return std::nullopt;
 }
