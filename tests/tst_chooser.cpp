@@ -302,6 +302,11 @@ void ChooserTest::rowsSayWhatIsSo_data()
     QTest::newRow("a file name with markup: shown as it is written")
         << QStringLiteral("13-<h1>BIG.swirl") << QByteArray("swirlfall-level 1\nname X\n") << 0u << false
         << "13-<h1>BIG.swirl" << "Not passed" << "Cannot be played: line 2: the level has no wells line";
+    QTest::newRow("a long reason: in a large font, the lines the row has whole, the last one cut")
+        << file << "swirlfall-level 1\nname X\nwells red 1 blue 0\nparticle red 100 100\nsolution 100\n0 push"
+                       + QByteArray(" over and round").repeated(12) + '\n'
+        << 0u << false << "level.swirl" << "Not passed"
+        << "Cannot be played: line 6: not an action: 0 push over and round over and round ove...";
 }
 
 void ChooserTest::rowsSayWhatIsSo()
@@ -339,6 +344,26 @@ void ChooserTest::rowsSayWhatIsSo()
     // What a proof shows is found in the background.
     QTRY_VERIFY(row.data(LevelListModel::ProofRole).toInt() != LevelLibrary::Unchecked || !readable);
     QCOMPARE(LevelRowDelegate::details(row), details);
+    // As drawn in a font that gives the row two lines for it: whole where it fits; past them, the
+    // first line whole and the last one cut.
+    QStyleOptionViewItem option;
+    option.rect = chooser->view()->visualRect(row);
+    option.font = chooser->view()->font();
+    const int room = LevelRowDelegate::shown(option, row).detailsRect.height();
+    for (int pixels = room / 2; pixels > 1; --pixels) {
+        option.font.setPixelSize(pixels);
+        if (room / QFontMetrics(option.font).lineSpacing() >= 2)
+            break;
+    }
+    const LevelRowDelegate::Shown shown = LevelRowDelegate::shown(option, row);
+    const QFontMetrics metrics(option.font);
+    QVERIFY(metrics.boundingRect(shown.detailsRect, Qt::TextWordWrap, shown.details).height() / metrics.lineSpacing()
+            <= room / metrics.lineSpacing());
+    if (shown.details != details) {
+        QVERIFY2(shown.details.endsWith(QChar(0x2026)) && details.startsWith(shown.details.chopped(1))
+                     && metrics.horizontalAdvance(shown.details) > shown.detailsRect.width(),
+                 qPrintable(shown.details));
+    }
     // Its tooltip as a tooltip shows it: the file and the reason, as they are written.
     const QString tip = row.data(Qt::ToolTipRole).toString();
     QTextDocument tipShown;
