@@ -949,9 +949,10 @@ void ChooserTest::puzzlesAreKept()
     QVERIFY(!save->isEnabled() && !result->isEnabled());
     const QDate today = QDateTime::currentDateTimeUtc().date();
     const QStringList first = puzzleSeeds(chooser);
-    if (done == QLatin1String("easy")) {
-        // The day's, yesterday's, then Easy.
-        chooser->view()->setCurrentIndex(chooser->model()->index(2));
+    // The day's, yesterday's, then Easy: Easy passed, or yesterday's passed late.
+    const int passedRow = done == QLatin1String("easy") ? 2 : done == QLatin1String("late") ? 1 : -1;
+    if (passedRow >= 0) {
+        chooser->view()->setCurrentIndex(chooser->model()->index(passedRow));
         QTest::keyClick(chooser->view(), Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
         PlayerInput::play(game, *game->level().proof);
@@ -994,11 +995,6 @@ void ChooserTest::puzzlesAreKept()
         QVERIFY(!result->isEnabled());
     }
     if (done == QLatin1String("late")) {
-        chooser->view()->setCurrentIndex(chooser->model()->index(1));
-        QTest::keyClick(chooser->view(), Qt::Key_Return);
-        QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
-        PlayerInput::play(game, *game->level().proof);
-        QCOMPARE(game->state().status(), int(Passed));
         QCOMPARE(window->puzzleSession()->streak(), 0);
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
