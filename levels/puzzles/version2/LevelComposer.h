@@ -3,6 +3,7 @@
 
 #include "levels/format/Level.h"
 #include "levels/format/Replay.h"
+#include "levels/puzzles/Candidate.h"
 #include "levels/puzzles/Seed.h"
 
 #include <QList>
@@ -38,6 +39,9 @@ public:
 
     // A level and the run it was composed around, or none when this draw does not make one.
     std::optional<Composed> make();
+
+    // What a tier's proofs take.
+    static CandidateDemands demands(Seed::Tier tier);
 
     // The share of the playfield its hazards may cover, for a tier.
     static double minHazardShare();

@@ -1,4 +1,4 @@
-#include "levels/puzzles/LevelComposer.h"
+#include "levels/puzzles/version2/LevelComposer.h"
 
 #include "levels/format/LevelFile.h"
 #include "levels/puzzles/LevelFigures.h"
@@ -54,6 +54,12 @@ const LevelComposer::Rules tierRules[] = {
     {1, 2, false, 2, 2, 90, 150, 6, 10, 0.5, 500, 50, 34, 26, 0, 1},
     {2, 3, false, 2, 3, 100, 170, 6, 10, 0.4, 700, 55, 20, 18, 1, 0},
     {3, 4, true, 3, 3, 110, 180, 6, 10, 0.3, 900, 60, 15, 16, 3, 0},
+};
+
+const CandidateDemands proofDemands[] = {
+    {1, 2, 60, 100, 4, 4000},
+    {2, 3, 40, 100, 4, 4000},
+    {3, 6, 0, 100, 4, 4000},
 };
 
 constexpr double minShare = 0.26;
@@ -171,6 +177,11 @@ LevelComposer::LevelComposer(Seed::Tier tier, SeededRandom &random)
     : rules(tierRules[tier]),
       random(random)
 {
+}
+
+CandidateDemands LevelComposer::demands(Seed::Tier tier)
+{
+    return proofDemands[tier];
 }
 
 double LevelComposer::minHazardShare()
