@@ -1,5 +1,6 @@
 #include "levels/puzzles/Solver.h"
 
+#include "levels/puzzles/GoalDistance.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
@@ -10,16 +11,12 @@
 #include <algorithm>
 #include <array>
 #include <limits>
-#include <queue>
 #include <vector>
 
 namespace {
 constexpr int width = Physics::playfieldWidth;
 constexpr int height = Physics::playfieldHeight;
-constexpr int cell = 5;
-constexpr int columns = width / cell;
-constexpr int rows = height / cell;
-constexpr int unreachable = std::numeric_limits<int>::max() / 4;
+constexpr int unreachable = GoalDistance::unreachable;
 // Long enough for every level's slow solutions; the search cuts runs that cannot beat its best.
 constexpr int maxTicks = 4000;
 constexpr int generationSize = 64;
@@ -27,69 +24,6 @@ constexpr int poolSize = 24;
 constexpr double failedBase = 1e7;
 // Generations without progress after which an unsolved search starts afresh.
 constexpr int restartAfter = 300;
-
-// Distance, in tenths of a cell, from every cell to the nearest goal cell of one colour,
-// moving through cells that are neither hazard nor the other colour's goal.
-class DistanceField
-{
-public:
-    DistanceField(const LevelState &level, int particleKind)
-        : distance(columns * rows, unreachable)
-    {
-        std::vector<char> blocked(columns * rows, 0);
-        using Node = std::pair<int, int>;
-        std::priority_queue<Node, std::vector<Node>, std::greater<Node>> open;
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < columns; ++c) {
-                const QPoint centre(c * cell + cell / 2, r * cell + cell / 2);
-                for (const Area &area : level.areas) {
-                    if (!area.holds(centre))
-                        continue;
-                    if (area.isGoalFor(particleKind)) {
-                        distance[r * columns + c] = 0;
-                        open.push({0, r * columns + c});
-                    } else {
-                        blocked[r * columns + c] = 1;
-                    }
-                }
-            }
-        }
-        while (!open.empty()) {
-            const auto [d, at] = open.top();
-            open.pop();
-            if (d > distance[at])
-                continue;
-            const int r = at / columns;
-            const int c = at % columns;
-            for (int dr = -1; dr <= 1; ++dr) {
-                for (int dc = -1; dc <= 1; ++dc) {
-                    const int nr = r + dr;
-                    const int nc = c + dc;
-                    if ((dr == 0 && dc == 0) || nr < 0 || nr >= rows || nc < 0 || nc >= columns)
-                        continue;
-                    const int next = nr * columns + nc;
-                    const int step = dr != 0 && dc != 0 ? 14 : 10;
-                    if (blocked[next] || d + step >= distance[next])
-                        continue;
-                    distance[next] = d + step;
-                    open.push({d + step, next});
-                }
-            }
-        }
-    }
-
-    int at(const QPointF &p) const
-    {
-        const int c = int(p.x()) / cell;
-        const int r = int(p.y()) / cell;
-        if (p.x() < 0 || p.y() < 0 || c >= columns || r >= rows)
-            return unreachable;
-        return distance[r * columns + c];
-    }
-
-private:
-    std::vector<int> distance;
-};
 
 struct Well
 {
@@ -146,7 +80,7 @@ public:
                 best.assign(state.particles.size(), unreachable);
             for (int i = 0; i < state.particles.size(); ++i) {
                 const ParticleObject &p = state.particles.at(i);
-                const DistanceField &field = p.kind == RedParticle ? redField : blueField;
+                const GoalDistance &field = p.kind == RedParticle ? redField : blueField;
                 best[i] = std::min(best[i], field.at(p));
             }
         });
@@ -268,8 +202,8 @@ private:
         return uniform(0, left[0] + left[1] - 1) < left[0] ? RedWell : BlueWell;
     }
 
-    const DistanceField redField;
-    const DistanceField blueField;
+    const GoalDistance redField;
+    const GoalDistance blueField;
 };
 
 // Plays the candidates on every core, each on its own, until cancelled: the same candidates give
