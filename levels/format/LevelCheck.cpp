@@ -5,9 +5,45 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace LevelCheck {
+namespace {
+// A goal and a hazard that only share an edge are drawn side by side: a point counts as under the
+// goal when the goal holds the points this far from it on every side too.
+constexpr int inside = 2;
+
+bool deepIn(const Area &area, const QPoint &at)
+{
+    return area.holds(at) && area.holds(at + QPoint(inside, 0)) && area.holds(at - QPoint(inside, 0))
+        && area.holds(at + QPoint(0, inside)) && area.holds(at - QPoint(0, inside));
+}
+
+// A point inside goal, as the step tests it, that a hazard holds too: the first, row by row.
+std::optional<QPoint> hazardUnder(const Area &goal, const QList<Area> &areas)
+{
+    const QRect bound = goal.boundingRect();
+    for (int y = bound.top(); y <= bound.bottom(); ++y) {
+        for (int x = bound.left(); x <= bound.right(); ++x) {
+            const QPoint at(x, y);
+            if (!deepIn(goal, at))
+                continue;
+            for (const Area &area : areas) {
+                if (area.kind == Hazard && area.holds(at))
+                    return at;
+            }
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
 
 QStringList warnings(const Level &level)
+{
+    return setupWarnings(level) + hiddenHazards(level);
+}
+
+QStringList setupWarnings(const Level &level)
 {
     QStringList found;
     if (level.particles.isEmpty())
@@ -43,6 +79,23 @@ QStringList warnings(const Level &level)
     }
     if (!level.particles.isEmpty() && level.redWells + level.blueWells == 0)
         found.append(QCoreApplication::translate("LevelCheck", "There are no wells to set: nothing can move the particles."));
+    return found;
+}
+
+QStringList hiddenHazards(const Level &level)
+{
+    QStringList found;
+    const LevelState state = level.newState();
+    for (const Area &goal : state.areas) {
+        if (goal.kind == Hazard)
+            continue;
+        if (const std::optional<QPoint> at = hazardUnder(goal, state.areas)) {
+            const char *const lies = goal.kind == RedGoal
+                ? QT_TRANSLATE_NOOP("LevelCheck", "A hazard lies under the red goal at (%1, %2): a particle there fails the level.")
+                : QT_TRANSLATE_NOOP("LevelCheck", "A hazard lies under the blue goal at (%1, %2): a particle there fails the level.");
+            found.append(QCoreApplication::translate("LevelCheck", lies).arg(QString::number(at->x()), QString::number(at->y())));
+        }
+    }
     return found;
 }
 

@@ -4,10 +4,12 @@
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
 #include "levels/puzzles/LevelTrials.h"
+#include "levels/puzzles/PlayerModel.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "levels/puzzles/Solver.h"
 #include "levels/puzzles/version1/GridLayout.h"
 #include "levels/puzzles/version2/LevelComposer.h"
+#include "levels/puzzles/version3/IdeaGenerator.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
 
@@ -56,7 +58,7 @@ int wellsSet(const Replay &replay)
 }
 
 // The proven level into made, its note saying how it was proven; false if its file would not read
-// back as the same level: what leaves the generator is a file any game reads as it is.
+// back as the same level.
 bool finished(LevelGenerator::Generated &made, const Level &level)
 {
     const LevelGenerator::Difficulty &d = made.difficulty;
@@ -65,9 +67,7 @@ bool finished(LevelGenerator::Generated &made, const Level &level)
                                      "that pass: %3%; single wells set at random that pass: %4%")
                           .arg(made.seed.text(), QString::number(d.wells), QString::number(d.forgivingPercent),
                                QString::number(d.giveAwayPercent));
-    Level back;
-    QString why;
-    return LevelFile::read(made.fileText(), &back, &why) && back.playsLike(level);
+    return made.readsBack();
 }
 } // namespace
 
@@ -82,6 +82,8 @@ int LevelGenerator::giveAwayPercent(const Level &level, quint64 seed, int trials
 
 int LevelGenerator::Difficulty::marks() const
 {
+    if (plays > 0)
+        return PlayerModel::stars(plays);
     constexpr int fewMiss = 95;
     constexpr int someMiss = 75;
     constexpr int mostMiss = 50;
@@ -104,6 +106,13 @@ QByteArray LevelGenerator::Generated::fileText() const
     return LevelFile::toText(level).toUtf8();
 }
 
+bool LevelGenerator::Generated::readsBack() const
+{
+    Level back;
+    QString why;
+    return LevelFile::read(fileText(), &back, &why) && back.playsLike(level);
+}
+
 LevelGenerator::LevelGenerator(const Seed &seed)
     : seed(seed)
 {
@@ -114,6 +123,8 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
 {
     const std::atomic<bool> never{false};
     const std::atomic<bool> &cancelled = stop ? *stop : never;
+    if (seed.version >= IdeaGenerator::version)
+        return IdeaGenerator::generate(seed, hashOf(seed.text()), progress, cancelled);
     const bool first = seed.version == 1;
     const CandidateDemands demands = first ? GridLayout::demands(seed.tier) : LevelComposer::demands(seed.tier);
     SeededRandom random(hashOf(seed.text()));
@@ -129,7 +140,7 @@ std::optional<LevelGenerator::Generated> LevelGenerator::generate(const Progress
         // the others' numbers as they were.
         SeededRandom trialRandom(random.next());
         const quint64 solverSeed = random.next();
-        if (!LevelCheck::warnings(level).isEmpty() || !LevelTrials::passes(level, candidate->planned))
+        if (!LevelCheck::setupWarnings(level).isEmpty() || !LevelTrials::passes(level, candidate->planned))
             continue;
         const auto forgiving = [&](const Replay &run) {
             return passingPercent(level, [&] { return LevelTrials::slightlyOff(run, trialRandom); }, demands.minForgiving,

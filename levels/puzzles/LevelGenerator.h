@@ -23,22 +23,29 @@ class LevelGenerator
 {
 public:
     // What a generated level takes: how many wells its proof sets, the share of slightly-off
-    // replays of the proof (each well up to 8 px away and 5 ticks late) that still pass it, and
-    // the share of single wells set at random that pass it.
+    // replays (each well up to 8 px away and 5 ticks late) that still pass it, the share of single
+    // wells set at random that pass it, and from version 3 on how many plans a model of a player
+    // tries before its first pass (PlayerModel).
     struct Difficulty
     {
-        // One to five: the more wells the proof sets, and the less a run slightly off passes, the more.
+        // One to five. From version 3 on, the more plans the model tries, the more; before, the
+        // more wells the proof sets and the less a run slightly off passes, the more.
         int marks() const;
 
         int wells = 0;
         int forgivingPercent = 0;
         int giveAwayPercent = 0;
+        // None before version 3.
+        int plays = 0;
     };
 
     struct Generated
     {
         // A level file, the seed and the difficulty in its note, after its first line.
         QByteArray fileText() const;
+        // True when the file reads back as the same level: what leaves the generator is a file any
+        // game reads as it is.
+        bool readsBack() const;
 
         Seed seed;
         Level level;

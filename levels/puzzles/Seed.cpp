@@ -16,6 +16,9 @@ constexpr Seed::Tier dailyTier = Seed::Medium;
 const char *const monthNames[] = {"January", "February", "March", "April", "May", "June", "July",
                                   "August", "September", "October", "November", "December"};
 const char dayFormat[] = "yyyy-MM-dd";
+// The first day each generator made the day's puzzle, from version 2 on; version 1 made none.
+constexpr int firstDailyVersion = 2;
+const QDate firstDays[] = {QDate(2026, 12, 11)};
 } // namespace
 
 bool Seed::parse(const QString &text, Seed *seed, QString *error)
@@ -66,9 +69,18 @@ bool Seed::parse(const QString &text, Seed *seed, QString *error)
                       .arg(typed, m.captured(2)));
 }
 
+int Seed::versionOfDay(const QDate &day)
+{
+    int version = firstDailyVersion;
+    for (const QDate &first : firstDays)
+        version += day >= first;
+    return version;
+}
+
 Seed Seed::ofDay(const QDate &day)
 {
     Seed seed;
+    seed.version = versionOfDay(day);
     seed.tier = dailyTier;
     seed.day = day;
     seed.word = day.toString(QLatin1String(dayFormat));

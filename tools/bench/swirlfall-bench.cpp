@@ -17,6 +17,7 @@
 #include "levels/format/ProofCheck.h"
 #include "levels/library/LevelCollection.h"
 #include "levels/puzzles/LevelFigures.h"
+#include "levels/puzzles/PlayerModel.h"
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/saves/AtomicWriter.h"
 #include "levels/saves/DataFolders.h"
@@ -234,7 +235,7 @@ ChooserMemory chooserMemory()
     return memory;
 }
 
-// How designed a set of levels looks: each of the five figures (LevelFigures) of every level.
+// How designed a set of levels looks: each of the figures (LevelFigures) of every level.
 struct Looks
 {
     void add(const Level &level)
@@ -245,13 +246,21 @@ struct Looks
         values[2].push_back(figures.blockedShare);
         values[3].push_back(figures.nearShare);
         values[4].push_back(figures.lateShare);
+        values[5].push_back(figures.hazards);
+        values[6].push_back(figures.goalCorners);
+        values[7].push_back(figures.walledGoalShare);
+        values[8].push_back(figures.idleShare);
+        values[9].push_back(figures.pockets);
     }
 
-    static constexpr int count = 5;
+    static constexpr int count = 10;
+    // The first five figures, then those a person's eye sees.
+    static constexpr int firstTable = 5;
     std::vector<double> values[count];
 };
 
-const char *const lookNames[Looks::count] = {"hazard", "shaped", "blocked", "near", "late"};
+const char *const lookNames[Looks::count] = {"hazard", "shaped", "blocked", "near",    "late",
+                                             "shapes", "goal corners", "walled goals", "idle", "pockets"};
 
 // The value below which percent of values lie, between the two nearest.
 double quantile(std::vector<double> values, double percent)
@@ -273,6 +282,8 @@ struct TierFigures
     std::vector<double> times;
     std::vector<double> wells;
     std::vector<double> forgiving;
+    // How many levels have each number of stars, from one.
+    int stars[5] = {};
     int maxGiveAway = 0;
     int failed = 0;
     Looks looks;
@@ -295,18 +306,21 @@ TierFigures tierFigures(Seed::Tier tier)
         }
         figures.wells.push_back(made->difficulty.wells);
         figures.forgiving.push_back(made->difficulty.forgivingPercent);
+        ++figures.stars[made->difficulty.marks() - 1];
         figures.maxGiveAway = std::max(figures.maxGiveAway, made->difficulty.giveAwayPercent);
         figures.looks.add(made->level);
     }
     return figures;
 }
 
-// A row of medians with their quartiles.
-void printLooks(const char *name, const Looks &looks)
+// A row of medians with their quartiles, of the figures from first to last.
+void printLooks(const char *name, const Looks &looks, int first, int last)
 {
     std::printf("%-9s", name);
-    for (const std::vector<double> &values : looks.values)
+    for (int i = first; i < last; ++i) {
+        const std::vector<double> &values = looks.values[i];
         std::printf("   %.2f (%.2f-%.2f)", quantile(values, 50), quantile(values, 25), quantile(values, 75));
+    }
     std::printf("\n");
 }
 
@@ -514,8 +528,10 @@ int main(int argc, char **argv)
     constexpr quint64 trialSeed = 1;
     int builtInGiveAway = 0;
     Looks builtInLooks;
+    QString builtInStars;
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level) {
         builtInGiveAway = std::max(builtInGiveAway, LevelGenerator::giveAwayPercent(LevelCatalogue::level(level), trialSeed, builtInTrials));
+        builtInStars += QString::number(PlayerModel::stars(PlayerModel::medianPlays(LevelCatalogue::level(level), trialSeed)));
         Level proven = LevelCatalogue::level(level);
         proven.proof = LevelCatalogue::solution(level);
         builtInLooks.add(proven);
@@ -563,13 +579,14 @@ int main(int argc, char **argv)
     std::printf("level chooser's memory: %.0f MiB resident before, %.0f MiB paged through all %d, %.0f MiB once closed\n",
                 memory.before, memory.pagedThrough, chooserLevels, memory.closed);
     std::printf("levels from %d seeds a tier (generator %d), each verified:\n", seedsPerTier, Seed::latestVersion);
-    std::printf("%-7s %12s %12s %12s %14s %18s %16s %8s\n", "tier", "median (ms)", "p95 (ms)", "max (ms)", "median wells",
-                "median forgiving", "max give-away", "failed");
+    std::printf("%-7s %12s %12s %12s %14s %18s %16s %8s %16s\n", "tier", "median (ms)", "p95 (ms)", "max (ms)", "median wells",
+                "median forgiving", "max give-away", "failed", "stars 1 2 3 4 5");
     QJsonArray tierRows;
     for (const auto &[tier, figures] : tiers) {
-        std::printf("%-7s %12.0f %12.0f %12.0f %14.0f %17.0f%% %15d%% %8d\n", qPrintable(Seed::tierName(Seed::Tier(tier))),
+        std::printf("%-7s %12.0f %12.0f %12.0f %14.0f %17.0f%% %15d%% %8d %4d %2d %2d %2d %2d\n", qPrintable(Seed::tierName(Seed::Tier(tier))),
                     quantile(figures.times, 50), quantile(figures.times, 95), quantile(figures.times, 100),
-                    quantile(figures.wells, 50), quantile(figures.forgiving, 50), figures.maxGiveAway, figures.failed);
+                    quantile(figures.wells, 50), quantile(figures.forgiving, 50), figures.maxGiveAway, figures.failed,
+                    figures.stars[0], figures.stars[1], figures.stars[2], figures.stars[3], figures.stars[4]);
         tierRows.append(QJsonObject{{"tier", Seed::tierName(Seed::Tier(tier))},
                                     {"median_ms", quantile(figures.times, 50)},
                                     {"p95_ms", quantile(figures.times, 95)},
@@ -578,19 +595,25 @@ int main(int argc, char **argv)
                                     {"median_forgiving_percent", quantile(figures.forgiving, 50)},
                                     {"max_give_away_percent", figures.maxGiveAway},
                                     {"failed", figures.failed},
+                                    {"stars", QJsonArray{figures.stars[0], figures.stars[1], figures.stars[2], figures.stars[3], figures.stars[4]}},
                                     {"looks", looksJson(figures.looks)}});
     }
     std::printf("the built-in levels: a single well set at random passes one at most %d%% of the time (%d trials each)\n",
                 builtInGiveAway, builtInTrials);
+    std::printf("the stars a model of a player gives the built-in levels, 1 to 20: %s\n", qPrintable(builtInStars));
     std::printf("how designed they look, median (quartiles): the share of the playfield that is hazard, of hazards that are\n"
                 "shaped, of particles whose straight line to their goal is blocked, of free space within 40 px of a hazard,\n"
-                "of the proof's actions after tick 0\n%-9s", "");
-    for (const char *look : lookNames)
-        std::printf("   %-16s", look);
-    std::printf("\n");
-    printLooks("built-in", builtInLooks);
-    for (const auto &[tier, figures] : tiers)
-        printLooks(qPrintable(Seed::tierName(Seed::Tier(tier))), figures.looks);
+                "of the proof's actions after tick 0; then hazards a level, corners a goal, the share of goals against a wall,\n"
+                "of hazards with no job, and pockets of free space no particle reaches\n");
+    for (const auto [first, last] : {std::pair{0, Looks::firstTable}, std::pair{Looks::firstTable, Looks::count}}) {
+        std::printf("%-9s", "");
+        for (int i = first; i < last; ++i)
+            std::printf("   %-16s", lookNames[i]);
+        std::printf("\n");
+        printLooks("built-in", builtInLooks, first, last);
+        for (const auto &[tier, figures] : tiers)
+            printLooks(qPrintable(Seed::tierName(Seed::Tier(tier))), figures.looks, first, last);
+    }
 
     if (!jsonFile.isEmpty()) {
         const QJsonObject report{{"qt", qVersion()},
@@ -606,6 +629,7 @@ int main(int argc, char **argv)
                                                            {"generator", Seed::latestVersion},
                                                            {"tiers", tierRows},
                                                            {"built_in_max_give_away_percent", builtInGiveAway},
+                                                           {"built_in_stars", builtInStars},
                                                            {"built_in_looks", looksJson(builtInLooks)}}},
                                  {"worst", QJsonObject{{"level", worstLevel},
                                                        {"tick_us", worstTick},

@@ -1,0 +1,42 @@
+#include "levels/puzzles/version3/Ideas.h"
+
+#include "levels/puzzles/SeededRandom.h"
+#include "levels/puzzles/version3/Shapes.h"
+
+namespace Ideas {
+
+std::optional<Sketch> orbit(Seed::Tier tier, SeededRandom &random)
+{
+    using namespace Shapes;
+    Sketch sketch;
+    const int radius = tier == Seed::Easy ? Sketch::pick(random, 90, 110) : tier == Seed::Medium ? Sketch::pick(random, 110, 140)
+                                                                                                 : Sketch::pick(random, 130, 160);
+    const int cx = Sketch::pick(random, 360, 440);
+    const int cy = Sketch::pick(random, 220, 260);
+    // Round, or drawn out along the way or across it.
+    const int stretch = random.chance(0.5) ? 0 : Sketch::pick(random, -40, 40);
+    sketch.hazard(oval({cx, cy}, radius + stretch, radius - stretch));
+
+    const int kind = Sketch::anyColour(random);
+    const int x = Sketch::pick(random, 80, cx - radius - 80);
+    const int y = Sketch::pick(random, cy - 40, cy + 100);
+    sketch.particle(kind, {x, y});
+    const int goal = Sketch::goalOf(kind);
+    if (random.chance(0.6)) {
+        // A round goal, behind the rock from where the particle starts.
+        const int size = Sketch::pick(random, 30, 40);
+        const int gx = Sketch::pick(random, cx + radius + 60, right - 60);
+        const int gy = Sketch::pick(random, cy + 10, cy + 90);
+        sketch.goal(goal, circle({gx, gy}, size));
+    } else {
+        const int from = Sketch::pick(random, cy - 80, cy);
+        const int length = Sketch::pick(random, 100, 140);
+        sketch.goal(goal, strip({right, from + length}, {right, from}, 20, 0));
+    }
+    // A slingshot wants its well kept while the particle swings round, then gone.
+    const int own = tier == Seed::Easy ? 2 : random.uniform(1, 2);
+    sketch.wellsFor(kind, own, 1);
+    return sketch;
+}
+
+} // namespace Ideas
