@@ -635,6 +635,14 @@
         <source>There are no wells to set: nothing can move the particles.</source>
         <translation>Es gibt keine Brunnen zu setzen: nichts kann die Teilchen bewegen.</translation>
     </message>
+    <message>
+        <source>A hazard lies under the red goal at (%1, %2): a particle there fails the level.</source>
+        <translation>Unter dem roten Ziel bei (%1, %2) liegt eine Gefahrenzone: Ein Teilchen dort lässt das Level scheitern.</translation>
+    </message>
+    <message>
+        <source>A hazard lies under the blue goal at (%1, %2): a particle there fails the level.</source>
+        <translation>Unter dem blauen Ziel bei (%1, %2) liegt eine Gefahrenzone: Ein Teilchen dort lässt das Level scheitern.</translation>
+    </message>
 </context>
 <context>
     <name>LevelChooser</name>

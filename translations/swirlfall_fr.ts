@@ -635,6 +635,14 @@
         <source>There are no wells to set: nothing can move the particles.</source>
         <translation>Il n&apos;y a aucun puits à poser : rien ne peut déplacer les particules.</translation>
     </message>
+    <message>
+        <source>A hazard lies under the red goal at (%1, %2): a particle there fails the level.</source>
+        <translation>Une zone dangereuse se trouve sous le but rouge en (%1, %2) : une particule qui y arrive fait échouer le niveau.</translation>
+    </message>
+    <message>
+        <source>A hazard lies under the blue goal at (%1, %2): a particle there fails the level.</source>
+        <translation>Une zone dangereuse se trouve sous le but bleu en (%1, %2) : une particule qui y arrive fait échouer le niveau.</translation>
+    </message>
 </context>
 <context>
     <name>LevelChooser</name>
