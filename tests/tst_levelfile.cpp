@@ -1,9 +1,11 @@
 // Guards levels as files. A built-in level written out and read back must play exactly as the
 // built-in one, or a shared level would not be the level it claims. A level file comes from
 // anywhere, so the reader must refuse what no editor makes, each time naming the line and the
-// reason. The fingerprint that keys records must follow what is played and nothing else.
+// reason. The fingerprint that keys records must follow what is played and nothing else. What a
+// player sees as goal must be goal: a hazard hidden under one is warned of.
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
+#include "levels/format/LevelCheck.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
 #include "sim/LevelState.h"
@@ -39,6 +41,8 @@ private slots:
     void limits();
     void fingerprintFollowsPlay_data();
     void fingerprintFollowsPlay();
+    void hazardUnderGoalIsWarned_data();
+    void hazardUnderGoalIsWarned();
 };
 
 void LevelFileTest::builtInLevelsReadBackAlike_data()
@@ -75,6 +79,8 @@ void LevelFileTest::builtInLevelsReadBackAlike()
     const ProofCheck check = ProofCheck::of(read);
     QVERIFY2(check.holds(), qPrintable(check.text()));
     QCOMPARE(check.time, builtIn.proof->time);
+    // Their goals share edges with hazards, set into them, and lie on none.
+    QCOMPARE(LevelCheck::warnings(read), QStringList());
 }
 
 void LevelFileTest::namesReadBackAsWritten_data()
@@ -225,6 +231,52 @@ void LevelFileTest::fingerprintFollowsPlay()
     QVERIFY2(LevelFile::read(changed, &other, &error), qPrintable(error));
     QCOMPARE(other.fingerprint() == original.fingerprint(), same);
     QCOMPARE(original.fingerprint().size(), 16);
+}
+
+void LevelFileTest::hazardUnderGoalIsWarned_data()
+{
+    QTest::addColumn<QByteArray>("areas");
+    QTest::addColumn<QStringList>("colours");
+
+    const QByteArray goal = "goal red 600 160 720 160 720 200 600 200\n";
+    QTest::newRow("a goal clear of every hazard") << goal << QStringList();
+    QTest::newRow("a goal set into a notch, sharing its edges") << goal + "hazard 560 160 600 160 600 200 720 200 720 160 760 160 760 300 560 300\n"
+                                                                << QStringList();
+    QTest::newRow("a rock under a goal's top edge, drawn over by the goal")
+        << "hazard 675 191 672 175 628 183 631 200\n" + goal << QStringList{"red"};
+    QTest::newRow("a rock under a goal, drawn over the goal") << goal + "hazard 650 170 670 170 670 190 650 190\n"
+                                                              << QStringList{"red"};
+    QTest::newRow("a goal reaching into the frame") << QByteArray("goal blue 700 10 760 10 760 60 700 60\n") << QStringList{"blue"};
+    QTest::newRow("each goal with a hazard under it")
+        << goal + "goal blue 40 300 100 300 100 340 40 340\nhazard 60 310 80 310 80 330 60 330\nhazard 610 170 620 170 620 180\n"
+        << QStringList{"red", "blue"};
+}
+
+void LevelFileTest::hazardUnderGoalIsWarned()
+{
+    QFETCH(QByteArray, areas);
+    QFETCH(QStringList, colours);
+
+    Level level;
+    QString error;
+    QVERIFY2(LevelFile::read(header + particles + areas, &level, &error), qPrintable(error));
+    const QStringList warned = LevelCheck::hiddenHazards(level);
+    QCOMPARE(warned.size(), colours.size());
+    const LevelState state = level.newState();
+    for (int i = 0; i < warned.size(); ++i) {
+        QVERIFY2(warned.at(i).contains(QStringLiteral("the %1 goal").arg(colours.at(i))), qPrintable(warned.at(i)));
+        // The point it names is one where a particle, entering the goal, fails.
+        const QStringList at = warned.at(i).section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).split(QStringLiteral(", "));
+        const QPoint point(at.at(0).toInt(), at.at(1).toInt());
+        bool goalThere = false;
+        bool hazardThere = false;
+        for (const Area &area : state.areas) {
+            goalThere = goalThere || (area.kind != Hazard && area.holds(point));
+            hazardThere = hazardThere || (area.kind == Hazard && area.holds(point));
+        }
+        QVERIFY2(goalThere && hazardThere, qPrintable(warned.at(i)));
+    }
+    QCOMPARE(LevelCheck::warnings(level).mid(LevelCheck::setupWarnings(level).size()), warned);
 }
 
 QTEST_GUILESS_MAIN(LevelFileTest)

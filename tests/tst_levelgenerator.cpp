@@ -6,10 +6,14 @@
 #include "levels/format/LevelCheck.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
+#include "levels/puzzles/LevelFigures.h"
 #include "levels/puzzles/LevelGenerator.h"
+#include "levels/puzzles/PlayerModel.h"
 #include "levels/puzzles/PuzzleMaker.h"
+#include "sim/LevelState.h"
 
 #include <QCryptographicHash>
+#include <QDate>
 #include <QTest>
 
 class LevelGeneratorTest : public QObject
@@ -24,7 +28,24 @@ private slots:
     void cancelStopsAtOnce();
     void difficultyInMarks_data();
     void difficultyInMarks();
+    void daysKeepTheirGenerator_data();
+    void daysKeepTheirGenerator();
+    void modelFindsWhatAPersonFinds_data();
+    void modelFindsWhatAPersonFinds();
+    void pocketsNoParticleReaches_data();
+    void pocketsNoParticleReaches();
 };
+
+namespace {
+Level levelOf(const QByteArray &body)
+{
+    Level level;
+    QString why;
+    if (!LevelFile::read("swirlfall-level 1\nname Test\n" + body, &level, &why))
+        qWarning("%s", qPrintable(why));
+    return level;
+}
+} // namespace
 
 void LevelGeneratorTest::seedsGiveTheirLevels_data()
 {
@@ -156,28 +177,120 @@ void LevelGeneratorTest::difficultyInMarks_data()
 {
     QTest::addColumn<int>("wells");
     QTest::addColumn<int>("forgiving");
+    QTest::addColumn<int>("plays");
     QTest::addColumn<QString>("shown");
 
     // A mark for each well after the first and one more at each step down in forgiveness; one at least.
-    QTest::newRow("one well, forgiving: the fewest") << 1 << 100 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
-    QTest::newRow("two wells, 95 % pass: no step down") << 2 << 95 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
-    QTest::newRow("two wells, 94 %: one step") << 2 << 94 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
-    QTest::newRow("three wells, 75 %: one step") << 3 << 75 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
-    QTest::newRow("three wells, 50 %: two steps") << 3 << 50 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
-    QTest::newRow("three wells, 49 %: three steps, the most") << 3 << 49 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
-    QTest::newRow("six wells, 10 %: no more than five") << 6 << 10 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+    QTest::newRow("one well, forgiving: the fewest") << 1 << 100 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
+    QTest::newRow("two wells, 95 % pass: no step down") << 2 << 95 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
+    QTest::newRow("two wells, 94 %: one step") << 2 << 94 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
+    QTest::newRow("three wells, 75 %: one step") << 3 << 75 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
+    QTest::newRow("three wells, 50 %: two steps") << 3 << 50 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("three wells, 49 %: three steps, the most") << 3 << 49 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+    QTest::newRow("six wells, 10 %: no more than five") << 6 << 10 << 0 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+    // From version 3 on, how many plans a person would try: the proof's wells and its forgiveness no longer count.
+    QTest::newRow("found at the 25th plan: the fewest") << 3 << 10 << 25 << QStringLiteral("Easy \u00b7 \u2605\u2606\u2606\u2606\u2606");
+    QTest::newRow("the 26th: two") << 1 << 100 << 26 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
+    QTest::newRow("the 100th: two") << 1 << 100 << 100 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
+    QTest::newRow("the 101st: three") << 1 << 100 << 101 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
+    QTest::newRow("the 401st: four") << 2 << 100 << 401 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("the 1200th: four") << 2 << 100 << 1200 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("the 1201st: five") << 2 << 100 << 1201 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
 }
 
 void LevelGeneratorTest::difficultyInMarks()
 {
     QFETCH(int, wells);
     QFETCH(int, forgiving);
+    QFETCH(int, plays);
     QFETCH(QString, shown);
 
     LevelGenerator::Difficulty difficulty;
     difficulty.wells = wells;
     difficulty.forgivingPercent = forgiving;
+    difficulty.plays = plays;
     QCOMPARE(LevelGenerator::describe(Seed::of(Seed::Easy, QStringLiteral("42")), difficulty), shown);
+}
+
+void LevelGeneratorTest::daysKeepTheirGenerator_data()
+{
+    QTest::addColumn<QDate>("day");
+    QTest::addColumn<QString>("seed");
+
+    // A day's puzzle is the same for every player, before and after an update: a new generator makes
+    // only the days after its release.
+    QTest::newRow("a day long past") << QDate(2026, 1, 1) << "2-daily-2026-01-01";
+    QTest::newRow("the last day of version 2") << QDate(2026, 12, 10) << "2-daily-2026-12-10";
+    QTest::newRow("the first day of version 3") << QDate(2026, 12, 11) << "3-daily-2026-12-11";
+    QTest::newRow("a day years on") << QDate(2030, 6, 1) << "3-daily-2030-06-01";
+}
+
+void LevelGeneratorTest::daysKeepTheirGenerator()
+{
+    QFETCH(QDate, day);
+    QFETCH(QString, seed);
+
+    QCOMPARE(Seed::ofDay(day).text(), seed);
+    Seed read;
+    QString why;
+    QVERIFY2(Seed::parse(seed, &read, &why), qPrintable(why));
+    QCOMPARE(read.day, day);
+}
+
+void LevelGeneratorTest::modelFindsWhatAPersonFinds_data()
+{
+    QTest::addColumn<QByteArray>("level");
+    QTest::addColumn<int>("fewest");
+    QTest::addColumn<int>("most");
+
+    const QByteArray open = "particle red 150 240\ngoal red 700 180 760 180 760 300 700 300\n";
+    QTest::newRow("a straight pull: found among the first plans") << "wells red 1 blue 0\n" + open << 1 << 25;
+    QTest::newRow("no well to set: never") << "wells red 0 blue 0\n" + open << PlayerModel::budget + 1 << PlayerModel::budget + 1;
+    QTest::newRow("a wall between it and its goal, one well: never")
+        << QByteArray("wells red 0 blue 1\nparticle red 150 240\ngoal red 24 180 40 180 40 300 24 300\nhazard 40 40 120 40 120 440 40 440\n")
+        << PlayerModel::budget + 1 << PlayerModel::budget + 1;
+    QTest::newRow("a goal sealed in a box: never")
+        << QByteArray("wells red 2 blue 0\nparticle red 150 240\ngoal red 700 220 740 220 740 260 700 260\n"
+                      "hazard 660 180 780 180 780 300 660 300 680 280 760 280 760 200 680 200 680 280 660 300\n")
+        << PlayerModel::budget + 1 << PlayerModel::budget + 1;
+}
+
+void LevelGeneratorTest::modelFindsWhatAPersonFinds()
+{
+    QFETCH(QByteArray, level);
+    QFETCH(int, fewest);
+    QFETCH(int, most);
+
+    const Level played = levelOf(level);
+    const std::atomic<bool> never{false};
+    const PlayerModel::Found found = PlayerModel(played, 1).search(PlayerModel::budget, never);
+    QVERIFY2(found.plays >= fewest && found.plays <= most, qPrintable(QString::number(found.plays)));
+    // A plan found passes the level as played; none is found past the budget.
+    QCOMPARE(bool(found.plan), found.plays <= PlayerModel::budget);
+    if (found.plan)
+        QCOMPARE(found.plan->run(played, ProofCheck::maxTicks).status, int(Passed));
+}
+
+void LevelGeneratorTest::pocketsNoParticleReaches_data()
+{
+    QTest::addColumn<QByteArray>("areas");
+    QTest::addColumn<int>("pockets");
+
+    QTest::newRow("an open room") << QByteArray("hazard 300 200 400 200 400 300 300 300\n") << 0;
+    QTest::newRow("a ring of hazard round free space")
+        << QByteArray("hazard 500 100 700 100 700 300 500 300 520 280 680 280 680 120 520 120 520 280 500 300\n") << 1;
+    QTest::newRow("a gap a particle fits through") << QByteArray("hazard 500 100 700 100 700 300 500 300 520 280 680 280 680 120 600 120 600 100 580 100 580 120 520 120 520 280 500 300\n") << 0;
+    QTest::newRow("a sliver smaller than a particle") << QByteArray("hazard 400 100 440 100 440 130 400 130 404 112 424 112 424 104 404 104 404 112 400 130\n") << 0;
+    QTest::newRow("a corner cut off by a wedge") << QByteArray("hazard 20 200 200 20 220 20 20 220\n") << 1;
+}
+
+void LevelGeneratorTest::pocketsNoParticleReaches()
+{
+    QFETCH(QByteArray, areas);
+    QFETCH(int, pockets);
+
+    QCOMPARE(LevelFigures::sealedPockets(levelOf("wells red 1 blue 0\nparticle red 150 400\ngoal red 300 400 400 400 400 440 300 440\n" + areas)),
+             pockets);
 }
 
 QTEST_GUILESS_MAIN(LevelGeneratorTest)
