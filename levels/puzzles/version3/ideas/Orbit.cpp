@@ -17,6 +17,15 @@ std::optional<Sketch> orbit(Seed::Tier tier, SeededRandom &random)
     const int stretch = random.chance(0.5) ? 0 : Sketch::pick(random, -40, 40);
     sketch.hazard(oval({cx, cy}, radius + stretch, radius - stretch));
 
+    // Now and then a smaller moon above or below, the way round the other side kept open.
+    if (random.chance(0.4)) {
+        const int moon = Sketch::pick(random, 30, 50);
+        const int gap = Sketch::pick(random, 50, 70);
+        const int my = random.chance(0.5) ? cy - radius - gap - moon : cy + radius + gap + moon;
+        if (my - moon > top + gap / 2 && my + moon < bottom - gap / 2)
+            sketch.hazard(circle({cx + Sketch::pick(random, -60, 60), my}, moon));
+    }
+
     const int kind = Sketch::anyColour(random);
     const int x = Sketch::pick(random, 80, cx - radius - 80);
     const int y = Sketch::pick(random, cy - 40, cy + 100);
