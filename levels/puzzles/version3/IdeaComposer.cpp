@@ -4,7 +4,6 @@
 #include "levels/puzzles/LevelFigures.h"
 #include "levels/puzzles/Outline.h"
 #include "levels/puzzles/SeededRandom.h"
-#include "levels/puzzles/version3/Contour.h"
 #include "levels/puzzles/version3/Ideas.h"
 #include "levels/puzzles/version3/Shapes.h"
 #include "render/SceneLayout.h"
@@ -21,9 +20,9 @@ constexpr int turns = 4;
 
 // What a room's roof keeps clear of the idea's things, and the highest and lowest it hangs.
 constexpr int roomClearance = 70;
-constexpr int highestRoof = 50;
-constexpr int lowestRoof = 170;
-constexpr double roomShare = 0.35;
+constexpr int highestRoof = 60;
+constexpr int lowestRoof = 140;
+constexpr double roomShare = 0.25;
 
 const QRect textZones[] = {SceneLayout::nameZone, SceneLayout::messageZone, SceneLayout::countsZone, SceneLayout::timesZone};
 const QRect particleField(edgeMargin, edgeMargin, Physics::playfieldWidth - 2 * edgeMargin, Physics::playfieldHeight - 2 * edgeMargin);
@@ -88,23 +87,14 @@ void IdeaComposer::addRoom(Sketch &sketch)
 {
     if (!random.chance(roomShare))
         return;
-    // A roof from wall to wall through a few points, each as low as the idea lets it.
-    constexpr int points = 3;
-    Contour roof;
-    roof.corner({Shapes::right, Sketch::pick(random, highestRoof, lowestRoof)});
-    for (int i = points - 1; i > 0; --i) {
-        const int x = Shapes::left + (Shapes::right - Shapes::left) * i / points + Sketch::pick(random, -40, 40);
-        const int limit = roofLimit(sketch, x);
-        if (limit < highestRoof)
-            return;
-        roof.to({x, Sketch::pick(random, highestRoof, limit)});
-    }
-    roof.corner({Shapes::left, Sketch::pick(random, highestRoof, lowestRoof)});
-    QVector<QPoint> mass = roof.points();
-    if (roofLimit(sketch, Shapes::right) < mass.first().y() || roofLimit(sketch, Shapes::left) < mass.last().y())
+    // A bold slab across the top, level, as low as the idea lets it.
+    const int leftLimit = roofLimit(sketch, Shapes::left);
+    const int rightLimit = roofLimit(sketch, Shapes::right);
+    const int middleLimit = roofLimit(sketch, (Shapes::left + Shapes::right) / 2);
+    if (std::min({leftLimit, rightLimit, middleLimit}) < highestRoof)
         return;
-    mass += {QPoint(Shapes::left, Shapes::top), QPoint(Shapes::right, Shapes::top)};
-    sketch.hazard(mass);
+    const int level = Sketch::pick(random, highestRoof, std::min({leftLimit, rightLimit, middleLimit}));
+    sketch.hazard({{Shapes::left, Shapes::top}, {Shapes::right, Shapes::top}, {Shapes::right, level}, {Shapes::left, level}});
 }
 
 IdeaComposer::IdeaComposer(Seed::Tier tier, SeededRandom &random)
@@ -127,7 +117,7 @@ bool IdeaComposer::fits(const Sketch &sketch)
     return LevelCheck::hiddenHazards(level).isEmpty() && LevelFigures::sealedPockets(level) == 0;
 }
 
-std::optional<IdeaComposer::Composed> IdeaComposer::make()
+int IdeaComposer::drawIdea()
 {
     int count = 0;
     const Ideas::Idea *ideas = Ideas::table(&count);
@@ -138,6 +128,14 @@ std::optional<IdeaComposer::Composed> IdeaComposer::make()
     int chosen = 0;
     while (drawn >= ideas[chosen].weights[tier])
         drawn -= ideas[chosen++].weights[tier];
+    return chosen;
+}
+
+std::optional<IdeaComposer::Composed> IdeaComposer::make(int idea)
+{
+    int count = 0;
+    const Ideas::Idea *ideas = Ideas::table(&count);
+    const int chosen = idea;
     std::optional<Sketch> sketch = ideas[chosen].draw(tier, random);
     if (!sketch)
         return std::nullopt;

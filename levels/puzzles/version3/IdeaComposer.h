@@ -25,14 +25,17 @@ public:
 
     IdeaComposer(Seed::Tier tier, SeededRandom &random);
 
-    std::optional<Composed> make();
+    // An idea of the table, as often as the tier's weights say.
+    int drawIdea();
+    // A level of idea, or none when this draw does not make one.
+    std::optional<Composed> make(int idea);
 
     // True when sketch reads as drawn (see the class's comment).
     static bool fits(const Sketch &sketch);
 
 private:
-    // Perhaps a roof over the idea, or a mass in an upper corner, clear of everything it has: the
-    // room around the idea, as a designer draws one.
+    // Perhaps a roof over the idea, a slab across the top clear of everything it has: the room
+    // around the idea, as a designer draws one.
     void addRoom(Sketch &sketch);
 
     Seed::Tier tier;

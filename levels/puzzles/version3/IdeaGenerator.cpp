@@ -31,6 +31,7 @@ const TierDemands tierDemands[] = {
     {4, 5, 0.0},
 };
 constexpr int maxCandidates = 3000;
+constexpr int drawsPerIdea = 12;
 constexpr int maxGiveAwayPercent = 20;
 // A person passes it slightly off at least this often, or it asks for more precision than a person has.
 constexpr int minForgivingPercent = 20;
@@ -127,10 +128,15 @@ std::optional<LevelGenerator::Generated> generate(const Seed &seed, quint64 hash
 {
     const TierDemands &demands = tierDemands[seed.tier];
     SeededRandom random(hash);
+    int idea = 0;
     for (int tried = 0; tried < maxCandidates && !cancelled; ++tried) {
         if (progress)
             progress(tried);
-        const std::optional<IdeaComposer::Composed> composed = IdeaComposer(seed.tier, random).make();
+        // An idea is given a few draws before another is chosen: the ideas a tier's puzzles show
+        // come as often as its weights say, however often each is kept.
+        if (tried % drawsPerIdea == 0)
+            idea = IdeaComposer(seed.tier, random).drawIdea();
+        const std::optional<IdeaComposer::Composed> composed = IdeaComposer(seed.tier, random).make(idea);
         if (!composed)
             continue;
         // Each stage draws from a stream of its own, so that a change to one leaves the others' numbers.

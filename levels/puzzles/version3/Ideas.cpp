@@ -4,20 +4,22 @@ namespace Ideas {
 namespace {
 // Easy, Medium, Hard.
 const Idea ideas[] = {
-    {"hill", hill, {4, 2, 5}},
-    {"chicane", chicane, {2, 4, 6}},
-    {"divider", divider, {2, 4, 5}},
+    {"hill", hill, {2, 2, 3}},
+    {"chicane", chicane, {2, 2, 3}},
+    {"divider", divider, {1, 2, 0}},
     {"funnel", funnel, {1, 1, 0}},
-    {"orbit", orbit, {3, 2, 5}},
-    {"ledge", ledge, {1, 2, 0}},
-    {"corridor", corridor, {0, 1, 2}},
-    {"crossing", crossing, {2, 3, 0}},
-    {"niche", niche, {0, 4, 6}},
-    {"cross", cross, {1, 1, 3}},
+    {"orbit", orbit, {1, 2, 2}},
+    {"ledge", ledge, {2, 1, 0}},
+    {"corridor", corridor, {0, 1, 1}},
+    {"crossing", crossing, {2, 2, 0}},
+    {"niche", niche, {0, 1, 2}},
+    {"cross", cross, {0, 1, 1}},
     {"rocks", rockRing, {2, 2, 0}},
-    {"cave", cave, {2, 3, 0}},
-    {"pong", pong, {2, 3, 0}},
+    {"cave", cave, {1, 1, 0}},
+    {"pong", pong, {2, 2, 0}},
     {"valley", valley, {2, 1, 2}},
+    {"pit", pit, {2, 2, 2}},
+    {"overhang", overhang, {1, 2, 2}},
 };
 } // namespace
 

@@ -21,7 +21,7 @@ struct Idea
 {
     const char *name;
     Draw draw;
-    // How often a tier draws it, against the others.
+    // How often a tier's puzzles show it, against the others.
     int weights[3];
 };
 
@@ -54,6 +54,10 @@ std::optional<Sketch> rockRing(Seed::Tier tier, SeededRandom &random);
 std::optional<Sketch> cave(Seed::Tier tier, SeededRandom &random);
 // Two masses face each other, a goal set into each, a particle for each.
 std::optional<Sketch> pong(Seed::Tier tier, SeededRandom &random);
+// Over the high floor, down into the pit whose bottom holds the goal.
+std::optional<Sketch> pit(Seed::Tier tier, SeededRandom &random);
+// Up under a mass curling over the room, into the goal set into its underside.
+std::optional<Sketch> overhang(Seed::Tier tier, SeededRandom &random);
 // Over a peak, down into the valley between two.
 std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random);
 

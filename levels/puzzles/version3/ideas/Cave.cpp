@@ -22,15 +22,11 @@ std::optional<Sketch> cave(Seed::Tier tier, SeededRandom &random)
     // Drawn from the floor up the far wall, along the roof and down the near wall: the mass outside.
     Contour wall;
     wall.corner({floorFoot - Sketch::pick(random, 0, 30), bottom})
-        .to({floorFoot, Sketch::pick(random, 380, 420)})
-        .to({farWall - Sketch::pick(random, 10, 30), goalTop + goalLength + Sketch::pick(random, 60, 90)})
+        .to({farWall - Sketch::pick(random, 0, 20), goalTop + goalLength + Sketch::pick(random, 60, 90)})
         .notch({farWall, goalTop + goalLength}, {farWall, goalTop}, 20, 6, Sketch::goalOf(kind), &sketch)
-        .to({farWall - 10, goalTop - 20})
-        .to({farWall - Sketch::pick(random, 60, 100), roof + Sketch::pick(random, 0, 20)})
-        .to({Sketch::pick(random, 400, 460), roof + Sketch::pick(random, 20, 60)})
-        .to({Sketch::pick(random, 200, 280), roof})
-        .to({left + Sketch::pick(random, 60, 100), roof + Sketch::pick(random, 30, 60)})
-        .to({left + Sketch::pick(random, 30, 60), leftFoot - Sketch::pick(random, 40, 80)})
+        .to({farWall - Sketch::pick(random, 40, 80), roof + Sketch::pick(random, 10, 30)})
+        .to({Sketch::pick(random, 300, 420), roof})
+        .to({left + Sketch::pick(random, 40, 80), roof + Sketch::pick(random, 40, 80)})
         .corner({left, leftFoot});
     QVector<QPoint> mass = wall.points();
     mass += {QPoint(left, top), QPoint(right, top), QPoint(right, bottom)};
@@ -39,7 +35,7 @@ std::optional<Sketch> cave(Seed::Tier tier, SeededRandom &random)
     const int y = Sketch::pick(random, 270, 390);
     sketch.particle(kind, {x, y});
     // Pushed round by the other colour, or pulled.
-    if (random.chance(0.5))
+    if (random.chance(0.25))
         sketch.wellsFor(kind, 0, tier == Seed::Easy ? 2 : 3);
     else
         sketch.wellsFor(kind, tier == Seed::Easy ? 2 : 3, 0);

@@ -1,7 +1,6 @@
 #include "levels/puzzles/version3/Ideas.h"
 
 #include "levels/puzzles/SeededRandom.h"
-#include "levels/puzzles/version3/Contour.h"
 #include "levels/puzzles/version3/Shapes.h"
 
 namespace Ideas {
@@ -11,35 +10,37 @@ std::optional<Sketch> divider(Seed::Tier tier, SeededRandom &random)
     using namespace Shapes;
     Sketch sketch;
     const int kind = Sketch::anyColour(random);
-    // A wall from the ceiling across the room, leaving one gap above the floor; the goal waits in
-    // its shadow, set into its far face, or on the far wall.
+    // One bold wall from the ceiling splits the room, leaving one gap above the floor: an inverted
+    // triangle, or a slab narrowing as it goes down. The goal lines its far face, or the floor
+    // beyond it.
     const int gap = tier == Seed::Easy ? Sketch::pick(random, 110, 140) : tier == Seed::Medium ? Sketch::pick(random, 80, 110)
                                                                                                : Sketch::pick(random, 60, 80);
     const int centre = Sketch::pick(random, 340, 460);
-    const int thick = Sketch::pick(random, 40, 70);
-    const int lean = Sketch::pick(random, -40, 40);
+    const int half = Sketch::pick(random, 60, 150);
     const int end = bottom - gap;
+    const int tipHalf = random.chance(0.5) ? 0 : Sketch::pick(random, 10, 30);
+    const int lean = Sketch::pick(random, -30, 30);
+    const QPoint nearTip(centre + lean - tipHalf, end);
+    const QPoint farTip(centre + lean + tipHalf, end);
+    const QPoint farTop(centre + half, top);
+    QVector<QPoint> wall{{centre - half, top}, farTop, farTip};
+    if (tipHalf > 0)
+        wall.append(nearTip);
+    sketch.hazard(wall);
+
     const int goal = Sketch::goalOf(kind);
-    const bool inShadow = random.chance(0.5);
-    // Drawn down its far face, round its end and up its near face: the mass between.
-    Contour wall;
-    wall.corner({centre + thick + Sketch::pick(random, 20, 60), top}).to({centre + thick + lean / 3, (top + end) / 2 - 40});
-    if (inShadow) {
-        const int low = std::min(end - 40, Sketch::pick(random, 300, 360));
-        wall.notch({centre + thick + lean / 3, low - Sketch::pick(random, 90, 120)}, {centre + thick + lean / 2, low}, 20, 5, goal, &sketch);
+    if (random.chance(0.6)) {
+        sketch.goal(goal, strip(along(farTip, farTop, Sketch::pick(random, 35, 45) / 100.0), along(farTip, farTop, 0.08), 20, 6));
+    } else {
+        // A mound on the far floor holds the goal on its top.
+        const int from = std::max(farTip.x() + 80, 480);
+        const int to = std::min(from + Sketch::pick(random, 140, 200), 760);
+        const int height = Sketch::pick(random, 50, 80);
+        sketch.hazard({{from - 40, bottom}, {from, bottom - height}, {to, bottom - height}, {to + 30, bottom}});
+        sketch.goal(goal, strip({from + 10, bottom - height}, {to - 10, bottom - height}, 20, 8));
     }
-    wall.to({centre + thick / 2 + lean, end - Sketch::pick(random, 0, 20)})
-        .to({centre - thick / 2 + lean, end})
-        .to({centre - thick + lean / 2, (top + end) / 2})
-        .corner({centre - thick - Sketch::pick(random, 20, 60), top});
-    sketch.hazard(wall.points());
-    if (!inShadow) {
-        const int from = Sketch::pick(random, 60, 300);
-        const int length = Sketch::pick(random, 100, 150);
-        sketch.goal(goal, strip({right, from + length}, {right, from}, 20, 0));
-    }
-    const int x = Sketch::pick(random, 60, centre - thick - 80);
-    const int y = Sketch::pick(random, 200, 400);
+    const int x = Sketch::pick(random, 60, centre - half);
+    const int y = Sketch::pick(random, 240, 400);
     sketch.particle(kind, {x, y});
     const int own = random.uniform(1, 2);
     sketch.wellsFor(kind, own, tier == Seed::Easy ? 0 : 1);

@@ -34,7 +34,7 @@ std::optional<Sketch> ledge(Seed::Tier tier, SeededRandom &random)
     const int y = Sketch::pick(random, tier == Seed::Easy ? 200 : 60, 300);
     sketch.particle(kind, {x, y});
     // Pushed from behind by the other colour, or pulled and let go.
-    const bool push = tier != Seed::Easy && random.chance(0.4);
+    const bool push = tier != Seed::Easy && random.chance(0.2);
     if (push)
         sketch.wellsFor(kind, 0, 2);
     else

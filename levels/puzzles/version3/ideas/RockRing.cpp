@@ -17,8 +17,9 @@ std::optional<Sketch> rockRing(Seed::Tier tier, SeededRandom &random)
     const int gap = tier == Seed::Hard ? 2 : 3;
     const int step = (Outline::directions - 2 * gap) / (rocks - 1);
     for (int i = 0; i < rocks; ++i) {
-        const int radius = Sketch::pick(random, 40, 80);
-        const int distance = radius + Sketch::pick(random, 60, 80);
+        // Each its own size: a big one, a small one.
+        const int radius = i == 0 ? Sketch::pick(random, 70, 100) : Sketch::pick(random, 30, 70);
+        const int distance = radius + Sketch::pick(random, 60, 90);
         const int towards = opening + gap + i * step;
         sketch.hazard(circle(centre + Outline::rounded(Outline::direction(towards) * distance), radius));
     }
