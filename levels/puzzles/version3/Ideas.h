@@ -58,6 +58,8 @@ std::optional<Sketch> pong(Seed::Tier tier, SeededRandom &random);
 std::optional<Sketch> pit(Seed::Tier tier, SeededRandom &random);
 // Up under a mass curling over the room, into the goal set into its underside.
 std::optional<Sketch> overhang(Seed::Tier tier, SeededRandom &random);
+// Along a tunnel through solid rock, turning once or more, to the goal across its far end.
+std::optional<Sketch> tunnel(Seed::Tier tier, SeededRandom &random);
 // Over a peak, down into the valley between two.
 std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random);
 

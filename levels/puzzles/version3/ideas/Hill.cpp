@@ -17,7 +17,7 @@ std::optional<Sketch> hill(Seed::Tier tier, SeededRandom &random)
     const int farFoot = std::min(summit + Sketch::pick(random, 120, 200), right - 60);
     const int peak = tier == Seed::Easy ? Sketch::pick(random, 310, 350)
         : tier == Seed::Medium          ? Sketch::pick(random, 230, 290)
-                                        : Sketch::pick(random, 170, 230);
+                                        : Sketch::pick(random, 140, 190);
     const int plateau = random.chance(0.5) ? 0 : Sketch::pick(random, 40, 90);
     const QPoint crestFar(summit + plateau / 2, peak);
     const QPoint farBase(farFoot, bottom);
