@@ -106,6 +106,10 @@ const Command commands[] = {
          };
          follow();
          QObject::connect(action, &QAction::triggered, to.sound, &GameSound::setOn);
+         // A sign on the playfield too, where the player looks.
+         QObject::connect(action, &QAction::triggered, to.game, [to] {
+             to.game->flashNote(to.sound->isOn() ? vorticade::tr("Sound on") : vorticade::tr("Sound off"));
+         });
          QObject::connect(to.sound, &GameSound::onChanged, action, follow);
      }},
     {false,
@@ -226,7 +230,7 @@ void vorticade::chooseLevel()
     if (!chooser) {
         chooser = new LevelChooser(&playfield->recordBook(), puzzles, this);
         connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
-        connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
+        connect(chooser, &LevelChooser::sequenceChosen, fileCommands, &FileCommands::playFiles);
         connect(chooser, &LevelChooser::levelChosen, playfield, &GameWidget::playLevel);
     }
     chooser->choose();

@@ -39,6 +39,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -397,24 +398,26 @@ void ChooserTest::rowsSayWhatIsSo()
 void ChooserTest::opensOnTheFirstNotPassed_data()
 {
     QTest::addColumn<QList<quint32>>("times");
-    QTest::addColumn<bool>("emptyShownLast");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<int>("row");
 
-    // Carrying on is Ctrl+L, Enter.
-    QTest::newRow("none passed: the first") << QList<quint32>{} << false << 0;
-    QTest::newRow("1 and 2 passed: the third") << QList<quint32>{2680, 1960} << false << 2;
-    QTest::newRow("a gap: the gap") << QList<quint32>{2680, 0, 1890} << false << 1;
+    // Carrying on is Ctrl+L, Enter; before it, the chooser was left with an empty collection shown, or
+    // with its Close button.
+    QTest::newRow("none passed: the first") << QList<quint32>{} << QString() << 0;
+    QTest::newRow("1 and 2 passed: the third") << QList<quint32>{2680, 1960} << QString() << 2;
+    QTest::newRow("a gap: the gap") << QList<quint32>{2680, 0, 1890} << QString() << 1;
     QList<quint32> all;
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
         all.append(1000);
-    QTest::newRow("all passed: the first") << all << false << 0;
-    QTest::newRow("an empty My levels shown last: the game's own, on") << QList<quint32>{2680} << true << 1;
+    QTest::newRow("all passed: the first") << all << QString() << 0;
+    QTest::newRow("an empty My levels shown last: the game's own, on") << QList<quint32>{2680} << "empty" << 1;
+    QTest::newRow("closed with Close, then Ctrl+L, Enter: played all the same") << QList<quint32>{2680} << "close" << 1;
 }
 
 void ChooserTest::opensOnTheFirstNotPassed()
 {
     QFETCH(QList<quint32>, times);
-    QFETCH(bool, emptyShownLast);
+    QFETCH(QString, before);
     QFETCH(int, row);
 
     while (times.size() < LevelCatalogue::levelCount)
@@ -424,7 +427,17 @@ void ChooserTest::opensOnTheFirstNotPassed()
     window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
     game = window->findChild<GameWidget *>();
     LevelChooser *chooser = openChooser();
-    if (emptyShownLast) {
+    if (before == QLatin1String("close")) {
+        QPushButton *close = chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close);
+        // As a real click does, the button takes the focus first; in a real window it keeps it there
+        // when the chooser opens again.
+        close->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!chooser->isVisible());
+        chooser = openChooser();
+        close->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    if (before == QLatin1String("empty")) {
         QListWidget *collections = chooser->findChild<QListWidget *>();
         collections->setCurrentRow(1);
         QCOMPARE(chooser->collection(), 1);
@@ -458,6 +471,7 @@ void ChooserTest::playsThroughTheCollection_data()
     QTest::newRow("right from the last: round to the first") << 3 << "right" << "A";
     QTest::newRow("the click after the last: back to the chooser") << 3 << "pass click" << "chooser";
     QTest::newRow("a right click: the same level again") << 2 << "rightclick" << "B";
+    QTest::newRow("Ctrl+E: the editor on the level's own file") << 2 << "edit" << "B (3.swirl)";
 }
 
 void ChooserTest::playsThroughTheCollection()
@@ -483,6 +497,11 @@ void ChooserTest::playsThroughTheCollection()
             const Qt::MouseButton button = key == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton;
             PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, QPoint(400, 240));
             PlayerInput::mouse(game, QEvent::MouseButtonRelease, button, Qt::NoButton, QPoint(400, 240));
+        } else if (key == QLatin1String("edit")) {
+            window->findChild<QAction *>(QStringLiteral("editLevel"))->trigger();
+            const std::unique_ptr<EditorWindow> editor(PlayerInput::topLevel<EditorWindow>());
+            QVERIFY2(editor && editor->windowTitle().startsWith(played), qPrintable(editor ? editor->windowTitle() : QString()));
+            return;
         } else {
             QTest::keyClick(game, key == QLatin1String("left") ? Qt::Key_Left : Qt::Key_Right);
         }
@@ -798,6 +817,9 @@ void ChooserTest::puzzlesFromSeeds_data()
     QTest::newRow("markup typed: shown as it was typed")
         << "<b>2-easy-1</b>" << "\u201c<b>2-easy-1</b>\u201d is not a seed: a seed is the generator's version, a tier and a "
                                 "word of letters and digits (and - _ . between them), as 2-easy-42.";
+    QTest::newRow("tomorrow's puzzle: it opens on its day, nothing played")
+        << "<tomorrow>" << "%1 opens on its day: it can be played from then on, and counts for that day only.";
+    QTest::newRow("nothing typed: said so, and asked again") << "  " << "Type or paste a seed to play its level, or Cancel.";
     QTest::newRow("saved to My levels, then saved again: there already")
         << "<save>" << "Already in My levels, not added again:";
 }
@@ -807,6 +829,11 @@ void ChooserTest::puzzlesFromSeeds()
     QFETCH(QString, typed);
     QFETCH(QString, said);
 
+    const Seed tomorrow = Seed::ofDay(QDateTime::currentDateTimeUtc().date().addDays(1));
+    if (typed == QLatin1String("<tomorrow>")) {
+        typed = tomorrow.text();
+        said = said.arg(tomorrow.shownName());
+    }
     LevelChooser *chooser = openChooser();
     const int puzzles = int(chooser->library()->collections().size()) - 1;
     QCOMPARE(int(chooser->library()->collections().at(puzzles).kind), int(LevelCollection::Puzzles));
@@ -919,8 +946,9 @@ void ChooserTest::puzzlesAreKept_data()
     // What a player does before the game starts again.
     QTest::newRow("nothing passed: every puzzle offered again") << "";
     QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
-    QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
+    QTest::newRow("the day's puzzle chosen at once, then passed: its streak, the longest kept, and result") << "daily";
     QTest::newRow("yesterday's puzzle passed late: its result, without a streak") << "late";
+    QTest::newRow("yesterday's passed late after today's: its result shares no streak") << "late after today";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
     QTest::newRow("the new Easy puzzle passed: another in its place, kept") << "easy";
@@ -931,9 +959,16 @@ void ChooserTest::puzzlesAreKept()
     QFETCH(QString, done);
 
     const QString streakFile = dir->filePath(QStringLiteral("streak.txt"));
-    QVERIFY(TestFiles::write(streakFile, done == QLatin1String("broken") ? "swirlfall-streak 1\ndays 4\n" : QByteArray()));
-    if (done != QLatin1String("broken"))
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    // A run of three that ended days ago; a run of one, today.
+    const QMap<QString, QByteArray> streaks{{QStringLiteral("broken"), "swirlfall-streak 1\ndays 4\n"},
+                                            {QStringLiteral("daily"), "swirlfall-streak 1\ndays 3\nlongest 3\nlast " + today.addDays(-5).toString(Qt::ISODate).toLatin1() + '\n'},
+                                            {QStringLiteral("late after today"),
+                                             "swirlfall-streak 1\ndays 1\nlongest 1\nlast " + today.toString(Qt::ISODate).toLatin1() + '\n'}};
+    QVERIFY(TestFiles::write(streakFile, streaks.value(done)));
+    if (!streaks.contains(done))
         QFile::remove(streakFile);
+    const int streakNow = int(done == QLatin1String("late after today"));
     if (done == QLatin1String("first"))
         scores = dir->filePath(QStringLiteral("data/scores.dat"));
     {
@@ -941,16 +976,15 @@ void ChooserTest::puzzlesAreKept()
         restart();
         QCOMPARE(said.text().count(QLatin1Char('\n')), int(done == QLatin1String("broken")));
     }
-    QCOMPARE(window->puzzleSession()->streak(), 0);
+    QCOMPARE(window->puzzleSession()->streak(), streakNow);
     LevelChooser *chooser = openChooser();
     QAction *save = window->findChild<QAction *>(QStringLiteral("savePuzzle"));
     QAction *result = window->findChild<QAction *>(QStringLiteral("copyResult"));
     // Nothing played yet: nothing to keep, nothing to share.
     QVERIFY(!save->isEnabled() && !result->isEnabled());
-    const QDate today = QDateTime::currentDateTimeUtc().date();
     const QStringList first = puzzleSeeds(chooser);
     // The day's, yesterday's, then Easy: Easy passed, or yesterday's passed late.
-    const int passedRow = done == QLatin1String("easy") ? 2 : done == QLatin1String("late") ? 1 : -1;
+    const int passedRow = done == QLatin1String("easy") ? 2 : done.startsWith(QLatin1String("late")) ? 1 : -1;
     if (passedRow >= 0) {
         chooser->view()->setCurrentIndex(chooser->model()->index(passedRow));
         QTest::keyClick(chooser->view(), Qt::Key_Return);
@@ -968,7 +1002,7 @@ void ChooserTest::puzzlesAreKept()
         PlayerInput::play(game, *game->level().proof);
         QCOMPARE(game->state().status(), int(Passed));
         QCOMPARE(window->puzzleSession()->streak(), 1);
-        QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1")), qPrintable(game->endNote()));
+        QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1, longest 3")), qPrintable(game->endNote()));
         QVERIFY(result->isEnabled());
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
@@ -994,8 +1028,8 @@ void ChooserTest::puzzlesAreKept()
         QCOMPARE(game->level().name, Seed::ofDay(today.addDays(-1)).shownName());
         QVERIFY(!result->isEnabled());
     }
-    if (done == QLatin1String("late")) {
-        QCOMPARE(window->puzzleSession()->streak(), 0);
+    if (done.startsWith(QLatin1String("late"))) {
+        QCOMPARE(window->puzzleSession()->streak(), streakNow);
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
         QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today.addDays(-1)).shownName())
@@ -1016,16 +1050,24 @@ void ChooserTest::puzzlesAreKept()
         save->trigger();
         QCOMPARE(TestFiles::contents(QDir(myLevels()).filePath(QStringLiteral("Easy 7.swirl"))),
                  window->puzzleSession()->find(seed)->fileText());
+        // In My levels still a puzzle: named and described in the player's language, its seed to copy.
+        chooser->choose();
+        chooser->showCollection(1);
+        const QModelIndex saved = chooser->model()->index(0);
+        chooser->view()->setCurrentIndex(saved);
+        QCOMPARE(saved.data().toString(), seed.shownName());
+        QCOMPARE(saved.data(LevelListModel::DifficultyRole).toString(),
+                 LevelGenerator::describe(seed, window->puzzleSession()->find(seed)->difficulty));
+        QVERIFY(chooser->findChild<QPushButton *>(QStringLiteral("copySeed"))->isVisible() && !saveButton(chooser)->isVisible());
     }
     const QStringList before = puzzleSeeds(chooser);
     QCOMPARE(before.at(2) != first.at(2), done == QLatin1String("easy"));
     QCOMPARE(before.mid(3, 2), first.mid(3, 2));
     restart();
-    QCOMPARE(window->puzzleSession()->streak(), int(done == QLatin1String("daily")));
-    const QStringList after = puzzleSeeds(openChooser());
-    // The tiers' puzzles not passed are the same; the one played last is at hand before a restart.
-    QCOMPARE(after.mid(0, 5), before.mid(0, 5));
-    // The one played last, passed or not, stays at hand until the game starts again.
+    QCOMPARE(window->puzzleSession()->streak(), qMax(streakNow, int(done == QLatin1String("daily"))));
+    // The tiers' puzzles not passed are the same, and the one played last, passed or not, stays at
+    // hand after a restart too.
+    QCOMPARE(puzzleSeeds(openChooser()), before);
     QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed") || done == QLatin1String("easy")));
 }
 

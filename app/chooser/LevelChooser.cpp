@@ -6,7 +6,6 @@
 #include "app/chooser/PuzzleSession.h"
 #include "app/chooser/PuzzleShelf.h"
 #include "game/RecordBook.h"
-#include "levels/format/LevelFile.h"
 #include "levels/library/LevelCollection.h"
 #include "levels/library/LevelLibrary.h"
 #include "levels/saves/DataFolders.h"
@@ -133,6 +132,9 @@ QLayout *LevelChooser::buildButtons()
     connect(copyButton, &QPushButton::clicked, this, &LevelChooser::copySeed);
     connect(resultButton, &QPushButton::clicked, this, &LevelChooser::copyResult);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter plays, whichever button was clicked last: Close taking the focus must not become the
+    // default, as it would in a dialog's way.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelChooser::play);
@@ -311,15 +313,18 @@ void LevelChooser::play()
     // Played as one of its collection's: every level of it that can be played, in order.
     levels->readNow(place.collection);
     QList<Level> playable;
+    QStringList files;
     int index = 0;
     for (int i = 0; i < levels->count(place.collection); ++i) {
         const LevelLibrary::Entry &entry = levels->entry(place.collection, i);
         if (i == place.index)
             index = int(playable.size());
-        if (entry.readable)
+        if (entry.readable) {
             playable.append(entry.level);
+            files.append(entry.path);
+        }
     }
-    emit sequenceChosen(playable, index);
+    emit sequenceChosen(playable, files, index);
 }
 
 void LevelChooser::showFile(const QString &path)
@@ -358,7 +363,8 @@ void LevelChooser::offerSelected()
     const bool puzzle = !selectedSeed().isEmpty();
     const bool made = current.data(LevelListModel::ReadableRole).toBool();
     playButton->setEnabled(made || puzzle);
-    saveButton->setVisible(puzzle);
+    // A puzzle in My levels is kept already.
+    saveButton->setVisible(puzzle && levels->collections().value(list->placeOf(selectedRow()).collection).kind == LevelCollection::Puzzles);
     copyButton->setVisible(puzzle);
     saveButton->setEnabled(made);
     Seed seed;
@@ -379,10 +385,7 @@ void LevelChooser::savePuzzle()
         return;
     made.level = entry.level;
     made.difficulty = entry.difficulty;
-    // The same file in every language: the name in the file is the seed's own.
-    made.level.name = made.seed.fileName();
-    importer->addText(made.fileText(), made.seed.fileName() + QLatin1Char('.') + QLatin1String(LevelFile::extension),
-                      tr("Save to My levels"));
+    importer->addPuzzle(made);
 }
 
 void LevelChooser::copySeed()
