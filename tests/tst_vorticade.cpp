@@ -542,6 +542,12 @@ void VorticadeTest::soundSwitch()
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(playing.game(), Qt::Key_M);
     QCOMPARE(playing.game()->isWatching(), allowed || presses == 0);
+    // Said on the playfield for a moment, over what is watched.
+    const QString sign = heard ? QStringLiteral("Sound on") : QStringLiteral("Sound off");
+    QCOMPARE(playing.game()->stripNote() == sign, allowed && presses > 0);
+    for (int tick = 0; tick < FlashNote::shownTicks; ++tick)
+        playing.game()->animate();
+    QVERIFY(playing.game()->stripNote() != sign);
     QCOMPARE(switched->isChecked(), heard);
     QCOMPARE(playing.sound()->isOn(), heard);
     // A well set is heard, or not.
