@@ -120,7 +120,10 @@ QLayout *LevelChooser::buildButtons()
     copyButton->setObjectName(QStringLiteral("copySeed"));
     resultButton = new QPushButton(tr("Copy result"), this);
     resultButton->setObjectName(QStringLiteral("copyResult"));
-    for (QPushButton *puzzle : {saveButton, copyButton, resultButton}) {
+    daysButton = new QPushButton(tr("Your days\u2026"), this);
+    daysButton->setObjectName(QStringLiteral("yourDays"));
+    connect(daysButton, &QPushButton::clicked, this, &LevelChooser::daysWanted);
+    for (QPushButton *puzzle : {daysButton, saveButton, copyButton, resultButton}) {
         puzzle->setAutoDefault(false);
         // Their row keeps its place, so that the dialog does not jump as a puzzle is selected.
         QSizePolicy policy = puzzle->sizePolicy();
@@ -146,6 +149,7 @@ QLayout *LevelChooser::buildButtons()
     bottom->addWidget(buttons, 1);
     // Shown while a puzzle is selected.
     QHBoxLayout *puzzle = new QHBoxLayout;
+    puzzle->addWidget(daysButton);
     puzzle->addStretch(1);
     puzzle->addWidget(saveButton);
     puzzle->addWidget(copyButton);
@@ -231,6 +235,7 @@ void LevelChooser::showCollection(int collection)
     }
     keptCollection = collection;
     keptIndex = firstNotPassed(collection);
+    daysButton->setVisible(levels->collections().at(collection).kind == LevelCollection::Puzzles);
     list->showCollection(collection);
     levels->readInBackground(collection);
     // Puzzles are made when first shown, in order.

@@ -66,6 +66,8 @@ signals:
     void sequenceChosen(const QList<Level> &levels, const QStringList &files, int index);
     // A level to play on its own, as a level file is: a seed's.
     void levelChosen(const Level &level);
+    // The days at a glance are asked for.
+    void daysWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -101,6 +103,7 @@ private:
     QPushButton *saveButton;
     QPushButton *copyButton;
     QPushButton *resultButton;
+    QPushButton *daysButton;
     QLabel *emptyNote;
     PuzzleSession *session;
     PuzzleShelf *puzzles;

@@ -176,6 +176,11 @@ void PuzzleShelf::playSeed()
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
+    play(seed);
+}
+
+void PuzzleShelf::play(const Seed &seed)
+{
     waitFor(seed, [this](const LevelGenerator::Generated &made) {
         Level level = made.level;
         level.name = made.seed.shownName();

@@ -96,6 +96,11 @@ DayLog::Mark DayLog::mark(const QDate &day, const QDate &today) const
     return firstPlayed.isValid() && day >= firstPlayed && day < today ? Missed : Unplayed;
 }
 
+int DayLog::onTheirDay() const
+{
+    return int(std::count_if(kept.begin(), kept.end(), [](const Day &day) { return day.onItsDay(); }));
+}
+
 int DayLog::runEndingOn(const QDate &day) const
 {
     int run = 0;

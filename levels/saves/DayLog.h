@@ -52,6 +52,7 @@ public:
     Mark mark(const QDate &day, const QDate &today) const;
     // The days whose puzzle was passed, on its day or late.
     int played() const { return int(kept.size()); }
+    int onTheirDay() const;
     // The days in a row passed on their day, up to day; 0 when day's was not.
     int runEndingOn(const QDate &day) const;
     // The streak the days passed on their day make, for when the streak's own file is lost.
