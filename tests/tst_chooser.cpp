@@ -16,6 +16,9 @@
 #include "app/chooser/LevelRowDelegate.h"
 #include "app/chooser/PuzzleSession.h"
 #include "app/chooser/PuzzleShelf.h"
+#include "app/chooser/DaysCalendar.h"
+#include "app/chooser/TimesChart.h"
+#include "app/chooser/YourDays.h"
 #include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
@@ -45,6 +48,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -101,6 +105,33 @@ QStringList names(const QList<LevelCollection> &collections)
     return shown;
 }
 
+// The pixels of colour in the calendar's cell of day, as the calendar shows it.
+int markPixels(DaysCalendar *calendar, const QDate &day, const QColor &colour)
+{
+    calendar->setCurrentPage(day.year(), day.month());
+    QTableView *cells = calendar->findChild<QTableView *>();
+    const QImage shown = cells->viewport()->grab().toImage();
+    // The month's days follow its first, in reading order.
+    int inMonth = 0;
+    for (int row = 0; row < cells->model()->rowCount(); ++row) {
+        for (int column = 0; column < cells->model()->columnCount(); ++column) {
+            const QModelIndex cell = cells->model()->index(row, column);
+            if (cell.data().toString() == QLatin1String("1") || inMonth > 0)
+                ++inMonth;
+            if (inMonth != day.day())
+                continue;
+            int found = 0;
+            const QRect rect = cells->visualRect(cell);
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    found += shown.pixelColor(x, y) == colour;
+            }
+            return found;
+        }
+    }
+    return -1;
+}
+
 QPushButton *saveButton(const LevelChooser *chooser)
 {
     return chooser->findChild<QPushButton *>(QStringLiteral("savePuzzle"));
@@ -137,6 +168,8 @@ private slots:
     void puzzlesAreKept();
     void everyTextIsWhole_data();
     void everyTextIsWhole();
+    void yourDays_data();
+    void yourDays();
 
 private:
     QString myLevels() const { return DataFolders::myLevels(dir->path()); }
@@ -1121,6 +1154,92 @@ void ChooserTest::everyTextIsWhole()
             cut.append(button->text());
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
+
+void ChooserTest::yourDays_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("done");
+    QTest::addColumn<QString>("said");
+
+    // The days before today as the file of days keeps them: O passed on its day, L passed late the
+    // day after, - not passed; the streak kept says the last day's run of one, the longest two.
+    QTest::newRow("passed, passed, skipped, late, passed: marked so, with the streaks and the day's result")
+        << "OO-LO" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 4, 3 of them on their day";
+    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once")
+        << "OO-LO" << "late" << "Days in a row: 1\nLongest run of days: 2\nDays played: 5, 3 of them on their day";
+    QTest::newRow("a broken file of days: said once, the streak kept") << "broken" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 0, 0 of them on their day";
+    QTest::newRow("Escape: closed, nothing played") << "OO-LO" << "escape" << "";
+}
+
+void ChooserTest::yourDays()
+{
+    QFETCH(QString, days);
+    QFETCH(QString, done);
+    QFETCH(QString, said);
+
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    QByteArray file = "swirlfall-days 1\n";
+    for (int i = 0; i < days.size(); ++i) {
+        const QDate day = today.addDays(i - int(days.size()));
+        if (days.at(i) != QLatin1Char('-'))
+            file += day.toString(Qt::ISODate).toLatin1() + ' ' + day.addDays(days.at(i) == QLatin1Char('L')).toString(Qt::ISODate).toLatin1() + " 4810 2\n";
+    }
+    QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("days.txt")), days == QLatin1String("broken") ? QByteArray("swirlfall-days 1\n2026") : file));
+    QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("streak.txt")),
+                             "swirlfall-streak 1\ndays 1\nlongest 2\nlast " + today.addDays(-1).toString(Qt::ISODate).toLatin1() + '\n'));
+    {
+        CapturedMessages told;
+        restart();
+        QCOMPARE(told.text().count(QLatin1Char('\n')), int(days == QLatin1String("broken")));
+    }
+    window->findChild<QAction *>(QStringLiteral("yourDays"))->trigger();
+    YourDays *shown = window->findChild<YourDays *>();
+    QVERIFY(shown && shown->isVisible());
+    if (done.isEmpty())
+        QCOMPARE(shown->streakText(), said);
+    // On today, open: the day's puzzle to pass today.
+    QCOMPARE(shown->calendar()->selectedDate(), today);
+    QVERIFY2(shown->dayText().startsWith(Seed::ofDay(today).shownName() + QStringLiteral(": today's")), qPrintable(shown->dayText()));
+    if (done == QLatin1String("escape")) {
+        QTest::keyClick(shown->calendar()->findChild<QTableView *>(), Qt::Key_Escape);
+        QVERIFY(!shown->isVisible());
+        QCOMPARE(game->level().number, 1);
+        return;
+    }
+    const QString marks = days == QLatin1String("broken") ? QStringLiteral("-----") : days;
+    for (int i = 0; i < marks.size(); ++i) {
+        const QDate day = today.addDays(i - int(marks.size()));
+        // The run before the first day played is no day missed.
+        const DayLog::Mark mark = marks.at(i) == QLatin1Char('O') ? DayLog::OnItsDay : marks.at(i) == QLatin1Char('L') ? DayLog::Late
+                                  : marks.at(i) == QLatin1Char('-') && i > 0 && marks.at(0) != QLatin1Char('-') ? DayLog::Missed : DayLog::Unplayed;
+        for (const DayLog::Mark other : {DayLog::OnItsDay, DayLog::Late, DayLog::Missed})
+            QVERIFY2((markPixels(shown->calendar(), day, DaysCalendar::markColor(other)) > 0) == (other == mark),
+                     qPrintable(QStringLiteral("%1 shows mark %2: %3").arg(day.toString(Qt::ISODate)).arg(other).arg(int(mark))));
+    }
+    QCOMPARE(shown->calendar()->maximumDate(), today);
+    if (done != QLatin1String("late"))
+        return;
+    const QDate missed = today.addDays(-3);
+    shown->calendar()->setSelectedDate(missed);
+    QTest::keyClick(shown->calendar()->findChild<QTableView *>(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(game->level().name == Seed::ofDay(missed).shownName(), 30000);
+    QVERIFY(!shown->isVisible());
+    PlayerInput::play(game, *game->level().proof);
+    QCOMPARE(game->state().status(), int(Passed));
+    window->findChild<QAction *>(QStringLiteral("yourDays"))->trigger();
+    QCOMPARE(shown->streakText(), said);
+    QVERIFY(markPixels(shown->calendar(), missed, DaysCalendar::markColor(DayLog::Late)) > 0);
+    shown->calendar()->setSelectedDate(missed);
+    // What is shared of a day passed late says no streak.
+    QVERIFY2(shown->dayText().startsWith(Seed::ofDay(missed).shownName() + QStringLiteral(": passed late")), qPrintable(shown->dayText()));
+    QCOMPARE(window->puzzleSession()->result(Seed::ofDay(missed)).count(QStringLiteral("days in a row")), 0);
+    // The month's chart has a bar for each day passed in it.
+    shown->calendar()->setCurrentPage(today.year(), today.month());
+    int passed = 0;
+    for (int i = 0; i < days.size(); ++i)
+        passed += today.addDays(i - int(days.size())).month() == today.month() && (days.at(i) != QLatin1Char('-') || i == 2);
+    QCOMPARE(shown->chart()->bars(), passed);
 }
 
 QTEST_MAIN(ChooserTest)
