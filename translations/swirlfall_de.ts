@@ -620,6 +620,18 @@
         <source>The previous, the next level (of the collection played)</source>
         <translation>Das vorige, das nächste Level (der gespielten Sammlung)</translation>
     </message>
+    <message>
+        <source>A particle keeps its speed after its well is removed.</source>
+        <translation>Ein Teilchen behält seine Geschwindigkeit, wenn sein Brunnen entfernt wird.</translation>
+    </message>
+    <message>
+        <source>Puzzles and the days in a row</source>
+        <translation>Rätsel und die Tage in Folge</translation>
+    </message>
+    <message>
+        <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
+        <translation>Rätsel, die letzte Sammlung der Auswahl, werden aus Startwerten gemacht und bewiesen, bevor sie angeboten werden: Leicht, Mittel oder Schwer, mit einem bis fünf Sternen. Das Rätsel des Tages ist an einem Tag (in UTC) für alle dasselbe; an seinem Tag gelöst, setzt es deine Tage in Folge fort, und ein verpasster Tag beginnt sie von vorn. „Deine Tage“ im Menü zeigt sie alle.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCatalogue</name>

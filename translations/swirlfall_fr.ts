@@ -620,6 +620,18 @@
         <source>The previous, the next level (of the collection played)</source>
         <translation>Le niveau précédent, le suivant (de la collection jouée)</translation>
     </message>
+    <message>
+        <source>A particle keeps its speed after its well is removed.</source>
+        <translation>Une particule garde sa vitesse quand son puits est retiré.</translation>
+    </message>
+    <message>
+        <source>Puzzles and the days in a row</source>
+        <translation>Les énigmes et les jours d’affilée</translation>
+    </message>
+    <message>
+        <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
+        <translation>Les énigmes, dernière collection du sélecteur, sont faites à partir de graines et prouvées avant d’être proposées : Facile, Moyen ou Difficile, avec une à cinq étoiles. L’énigme du jour est la même pour tous un même jour (en UTC) ; réussie le jour même, elle prolonge vos jours d’affilée, et un jour manqué les fait repartir de zéro. « Vos jours », dans le Menu, les montre tous.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCatalogue</name>
