@@ -57,6 +57,8 @@
 
 #include <sys/stat.h>
 
+#include <ctime>
+
 namespace {
 // Level n as a file, renamed, with its proof as given: "holds", "none" or "fails".
 QByteArray levelText(int number, const QString &name, const QString &proof = QStringLiteral("holds"))
@@ -143,6 +145,7 @@ class ChooserTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void collectionsAreFound_data();
@@ -185,6 +188,14 @@ private:
     vorticade *window = nullptr;
     GameWidget *game = nullptr;
 };
+
+void ChooserTest::initTestCase()
+{
+    // A day is the UTC's: the tests run where the local day is another, whatever the hour.
+    qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "Etc/GMT-14" : "Etc/GMT+12");
+    tzset();
+    QVERIFY(QDate::currentDate() != QDateTime::currentDateTimeUtc().date());
+}
 
 void ChooserTest::init()
 {
