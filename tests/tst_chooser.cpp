@@ -992,7 +992,7 @@ void ChooserTest::puzzlesAreKept_data()
     QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
     QTest::newRow("the day's puzzle chosen at once, then passed: its streak, the longest kept, and result") << "daily";
     QTest::newRow("yesterday's puzzle passed late: its result, without a streak") << "late";
-    QTest::newRow("yesterday's passed late after today's: its result shares no streak") << "late after today";
+    QTest::newRow("yesterday's passed late while the streak runs: its result shares no streak") << "late in a streak";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
     QTest::newRow("the new Easy puzzle passed: another in its place, kept") << "easy";
@@ -1004,15 +1004,15 @@ void ChooserTest::puzzlesAreKept()
 
     const QString streakFile = dir->filePath(QStringLiteral("streak.txt"));
     const QDate today = QDateTime::currentDateTimeUtc().date();
-    // A run of three that ended days ago; a run of one, today.
+    // A run of three that ended days ago; a run of one, yesterday.
     const QMap<QString, QByteArray> streaks{{QStringLiteral("broken"), "swirlfall-streak 1\ndays 4\n"},
                                             {QStringLiteral("daily"), "swirlfall-streak 1\ndays 3\nlongest 3\nlast " + today.addDays(-5).toString(Qt::ISODate).toLatin1() + '\n'},
-                                            {QStringLiteral("late after today"),
-                                             "swirlfall-streak 1\ndays 1\nlongest 1\nlast " + today.toString(Qt::ISODate).toLatin1() + '\n'}};
+                                            {QStringLiteral("late in a streak"),
+                                             "swirlfall-streak 1\ndays 1\nlongest 1\nlast " + today.addDays(-1).toString(Qt::ISODate).toLatin1() + '\n'}};
     QVERIFY(TestFiles::write(streakFile, streaks.value(done)));
     if (!streaks.contains(done))
         QFile::remove(streakFile);
-    const int streakNow = int(done == QLatin1String("late after today"));
+    const int streakNow = int(done == QLatin1String("late in a streak"));
     if (done == QLatin1String("first"))
         scores = dir->filePath(QStringLiteral("data/scores.dat"));
     {
