@@ -11,6 +11,7 @@ const QColor todayColor(51, 153, 255);
 constexpr double markShare = 0.3;
 constexpr double markPen = 2.0;
 constexpr int todayPen = 2;
+constexpr int widestDay = 28;
 
 // The mark of a day drawn in the square box.
 void drawMark(QPainter &painter, DayLog::Mark mark, const QRectF &box)
@@ -85,9 +86,10 @@ void DaysCalendar::paintCell(QPainter *painter, const QRect &rect, const QDate &
         return;
     }
     QCalendarWidget::paintCell(painter, rect, date);
-    // Under the day's number, in the cell's bottom corner, where the number leaves room.
+    // Beside the day's number, right of the widest a month has.
     const double side = rect.height() * markShare;
-    const QRectF box(rect.right() - side - markPen, rect.bottom() - side - markPen, side, side);
+    const double after = fontMetrics().horizontalAdvance(locale().toString(widestDay)) / 2.0 + markPen;
+    const QRectF box(rect.center().x() + after, rect.center().y() - side / 2, side, side);
     drawMark(*painter, days->mark(date, today), box);
     if (date == today) {
         painter->save();
