@@ -1,5 +1,6 @@
 #include "app/chooser/DaysCalendar.h"
 
+#include <QLocale>
 #include <QPainter>
 
 namespace {

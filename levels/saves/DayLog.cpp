@@ -5,6 +5,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 const char magic[] = "swirlfall-days 1";
 const char dayFormat[] = "yyyy-MM-dd";
