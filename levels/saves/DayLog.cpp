@@ -33,7 +33,7 @@ bool DayLog::read(const QByteArray &bytes, DayLog *log, QString *why)
         return refuse(1, QCoreApplication::translate("DayLog", "it is not \"%1\"").arg(QLatin1String(magic)));
     if (lines.size() - 1 > maxDays)
         return refuse(maxDays + 2, QCoreApplication::translate("DayLog", "more than %1 days").arg(maxDays));
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4}-[0-9]{2}-[0-9]{2}) ([0-9]{4}-[0-9]{2}-[0-9]{2}) ([0-9]{1,8}) ([0-9]{1,2})$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{4}-[0-9]{2}-[0-9]{2}) ([0-9]{4}-[0-9]{2}-[0-9]{2}) ([1-9][0-9]{0,7}) (0|[1-9][0-9]?)$"));
     DayLog read;
     for (int i = 1; i < lines.size(); ++i) {
         const QRegularExpressionMatch m = form.match(lines.at(i));
