@@ -85,7 +85,7 @@ void FileCommands::playDropped(const QStringList &paths)
         files += inside;
     }
     QList<Level> levels;
-    QString played;
+    QStringList played;
     for (const QString &file : std::as_const(files)) {
         Level level;
         QString why;
@@ -94,12 +94,12 @@ void FileCommands::playDropped(const QStringList &paths)
             continue;
         }
         levels.append(level);
-        played = file;
+        played.append(file);
     }
     if (levels.size() == 1)
-        playLevelFile(levels.first(), played);
+        playLevelFile(levels.first(), played.first());
     else if (!levels.isEmpty())
-        game->playSequence(levels, 0);
+        playFiles(levels, played, 0);
     if (!refused.isEmpty())
         refuse(tr("Play levels"), refused.join(QLatin1Char('\n')));
 }
@@ -129,9 +129,16 @@ void FileCommands::openLevelFile(const QString &path)
 
 void FileCommands::playLevelFile(const Level &level, const QString &path)
 {
-    playedFile = path;
-    playedFromFile = level;
+    playedFiles = QStringList{path};
+    playedLevels = QList<Level>{level};
     game->playLevel(level);
+}
+
+void FileCommands::playFiles(const QList<Level> &levels, const QStringList &files, int index)
+{
+    playedFiles = files;
+    playedLevels = levels;
+    game->playSequence(levels, index);
 }
 
 void FileCommands::openReplayFile(const QString &path)
@@ -153,12 +160,17 @@ void FileCommands::newLevel()
 void FileCommands::editLevel()
 {
     Level level = game->level();
-    const bool fromFile = level.number == 0 && !playedFile.isEmpty() && playedFromFile.name == level.name
-        && playedFromFile.playsLike(level);
+    // A level played from a file edits that file, as it is written (a puzzle's name shows translated).
+    for (int i = 0; level.number == 0 && i < playedLevels.size(); ++i) {
+        if (!playedFiles.at(i).isEmpty() && playedLevels.at(i).name == level.name && playedLevels.at(i).playsLike(level)) {
+            editFile(playedFiles.at(i));
+            return;
+        }
+    }
     // A built-in level is edited as a copy, its solution the copy's proof.
     if (level.number != 0)
         level.proof = LevelCatalogue::solution(level.number);
-    openEditor()->edit(fromFile ? playedFromFile : level, fromFile ? playedFile : QString());
+    openEditor()->edit(level, QString());
 }
 
 bool FileCommands::editFile(const QString &path)

@@ -29,6 +29,9 @@ public slots:
     void openLevelFile(const QString &path);
     // A level already read from path.
     void playLevelFile(const Level &level, const QString &path);
+    // Levels already read from files (an empty name for a level from none, such as a puzzle),
+    // played one after the other from index, as a collection: each edits as its own file.
+    void playFiles(const QList<Level> &levels, const QStringList &files, int index);
     // Asks for a replay, or a level file with its proof, then plays it in the game.
     void openReplay();
     void openReplayFile(const QString &path);
@@ -54,9 +57,9 @@ private:
 
     GameWidget *game;
     QWidget *window;
-    // The level file played last, and the level read from it.
-    QString playedFile;
-    Level playedFromFile;
+    // The level files played last, and the levels read from them.
+    QStringList playedFiles;
+    QList<Level> playedLevels;
 };
 
 #endif

@@ -5,6 +5,8 @@
 #include "app/HowToPlay.h"
 #include "app/chooser/LevelChooser.h"
 #include "app/chooser/PuzzleSession.h"
+#include "app/chooser/PuzzleShelf.h"
+#include "app/chooser/YourDays.h"
 #include "app/widgets/CommandTable.h"
 #include "game/AutoPause.h"
 #include "game/FrameClock.h"
@@ -106,8 +108,16 @@ const Command commands[] = {
          };
          follow();
          QObject::connect(action, &QAction::triggered, to.sound, &GameSound::setOn);
+         // A sign on the playfield too, where the player looks.
+         QObject::connect(action, &QAction::triggered, to.game, [to] {
+             to.game->flashNote(to.sound->isOn() ? vorticade::tr("Sound on") : vorticade::tr("Sound off"));
+         });
          QObject::connect(to.sound, &GameSound::onChanged, action, follow);
      }},
+    {false,
+     {"yourDays", QT_TRANSLATE_NOOP("vorticade", "Your days\u2026"), QT_TRANSLATE_NOOP("vorticade", "Ctrl+D"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Shows the puzzles of the days at a glance: passed, late or missed, the streaks and your times")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.window, &vorticade::showYourDays); }},
     {false,
      {"howToPlay", QT_TRANSLATE_NOOP("vorticade", "How to play"), QT_TRANSLATE_NOOP("vorticade", "Shift+F1"), QKeySequence::UnknownKey,
       QT_TRANSLATE_NOOP("vorticade", "Shows how to play: the goal, the mouse and the keys")},
@@ -220,16 +230,32 @@ vorticade::vorticade(QWidget *parent, const QString &scoreFileName)
 
 vorticade::~vorticade() = default;
 
-void vorticade::chooseLevel()
+LevelChooser *vorticade::levelChooser()
 {
     // Made when first asked for: a player who never chooses pays nothing for it.
     if (!chooser) {
         chooser = new LevelChooser(&playfield->recordBook(), puzzles, this);
         connect(chooser, &LevelChooser::builtInChosen, playfield, &GameWidget::loadLevel);
-        connect(chooser, &LevelChooser::sequenceChosen, playfield, &GameWidget::playSequence);
+        connect(chooser, &LevelChooser::sequenceChosen, fileCommands, &FileCommands::playFiles);
         connect(chooser, &LevelChooser::levelChosen, playfield, &GameWidget::playLevel);
+        connect(chooser, &LevelChooser::daysWanted, this, &vorticade::showYourDays);
     }
-    chooser->choose();
+    return chooser;
+}
+
+void vorticade::chooseLevel()
+{
+    levelChooser()->choose();
+}
+
+void vorticade::showYourDays()
+{
+    if (!days) {
+        days = new YourDays(puzzles, this);
+        // Made by the chooser's puzzles, and played as a puzzle chosen there is.
+        connect(days, &YourDays::dayChosen, this, [this](const QDate &day) { levelChooser()->puzzleShelf()->play(Seed::ofDay(day)); });
+    }
+    days->showDays();
 }
 
 void vorticade::displayAbout()

@@ -10,6 +10,7 @@ class GameWidget;
 class HowToPlay;
 class LevelChooser;
 class PuzzleSession;
+class YourDays;
 
 // The one window: the playfield under a "Menu" and a "Levels" menu, driven by the frame timer.
 class vorticade : public QMainWindow
@@ -38,12 +39,15 @@ public slots:
     void chooseLevel();
     // The goal, the mouse and the keys, in a window beside the game's.
     void showHowToPlay();
+    // The puzzles of the days at a glance, to play one.
+    void showYourDays();
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
     void releaseFixedSize();
+    LevelChooser *levelChooser();
 
     // Beyond the design's window, which keeps no pointer: what the commands beyond it reach.
     GameWidget *playfield;
@@ -55,6 +59,7 @@ private:
     // Made when first asked for, with the puzzles it makes.
     LevelChooser *chooser = nullptr;
     HowToPlay *help = nullptr;
+    YourDays *days = nullptr;
 };
 
 #endif

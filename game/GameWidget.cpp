@@ -65,6 +65,7 @@ void GameWidget::animate()
     const QTimer *timer = qobject_cast<const QTimer *>(sender());
     if (!pausing.isOn())
         step(timer ? timer->interval() : Physics::frameInterval);
+    flash.tick();
     hear();
     Scene shown = scene();
     frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
@@ -181,7 +182,7 @@ Scene GameWidget::scene()
     shown.highScores = showHighScores;
     shown.bestTimes = records.builtInTimes();
     shown.levelNames = levelNames;
-    shown.note = playback.note();
+    shown.note = stripNote();
     shown.paused = pausing.isOn();
     shown.proven = hasSolution();
     shown.clickGoesOn = played.number != 0 || sequence.isOn();
@@ -385,6 +386,11 @@ void GameWidget::setEndNote(const QString &note)
     endLine = note;
 }
 
+void GameWidget::flashNote(const QString &note)
+{
+    flash.show(note);
+}
+
 void GameWidget::pause()
 {
     if (levelState.status() == Running)
@@ -398,5 +404,5 @@ void GameWidget::togglePause()
 
 bool GameWidget::needsTicks() const
 {
-    return !pausing.isOn() && (dragging || playback.isPlaying() || FrameTick::wouldChange(levelState));
+    return flash.isOn() || (!pausing.isOn() && (dragging || playback.isPlaying() || FrameTick::wouldChange(levelState)));
 }

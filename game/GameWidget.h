@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/FlashNote.h"
 #include "game/LevelSequence.h"
 #include "game/Pause.h"
 #include "game/PlayfieldInput.h"
@@ -66,9 +67,10 @@ public:
     bool isDragging() const { return dragging; }
     QPoint pointer() const { return mousePos; }
     bool isWatching() const { return playback.isPlaying(); }
-    // What is watched, and how to stop it, over the help strip; empty while nothing is.
-    QString watchNote() const { return playback.note(); }
-    // The line under the message once the level has ended (see setEndNote).
+    // The line over the help strip: a moment's note (see flashNote), or what is watched and how to
+    // stop it; empty while there is none.
+    QString stripNote() const { return flash.isOn() ? flash.text() : playback.note(); }
+    // The line under the message before the level starts and once it has ended (see setEndNote).
     const QString &endNote() const { return endLine; }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
@@ -124,9 +126,12 @@ public slots:
     void showSolution();
     // Restarts the level and plays the run that set its record.
     void watchBestRun();
-    // A line shown under the message once the level has ended, until another level starts; what
-    // a feature beyond the level has to say there, such as a puzzle's difficulty.
+    // A line shown under the message before the level starts and once it has ended, until another
+    // level starts; what a feature beyond the level has to say there, such as a puzzle's difficulty.
     void setEndNote(const QString &note);
+    // A line shown over the help strip for a moment, in its place: what a key did that shows
+    // nowhere else on the playfield.
+    void flashNote(const QString &note);
     // Pauses a running level (or a watched replay), as when the window is left; P goes on.
     void pause();
     void togglePause();
@@ -190,6 +195,7 @@ private:
     Pause pausing;
     LevelSequence sequence;
     SoundCues cues;
+    FlashNote flash;
 };
 
 #endif

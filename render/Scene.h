@@ -30,7 +30,8 @@ struct Scene
     // The high-score table: a time per level, 0 for none, and the levels' names.
     QList<quint32> bestTimes;
     QList<QString> levelNames;
-    // A line over the help strip, such as how to stop a watched solution; empty for none.
+    // A line over the help strip, in the help's place, such as how to stop a watched solution;
+    // empty for none.
     QString note;
     // A pause screen hides the level.
     bool paused = false;
@@ -38,8 +39,8 @@ struct Scene
     bool proven = true;
     // A left click after the level ends goes on to the next level; else it plays it again.
     bool clickGoesOn = true;
-    // A line under the message once the level has ended, such as a puzzle's tier and difficulty;
-    // empty for none.
+    // A line under the message before the level starts and once it has ended, such as a puzzle's
+    // tier and difficulty; empty for none.
     QString endNote;
 };
 

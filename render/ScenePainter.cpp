@@ -209,8 +209,10 @@ QString ScenePainter::message(const Scene &scene)
     // A level from elsewhere has no number to give.
     const bool numbered = scene.number != 0;
     switch (scene.level->status()) {
-    case Ready:
-        return numbered ? tr("Ready to start level %1").arg(scene.number) : tr("Ready to start");
+    case Ready: {
+        const QString ready = numbered ? tr("Ready to start level %1").arg(scene.number) : tr("Ready to start");
+        return scene.endNote.isEmpty() ? ready : ready + QLatin1Char('\n') + scene.endNote;
+    }
     case Failed: {
         const QString failed = numbered ? tr("Level %1 failed").arg(scene.number) : tr("Level failed");
         return scene.endNote.isEmpty() ? failed : failed + QLatin1Char('\n') + scene.endNote;
@@ -247,8 +249,9 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
     }
     place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
            scene.paused ? tr("Paused") : message(scene), {}, {}});
+    // A note over the strip stands in the help's place.
     place({PlacedText::OverLevel, FrameSketch::HelpItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
-           scene.paused ? tr(pausedHelp) : help(scene), {}, {}});
+           scene.paused ? tr(pausedHelp) : scene.note.isEmpty() ? help(scene) : QString(), {}, {}});
     if (!scene.paused)
         place({PlacedText::OverLevel, FrameSketch::NoteItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
                scene.note, {}, {}});

@@ -16,6 +16,9 @@
 #include "app/chooser/LevelRowDelegate.h"
 #include "app/chooser/PuzzleSession.h"
 #include "app/chooser/PuzzleShelf.h"
+#include "app/chooser/DaysCalendar.h"
+#include "app/chooser/TimesChart.h"
+#include "app/chooser/YourDays.h"
 #include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "game/GameWidget.h"
@@ -39,11 +42,13 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextDocument>
@@ -51,6 +56,8 @@
 #include <QUrl>
 
 #include <sys/stat.h>
+
+#include <ctime>
 
 namespace {
 // Level n as a file, renamed, with its proof as given: "holds", "none" or "fails".
@@ -100,6 +107,33 @@ QStringList names(const QList<LevelCollection> &collections)
     return shown;
 }
 
+// The pixels of colour in the calendar's cell of day, as the calendar shows it.
+int markPixels(DaysCalendar *calendar, const QDate &day, const QColor &colour)
+{
+    calendar->setCurrentPage(day.year(), day.month());
+    QTableView *cells = calendar->findChild<QTableView *>();
+    const QImage shown = cells->viewport()->grab().toImage();
+    // The month's days follow its first, in reading order.
+    int inMonth = 0;
+    for (int row = 0; row < cells->model()->rowCount(); ++row) {
+        for (int column = 0; column < cells->model()->columnCount(); ++column) {
+            const QModelIndex cell = cells->model()->index(row, column);
+            if (cell.data().toString() == QLatin1String("1") || inMonth > 0)
+                ++inMonth;
+            if (inMonth != day.day())
+                continue;
+            int found = 0;
+            const QRect rect = cells->visualRect(cell);
+            for (int y = rect.top(); y <= rect.bottom(); ++y) {
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    found += shown.pixelColor(x, y) == colour;
+            }
+            return found;
+        }
+    }
+    return -1;
+}
+
 QPushButton *saveButton(const LevelChooser *chooser)
 {
     return chooser->findChild<QPushButton *>(QStringLiteral("savePuzzle"));
@@ -111,6 +145,7 @@ class ChooserTest : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
     void collectionsAreFound_data();
@@ -136,6 +171,8 @@ private slots:
     void puzzlesAreKept();
     void everyTextIsWhole_data();
     void everyTextIsWhole();
+    void yourDays_data();
+    void yourDays();
 
 private:
     QString myLevels() const { return DataFolders::myLevels(dir->path()); }
@@ -151,6 +188,14 @@ private:
     vorticade *window = nullptr;
     GameWidget *game = nullptr;
 };
+
+void ChooserTest::initTestCase()
+{
+    // A day is the UTC's: the tests run where the local day is another, whatever the hour.
+    qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "Etc/GMT-14" : "Etc/GMT+12");
+    tzset();
+    QVERIFY(QDate::currentDate() != QDateTime::currentDateTimeUtc().date());
+}
 
 void ChooserTest::init()
 {
@@ -397,24 +442,26 @@ void ChooserTest::rowsSayWhatIsSo()
 void ChooserTest::opensOnTheFirstNotPassed_data()
 {
     QTest::addColumn<QList<quint32>>("times");
-    QTest::addColumn<bool>("emptyShownLast");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<int>("row");
 
-    // Carrying on is Ctrl+L, Enter.
-    QTest::newRow("none passed: the first") << QList<quint32>{} << false << 0;
-    QTest::newRow("1 and 2 passed: the third") << QList<quint32>{2680, 1960} << false << 2;
-    QTest::newRow("a gap: the gap") << QList<quint32>{2680, 0, 1890} << false << 1;
+    // Carrying on is Ctrl+L, Enter; before it, the chooser was left with an empty collection shown, or
+    // with its Close button.
+    QTest::newRow("none passed: the first") << QList<quint32>{} << QString() << 0;
+    QTest::newRow("1 and 2 passed: the third") << QList<quint32>{2680, 1960} << QString() << 2;
+    QTest::newRow("a gap: the gap") << QList<quint32>{2680, 0, 1890} << QString() << 1;
     QList<quint32> all;
     for (int level = 1; level <= LevelCatalogue::levelCount; ++level)
         all.append(1000);
-    QTest::newRow("all passed: the first") << all << false << 0;
-    QTest::newRow("an empty My levels shown last: the game's own, on") << QList<quint32>{2680} << true << 1;
+    QTest::newRow("all passed: the first") << all << QString() << 0;
+    QTest::newRow("an empty My levels shown last: the game's own, on") << QList<quint32>{2680} << "empty" << 1;
+    QTest::newRow("closed with Close, then Ctrl+L, Enter: played all the same") << QList<quint32>{2680} << "close" << 1;
 }
 
 void ChooserTest::opensOnTheFirstNotPassed()
 {
     QFETCH(QList<quint32>, times);
-    QFETCH(bool, emptyShownLast);
+    QFETCH(QString, before);
     QFETCH(int, row);
 
     while (times.size() < LevelCatalogue::levelCount)
@@ -424,7 +471,17 @@ void ChooserTest::opensOnTheFirstNotPassed()
     window = new vorticade(nullptr, dir->filePath(QStringLiteral("scores.dat")));
     game = window->findChild<GameWidget *>();
     LevelChooser *chooser = openChooser();
-    if (emptyShownLast) {
+    if (before == QLatin1String("close")) {
+        QPushButton *close = chooser->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close);
+        // As a real click does, the button takes the focus first; in a real window it keeps it there
+        // when the chooser opens again.
+        close->setFocus(Qt::MouseFocusReason);
+        QTest::mouseClick(close, Qt::LeftButton);
+        QVERIFY(!chooser->isVisible());
+        chooser = openChooser();
+        close->setFocus(Qt::ActiveWindowFocusReason);
+    }
+    if (before == QLatin1String("empty")) {
         QListWidget *collections = chooser->findChild<QListWidget *>();
         collections->setCurrentRow(1);
         QCOMPARE(chooser->collection(), 1);
@@ -458,6 +515,7 @@ void ChooserTest::playsThroughTheCollection_data()
     QTest::newRow("right from the last: round to the first") << 3 << "right" << "A";
     QTest::newRow("the click after the last: back to the chooser") << 3 << "pass click" << "chooser";
     QTest::newRow("a right click: the same level again") << 2 << "rightclick" << "B";
+    QTest::newRow("Ctrl+E: the editor on the level's own file") << 2 << "edit" << "B (3.swirl)";
 }
 
 void ChooserTest::playsThroughTheCollection()
@@ -483,6 +541,11 @@ void ChooserTest::playsThroughTheCollection()
             const Qt::MouseButton button = key == QLatin1String("click") ? Qt::LeftButton : Qt::RightButton;
             PlayerInput::mouse(game, QEvent::MouseButtonPress, button, button, QPoint(400, 240));
             PlayerInput::mouse(game, QEvent::MouseButtonRelease, button, Qt::NoButton, QPoint(400, 240));
+        } else if (key == QLatin1String("edit")) {
+            window->findChild<QAction *>(QStringLiteral("editLevel"))->trigger();
+            const std::unique_ptr<EditorWindow> editor(PlayerInput::topLevel<EditorWindow>());
+            QVERIFY2(editor && editor->windowTitle().startsWith(played), qPrintable(editor ? editor->windowTitle() : QString()));
+            return;
         } else {
             QTest::keyClick(game, key == QLatin1String("left") ? Qt::Key_Left : Qt::Key_Right);
         }
@@ -798,6 +861,9 @@ void ChooserTest::puzzlesFromSeeds_data()
     QTest::newRow("markup typed: shown as it was typed")
         << "<b>2-easy-1</b>" << "\u201c<b>2-easy-1</b>\u201d is not a seed: a seed is the generator's version, a tier and a "
                                 "word of letters and digits (and - _ . between them), as 2-easy-42.";
+    QTest::newRow("tomorrow's puzzle: it opens on its day, nothing played")
+        << "<tomorrow>" << "%1 opens on its day: it can be played from then on, and counts for that day only.";
+    QTest::newRow("nothing typed: said so, and asked again") << "  " << "Type or paste a seed to play its level, or Cancel.";
     QTest::newRow("saved to My levels, then saved again: there already")
         << "<save>" << "Already in My levels, not added again:";
 }
@@ -807,6 +873,11 @@ void ChooserTest::puzzlesFromSeeds()
     QFETCH(QString, typed);
     QFETCH(QString, said);
 
+    const Seed tomorrow = Seed::ofDay(QDateTime::currentDateTimeUtc().date().addDays(1));
+    if (typed == QLatin1String("<tomorrow>")) {
+        typed = tomorrow.text();
+        said = said.arg(tomorrow.shownName());
+    }
     LevelChooser *chooser = openChooser();
     const int puzzles = int(chooser->library()->collections().size()) - 1;
     QCOMPARE(int(chooser->library()->collections().at(puzzles).kind), int(LevelCollection::Puzzles));
@@ -919,8 +990,9 @@ void ChooserTest::puzzlesAreKept_data()
     // What a player does before the game starts again.
     QTest::newRow("nothing passed: every puzzle offered again") << "";
     QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
-    QTest::newRow("the day's puzzle chosen at once, then passed: its streak and result") << "daily";
+    QTest::newRow("the day's puzzle chosen at once, then passed: its streak, the longest kept, and result") << "daily";
     QTest::newRow("yesterday's puzzle passed late: its result, without a streak") << "late";
+    QTest::newRow("yesterday's passed late while the streak runs: its result shares no streak") << "late in a streak";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
     QTest::newRow("a seed played, saved in German: the puzzle stays at hand, one file everywhere") << "seed";
     QTest::newRow("the new Easy puzzle passed: another in its place, kept") << "easy";
@@ -931,9 +1003,16 @@ void ChooserTest::puzzlesAreKept()
     QFETCH(QString, done);
 
     const QString streakFile = dir->filePath(QStringLiteral("streak.txt"));
-    QVERIFY(TestFiles::write(streakFile, done == QLatin1String("broken") ? "swirlfall-streak 1\ndays 4\n" : QByteArray()));
-    if (done != QLatin1String("broken"))
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    // A run of three that ended days ago; a run of one, yesterday.
+    const QMap<QString, QByteArray> streaks{{QStringLiteral("broken"), "swirlfall-streak 1\ndays 4\n"},
+                                            {QStringLiteral("daily"), "swirlfall-streak 1\ndays 3\nlongest 3\nlast " + today.addDays(-5).toString(Qt::ISODate).toLatin1() + '\n'},
+                                            {QStringLiteral("late in a streak"),
+                                             "swirlfall-streak 1\ndays 1\nlongest 1\nlast " + today.addDays(-1).toString(Qt::ISODate).toLatin1() + '\n'}};
+    QVERIFY(TestFiles::write(streakFile, streaks.value(done)));
+    if (!streaks.contains(done))
         QFile::remove(streakFile);
+    const int streakNow = int(done == QLatin1String("late in a streak"));
     if (done == QLatin1String("first"))
         scores = dir->filePath(QStringLiteral("data/scores.dat"));
     {
@@ -941,16 +1020,15 @@ void ChooserTest::puzzlesAreKept()
         restart();
         QCOMPARE(said.text().count(QLatin1Char('\n')), int(done == QLatin1String("broken")));
     }
-    QCOMPARE(window->puzzleSession()->streak(), 0);
+    QCOMPARE(window->puzzleSession()->streak(), streakNow);
     LevelChooser *chooser = openChooser();
     QAction *save = window->findChild<QAction *>(QStringLiteral("savePuzzle"));
     QAction *result = window->findChild<QAction *>(QStringLiteral("copyResult"));
     // Nothing played yet: nothing to keep, nothing to share.
     QVERIFY(!save->isEnabled() && !result->isEnabled());
-    const QDate today = QDateTime::currentDateTimeUtc().date();
     const QStringList first = puzzleSeeds(chooser);
     // The day's, yesterday's, then Easy: Easy passed, or yesterday's passed late.
-    const int passedRow = done == QLatin1String("easy") ? 2 : done == QLatin1String("late") ? 1 : -1;
+    const int passedRow = done == QLatin1String("easy") ? 2 : done.startsWith(QLatin1String("late")) ? 1 : -1;
     if (passedRow >= 0) {
         chooser->view()->setCurrentIndex(chooser->model()->index(passedRow));
         QTest::keyClick(chooser->view(), Qt::Key_Return);
@@ -968,7 +1046,7 @@ void ChooserTest::puzzlesAreKept()
         PlayerInput::play(game, *game->level().proof);
         QCOMPARE(game->state().status(), int(Passed));
         QCOMPARE(window->puzzleSession()->streak(), 1);
-        QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1")), qPrintable(game->endNote()));
+        QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1, longest 3")), qPrintable(game->endNote()));
         QVERIFY(result->isEnabled());
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
@@ -994,8 +1072,8 @@ void ChooserTest::puzzlesAreKept()
         QCOMPARE(game->level().name, Seed::ofDay(today.addDays(-1)).shownName());
         QVERIFY(!result->isEnabled());
     }
-    if (done == QLatin1String("late")) {
-        QCOMPARE(window->puzzleSession()->streak(), 0);
+    if (done.startsWith(QLatin1String("late"))) {
+        QCOMPARE(window->puzzleSession()->streak(), streakNow);
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
         QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today.addDays(-1)).shownName())
@@ -1016,16 +1094,24 @@ void ChooserTest::puzzlesAreKept()
         save->trigger();
         QCOMPARE(TestFiles::contents(QDir(myLevels()).filePath(QStringLiteral("Easy 7.swirl"))),
                  window->puzzleSession()->find(seed)->fileText());
+        // In My levels still a puzzle: named and described in the player's language, its seed to copy.
+        chooser->choose();
+        chooser->showCollection(1);
+        const QModelIndex saved = chooser->model()->index(0);
+        chooser->view()->setCurrentIndex(saved);
+        QCOMPARE(saved.data().toString(), seed.shownName());
+        QCOMPARE(saved.data(LevelListModel::DifficultyRole).toString(),
+                 LevelGenerator::describe(seed, window->puzzleSession()->find(seed)->difficulty));
+        QVERIFY(chooser->findChild<QPushButton *>(QStringLiteral("copySeed"))->isVisible() && !saveButton(chooser)->isVisible());
     }
     const QStringList before = puzzleSeeds(chooser);
     QCOMPARE(before.at(2) != first.at(2), done == QLatin1String("easy"));
     QCOMPARE(before.mid(3, 2), first.mid(3, 2));
     restart();
-    QCOMPARE(window->puzzleSession()->streak(), int(done == QLatin1String("daily")));
-    const QStringList after = puzzleSeeds(openChooser());
-    // The tiers' puzzles not passed are the same; the one played last is at hand before a restart.
-    QCOMPARE(after.mid(0, 5), before.mid(0, 5));
-    // The one played last, passed or not, stays at hand until the game starts again.
+    QCOMPARE(window->puzzleSession()->streak(), qMax(streakNow, int(done == QLatin1String("daily"))));
+    // The tiers' puzzles not passed are the same, and the one played last, passed or not, stays at
+    // hand after a restart too.
+    QCOMPARE(puzzleSeeds(openChooser()), before);
     QCOMPARE(before.size(), 5 + int(done == QLatin1String("seed") || done == QLatin1String("easy")));
 }
 
@@ -1079,6 +1165,95 @@ void ChooserTest::everyTextIsWhole()
             cut.append(button->text());
     }
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+}
+
+void ChooserTest::yourDays_data()
+{
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<QString>("done");
+    QTest::addColumn<QString>("said");
+
+    // The days before today as the file of days keeps them: O passed on its day, L passed late the
+    // day after, - not passed; the streak kept says the last day's run of one, the longest two.
+    QTest::newRow("passed, passed, skipped, late, passed: marked so, with the streaks and the day's result")
+        << "OO-LO" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 4, 3 of them on their day";
+    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once")
+        << "OO-LO" << "late" << "Days in a row: 1\nLongest run of days: 2\nDays played: 5, 3 of them on their day";
+    QTest::newRow("a broken file of days: said once, the streak kept") << "broken" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 0, 0 of them on their day";
+    QTest::newRow("Escape: closed, nothing played") << "OO-LO" << "escape" << "";
+}
+
+void ChooserTest::yourDays()
+{
+    QFETCH(QString, days);
+    QFETCH(QString, done);
+    QFETCH(QString, said);
+
+    const QDate today = QDateTime::currentDateTimeUtc().date();
+    QByteArray file = "swirlfall-days 1\n";
+    for (int i = 0; i < days.size(); ++i) {
+        const QDate day = today.addDays(i - int(days.size()));
+        if (days.at(i) != QLatin1Char('-'))
+            file += day.toString(Qt::ISODate).toLatin1() + ' ' + day.addDays(days.at(i) == QLatin1Char('L')).toString(Qt::ISODate).toLatin1() + " 4810 2\n";
+    }
+    QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("days.txt")), days == QLatin1String("broken") ? QByteArray("swirlfall-days 1\n2026") : file));
+    QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("streak.txt")),
+                             "swirlfall-streak 1\ndays 1\nlongest 2\nlast " + today.addDays(-1).toString(Qt::ISODate).toLatin1() + '\n'));
+    {
+        CapturedMessages told;
+        restart();
+        QCOMPARE(told.text().count(QLatin1Char('\n')), int(days == QLatin1String("broken")));
+    }
+    window->findChild<QAction *>(QStringLiteral("yourDays"))->trigger();
+    YourDays *shown = window->findChild<YourDays *>();
+    QVERIFY(shown && shown->isVisible());
+    if (done.isEmpty())
+        QCOMPARE(shown->streakText(), said);
+    // On today, open: the day's puzzle to pass today.
+    QCOMPARE(shown->calendar()->selectedDate(), today);
+    QVERIFY2(shown->dayText().startsWith(Seed::ofDay(today).shownName() + QStringLiteral(": today's")), qPrintable(shown->dayText()));
+    if (done == QLatin1String("escape")) {
+        // Keys reach it once the main window has let go of activation, late on Qt 5 offscreen.
+        shown->activateWindow();
+        QVERIFY(QTest::qWaitFor([shown] { return QApplication::activeWindow() == shown; }));
+        QTest::keyClick(shown->calendar()->findChild<QTableView *>(), Qt::Key_Escape);
+        QVERIFY(!shown->isVisible());
+        QCOMPARE(game->level().number, 1);
+        return;
+    }
+    const QString marks = days == QLatin1String("broken") ? QStringLiteral("-----") : days;
+    for (int i = 0; i < marks.size(); ++i) {
+        const QDate day = today.addDays(i - int(marks.size()));
+        // The run before the first day played is no day missed.
+        const DayLog::Mark mark = marks.at(i) == QLatin1Char('O') ? DayLog::OnItsDay : marks.at(i) == QLatin1Char('L') ? DayLog::Late
+                                  : marks.at(i) == QLatin1Char('-') && i > 0 && marks.at(0) != QLatin1Char('-') ? DayLog::Missed : DayLog::Unplayed;
+        for (const DayLog::Mark other : {DayLog::OnItsDay, DayLog::Late, DayLog::Missed})
+            QVERIFY2((markPixels(shown->calendar(), day, DaysCalendar::markColor(other)) > 0) == (other == mark),
+                     qPrintable(QStringLiteral("%1 shows mark %2: %3").arg(day.toString(Qt::ISODate)).arg(other).arg(int(mark))));
+    }
+    QCOMPARE(shown->calendar()->maximumDate(), today);
+    if (done != QLatin1String("late"))
+        return;
+    const QDate missed = today.addDays(-3);
+    shown->calendar()->setSelectedDate(missed);
+    QTest::keyClick(shown->calendar()->findChild<QTableView *>(), Qt::Key_Return);
+    QTRY_VERIFY_WITH_TIMEOUT(game->level().name == Seed::ofDay(missed).shownName(), 30000);
+    QVERIFY(!shown->isVisible());
+    PlayerInput::play(game, *game->level().proof);
+    QCOMPARE(game->state().status(), int(Passed));
+    window->findChild<QAction *>(QStringLiteral("yourDays"))->trigger();
+    QCOMPARE(shown->streakText(), said);
+    QVERIFY(markPixels(shown->calendar(), missed, DaysCalendar::markColor(DayLog::Late)) > 0);
+    shown->calendar()->setSelectedDate(missed);
+    // What is shared of a day passed late says no streak.
+    QVERIFY2(shown->dayText().startsWith(Seed::ofDay(missed).shownName() + QStringLiteral(": passed late")), qPrintable(shown->dayText()));
+    QCOMPARE(window->puzzleSession()->result(Seed::ofDay(missed)).count(QStringLiteral("days in a row")), 0);
+    // The month's chart has a bar for each day passed in it.
+    shown->calendar()->setCurrentPage(today.year(), today.month());
+    int passed = 0;
+    for (int i = 0; i < days.size(); ++i)
+        passed += today.addDays(i - int(days.size())).month() == today.month() && (days.at(i) != QLatin1Char('-') || i == 2);
+    QCOMPARE(shown->chart()->bars(), passed);
 }
 
 QTEST_MAIN(ChooserTest)

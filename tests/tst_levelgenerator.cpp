@@ -10,6 +10,7 @@
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/puzzles/PlayerModel.h"
 #include "levels/puzzles/PuzzleMaker.h"
+#include "levels/puzzles/PuzzleNote.h"
 #include "sim/LevelState.h"
 
 #include <QCryptographicHash>
@@ -34,6 +35,8 @@ private slots:
     void modelFindsWhatAPersonFinds();
     void pocketsNoParticleReaches_data();
     void pocketsNoParticleReaches();
+    void savedPuzzlesAreKnown_data();
+    void savedPuzzlesAreKnown();
 };
 
 namespace {
@@ -308,6 +311,42 @@ void LevelGeneratorTest::pocketsNoParticleReaches()
 
     QCOMPARE(LevelFigures::sealedPockets(levelOf("wells red 1 blue 0\nparticle red 150 400\ngoal red 300 400 400 400 400 440 300 440\n" + areas)),
              pockets);
+}
+
+void LevelGeneratorTest::savedPuzzlesAreKnown_data()
+{
+    QTest::addColumn<QString>("seed");
+    QTest::addColumn<QString>("changed");
+    QTest::addColumn<QString>("to");
+
+    // A puzzle's file, its note perhaps changed by hand: known again with its seed and stars, or no puzzle.
+    QTest::newRow("version 2's: its seed and stars") << "2-easy-7" << QString() << QString();
+    QTest::newRow("version 3's, with its idea and its plans: its seed and stars") << "3-medium-7" << QString() << QString();
+    QTest::newRow("a share over a hundred: no puzzle") << "2-easy-7" << "that pass: 0%" << "that pass: 101%";
+    QTest::newRow("a part said twice: no puzzle") << "2-easy-7" << "; single" << "; wells its proof sets: 1; single";
+    QTest::newRow("a seed of no generator: no puzzle") << "2-easy-7" << "seed 2-" << "seed 9-";
+}
+
+void LevelGeneratorTest::savedPuzzlesAreKnown()
+{
+    QFETCH(QString, seed);
+    QFETCH(QString, changed);
+    QFETCH(QString, to);
+
+    Seed parsed;
+    QString why;
+    QVERIFY(Seed::parse(seed, &parsed, &why));
+    const std::optional<LevelGenerator::Generated> made = LevelGenerator(parsed).generate();
+    QVERIFY(made);
+    Level saved;
+    QVERIFY(LevelFile::read(QString::fromUtf8(made->fileText()).replace(changed, to).toUtf8(), &saved, &why));
+    QVERIFY(changed.isEmpty() || saved.note != made->level.note);
+    const std::optional<LevelGenerator::Generated> known = PuzzleNote::read(saved);
+    QCOMPARE(known.has_value(), changed.isEmpty());
+    if (known) {
+        QCOMPARE(known->seed.text(), seed);
+        QCOMPARE(LevelGenerator::describe(known->seed, known->difficulty), LevelGenerator::describe(parsed, made->difficulty));
+    }
 }
 
 QTEST_GUILESS_MAIN(LevelGeneratorTest)

@@ -505,18 +505,21 @@ void RenderTest::textsByStatus_data()
     QTest::addColumn<bool>("proven");
     QTest::addColumn<bool>("goesOn");
     QTest::addColumn<QString>("help");
+    QTest::addColumn<QString>("note");
 
     const QString ready = QStringLiteral("[Left mouse drag] horizontally or vertically to set a gravity well.");
     const QString next = QStringLiteral("[Left mouse click] to advance to the next level.");
-    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true << true << true << ready;
-    QTest::newRow("Running: no name, no message, no help") << int(Running) << false << true << true << QString();
-    QTest::newRow("Failed: name, message, short help") << int(Failed) << true << true << true << next;
-    QTest::newRow("Passed: name, message, short help") << int(Passed) << true << true << true << next;
+    QTest::newRow("Ready: name, message, four-line help") << int(Ready) << true << true << true << ready << QString();
+    QTest::newRow("Running: no name, no message, no help") << int(Running) << false << true << true << QString() << QString();
+    QTest::newRow("Failed: name, message, short help") << int(Failed) << true << true << true << next << QString();
+    QTest::newRow("Passed: name, message, short help") << int(Passed) << true << true << true << next << QString();
     QTest::newRow("Ready, a level from a file without a proof: \"Not proven\" beside the name")
-        << int(Ready) << true << false << false << ready;
+        << int(Ready) << true << false << false << ready << QString();
     // A level with no next one starts again on a click: the help must not promise the next level.
     QTest::newRow("Passed, a level with no next one: a click plays it again")
-        << int(Passed) << true << false << false << "[Left or right mouse click] to play the level again.";
+        << int(Passed) << true << false << false << "[Left or right mouse click] to play the level again." << QString();
+    QTest::newRow("Ready, a puzzle: its tier and stars under the message")
+        << int(Ready) << true << false << false << ready << QStringLiteral("Medium \u00b7 \u2605\u2605\u2606\u2606\u2606");
 }
 
 void RenderTest::textsByStatus()
@@ -526,8 +529,12 @@ void RenderTest::textsByStatus()
     QFETCH(bool, proven);
     QFETCH(bool, goesOn);
     QFETCH(QString, help);
+    QFETCH(QString, note);
 
     load(6);
+    scene.endNote = note;
+    if (!note.isEmpty())
+        QCOMPARE(ScenePainter::message(scene).section(QLatin1Char('\n'), 1), note);
     if (!proven) {
         scene.number = 0;
         scene.proven = false;

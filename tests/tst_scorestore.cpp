@@ -2,6 +2,7 @@
 // and odd-sized files, and a save that fails half-way, which must never cost the old records.
 #include "TestFiles.h"
 #include "levels/saves/DailyStreak.h"
+#include "levels/saves/DayLog.h"
 #include "levels/saves/LevelRecords.h"
 #include "levels/saves/ScoreStore.h"
 
@@ -88,6 +89,10 @@ private slots:
     void streakOfDays();
     void streakFileIsReadStrictly_data();
     void streakFileIsReadStrictly();
+    void daysPassed_data();
+    void daysPassed();
+    void daysFileIsReadStrictly_data();
+    void daysFileIsReadStrictly();
 };
 
 void ScoreStoreTest::read_data()
@@ -341,6 +346,85 @@ void ScoreStoreTest::streakFileIsReadStrictly()
     QCOMPARE(DailyStreak::read(bytes, &read, &why), streak);
     QCOMPARE(why.isEmpty(), streak);
     QVERIFY(!why.contains(QLatin1Char('\n')));
+}
+
+void ScoreStoreTest::daysPassed_data()
+{
+    QTest::addColumn<QList<int>>("passes");
+    QTest::addColumn<QString>("marks");
+    QTest::addColumn<int>("firstMs");
+    QTest::addColumn<int>("run");
+    QTest::addColumn<int>("rebuilt");
+
+    // Each pass: the puzzle's day, the day it was passed on (in days before today, UTC) and its
+    // time. The marks of the days from four days ago to today: O on its day, L late, M missed.
+    QTest::newRow("on its day, a day skipped, one late, yesterday missed, today open")
+        << QList<int>{4, 4, 900, 2, 1, 800} << "OMLM." << 900 << 0 << 0;
+    QTest::newRow("tomorrow's passed today: no day counts it") << QList<int>{-1, 0, 900} << "....." << 0 << 0 << 0;
+    QTest::newRow("passed late again, faster: the day keeps its own time") << QList<int>{1, 1, 900, 1, 0, 100} << "...O." << 900 << 0 << 1;
+    QTest::newRow("passed again on its day, faster: the faster time") << QList<int>{0, 0, 900, 0, 0, 300} << "....O" << 300 << 1 << 1;
+    QTest::newRow("three days on their day, then a late one: a run of the three")
+        << QList<int>{2, 2, 9, 1, 1, 9, 0, 0, 9, 3, 0, 9} << ".LOOO" << 9 << 3 << 3;
+}
+
+void ScoreStoreTest::daysPassed()
+{
+    QFETCH(QList<int>, passes);
+    QFETCH(QString, marks);
+    QFETCH(int, firstMs);
+    QFETCH(int, run);
+    QFETCH(int, rebuilt);
+
+    const QDate today(2027, 1, 2);
+    DayLog log;
+    for (int i = 0; i + 2 < passes.size(); i += 3)
+        log.pass({today.addDays(-passes.at(i)), today.addDays(-passes.at(i + 1)), quint32(passes.at(i + 2)), 1});
+    DayLog back;
+    QString why;
+    QVERIFY2(DayLog::read(log.write(), &back, &why), qPrintable(why));
+    for (const DayLog *kept : {&log, &back}) {
+        QString shown;
+        for (int ago = 4; ago >= 0; --ago)
+            shown += QStringLiteral(".OLM").at(kept->mark(today.addDays(-ago), today));
+        QCOMPARE(shown, marks);
+        const DayLog::Day *first = kept->find(today.addDays(-passes.at(0)));
+        QCOMPARE(first ? int(first->ms) : 0, firstMs);
+        QCOMPARE(kept->runEndingOn(today), run);
+        QCOMPARE(kept->streak().days(today), rebuilt);
+    }
+}
+
+void ScoreStoreTest::daysFileIsReadStrictly_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("days");
+
+    QTest::newRow("two days") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2\n2026-12-10 2026-12-12 3250 3\n") << true;
+    QTest::newRow("none yet") << QByteArray("swirlfall-days 1\n") << true;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("a line cut short") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 48") << false;
+    QTest::newRow("passed before its day") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-09 4810 2\n") << false;
+    QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2\n2026-12-09 2026-12-10 1 2\n") << false;
+    QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2\n2026-12-09 2026-12-09 1 2\n") << false;
+    QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2\n") << false;
+    QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 03\n") << false;
+    QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2\n") << false;
+    QTest::newRow("another version") << QByteArray("swirlfall-days 2\n") << false;
+    QTest::newRow("larger than a file of days") << QByteArray(DayLog::maxFileBytes + 1, '\n') << false;
+}
+
+void ScoreStoreTest::daysFileIsReadStrictly()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, days);
+
+    DayLog read;
+    QString why;
+    QCOMPARE(DayLog::read(bytes, &read, &why), days);
+    QCOMPARE(why.isEmpty(), days);
+    QVERIFY(!why.contains(QLatin1Char('\n')));
+    if (days)
+        QCOMPARE(read.write(), bytes);
 }
 
 QTEST_GUILESS_MAIN(ScoreStoreTest)

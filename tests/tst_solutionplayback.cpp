@@ -193,7 +193,7 @@ void SolutionPlaybackTest::aNoteSaysHowToStop()
     PlayerInput::start(game);
     tick();
     QCOMPARE(helpPixels(), 0);
-    QCOMPARE(game->watchNote(), QString());
+    QCOMPARE(game->stripNote(), QString());
     if (watched == QLatin1String("solution"))
         game->showSolution();
     else if (watched == QLatin1String("best run"))
@@ -202,7 +202,7 @@ void SolutionPlaybackTest::aNoteSaysHowToStop()
         game->watchReplay(game->level(), LevelCatalogue::solution(6));
     tick();
     QVERIFY(helpPixels() > 50);
-    QCOMPARE(game->watchNote(), note);
+    QCOMPARE(game->stripNote(), note);
     PlayerInput::key(game, QEvent::KeyPress, Qt::Key_Space);
     PlayerInput::start(game);
     tick();

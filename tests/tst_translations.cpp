@@ -7,6 +7,8 @@
 #include "app/CommandLine.h"
 #include "app/HowToPlay.h"
 #include "app/Translation.h"
+#include "app/chooser/DaysCalendar.h"
+#include "app/chooser/YourDays.h"
 #include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "app/widgets/KeyTable.h"
@@ -86,6 +88,8 @@ class TranslationsTest : public QObject
 private slots:
     void everyMessageIsTranslated_data();
     void everyMessageIsTranslated();
+    void aThingHasOneName_data();
+    void aThingHasOneName();
     void playfieldTextsFit_data();
     void playfieldTextsFit();
     void windowsSpeakIt_data();
@@ -120,6 +124,31 @@ void TranslationsTest::everyMessageIsTranslated()
             faults.append(where + QStringLiteral(" has other placeholders: ") + found->translation);
         if (found->translation.count(QLatin1Char('\n')) != it.key().second.count(QLatin1Char('\n')))
             faults.append(where + QStringLiteral(" has another number of lines"));
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+}
+
+void TranslationsTest::aThingHasOneName_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("others");
+
+    // Words a translation must not use for what the language names otherwise.
+    QTest::newRow("German: a seed is a Startwert") << "de" << "\\bSeeds?\\b|Saatwert";
+    QTest::newRow("French: a seed is a graine") << "fr" << "\\bSeeds?\\b|semence";
+}
+
+void TranslationsTest::aThingHasOneName()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, others);
+
+    const QRegularExpression other(others);
+    QStringList faults;
+    const auto catalogue = readTs(QStringLiteral(TRANSLATIONS_DIR "/swirlfall_%1.ts").arg(language));
+    for (auto it = catalogue.cbegin(); it != catalogue.cend(); ++it) {
+        if (it->translation.contains(other))
+            faults.append(it->translation);
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
 }
@@ -237,14 +266,15 @@ void TranslationsTest::windowsSpeakIt_data()
     QTest::addColumn<QString>("arrows");
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("dayPuzzle");
+    QTest::addColumn<int>("firstDay");
 
     // With the game's catalogue alone, as on a machine without Qt's own.
     QTest::newRow("English") << QString() << "Ctrl+L" << "Ctrl+Z" << "Left, Right" << "Usage: |[options]|Options:|Arguments:"
-                             << "Puzzle of 9 January 2027";
+                             << "Puzzle of 9 January 2027" << int(Qt::Sunday);
     QTest::newRow("German") << "de" << "Strg+L" << "Strg+Z" << "Links, Rechts" << "Aufruf: |[Optionen]|Optionen:|Argumente:"
-                            << "Rätsel vom 9. Januar 2027";
+                            << "Rätsel vom 9. Januar 2027" << int(Qt::Monday);
     QTest::newRow("French") << "fr" << "Ctrl+L" << "Ctrl+Z" << "Gauche, Droite" << "Utilisation : |[options]|Options :|Arguments :"
-                            << "Énigme du 9 janvier 2027";
+                            << "Énigme du 9 janvier 2027" << int(Qt::Monday);
 }
 
 void TranslationsTest::windowsSpeakIt()
@@ -255,6 +285,7 @@ void TranslationsTest::windowsSpeakIt()
     QFETCH(QString, arrows);
     QFETCH(QString, usage);
     QFETCH(QString, dayPuzzle);
+    QFETCH(int, firstDay);
 
     speak(language);
     // Its date in the language of the words around it, whatever the desktop's formats.
@@ -270,6 +301,11 @@ void TranslationsTest::windowsSpeakIt()
     QVERIFY2(keys.contains(chooseKeys) && keys.contains(arrows)
                  && (chooseKeys.startsWith(QLatin1String("Ctrl")) || !shown.contains(QLatin1String("Ctrl"))),
              qPrintable(shown));
+    // The calendar of days: its weeks start where the language's do, its months named in it.
+    window.showYourDays();
+    const DaysCalendar *days = window.findChild<YourDays *>()->calendar();
+    QCOMPARE(int(days->firstDayOfWeek()), firstDay);
+    QCOMPARE(days->locale().monthName(1), QLocale().monthName(1));
     EditorWindow editor;
     for (QAction *action : editor.findChildren<QAction *>()) {
         if (action->shortcut() == QKeySequence(Qt::SHIFT | Qt::Key_F1))

@@ -466,8 +466,18 @@ void VorticadeTest::howToPlayListsTheKeysBound()
         placed.append(at);
     }
     QVERIFY(goalShown);
-    // Both drags are shown in pictures.
-    QCOMPARE(pictures, 2);
+    // Both drags are shown in pictures, and a particle going on past the well removed.
+    QCOMPARE(pictures, 3);
+    const QImage kept = HowToPlay::keptSpeedPicture();
+    int redBefore = 0;
+    int redPast = 0;
+    for (int x = 0; x < kept.width(); ++x) {
+        for (int y = 0; y < kept.height(); ++y) {
+            const QColor at(kept.pixel(x, y));
+            (x < kept.width() / 2 ? redBefore : redPast) += at.red() > 200 && at.green() < 120 && at.blue() < 120;
+        }
+    }
+    QVERIFY2(redBefore == 0 && redPast > 0, qPrintable(QStringLiteral("%1 red before, %2 past").arg(redBefore).arg(redPast)));
     // Each row says what its key does, in the command's own words.
     for (const KeyTable::Row &row : help->keys()->rows())
         QVERIFY2(!row.what.isEmpty(), qPrintable(row.keys));
@@ -542,6 +552,12 @@ void VorticadeTest::soundSwitch()
     for (int i = 0; i < presses; ++i)
         QTest::keyClick(playing.game(), Qt::Key_M);
     QCOMPARE(playing.game()->isWatching(), allowed || presses == 0);
+    // Said on the playfield for a moment, over what is watched.
+    const QString sign = heard ? QStringLiteral("Sound on") : QStringLiteral("Sound off");
+    QCOMPARE(playing.game()->stripNote() == sign, allowed && presses > 0);
+    for (int tick = 0; tick < FlashNote::shownTicks; ++tick)
+        playing.game()->animate();
+    QVERIFY(playing.game()->stripNote() != sign);
     QCOMPARE(switched->isChecked(), heard);
     QCOMPARE(playing.sound()->isOn(), heard);
     // A well set is heard, or not.

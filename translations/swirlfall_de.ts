@@ -118,6 +118,37 @@
     </message>
 </context>
 <context>
+    <name>DayLog</name>
+    <message>
+        <source>not a file of days: line %1: %2</source>
+        <translation>keine Datei der Tage: Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>a file of days</source>
+        <translation>eine Datei der Tage</translation>
+    </message>
+    <message>
+        <source>it does not end with a whole line</source>
+        <translation>sie endet nicht mit einer ganzen Zeile</translation>
+    </message>
+    <message>
+        <source>it is not &quot;%1&quot;</source>
+        <translation>sie ist nicht „%1“</translation>
+    </message>
+    <message>
+        <source>more than %1 days</source>
+        <translation>mehr als %1 Tage</translation>
+    </message>
+    <message>
+        <source>not a day, the day passed on, a time and wells</source>
+        <translation>kein Tag, Tag der Lösung, Zeit und Brunnen</translation>
+    </message>
+    <message>
+        <source>a day out of order, or passed before it came</source>
+        <translation>ein Tag außer der Reihe, oder gelöst, bevor er kam</translation>
+    </message>
+</context>
+<context>
     <name>EditorCanvas</name>
     <message>
         <source>A level has at most %1 particles.</source>
@@ -589,6 +620,18 @@
         <source>The previous, the next level (of the collection played)</source>
         <translation>Das vorige, das nächste Level (der gespielten Sammlung)</translation>
     </message>
+    <message>
+        <source>A particle keeps its speed after its well is removed.</source>
+        <translation>Ein Teilchen behält seine Geschwindigkeit, wenn sein Brunnen entfernt wird.</translation>
+    </message>
+    <message>
+        <source>Puzzles and the days in a row</source>
+        <translation>Rätsel und die Tage in Folge</translation>
+    </message>
+    <message>
+        <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
+        <translation>Rätsel, die letzte Sammlung der Auswahl, werden aus Startwerten gemacht und bewiesen, bevor sie angeboten werden: Leicht, Mittel oder Schwer, mit einem bis fünf Sternen. Das Rätsel des Tages ist an einem Tag (in UTC) für alle dasselbe; an seinem Tag gelöst, setzt es deine Tage in Folge fort, und ein verpasster Tag beginnt sie von vorn. „Deine Tage“ im Menü zeigt sie alle.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCatalogue</name>
@@ -701,6 +744,10 @@
     <message>
         <source>Copied</source>
         <translation>Kopiert</translation>
+    </message>
+    <message>
+        <source>Your days…</source>
+        <translation>Deine Tage…</translation>
     </message>
 </context>
 <context>
@@ -928,6 +975,10 @@
         <source>Not added:</source>
         <translation>Nicht hinzugefügt:</translation>
     </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>In „Meine Level“ speichern</translation>
+    </message>
 </context>
 <context>
     <name>LevelLibrary</name>
@@ -1032,12 +1083,36 @@
         <translation>die Serie konnte nicht in %1 gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Save to My levels</source>
-        <translation>In „Meine Level“ speichern</translation>
-    </message>
-    <message>
         <source>Swirlfall · %1 · %2 s · wells: %3</source>
         <translation>Swirlfall · %1 · %2 s · Brunnen: %3</translation>
+    </message>
+    <message>
+        <source>a file of days</source>
+        <translation>eine Datei der Tage</translation>
+    </message>
+    <message>
+        <source>%1: %2; the days passed start afresh, the streak is kept</source>
+        <translation>%1: %2; die gelösten Tage beginnen von vorn, die Serie bleibt</translation>
+    </message>
+    <message>
+        <source>a seed</source>
+        <translation>ein Startwert</translation>
+    </message>
+    <message>
+        <source>%1 · longest days in a row: %2</source>
+        <translation>%1 · meiste Tage in Folge: %2</translation>
+    </message>
+    <message>
+        <source>%1 · days in a row: %2, longest %3</source>
+        <translation>%1 · Tage in Folge: %2, meiste %3</translation>
+    </message>
+    <message>
+        <source>the puzzle played last could not be kept in %1: %2</source>
+        <translation>das zuletzt gespielte Rätsel konnte nicht in %1 behalten werden: %2</translation>
+    </message>
+    <message>
+        <source>the days passed could not be kept in %1: %2</source>
+        <translation>die gelösten Tage konnten nicht in %1 behalten werden: %2</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1144,14 @@
     <message>
         <source>the new puzzles could not be kept in %1: %2</source>
         <translation>die neuen Rätsel konnten nicht in %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Type or paste a seed to play its level, or Cancel.</source>
+        <translation>Tippe oder füge einen Startwert ein, um sein Level zu spielen, oder brich ab.</translation>
+    </message>
+    <message>
+        <source>%1 opens on its day: it can be played from then on, and counts for that day only.</source>
+        <translation>%1 öffnet an seinem Tag: Ab dann kann es gespielt werden, und es zählt nur für diesen Tag.</translation>
     </message>
 </context>
 <context>
@@ -1435,23 +1518,23 @@ Geschaffte Level: %2 / %3</translation>
     </message>
     <message>
         <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 2-easy-42.</source>
-        <translation>„%1“ ist kein Seed: Ein Seed ist die Version des Generators, eine Stufe und ein Wort aus Buchstaben und Ziffern (und - _ . dazwischen), etwa 2-easy-42.</translation>
+        <translation>„%1“ ist kein Startwert: Ein Startwert ist die Version des Generators, eine Stufe und ein Wort aus Buchstaben und Ziffern (und - _ . dazwischen), etwa 2-easy-42.</translation>
     </message>
     <message>
         <source>“%1” is a seed of generator %2; this game&apos;s generators are 1 to %3.</source>
-        <translation>„%1“ ist ein Seed des Generators %2; die Generatoren dieses Spiels sind 1 bis %3.</translation>
+        <translation>„%1“ ist ein Startwert des Generators %2; die Generatoren dieses Spiels sind 1 bis %3.</translation>
     </message>
     <message>
         <source>“%1” is not a seed: its word has %2 characters, and a seed&apos;s word has at most %3.</source>
-        <translation>„%1“ ist kein Seed: Sein Wort hat %2 Zeichen, und das Wort eines Seeds hat höchstens %3.</translation>
+        <translation>„%1“ ist kein Startwert: Sein Wort hat %2 Zeichen, und das Wort eines Startwerts hat höchstens %3.</translation>
     </message>
     <message>
         <source>“%1” is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.</source>
-        <translation>„%1“ ist kein Seed: Das Rätsel eines Tages wird nach seinem Datum benannt, etwa 2-daily-2026-12-09.</translation>
+        <translation>„%1“ ist kein Startwert: Das Rätsel eines Tages wird nach seinem Datum benannt, etwa 2-daily-2026-12-09.</translation>
     </message>
     <message>
         <source>“%1” is not a seed: its tier is easy, medium, hard or daily, not “%2”.</source>
-        <translation>„%1“ ist kein Seed: Seine Stufe ist easy, medium, hard oder daily, nicht „%2“.</translation>
+        <translation>„%1“ ist kein Startwert: Seine Stufe ist easy, medium, hard oder daily, nicht „%2“.</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1560,17 @@ Geschaffte Level: %2 / %3</translation>
     </message>
 </context>
 <context>
+    <name>TimesChart</name>
+    <message>
+        <source>No puzzle of a day passed in this month.</source>
+        <translation>In diesem Monat wurde kein Rätsel eines Tages gelöst.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>UntrustedText</name>
     <message>
         <source>a folder, not %1</source>
@@ -1493,6 +1587,75 @@ Geschaffte Level: %2 / %3</translation>
     <message>
         <source>line %1: not UTF-8 text</source>
         <translation>Zeile %1: kein UTF-8-Text</translation>
+    </message>
+</context>
+<context>
+    <name>YourDays</name>
+    <message>
+        <source>Your days</source>
+        <translation>Deine Tage</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Ergebnis kopieren</translation>
+    </message>
+    <message>
+        <source>Play the day&apos;s puzzle</source>
+        <translation>Rätsel des Tages spielen</translation>
+    </message>
+    <message>
+        <source>passed on its day</source>
+        <translation>an seinem Tag gelöst</translation>
+    </message>
+    <message>
+        <source>passed late</source>
+        <translation>später gelöst</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>verpasst</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1
+Longest run of days: %2
+Days played: %3, %4 of them on their day</source>
+        <translation>Tage in Folge: %1
+Meiste Tage in Folge: %2
+Gespielte Tage: %3, davon %4 an ihrem Tag</translation>
+    </message>
+    <message>
+        <source>Your times on the puzzles of %1:</source>
+        <translation>Deine Zeiten bei den Rätseln im %1:</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>a month of the calendar</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1: passed on its day, in %2 s.</source>
+        <translation>%1: an seinem Tag gelöst, in %2 s.</translation>
+    </message>
+    <message>
+        <source>%1: passed late, on %2, in %3 s.</source>
+        <translation>%1: später gelöst, am %2, in %3 s.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the day a puzzle was passed late on</comment>
+        <translation>d. MMMM</translation>
+    </message>
+    <message>
+        <source>%1: today&apos;s, to pass today for the days in a row.</source>
+        <translation>%1: das heutige, heute zu lösen für die Tage in Folge.</translation>
+    </message>
+    <message>
+        <source>%1: not passed; it can still be played, late.</source>
+        <translation>%1: nicht gelöst; es kann noch gespielt werden, später.</translation>
+    </message>
+    <message>
+        <source>To share: %1</source>
+        <translation>Zum Teilen: %1</translation>
     </message>
 </context>
 <context>
@@ -1687,7 +1850,7 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     </message>
     <message>
         <source>Copy puzzle&apos;s seed</source>
-        <translation>Seed des Rätsels kopieren</translation>
+        <translation>Startwert des Rätsels kopieren</translation>
     </message>
     <message>
         <source>Ctrl+Shift+C</source>
@@ -1695,7 +1858,7 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     </message>
     <message>
         <source>Puts the seed of the puzzle played on the clipboard, to share</source>
-        <translation>Legt den Seed des gespielten Rätsels in die Zwischenablage, zum Teilen</translation>
+        <translation>Legt den Startwert des gespielten Rätsels in die Zwischenablage, zum Teilen</translation>
     </message>
     <message>
         <source>Copy result</source>
@@ -1720,6 +1883,26 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     <message>
         <source>Turns the game&apos;s sounds off, and on again; the choice is kept</source>
         <translation>Schaltet die Töne des Spiels aus und wieder ein; die Wahl bleibt erhalten</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Ton an</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Ton aus</translation>
+    </message>
+    <message>
+        <source>Your days…</source>
+        <translation>Deine Tage…</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Shows the puzzles of the days at a glance: passed, late or missed, the streaks and your times</source>
+        <translation>Zeigt die Rätsel der Tage auf einen Blick: gelöst, später oder verpasst, die Serien und deine Zeiten</translation>
     </message>
 </context>
 </TS>

@@ -118,6 +118,37 @@
     </message>
 </context>
 <context>
+    <name>DayLog</name>
+    <message>
+        <source>not a file of days: line %1: %2</source>
+        <translation>pas un fichier de jours : ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>a file of days</source>
+        <translation>un fichier de jours</translation>
+    </message>
+    <message>
+        <source>it does not end with a whole line</source>
+        <translation>il ne finit pas par une ligne entière</translation>
+    </message>
+    <message>
+        <source>it is not &quot;%1&quot;</source>
+        <translation>ce n’est pas « %1 »</translation>
+    </message>
+    <message>
+        <source>more than %1 days</source>
+        <translation>plus de %1 jours</translation>
+    </message>
+    <message>
+        <source>not a day, the day passed on, a time and wells</source>
+        <translation>pas un jour, le jour de la réussite, un temps et des puits</translation>
+    </message>
+    <message>
+        <source>a day out of order, or passed before it came</source>
+        <translation>un jour hors d’ordre, ou réussi avant d’être venu</translation>
+    </message>
+</context>
+<context>
     <name>EditorCanvas</name>
     <message>
         <source>A level has at most %1 particles.</source>
@@ -589,6 +620,18 @@
         <source>The previous, the next level (of the collection played)</source>
         <translation>Le niveau précédent, le suivant (de la collection jouée)</translation>
     </message>
+    <message>
+        <source>A particle keeps its speed after its well is removed.</source>
+        <translation>Une particule garde sa vitesse quand son puits est retiré.</translation>
+    </message>
+    <message>
+        <source>Puzzles and the days in a row</source>
+        <translation>Les énigmes et les jours d’affilée</translation>
+    </message>
+    <message>
+        <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
+        <translation>Les énigmes, dernière collection du sélecteur, sont faites à partir de graines et prouvées avant d’être proposées : Facile, Moyen ou Difficile, avec une à cinq étoiles. L’énigme du jour est la même pour tous un même jour (en UTC) ; réussie le jour même, elle prolonge vos jours d’affilée, et un jour manqué les fait repartir de zéro. « Vos jours », dans le Menu, les montre tous.</translation>
+    </message>
 </context>
 <context>
     <name>LevelCatalogue</name>
@@ -701,6 +744,10 @@
     <message>
         <source>Copied</source>
         <translation>Copié</translation>
+    </message>
+    <message>
+        <source>Your days…</source>
+        <translation>Vos jours…</translation>
     </message>
 </context>
 <context>
@@ -928,6 +975,10 @@
         <source>Not added:</source>
         <translation>Non ajoutés :</translation>
     </message>
+    <message>
+        <source>Save to My levels</source>
+        <translation>Enregistrer dans Mes niveaux</translation>
+    </message>
 </context>
 <context>
     <name>LevelLibrary</name>
@@ -1032,12 +1083,36 @@
         <translation>la série n’a pas pu être gardée dans %1 : %2</translation>
     </message>
     <message>
-        <source>Save to My levels</source>
-        <translation>Enregistrer dans Mes niveaux</translation>
-    </message>
-    <message>
         <source>Swirlfall · %1 · %2 s · wells: %3</source>
         <translation>Swirlfall · %1 · %2 s · puits : %3</translation>
+    </message>
+    <message>
+        <source>a file of days</source>
+        <translation>un fichier de jours</translation>
+    </message>
+    <message>
+        <source>%1: %2; the days passed start afresh, the streak is kept</source>
+        <translation>%1 : %2 ; les jours réussis repartent de zéro, la série est gardée</translation>
+    </message>
+    <message>
+        <source>a seed</source>
+        <translation>une graine</translation>
+    </message>
+    <message>
+        <source>%1 · longest days in a row: %2</source>
+        <translation>%1 · record de jours d’affilée : %2</translation>
+    </message>
+    <message>
+        <source>%1 · days in a row: %2, longest %3</source>
+        <translation>%1 · jours d’affilée : %2, record %3</translation>
+    </message>
+    <message>
+        <source>the puzzle played last could not be kept in %1: %2</source>
+        <translation>la dernière énigme jouée n’a pas pu être gardée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the days passed could not be kept in %1: %2</source>
+        <translation>les jours réussis n’ont pas pu être gardés dans %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -1069,6 +1144,14 @@
     <message>
         <source>the new puzzles could not be kept in %1: %2</source>
         <translation>les nouvelles énigmes n’ont pas pu être gardées dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>Type or paste a seed to play its level, or Cancel.</source>
+        <translation>Tapez ou collez une graine pour jouer son niveau, ou annulez.</translation>
+    </message>
+    <message>
+        <source>%1 opens on its day: it can be played from then on, and counts for that day only.</source>
+        <translation>%1 ouvre le jour venu : elle peut être jouée dès lors, et ne compte que pour ce jour.</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1560,17 @@ Niveaux réussis : %2 / %3</translation>
     </message>
 </context>
 <context>
+    <name>TimesChart</name>
+    <message>
+        <source>No puzzle of a day passed in this month.</source>
+        <translation>Aucune énigme du jour réussie ce mois-ci.</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+</context>
+<context>
     <name>UntrustedText</name>
     <message>
         <source>a folder, not %1</source>
@@ -1493,6 +1587,75 @@ Niveaux réussis : %2 / %3</translation>
     <message>
         <source>line %1: not UTF-8 text</source>
         <translation>ligne %1 : pas du texte UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>YourDays</name>
+    <message>
+        <source>Your days</source>
+        <translation>Vos jours</translation>
+    </message>
+    <message>
+        <source>Copy result</source>
+        <translation>Copier le résultat</translation>
+    </message>
+    <message>
+        <source>Play the day&apos;s puzzle</source>
+        <translation>Jouer l’énigme du jour</translation>
+    </message>
+    <message>
+        <source>passed on its day</source>
+        <translation>réussie le jour même</translation>
+    </message>
+    <message>
+        <source>passed late</source>
+        <translation>réussie en retard</translation>
+    </message>
+    <message>
+        <source>missed</source>
+        <translation>manquée</translation>
+    </message>
+    <message>
+        <source>Days in a row: %1
+Longest run of days: %2
+Days played: %3, %4 of them on their day</source>
+        <translation>Jours d’affilée : %1
+Record de jours d’affilée : %2
+Jours joués : %3, dont %4 le jour même</translation>
+    </message>
+    <message>
+        <source>Your times on the puzzles of %1:</source>
+        <translation>Vos temps sur les énigmes de %1 :</translation>
+    </message>
+    <message>
+        <source>MMMM yyyy</source>
+        <comment>a month of the calendar</comment>
+        <translation>MMMM yyyy</translation>
+    </message>
+    <message>
+        <source>%1: passed on its day, in %2 s.</source>
+        <translation>%1 : réussie le jour même, en %2 s.</translation>
+    </message>
+    <message>
+        <source>%1: passed late, on %2, in %3 s.</source>
+        <translation>%1 : réussie en retard, le %2, en %3 s.</translation>
+    </message>
+    <message>
+        <source>d MMMM</source>
+        <comment>the day a puzzle was passed late on</comment>
+        <translation>d MMMM</translation>
+    </message>
+    <message>
+        <source>%1: today&apos;s, to pass today for the days in a row.</source>
+        <translation>%1 : celle d’aujourd’hui, à réussir aujourd’hui pour les jours d’affilée.</translation>
+    </message>
+    <message>
+        <source>%1: not passed; it can still be played, late.</source>
+        <translation>%1 : pas réussie ; elle peut encore être jouée, en retard.</translation>
+    </message>
+    <message>
+        <source>To share: %1</source>
+        <translation>À partager : %1</translation>
     </message>
 </context>
 <context>
@@ -1720,6 +1883,26 @@ Publié pour les bureaux Linux sous la GNU GPL, version 3 ou ultérieure.</trans
     <message>
         <source>Turns the game&apos;s sounds off, and on again; the choice is kept</source>
         <translation>Coupe les sons du jeu, et les remet ; le choix est gardé</translation>
+    </message>
+    <message>
+        <source>Sound on</source>
+        <translation>Son activé</translation>
+    </message>
+    <message>
+        <source>Sound off</source>
+        <translation>Son coupé</translation>
+    </message>
+    <message>
+        <source>Your days…</source>
+        <translation>Vos jours…</translation>
+    </message>
+    <message>
+        <source>Ctrl+D</source>
+        <translation>Ctrl+D</translation>
+    </message>
+    <message>
+        <source>Shows the puzzles of the days at a glance: passed, late or missed, the streaks and your times</source>
+        <translation>Montre les énigmes des jours d’un coup d’œil : réussies, en retard ou manquées, les séries et vos temps</translation>
     </message>
 </context>
 </TS>

@@ -6,7 +6,6 @@
 #include "app/chooser/PuzzleSession.h"
 #include "app/chooser/PuzzleShelf.h"
 #include "game/RecordBook.h"
-#include "levels/format/LevelFile.h"
 #include "levels/library/LevelCollection.h"
 #include "levels/library/LevelLibrary.h"
 #include "levels/saves/DataFolders.h"
@@ -121,7 +120,10 @@ QLayout *LevelChooser::buildButtons()
     copyButton->setObjectName(QStringLiteral("copySeed"));
     resultButton = new QPushButton(tr("Copy result"), this);
     resultButton->setObjectName(QStringLiteral("copyResult"));
-    for (QPushButton *puzzle : {saveButton, copyButton, resultButton}) {
+    daysButton = new QPushButton(tr("Your days\u2026"), this);
+    daysButton->setObjectName(QStringLiteral("yourDays"));
+    connect(daysButton, &QPushButton::clicked, this, &LevelChooser::daysWanted);
+    for (QPushButton *puzzle : {daysButton, saveButton, copyButton, resultButton}) {
         puzzle->setAutoDefault(false);
         // Their row keeps its place, so that the dialog does not jump as a puzzle is selected.
         QSizePolicy policy = puzzle->sizePolicy();
@@ -133,6 +135,9 @@ QLayout *LevelChooser::buildButtons()
     connect(copyButton, &QPushButton::clicked, this, &LevelChooser::copySeed);
     connect(resultButton, &QPushButton::clicked, this, &LevelChooser::copyResult);
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    // Enter plays, whichever button was clicked last: Close taking the focus must not become the
+    // default, as it would in a dialog's way.
+    buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     playButton = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelChooser::play);
@@ -144,6 +149,7 @@ QLayout *LevelChooser::buildButtons()
     bottom->addWidget(buttons, 1);
     // Shown while a puzzle is selected.
     QHBoxLayout *puzzle = new QHBoxLayout;
+    puzzle->addWidget(daysButton);
     puzzle->addStretch(1);
     puzzle->addWidget(saveButton);
     puzzle->addWidget(copyButton);
@@ -229,6 +235,7 @@ void LevelChooser::showCollection(int collection)
     }
     keptCollection = collection;
     keptIndex = firstNotPassed(collection);
+    daysButton->setVisible(levels->collections().at(collection).kind == LevelCollection::Puzzles);
     list->showCollection(collection);
     levels->readInBackground(collection);
     // Puzzles are made when first shown, in order.
@@ -311,15 +318,18 @@ void LevelChooser::play()
     // Played as one of its collection's: every level of it that can be played, in order.
     levels->readNow(place.collection);
     QList<Level> playable;
+    QStringList files;
     int index = 0;
     for (int i = 0; i < levels->count(place.collection); ++i) {
         const LevelLibrary::Entry &entry = levels->entry(place.collection, i);
         if (i == place.index)
             index = int(playable.size());
-        if (entry.readable)
+        if (entry.readable) {
             playable.append(entry.level);
+            files.append(entry.path);
+        }
     }
-    emit sequenceChosen(playable, index);
+    emit sequenceChosen(playable, files, index);
 }
 
 void LevelChooser::showFile(const QString &path)
@@ -358,7 +368,8 @@ void LevelChooser::offerSelected()
     const bool puzzle = !selectedSeed().isEmpty();
     const bool made = current.data(LevelListModel::ReadableRole).toBool();
     playButton->setEnabled(made || puzzle);
-    saveButton->setVisible(puzzle);
+    // A puzzle in My levels is kept already.
+    saveButton->setVisible(puzzle && levels->collections().value(list->placeOf(selectedRow()).collection).kind == LevelCollection::Puzzles);
     copyButton->setVisible(puzzle);
     saveButton->setEnabled(made);
     Seed seed;
@@ -379,10 +390,7 @@ void LevelChooser::savePuzzle()
         return;
     made.level = entry.level;
     made.difficulty = entry.difficulty;
-    // The same file in every language: the name in the file is the seed's own.
-    made.level.name = made.seed.fileName();
-    importer->addText(made.fileText(), made.seed.fileName() + QLatin1Char('.') + QLatin1String(LevelFile::extension),
-                      tr("Save to My levels"));
+    importer->addPuzzle(made);
 }
 
 void LevelChooser::copySeed()

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class LevelImporter;
 class LevelLibrary;
@@ -60,10 +61,13 @@ public slots:
 signals:
     // One of the game's own levels, by number, to play as the game's levels are played.
     void builtInChosen(int number);
-    // A level of a collection: the collection's levels that can be played, and which of them.
-    void sequenceChosen(const QList<Level> &levels, int index);
+    // A level of a collection: the collection's levels that can be played, their files (none for a
+    // puzzle), and which of them.
+    void sequenceChosen(const QList<Level> &levels, const QStringList &files, int index);
     // A level to play on its own, as a level file is: a seed's.
     void levelChosen(const Level &level);
+    // The days at a glance are asked for.
+    void daysWanted();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -99,6 +103,7 @@ private:
     QPushButton *saveButton;
     QPushButton *copyButton;
     QPushButton *resultButton;
+    QPushButton *daysButton;
     QLabel *emptyNote;
     PuzzleSession *session;
     PuzzleShelf *puzzles;

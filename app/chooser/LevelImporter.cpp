@@ -29,9 +29,12 @@ void LevelImporter::addSet()
         report(LevelImport::set(folder, myLevels), tr("Add levels"));
 }
 
-void LevelImporter::addText(const QByteArray &bytes, const QString &fileName, const QString &title)
+void LevelImporter::addPuzzle(const LevelGenerator::Generated &puzzle)
 {
-    report(LevelImport::text(bytes, fileName, myLevels), title);
+    LevelGenerator::Generated kept = puzzle;
+    kept.level.name = puzzle.seed.fileName();
+    const QString fileName = kept.level.name + QLatin1Char('.') + QLatin1String(LevelFile::extension);
+    report(LevelImport::text(kept.fileText(), fileName, myLevels), tr("Save to My levels"));
 }
 
 void LevelImporter::report(const LevelImport &done, const QString &title)

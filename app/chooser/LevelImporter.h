@@ -1,6 +1,8 @@
 #ifndef SWIRLFALL_LEVELIMPORTER_H
 #define SWIRLFALL_LEVELIMPORTER_H
 
+#include "levels/puzzles/LevelGenerator.h"
+
 #include <QObject>
 #include <QString>
 
@@ -21,8 +23,8 @@ public:
 public slots:
     void addFiles();
     void addSet();
-    // Keeps bytes, a level file made here, as fileName; title names what was done.
-    void addText(const QByteArray &bytes, const QString &fileName, const QString &title);
+    // Keeps a puzzle as a level file named after its seed, the same file in every language.
+    void addPuzzle(const LevelGenerator::Generated &puzzle);
 
 signals:
     // The first level added, or else the first already there: where it is now.

@@ -104,8 +104,13 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
         return entry.readable;
     case ReasonRole:
         return entry.read ? entry.reason : QString();
-    case TimeRole:
-        return entry.readable ? records->best(entry.level) : 0u;
+    case TimeRole: {
+        Seed seed;
+        QString why;
+        if (!entry.readable)
+            return 0u;
+        return Seed::parse(entry.seed, &seed, &why) ? session->bestTime(seed, entry.level) : records->best(entry.level);
+    }
     case ProofRole:
         return int(entry.proof);
     case RunKeptRole:
@@ -129,7 +134,7 @@ QVariant LevelListModel::data(const QModelIndex &index, int role) const
 QImage LevelListModel::thumbnail(const Place &place) const
 {
     const LevelLibrary::Entry &entry = library->entry(place.collection, place.index);
-    const QString key = !entry.seed.isEmpty() ? entry.seed : entry.path.isEmpty() ? QString::number(entry.level.number) : entry.path;
+    const QString key = !entry.path.isEmpty() ? entry.path : !entry.seed.isEmpty() ? entry.seed : QString::number(entry.level.number);
     if (const QImage *cached = thumbnails.object(key))
         return *cached;
     QImage picture(thumbnailSize(), QImage::Format_RGB32);

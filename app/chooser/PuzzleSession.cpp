@@ -3,30 +3,37 @@
 #include "app/chooser/LevelImporter.h"
 #include "game/GameLog.h"
 #include "game/GameWidget.h"
-#include "levels/format/LevelFile.h"
 #include "levels/format/UntrustedText.h"
+#include "levels/puzzles/PuzzleNote.h"
 #include "levels/saves/AtomicWriter.h"
 #include "levels/saves/DataFolders.h"
 
 #include <QClipboard>
 #include <QDateTime>
-#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
 
 namespace {
 constexpr double millisecondsPerSecond = 1000;
 constexpr int decimals = 2;
-
-QDate todayUtc()
-{
-    return QDateTime::currentDateTimeUtc().date();
-}
+// The puzzle played last, a seed, kept beside the records.
+const char lastFileName[] = "last-puzzle.txt";
+constexpr qint64 maxLastBytes = 256;
 
 int wellsOf(const Replay &run)
 {
     return int(std::count_if(run.actions.begin(), run.actions.end(),
                              [](const Replay::Action &action) { return action.type == Replay::Action::Well; }));
+}
+
+// The bytes of a file kept beside the records, read strictly: false, with why, for one that is
+// there and cannot be read as read says.
+template<typename Read>
+bool readKeptFile(const QString &path, qint64 maxBytes, const QString &what, Read read, QString *why)
+{
+    QByteArray bytes;
+    return !QFileInfo::exists(path) || (UntrustedText::readFile(path, maxBytes, what, &bytes, why) && read(bytes, why));
 }
 } // namespace
 
@@ -38,17 +45,46 @@ PuzzleSession::PuzzleSession(GameWidget *game, QWidget *window)
 {
     connect(game, &GameWidget::levelStarted, this, &PuzzleSession::levelStarted);
     connect(game, &GameWidget::levelPassed, this, &PuzzleSession::levelPassed);
-    QByteArray bytes;
-    QString why;
-    // No file is no streak yet; a broken one is a fresh start, said once.
-    if (QFileInfo::exists(streakPath()) && (!UntrustedText::readFile(streakPath(), DailyStreak::maxFileBytes, tr("a streak"), &bytes, &why)
-                                            || !DailyStreak::read(bytes, &days, &why)))
-        qCWarning(gameLog).noquote() << tr("%1: %2; the streak of days starts afresh").arg(streakPath(), why);
+    readKept();
 }
 
-QString PuzzleSession::streakPath() const
+QString PuzzleSession::keptPath(const char *name) const
 {
-    return QDir(game->recordBook().folder()).filePath(QLatin1String(DailyStreak::fileName));
+    return DataFolders::keptFile(game->recordBook().folder(), name);
+}
+
+void PuzzleSession::readKept()
+{
+    // No file is nothing yet; a broken one is a fresh start, said once. The streak is kept in two:
+    // either one read is enough.
+    QString why;
+    const QString streakPath = keptPath(DailyStreak::fileName);
+    const bool streakRead = QFileInfo::exists(streakPath)
+        && readKeptFile(streakPath, DailyStreak::maxFileBytes, tr("a streak"),
+                        [this](const QByteArray &bytes, QString *why) { return DailyStreak::read(bytes, &days, why); }, &why);
+    if (!streakRead && QFileInfo::exists(streakPath))
+        qCWarning(gameLog).noquote() << tr("%1: %2; the streak of days starts afresh").arg(streakPath, why);
+    const QString logPath = keptPath(DayLog::fileName);
+    if (!readKeptFile(logPath, DayLog::maxFileBytes, tr("a file of days"),
+                      [this](const QByteArray &bytes, QString *why) { return DayLog::read(bytes, &log, why); }, &why))
+        qCWarning(gameLog).noquote() << tr("%1: %2; the days passed start afresh, the streak is kept").arg(logPath, why);
+    else if (!streakRead)
+        days = log.streak();
+    Seed seed;
+    if (readKeptFile(keptPath(lastFileName), maxLastBytes, tr("a seed"),
+                     [&seed](const QByteArray &bytes, QString *why) { return Seed::parse(QString::fromUtf8(bytes), &seed, why); }, &why)
+        && !seed.word.isEmpty())
+        last = seed;
+}
+
+QDate PuzzleSession::today()
+{
+    return QDateTime::currentDateTimeUtc().date();
+}
+
+bool PuzzleSession::opens(const Seed &seed)
+{
+    return !seed.day.isValid() || seed.day <= today();
 }
 
 const LevelGenerator::Generated *PuzzleSession::playing() const
@@ -68,37 +104,47 @@ const LevelGenerator::Generated *PuzzleSession::find(const Seed &seed) const
 
 std::optional<Seed> PuzzleSession::lastPlayed() const
 {
-    const auto found = known.constFind(last);
-    return found == known.constEnd() ? std::nullopt : std::optional<Seed>(found->seed);
+    return last;
 }
 
 int PuzzleSession::streak() const
 {
-    return days.days(todayUtc());
+    return days.days(today());
 }
 
 QString PuzzleSession::describe(const Seed &seed, const LevelGenerator::Difficulty &difficulty) const
 {
     const QString said = LevelGenerator::describe(seed, difficulty);
-    if (seed.day != todayUtc() || streak() == 0)
+    if (seed.day != today() || longestStreak() == 0)
         return said;
-    return tr("%1 \u00b7 days in a row: %2").arg(said, QString::number(streak()));
+    if (streak() == 0)
+        return tr("%1 \u00b7 longest days in a row: %2").arg(said, QString::number(longestStreak()));
+    if (streak() == longestStreak())
+        return tr("%1 \u00b7 days in a row: %2").arg(said, QString::number(streak()));
+    return tr("%1 \u00b7 days in a row: %2, longest %3").arg(said, QString::number(streak()), QString::number(longestStreak()));
+}
+
+quint32 PuzzleSession::bestTime(const Seed &seed, const Level &level) const
+{
+    if (!seed.day.isValid())
+        return game->recordBook().best(level);
+    const DayLog::Day *passed = log.find(seed.day);
+    return passed ? passed->ms : 0;
 }
 
 QString PuzzleSession::result(const Seed &seed) const
 {
-    for (const LevelGenerator::Generated &made : known) {
-        Replay run;
-        if (made.seed.text() != seed.text() || !seed.day.isValid() || !game->recordBook().keptRun(made.level, &run))
-            continue;
-        const QString time = QLocale().toString(game->recordBook().best(made.level) / millisecondsPerSecond, 'f', decimals);
-        // No streak to boast of, none said: a day's puzzle passed late, or a streak started again.
-        if (streak() == 0)
-            return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3").arg(seed.shownName(), time, QString::number(wellsOf(run)));
-        return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3 \u00b7 days in a row: %4")
-            .arg(seed.shownName(), time, QString::number(wellsOf(run)), QString::number(streak()));
-    }
-    return QString();
+    const DayLog::Day *passed = seed.day.isValid() ? log.find(seed.day) : nullptr;
+    if (!passed)
+        return QString();
+    const QString time = QLocale().toString(passed->ms / millisecondsPerSecond, 'f', decimals);
+    // The days in a row that day made: the streak kept, or the days passed around it.
+    const int run = passed->onItsDay() ? qMax(days.days(seed.day), log.runEndingOn(seed.day)) : 0;
+    // No streak to boast of, none said: a day's puzzle passed late.
+    if (run == 0)
+        return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3").arg(seed.shownName(), time, QString::number(passed->wells));
+    return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3 \u00b7 days in a row: %4")
+        .arg(seed.shownName(), time, QString::number(passed->wells), QString::number(run));
 }
 
 void PuzzleSession::remember(const LevelGenerator::Generated &made)
@@ -109,26 +155,42 @@ void PuzzleSession::remember(const LevelGenerator::Generated &made)
 void PuzzleSession::levelStarted()
 {
     played = game->level().fingerprint();
-    const bool puzzle = playing() != nullptr;
-    if (puzzle)
-        last = played;
+    // A puzzle saved as a file is known by its note, however it comes to be played.
+    if (!playing()) {
+        if (const std::optional<LevelGenerator::Generated> saved = PuzzleNote::read(game->level()))
+            remember(*saved);
+    }
+    const LevelGenerator::Generated *puzzle = playing();
+    if (puzzle && (!last || last->text() != puzzle->seed.text())) {
+        last = puzzle->seed;
+        keepLast();
+    }
     showEnd();
-    emit playingChanged(puzzle);
-    emit resultChanged(puzzle && !result(playing()->seed).isEmpty());
+    emit playingChanged(puzzle != nullptr);
+    emit resultChanged(puzzle && !result(puzzle->seed).isEmpty());
 }
 
-void PuzzleSession::levelPassed(const Level &level, const Replay &)
+void PuzzleSession::keepLast()
+{
+    QString why;
+    if (!AtomicWriter::writeKept(keptPath(lastFileName), (last->text() + QLatin1Char('\n')).toUtf8(), &why))
+        qCWarning(gameLog).noquote() << tr("the puzzle played last could not be kept in %1: %2").arg(keptPath(lastFileName), why);
+}
+
+void PuzzleSession::levelPassed(const Level &level, const Replay &run)
 {
     const LevelGenerator::Generated *puzzle = playing();
     if (!puzzle || level.fingerprint() != played)
         return;
-    if (days.pass(puzzle->seed.day, todayUtc())) {
-        QString why;
-        if (!AtomicWriter::writeKept(streakPath(), days.write(), &why))
-            qCWarning(gameLog).noquote() << tr("the streak could not be kept in %1: %2").arg(streakPath(), why);
-    }
+    QString why;
+    if (days.pass(puzzle->seed.day, today()) && !AtomicWriter::writeKept(keptPath(DailyStreak::fileName), days.write(), &why))
+        qCWarning(gameLog).noquote() << tr("the streak could not be kept in %1: %2").arg(keptPath(DailyStreak::fileName), why);
+    if (puzzle->seed.day.isValid() && log.pass({puzzle->seed.day, today(), run.time, wellsOf(run)})
+        && !AtomicWriter::writeKept(keptPath(DayLog::fileName), log.write(), &why))
+        qCWarning(gameLog).noquote() << tr("the days passed could not be kept in %1: %2").arg(keptPath(DayLog::fileName), why);
     showEnd();
     emit resultChanged(!result(puzzle->seed).isEmpty());
+    emit daysChanged();
 }
 
 void PuzzleSession::showEnd()
@@ -139,11 +201,8 @@ void PuzzleSession::showEnd()
 
 void PuzzleSession::save()
 {
-    if (const LevelGenerator::Generated *puzzle = playing()) {
-        // The same file in every language: the name in the file is the seed's own.
-        importer->addText(puzzle->fileText(), puzzle->seed.fileName() + QLatin1Char('.') + QLatin1String(LevelFile::extension),
-                          tr("Save to My levels"));
-    }
+    if (const LevelGenerator::Generated *puzzle = playing())
+        importer->addPuzzle(*puzzle);
 }
 
 void PuzzleSession::copySeed()

@@ -3,6 +3,7 @@
 
 #include "levels/puzzles/LevelGenerator.h"
 #include "levels/saves/DailyStreak.h"
+#include "levels/saves/DayLog.h"
 
 #include <QHash>
 #include <QObject>
@@ -20,8 +21,9 @@ class QWidget;
 // to be played (chosen, played through its collection, typed as a seed). While one is played the
 // end of the level says its tier and difficulty, it can be saved to My levels and its seed copied,
 // and it stays the last played, for the chooser to offer again. Passing the day's puzzle on its
-// own day carries the streak of days in a row on, kept beside the records; once passed, its result
-// can be copied to share, without the answer.
+// own day carries the streak of days in a row on, kept beside the records with the days passed (on
+// their day or late); once passed, its result can be copied to share, without the answer. A day's
+// puzzle opens on its day: one passed before counts for no day.
 class PuzzleSession : public QObject
 {
     Q_OBJECT
@@ -36,14 +38,23 @@ public:
     const LevelGenerator::Generated *find(const Seed &seed) const;
     // The puzzle played last, for the chooser to offer again.
     std::optional<Seed> lastPlayed() const;
-    // The days in a row on which the day's puzzle was passed, as of today (UTC).
+    // The days in a row on which the day's puzzle was passed, as of today (UTC), and the most.
     int streak() const;
+    int longestStreak() const { return days.longest(); }
+    // The days whose puzzle was passed, on its day or late.
+    const DayLog &passedDays() const { return log; }
+    // Today, in UTC, as the seeds of days name it.
+    static QDate today();
+    // False for the puzzle of a day still to come.
+    static bool opens(const Seed &seed);
     // What a puzzle's row and end say of it: its tier and difficulty, and beside the day's
     // puzzle the streak.
     QString describe(const Seed &seed, const LevelGenerator::Difficulty &difficulty) const;
+    // The best time a puzzle's row shows: a day's puzzle's as passed on its day or late.
+    quint32 bestTime(const Seed &seed, const Level &level) const;
     // The line "Copy result" puts on the clipboard for the day's puzzle passed: its date, the best
-    // time, the wells of the best run and the streak, in the player's language; empty when it has
-    // not been passed.
+    // time, the wells of that run and, passed on its day, the streak, in the player's language;
+    // empty when it has not been passed on or after its day.
     QString result(const Seed &seed) const;
 
 public slots:
@@ -59,6 +70,8 @@ signals:
     void playingChanged(bool puzzle);
     // The result of the puzzle played can be copied, or no longer.
     void resultChanged(bool ready);
+    // A day's puzzle was passed: the days passed and the streak may have changed.
+    void daysChanged();
 
 private slots:
     void levelStarted();
@@ -66,7 +79,9 @@ private slots:
 
 private:
     void showEnd();
-    QString streakPath() const;
+    void readKept();
+    void keepLast();
+    QString keptPath(const char *name) const;
 
     GameWidget *game;
     QWidget *window;
@@ -74,8 +89,9 @@ private:
     // What is known of each puzzle made, by the fingerprint of its level.
     QHash<QString, LevelGenerator::Generated> known;
     QString played;
-    QString last;
+    std::optional<Seed> last;
     DailyStreak days;
+    DayLog log;
 };
 
 #endif

@@ -6,10 +6,9 @@
 #include "levels/format/UntrustedText.h"
 #include "levels/library/LevelLibrary.h"
 #include "levels/saves/AtomicWriter.h"
+#include "levels/saves/DataFolders.h"
 #include "levels/puzzles/PuzzleMaker.h"
 
-#include <QDateTime>
-#include <QDir>
 #include <QLineEdit>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -57,7 +56,7 @@ bool PuzzleShelf::passed(const Seed &seed) const
 
 QString PuzzleShelf::keptPath() const
 {
-    return QDir(records->folder()).filePath(QLatin1String(keptFileName));
+    return DataFolders::keptFile(records->folder(), keptFileName);
 }
 
 void PuzzleShelf::readKept()
@@ -95,7 +94,7 @@ QList<Seed> PuzzleShelf::seeds()
         && !AtomicWriter::writeKept(keptPath(), (kept.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8(), &why))
         qCWarning(gameLog).noquote() << tr("the new puzzles could not be kept in %1: %2").arg(keptPath(), why);
     // The same for every player on a day, wherever it is; yesterday's stays to be played late.
-    const QDate today = QDateTime::currentDateTimeUtc().date();
+    const QDate today = PuzzleSession::today();
     QList<Seed> offered{Seed::ofDay(today), Seed::ofDay(today.addDays(-1))};
     offered += newPuzzles;
     // The puzzle played last, passed or typed, stays to be saved or shared.
@@ -158,19 +157,30 @@ void PuzzleShelf::playSeed()
     // Asked again, with what was typed, until it is a seed or the box is left.
     QString text;
     Seed seed;
-    QString why;
     for (;;) {
         bool asked = false;
         text = QInputDialog::getText(window, tr("Play a seed"), tr("A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:"),
                                      QLineEdit::Normal, text, &asked);
-        if (!asked || text.trimmed().isEmpty())
+        if (!asked)
             return;
-        if (Seed::parse(text, &seed, &why))
+        QString why;
+        const bool parsed = Seed::parse(text, &seed, &why);
+        if (parsed && PuzzleSession::opens(seed))
             break;
+        // Nothing typed is no seed: said so, as any text that is none.
+        if (text.trimmed().isEmpty())
+            why = tr("Type or paste a seed to play its level, or Cancel.");
+        else if (parsed)
+            why = tr("%1 opens on its day: it can be played from then on, and counts for that day only.").arg(seed.shownName());
         QMessageBox box(QMessageBox::Warning, tr("Play a seed"), why, QMessageBox::Ok, window);
         box.setTextFormat(Qt::PlainText);
         box.exec();
     }
+    play(seed);
+}
+
+void PuzzleShelf::play(const Seed &seed)
+{
     waitFor(seed, [this](const LevelGenerator::Generated &made) {
         Level level = made.level;
         level.name = made.seed.shownName();

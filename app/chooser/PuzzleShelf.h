@@ -40,6 +40,8 @@ public:
 public slots:
     // Asks for a seed, and offers its level to play once made.
     void playSeed();
+    // Offers the level of seed to play once made.
+    void play(const Seed &seed);
 
 signals:
     // A seed's level, to play on its own, as a level file is.

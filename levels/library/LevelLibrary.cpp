@@ -3,6 +3,7 @@
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/LevelFile.h"
 #include "levels/format/ProofCheck.h"
+#include "levels/puzzles/PuzzleNote.h"
 
 #include <QFileInfo>
 #include <QtConcurrent>
@@ -92,6 +93,14 @@ LevelLibrary::Entry LevelLibrary::readFile(const QString &path)
     read.readable = LevelFile::readFile(path, &read.level, &why);
     // The file's name is said in the list already: the reason alone, on one line.
     read.reason = why.mid(path.size() + 2);
+    // A puzzle saved is still one: its seed, its difficulty, and its name in the player's language
+    // while it keeps the seed's.
+    if (const std::optional<LevelGenerator::Generated> puzzle = read.readable ? PuzzleNote::read(read.level) : std::nullopt) {
+        read.seed = puzzle->seed.text();
+        read.difficulty = puzzle->difficulty;
+        if (read.level.name == puzzle->seed.fileName())
+            read.level.name = puzzle->seed.shownName();
+    }
     return read;
 }
 
@@ -108,7 +117,7 @@ void LevelLibrary::readNow(int collection)
     for (int i = 0; i < count(collection); ++i) {
         Entry &file = entries[collection][i];
         // A puzzle takes too long to make for now: it comes made.
-        if (file.read || !file.seed.isEmpty())
+        if (file.read || file.path.isEmpty())
             continue;
         file = readFile(file.path);
         known.insert(file.path, file);
@@ -122,7 +131,7 @@ QList<LevelLibrary::Job> LevelLibrary::jobs(bool reading) const
         const int collection = (shownFirst + c) % int(entries.size());
         for (int i = 0; i < count(collection); ++i) {
             const Entry &file = entry(collection, i);
-            if (file.seed.isEmpty() && (reading ? !file.read : file.readable && file.proof == Unchecked))
+            if (!file.path.isEmpty() && (reading ? !file.read : file.readable && file.proof == Unchecked))
                 wanted.append({collection, i, file});
         }
     }

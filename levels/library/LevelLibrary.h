@@ -27,7 +27,7 @@ public:
 
     struct Entry
     {
-        // A level file's, or a puzzle's seed: one of them.
+        // A level file's, or a puzzle's seed to make it from; both for a puzzle saved as a file.
         QString path;
         QString seed;
         // A puzzle's, once made.

@@ -5,6 +5,7 @@
 #include "levels/format/ProofCheck.h"
 #include "levels/puzzles/LevelTrials.h"
 #include "levels/puzzles/PlayerModel.h"
+#include "levels/puzzles/PuzzleNote.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "levels/puzzles/Solver.h"
 #include "levels/puzzles/version1/GridLayout.h"
@@ -61,12 +62,8 @@ int wellsSet(const Replay &replay)
 // back as the same level.
 bool finished(LevelGenerator::Generated &made, const Level &level)
 {
-    const LevelGenerator::Difficulty &d = made.difficulty;
     made.level = level;
-    made.level.note = QStringLiteral("generated from the seed %1; wells its proof sets: %2; slightly-off replays of it "
-                                     "that pass: %3%; single wells set at random that pass: %4%")
-                          .arg(made.seed.text(), QString::number(d.wells), QString::number(d.forgivingPercent),
-                               QString::number(d.giveAwayPercent));
+    made.level.note = PuzzleNote::of(made.seed, made.difficulty);
     return made.readsBack();
 }
 } // namespace

@@ -11,6 +11,11 @@ QString userScoreFile()
     return data.isEmpty() ? QString() : QDir(data).filePath(QLatin1String(scoreFileName));
 }
 
+QString keptFile(const QString &recordsFolder, const char *name)
+{
+    return QDir(recordsFolder).filePath(QLatin1String(name));
+}
+
 QString myLevels(const QString &recordsFolder)
 {
     return QDir(recordsFolder).filePath(QLatin1String(myLevelsFolder));

@@ -15,6 +15,8 @@ constexpr char setsFolder[] = "levels";
 
 // scores.dat in the user's data folder; empty when no such folder is known (HOME is not set).
 QString userScoreFile();
+// A file the game keeps by itself beside the records, in recordsFolder.
+QString keptFile(const QString &recordsFolder, const char *name);
 // The player's own levels: "my-levels" in recordsFolder, the folder the records are kept in.
 QString myLevels(const QString &recordsFolder);
 // The folders whose subfolders are installed sets: "levels" in the game's data folder of the
