@@ -605,7 +605,7 @@ int main(int argc, char **argv)
                 "shaped, of particles whose straight line to their goal is blocked, of free space within 40 px of a hazard,\n"
                 "of the proof's actions after tick 0; then hazards a level, corners a goal, the share of goals against a wall,\n"
                 "of hazards with no job, and pockets of free space no particle reaches\n");
-    for (const auto [first, last] : {std::pair{0, Looks::firstTable}, std::pair{Looks::firstTable, Looks::count}}) {
+    for (const auto &[first, last] : {std::pair{0, Looks::firstTable}, std::pair{Looks::firstTable, Looks::count}}) {
         std::printf("%-9s", "");
         for (int i = first; i < last; ++i)
             std::printf("   %-16s", lookNames[i]);
