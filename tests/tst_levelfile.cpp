@@ -246,6 +246,8 @@ void LevelFileTest::hazardUnderGoalIsWarned_data()
         << "hazard 675 191 672 175 628 183 631 200\n" + goal << QStringList{"red"};
     QTest::newRow("a rock under a goal, drawn over the goal") << goal + "hazard 650 170 670 170 670 190 650 190\n"
                                                               << QStringList{"red"};
+    QTest::newRow("a goal laid along a hill's far face, sharing its edge")
+        << QByteArray("hazard 260 460 410 350 550 460\ngoal blue 431 367 494 416 502 397 448 355\n") << QStringList();
     QTest::newRow("a goal reaching into the frame") << QByteArray("goal blue 700 10 760 10 760 60 700 60\n") << QStringList{"blue"};
     QTest::newRow("each goal with a hazard under it")
         << goal + "goal blue 40 300 100 300 100 340 40 340\nhazard 60 310 80 310 80 330 60 330\nhazard 610 170 620 170 620 180\n"
