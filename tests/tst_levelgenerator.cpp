@@ -213,9 +213,10 @@ void LevelGeneratorTest::difficultyInMarks_data()
     QTest::newRow("the 26th: two") << 1 << 100 << 26 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
     QTest::newRow("the 100th: two") << 1 << 100 << 100 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2606\u2606\u2606");
     QTest::newRow("the 101st: three") << 1 << 100 << 101 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
-    QTest::newRow("the 401st: four") << 2 << 100 << 401 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
-    QTest::newRow("the 1200th: four") << 2 << 100 << 1200 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
-    QTest::newRow("the 1201st: five") << 2 << 100 << 1201 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
+    QTest::newRow("the 500th: three") << 2 << 100 << 500 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2606\u2606");
+    QTest::newRow("the 501st: four") << 2 << 100 << 501 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("the 1500th: four") << 2 << 100 << 1500 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2606");
+    QTest::newRow("the 1501st: five") << 2 << 100 << 1501 << QStringLiteral("Easy \u00b7 \u2605\u2605\u2605\u2605\u2605");
 }
 
 void LevelGeneratorTest::difficultyInMarks()

@@ -1,6 +1,7 @@
 #include "levels/puzzles/PlayerModel.h"
 
 #include "levels/puzzles/GoalDistance.h"
+#include "levels/puzzles/Outline.h"
 #include "levels/puzzles/SeededRandom.h"
 #include "sim/LevelState.h"
 #include "sim/Physics.h"
@@ -8,6 +9,7 @@
 #include <QtConcurrent>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <vector>
 
@@ -26,7 +28,12 @@ constexpr int startRoom = 45;
 constexpr int latestMoment = 16;
 constexpr int longestStay = 12;
 constexpr double keepShare = 0.5;
-constexpr int maxTicks = 1500;
+// A person's first idea is the obvious one more often than not: a well beyond the goal, on the way
+// from a particle through it, or one of the other colour behind the particle, pushing it that way.
+constexpr double aimShare = 0.5;
+constexpr int minAimBeyond = 40;
+constexpr int maxAimBeyond = 160;
+constexpr int maxTicks = 1200;
 constexpr double failedBase = 1e7;
 
 struct Well
@@ -61,6 +68,10 @@ public:
                     cells.push_back(r * columns + c);
             }
         }
+        for (const Level::Shape &area : level.areas) {
+            if (area.kind != Hazard)
+                goalCentres[area.kind == RedGoal ? RedWell : BlueWell].append(Outline::centreOf(area.polygon));
+        }
     }
 
     bool canPlay() const { return !cells.empty() && budget[RedWell] + budget[BlueWell] > 0; }
@@ -71,8 +82,10 @@ public:
         int left[2] = {budget[RedWell], budget[BlueWell]};
         // A person tries one well first, more only when one will not do.
         const int count = random.uniform(1, random.uniform(1, left[RedWell] + left[BlueWell]));
-        for (int i = 0; i < count; ++i)
-            plan.wells.push_back(newWell(left, i == 0 ? 0 : random.uniform(1, latestMoment)));
+        for (int i = 0; i < count; ++i) {
+            const bool aimed = i == 0 && random.chance(aimShare);
+            plan.wells.push_back(aimed ? aimedWell(left) : newWell(left, i == 0 ? 0 : random.uniform(1, latestMoment)));
+        }
         return plan;
     }
 
@@ -162,6 +175,35 @@ private:
         });
     }
 
+    // The obvious first well, set at the start: one of a particle's colour beyond its goal, or,
+    // with none of that colour left, one of the other behind the particle.
+    Well aimedWell(int left[2])
+    {
+        const Level::Particle &particle = level.particles.at(random.uniform(0, int(level.particles.size()) - 1));
+        const int own = particle.kind == RedParticle ? RedWell : BlueWell;
+        const int kind = left[own] > 0 ? own : 1 - own;
+        --left[kind];
+        const QPointF from(particle.x, particle.y);
+        QPointF goal = from;
+        double nearest = -1;
+        for (const QPoint &centre : goalCentres[own]) {
+            const QPointF d = QPointF(centre) - from;
+            const double distance = d.x() * d.x() + d.y() * d.y();
+            if (nearest < 0 || distance < nearest) {
+                nearest = distance;
+                goal = centre;
+            }
+        }
+        const QPointF way = goal - from;
+        const double length = std::sqrt(way.x() * way.x() + way.y() * way.y());
+        const double beyond = random.uniform(minAimBeyond, maxAimBeyond);
+        const QPointF at = length <= 0 ? from : kind == own ? goal + way / length * beyond : from - way / length * beyond;
+        const int column = std::clamp(int(at.x()) / PlayerModel::gridStep, 0, columns - 1);
+        const int row = std::clamp(int(at.y()) / PlayerModel::gridStep, 0, rows - 1);
+        const int stay = random.chance(keepShare) ? 0 : random.uniform(1, longestStay);
+        return {column, row, kind, 0, stay};
+    }
+
     Well newWell(int left[2], int moment)
     {
         const int kind = random.uniform(0, left[RedWell] + left[BlueWell] - 1) < left[RedWell] ? RedWell : BlueWell;
@@ -173,6 +215,8 @@ private:
 
     const Level level;
     const int budget[2];
+    // The middles of the goals of each well's colour: where a person aims.
+    QList<QPoint> goalCentres[2];
     const GoalDistance fields[2];
     std::vector<int> cells;
 };
@@ -180,8 +224,8 @@ private:
 
 int PlayerModel::stars(int plays)
 {
-    // Past each of these, one more: a first try or two, a few dozen, a few hundred, a thousand.
-    constexpr int thresholds[] = {25, 100, 400, 1200};
+    // Past each of these, one more: a first try or two, a few dozen, a few hundred, more.
+    constexpr int thresholds[] = {25, 100, 500, 1500};
     int marks = 1;
     for (const int threshold : thresholds)
         marks += plays > threshold;

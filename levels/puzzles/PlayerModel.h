@@ -11,12 +11,13 @@
 
 // A model of a person looking for a level's plan, to say how hard it is to find: wells set on a
 // coarse grid, at coarse moments, taken away at coarse moments, the first at the start since the
-// first drag starts the level. It tries one plan after another: now and then a fresh idea, more
-// often a small change to the best tried so far (the one that brought the particles nearest their
-// goals, walking round what would end them). How many plans it tries before its first pass says
-// how hard the plan is to find; a level it cannot pass within its budget asks for more precision
-// than a person has. Plans are drawn from the seed before they are played on every core, so the
-// count is the same wherever it runs.
+// first drag starts the level. It tries one plan after another: now and then a fresh idea, which
+// half the time starts with the obvious well (beyond a particle's goal, or behind the particle to
+// push it), more often a small change to the best tried so far (the one that brought the
+// particles nearest their goals, walking round what would end them). How many plans it tries
+// before its first pass says how hard the plan is to find; a level it cannot pass within its
+// budget asks for more precision than a person has. Plans are drawn from the seed before they are
+// played on every core, so the count is the same wherever it runs.
 class PlayerModel
 {
 public:

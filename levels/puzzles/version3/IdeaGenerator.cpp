@@ -31,7 +31,7 @@ const TierDemands tierDemands[] = {
     {4, 5, 0.0},
 };
 constexpr int maxCandidates = 3000;
-constexpr int drawsPerIdea = 12;
+constexpr int drawsPerIdea = 8;
 constexpr int maxGiveAwayPercent = 20;
 // A person passes it slightly off at least this often, or it asks for more precision than a person has.
 constexpr int minForgivingPercent = 20;
