@@ -33,7 +33,16 @@ constexpr double keepShare = 0.5;
 constexpr double aimShare = 0.5;
 constexpr int minAimBeyond = 40;
 constexpr int maxAimBeyond = 160;
-constexpr int maxTicks = 1200;
+// Or the next most obvious: a nudge that sets the particle drifting to the open side of its goal,
+// then, later, a well behind the goal that draws it in.
+constexpr double approachShare = 0.25;
+constexpr int approachDirections = 8;
+constexpr int approachStep = 10;
+constexpr int approachReach = 160;
+constexpr int longestNudge = 3;
+constexpr int minBehind = 40;
+constexpr int maxBehind = 100;
+constexpr int maxTicks = 1000;
 constexpr double failedBase = 1e7;
 
 struct Well
@@ -68,9 +77,13 @@ public:
                     cells.push_back(r * columns + c);
             }
         }
+        const LevelState state = level.newState();
         for (const Level::Shape &area : level.areas) {
-            if (area.kind != Hazard)
-                goalCentres[area.kind == RedGoal ? RedWell : BlueWell].append(Outline::centreOf(area.polygon));
+            if (area.kind == Hazard)
+                continue;
+            const QPoint centre = Outline::centreOf(area.polygon);
+            goalCentres[area.kind == RedGoal ? RedWell : BlueWell].append(centre);
+            openSides[area.kind == RedGoal ? RedWell : BlueWell].append(openSide(state, centre));
         }
     }
 
@@ -82,6 +95,8 @@ public:
         int left[2] = {budget[RedWell], budget[BlueWell]};
         // A person tries one well first, more only when one will not do.
         const int count = random.uniform(1, random.uniform(1, left[RedWell] + left[BlueWell]));
+        if (left[RedWell] + left[BlueWell] >= 2 && random.chance(approachShare))
+            return approach(left);
         for (int i = 0; i < count; ++i) {
             const bool aimed = i == 0 && random.chance(aimShare);
             plan.wells.push_back(aimed ? aimedWell(left) : newWell(left, i == 0 ? 0 : random.uniform(1, latestMoment)));
@@ -167,6 +182,28 @@ public:
     SeededRandom random;
 
 private:
+    // The point a way out from centre, in the direction with the longest free way, as far as reach.
+    static QPointF openSide(const LevelState &state, const QPoint &centre)
+    {
+        QPointF best = centre;
+        int longest = -1;
+        for (int i = 0; i < approachDirections; ++i) {
+            const QPointF d = Outline::direction(i * Outline::directions / approachDirections);
+            int free = 0;
+            while (free < approachReach) {
+                const QPoint at = Outline::rounded(QPointF(centre) + d * (free + approachStep));
+                if (std::any_of(state.areas.begin(), state.areas.end(), [&](const Area &area) { return area.kind == Hazard && area.holds(at); }))
+                    break;
+                free += approachStep;
+            }
+            if (free > longest) {
+                longest = free;
+                best = QPointF(centre) + d * free;
+            }
+        }
+        return best;
+    }
+
     bool isFree(int column, int row) const
     {
         const QPoint at(column * PlayerModel::gridStep + PlayerModel::gridStep / 2, row * PlayerModel::gridStep + PlayerModel::gridStep / 2);
@@ -175,33 +212,81 @@ private:
         });
     }
 
+    // The goal of a particle's colour nearest it, and the open side it is reached from.
+    struct Target
+    {
+        QPointF from;
+        QPointF goal;
+        QPointF open;
+        int own;
+    };
+
+    Target targetOf(const Level::Particle &particle) const
+    {
+        Target target{QPointF(particle.x, particle.y), QPointF(particle.x, particle.y), QPointF(particle.x, particle.y),
+                      particle.kind == RedParticle ? RedWell : BlueWell};
+        double nearest = -1;
+        for (int i = 0; i < goalCentres[target.own].size(); ++i) {
+            const QPointF d = QPointF(goalCentres[target.own].at(i)) - target.from;
+            const double distance = d.x() * d.x() + d.y() * d.y();
+            if (nearest < 0 || distance < nearest) {
+                nearest = distance;
+                target.goal = goalCentres[target.own].at(i);
+                target.open = openSides[target.own].at(i);
+            }
+        }
+        return target;
+    }
+
+    // The grid's cell nearest a point of the playfield.
+    static QPoint cellOf(const QPointF &at)
+    {
+        return QPoint(std::clamp(int(at.x()) / PlayerModel::gridStep, 0, columns - 1),
+                      std::clamp(int(at.y()) / PlayerModel::gridStep, 0, rows - 1));
+    }
+
+    // A point a distance on from a toward b, or a itself where they meet.
+    static QPointF beyond(const QPointF &a, const QPointF &b, double distance)
+    {
+        const QPointF way = b - a;
+        const double length = std::sqrt(way.x() * way.x() + way.y() * way.y());
+        return length <= 0 ? a : b + way / length * distance;
+    }
+
     // The obvious first well, set at the start: one of a particle's colour beyond its goal, or,
     // with none of that colour left, one of the other behind the particle.
     Well aimedWell(int left[2])
     {
-        const Level::Particle &particle = level.particles.at(random.uniform(0, int(level.particles.size()) - 1));
-        const int own = particle.kind == RedParticle ? RedWell : BlueWell;
-        const int kind = left[own] > 0 ? own : 1 - own;
+        const Target target = targetOf(level.particles.at(random.uniform(0, int(level.particles.size()) - 1)));
+        const int kind = left[target.own] > 0 ? target.own : 1 - target.own;
         --left[kind];
-        const QPointF from(particle.x, particle.y);
-        QPointF goal = from;
-        double nearest = -1;
-        for (const QPoint &centre : goalCentres[own]) {
-            const QPointF d = QPointF(centre) - from;
-            const double distance = d.x() * d.x() + d.y() * d.y();
-            if (nearest < 0 || distance < nearest) {
-                nearest = distance;
-                goal = centre;
-            }
-        }
-        const QPointF way = goal - from;
-        const double length = std::sqrt(way.x() * way.x() + way.y() * way.y());
-        const double beyond = random.uniform(minAimBeyond, maxAimBeyond);
-        const QPointF at = length <= 0 ? from : kind == own ? goal + way / length * beyond : from - way / length * beyond;
-        const int column = std::clamp(int(at.x()) / PlayerModel::gridStep, 0, columns - 1);
-        const int row = std::clamp(int(at.y()) / PlayerModel::gridStep, 0, rows - 1);
+        const double distance = random.uniform(minAimBeyond, maxAimBeyond);
+        const QPoint cell = cellOf(kind == target.own ? beyond(target.from, target.goal, distance)
+                                                      : beyond(target.goal, target.from, distance));
         const int stay = random.chance(keepShare) ? 0 : random.uniform(1, longestStay);
-        return {column, row, kind, 0, stay};
+        return {cell.x(), cell.y(), kind, 0, stay};
+    }
+
+    // A nudge toward the open side of a particle's goal, taken away at once, and later a well of its
+    // colour behind the goal, drawing the drifting particle in.
+    Plan approach(int left[2])
+    {
+        const Target target = targetOf(level.particles.at(random.uniform(0, int(level.particles.size()) - 1)));
+        Plan plan;
+        for (const bool nudge : {true, false}) {
+            const int kind = left[target.own] > 0 ? target.own : 1 - target.own;
+            if (left[kind] == 0)
+                break;
+            --left[kind];
+            const double distance = random.uniform(minAimBeyond, maxAimBeyond);
+            const QPointF at = nudge ? beyond(target.from, target.open, distance)
+                                     : beyond(target.open, target.goal, random.uniform(minBehind, maxBehind));
+            const QPoint cell = cellOf(kind == target.own ? at : target.from - (at - target.from));
+            const int moment = nudge ? 0 : random.uniform(1, latestMoment);
+            const int stay = nudge ? random.uniform(1, longestNudge) : 0;
+            plan.wells.push_back({cell.x(), cell.y(), kind, moment, stay});
+        }
+        return plan;
     }
 
     Well newWell(int left[2], int moment)
@@ -215,8 +300,10 @@ private:
 
     const Level level;
     const int budget[2];
-    // The middles of the goals of each well's colour: where a person aims.
+    // The middles of the goals of each well's colour, where a person aims, and for each the point
+    // on its most open side it is reached from.
     QList<QPoint> goalCentres[2];
+    QList<QPointF> openSides[2];
     const GoalDistance fields[2];
     std::vector<int> cells;
 };

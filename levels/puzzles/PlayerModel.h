@@ -12,9 +12,10 @@
 // A model of a person looking for a level's plan, to say how hard it is to find: wells set on a
 // coarse grid, at coarse moments, taken away at coarse moments, the first at the start since the
 // first drag starts the level. It tries one plan after another: now and then a fresh idea, which
-// half the time starts with the obvious well (beyond a particle's goal, or behind the particle to
-// push it), more often a small change to the best tried so far (the one that brought the
-// particles nearest their goals, walking round what would end them). How many plans it tries
+// often starts with the obvious (a well beyond a particle's goal, or behind the particle to push
+// it; or a nudge toward the open side of the goal, then a well behind it), more often a small
+// change to the best tried so far (the one that brought the particles nearest their goals, walking
+// round what would end them). How many plans it tries
 // before its first pass says how hard the plan is to find; a level it cannot pass within its
 // budget asks for more precision than a person has. Plans are drawn from the seed before they are
 // played on every core, so the count is the same wherever it runs.
@@ -26,7 +27,7 @@ public:
     static constexpr int momentTicks = 25;
     // Plans a search tries at the most, and the searches a level's stars are the median of.
     static constexpr int budget = 2400;
-    static constexpr int searches = 5;
+    static constexpr int searches = 3;
 
     struct Found
     {

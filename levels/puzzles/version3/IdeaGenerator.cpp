@@ -152,7 +152,10 @@ std::optional<LevelGenerator::Generated> generate(const Seed &seed, quint64 hash
         if (!LevelCheck::setupWarnings(level).isEmpty() || giveAway() > maxGiveAwayPercent || cancelled)
             continue;
         const PlayerModel::Found found = PlayerModel(level, modelRandom.next()).search(PlayerModel::budget, cancelled);
-        if (!found.plan || cancelled)
+        // A first search far from the tier's stars foretells the others well enough to spare the
+        // solver and the searches that count.
+        const int foretold = PlayerModel::stars(found.plays);
+        if (!found.plan || foretold < demands.minStars - 1 || foretold > demands.maxStars + 1 || cancelled)
             continue;
         budgetFor(level, *found.plan, false);
         Solver solver(level, solverSeed);
