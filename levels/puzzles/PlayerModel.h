@@ -27,7 +27,7 @@ public:
     static constexpr int momentTicks = 25;
     // Plans a search tries at the most, and the searches a level's stars are the median of.
     static constexpr int budget = 2400;
-    static constexpr int searches = 3;
+    static constexpr int searches = 5;
 
     struct Found
     {

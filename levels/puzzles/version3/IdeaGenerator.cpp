@@ -28,7 +28,7 @@ struct TierDemands
 const TierDemands tierDemands[] = {
     {1, 2, 1.0},
     {2, 3, 0.5},
-    {4, 5, 0.0},
+    {3, 5, 0.0},
 };
 constexpr int maxCandidates = 3000;
 constexpr int drawsPerIdea = 8;

@@ -8,7 +8,7 @@ const Idea ideas[] = {
     {"chicane", chicane, {2, 2, 2}},
     {"divider", divider, {1, 1, 0}},
     {"funnel", funnel, {1, 1, 0}},
-    {"orbit", orbit, {1, 2, 2}},
+    {"orbit", orbit, {1, 2, 1}},
     {"ledge", ledge, {2, 1, 0}},
     {"corridor", corridor, {0, 1, 1}},
     {"crossing", crossing, {2, 0, 0}},
@@ -17,10 +17,10 @@ const Idea ideas[] = {
     {"rocks", rockRing, {1, 0, 0}},
     {"cave", cave, {1, 0, 0}},
     {"pong", pong, {2, 0, 0}},
-    {"valley", valley, {2, 2, 3}},
+    {"valley", valley, {2, 2, 2}},
     {"pit", pit, {2, 2, 2}},
     {"tunnel", tunnel, {0, 2, 2}},
-    {"overhang", overhang, {2, 2, 0}},
+    {"overhang", overhang, {1, 2, 0}},
 };
 } // namespace
 
