@@ -8,7 +8,7 @@ const Idea ideas[] = {
     {"chicane", chicane, {2, 2, 2}},
     {"divider", divider, {1, 1, 0}},
     {"funnel", funnel, {1, 1, 0}},
-    {"orbit", orbit, {1, 2, 1}},
+    {"orbit", orbit, {1, 1, 1}},
     {"ledge", ledge, {2, 1, 0}},
     {"corridor", corridor, {0, 1, 1}},
     {"crossing", crossing, {2, 0, 0}},
@@ -18,7 +18,7 @@ const Idea ideas[] = {
     {"cave", cave, {1, 0, 0}},
     {"pong", pong, {2, 0, 0}},
     {"valley", valley, {2, 2, 2}},
-    {"pit", pit, {2, 2, 2}},
+    {"pit", pit, {1, 2, 1}},
     {"tunnel", tunnel, {0, 2, 2}},
     {"overhang", overhang, {1, 2, 0}},
 };

@@ -1,6 +1,8 @@
 #include "levels/puzzles/version3/Ideas.h"
 
 #include "levels/puzzles/SeededRandom.h"
+#include "levels/puzzles/Outline.h"
+#include "levels/puzzles/version3/Contour.h"
 #include "levels/puzzles/version3/Shapes.h"
 
 namespace Ideas {
@@ -13,9 +15,23 @@ std::optional<Sketch> orbit(Seed::Tier tier, SeededRandom &random)
                                                                                                  : Sketch::pick(random, 130, 160);
     const int cx = Sketch::pick(random, 360, 440);
     const int cy = Sketch::pick(random, 220, 260);
-    // Round, or drawn out along the way or across it.
+    // Round, drawn out along the way or across it, or a boulder drawn by hand.
     const int stretch = random.chance(0.5) ? 0 : Sketch::pick(random, -40, 40);
-    sketch.hazard(oval({cx, cy}, radius + stretch, radius - stretch));
+    if (random.chance(0.5)) {
+        sketch.hazard(oval({cx, cy}, radius + stretch, radius - stretch));
+    } else {
+        constexpr int bulges = 8;
+        Contour boulder;
+        // From its right-hand point round and back to it, each bulge a little in or out.
+        boulder.corner({cx + radius + stretch, cy});
+        for (int i = 1; i < bulges; ++i) {
+            const QPointF d = Outline::direction(i * Outline::directions / bulges);
+            const int r = radius + Sketch::pick(random, -20, 20);
+            boulder.to(QPoint(cx, cy) + Outline::rounded(QPointF(d.x() * (r + stretch), d.y() * (r - stretch))));
+        }
+        boulder.corner({cx + radius + stretch, cy});
+        sketch.hazard(boulder.points());
+    }
 
     // Now and then a smaller moon above or below, the way round the other side kept open.
     if (random.chance(0.4)) {

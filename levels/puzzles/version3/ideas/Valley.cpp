@@ -19,18 +19,52 @@ std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random)
     const int nearPeak = tier == Seed::Easy ? Sketch::pick(random, 320, 350) : Sketch::pick(random, 220, 280);
     const int farPeak = tier == Seed::Easy ? Sketch::pick(random, 260, 320) : Sketch::pick(random, 180, 260);
     const int nearFoot = from - Sketch::pick(random, 140, 200);
-    Contour ground;
-    ground.corner({nearFoot, bottom})
-        .to({from - Sketch::pick(random, 50, 70), nearPeak})
-        .to({from - 10, floor - 10})
-        .notch({from, floor}, {to, floor}, 20, 6, Sketch::goalOf(kind), &sketch)
-        .to({to + 10, floor - 10})
-        .to({to + Sketch::pick(random, 50, 80), farPeak})
-        .to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
-        .corner({right, Sketch::pick(random, 300, 380)});
-    QVector<QPoint> mass = ground.points();
-    mass += {QPoint(right, bottom)};
-    sketch.hazard(mass);
+    const int goal = Sketch::goalOf(kind);
+    switch (random.uniform(0, 2)) {
+    case 0: {
+        // Rounded hills, the goal set into the valley floor.
+        Contour ground;
+        ground.corner({nearFoot, bottom})
+            .to({from - Sketch::pick(random, 50, 70), nearPeak})
+            .to({from - 10, floor - 10})
+            .notch({from, floor}, {to, floor}, 20, 6, goal, &sketch)
+            .to({to + 10, floor - 10})
+            .to({to + Sketch::pick(random, 50, 80), farPeak})
+            .to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
+            .corner({right, Sketch::pick(random, 300, 380)});
+        QVector<QPoint> mass = ground.points();
+        mass += {QPoint(right, bottom)};
+        sketch.hazard(mass);
+        break;
+    }
+    case 1: {
+        // Two bold peaks of straight slopes on a floor, the goal along the floor between them.
+        const int farFoot = to + Sketch::pick(random, 120, 200);
+        const int nearTip = from - Sketch::pick(random, 40, 70);
+        const int farTip = to + Sketch::pick(random, 30, 60);
+        sketch.hazard({{nearFoot, bottom}, {nearTip, nearPeak}, {from, floor}, {to, floor}, {farTip, farPeak}, {farFoot, bottom}});
+        sketch.goal(goal, strip({from + 10, floor}, {to - 10, floor}, 20, 4));
+        break;
+    }
+    default: {
+        // The goal set into the far peak's inner slope, low down: a drop, then a turn.
+        Contour ground;
+        const QPoint low(to, floor - 10);
+        const QPoint tip(to + Sketch::pick(random, 50, 80), farPeak);
+        ground.corner({nearFoot, bottom})
+            .to({from - Sketch::pick(random, 50, 70), nearPeak})
+            .to({from, floor})
+            .corner(low)
+            .notch(Shapes::along(low, tip, 0.15), Shapes::along(low, tip, 0.6), 20, 5, goal, &sketch)
+            .corner(tip)
+            .to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
+            .corner({right, Sketch::pick(random, 300, 380)});
+        QVector<QPoint> mass = ground.points();
+        mass += {QPoint(right, bottom)};
+        sketch.hazard(mass);
+        break;
+    }
+    }
     const int x = Sketch::pick(random, 60, nearFoot - 40);
     const int y = Sketch::pick(random, 250, 380);
     sketch.particle(kind, {x, y});
