@@ -191,8 +191,9 @@ private:
 
 void ChooserTest::initTestCase()
 {
-    // A day is the UTC's: the tests run where the local day is another, whatever the hour.
-    qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "Etc/GMT-14" : "Etc/GMT+12");
+    // A day is the UTC's: the tests run where the local day is another, whatever the hour. The zones
+    // are POSIX rules, not names: a bare machine has no time zone database to look a name up in.
+    qputenv("TZ", QDateTime::currentDateTimeUtc().time().hour() >= 10 ? "EAST-14" : "WEST+12");
     tzset();
     QVERIFY(QDate::currentDate() != QDateTime::currentDateTimeUtc().date());
 }
