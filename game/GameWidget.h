@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/EndLine.h"
 #include "game/FlashNote.h"
 #include "game/LevelSequence.h"
 #include "game/Pause.h"
@@ -70,8 +71,8 @@ public:
     // The line over the help strip: a moment's note (see flashNote), or what is watched and how to
     // stop it; empty while there is none.
     QString stripNote() const { return flash.isOn() ? flash.text() : playback.note(); }
-    // The line under the message before the level starts and once it has ended (see setEndNote).
-    const QString &endNote() const { return endLine; }
+    // The lines under the message before the level starts and once it has ended (see setEndNote).
+    QString endNote() const { return ending.text(); }
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const;
     // The level played now has a solution to show: its own, or a proof that holds.
@@ -128,10 +129,10 @@ public slots:
     void watchBestRun();
     // A line shown under the message before the level starts and once it has ended, until another
     // level starts; what a feature beyond the level has to say there, such as a puzzle's difficulty.
-    void setEndNote(const QString &note);
+    void setEndNote(const QString &note) { ending.setNote(note); }
     // A line shown over the help strip for a moment, in its place: what a key did that shows
     // nowhere else on the playfield.
-    void flashNote(const QString &note);
+    void flashNote(const QString &note) { flash.show(note); }
     // Pauses a running level (or a watched replay), as when the window is left; P goes on.
     void pause();
     void togglePause();
@@ -162,8 +163,6 @@ private:
     void goOn(int steps);
     void watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind);
     Scene scene();
-    // Says what a player should hear of what the level did since it was last looked at.
-    void hear();
     QPoint eventPos(const QMouseEvent *event) const;
 
     // The painting resources.
@@ -184,7 +183,7 @@ private:
     int levelCount = 0;
     bool newRecord = false;
     bool recordKept = true;
-    QString endLine;
+    EndLine ending;
     PlayfieldInput input;
     // The level as it was loaded, for a restart.
     Level played;
