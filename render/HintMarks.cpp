@@ -1,0 +1,72 @@
+#include "render/HintMarks.h"
+
+#include "render/FrameSketch.h"
+#include "render/SceneLayout.h"
+#include "sim/WellObject.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+#include <QPainter>
+
+namespace {
+// Faint enough to tell from a well set, plain enough to find.
+constexpr qreal markOpacity = 0.4;
+// The cross over a well taken away stays inside its body.
+constexpr int crossReach = 14;
+constexpr qreal crossWidth = 3;
+// Between the well's rim and its moments.
+constexpr int momentsGap = 4;
+constexpr double millisecondsPerSecond = 1000;
+constexpr int decimals = 2;
+
+// The well as the icons draw it: no halo, grown.
+WellObject ghost(const Scene::Hint &hint)
+{
+    return WellObject(hint.at.x(), hint.at.y(), hint.kind, false);
+}
+} // namespace
+
+void HintMarks::drawMark(QPainter &painter, const Scene::Hint &hint)
+{
+    painter.save();
+    painter.setOpacity(markOpacity);
+    WellObject well = ghost(hint);
+    well.paint(painter);
+    if (hint.takenAt) {
+        painter.setPen(QPen(Qt::white, crossWidth));
+        painter.translate(hint.at);
+        painter.drawLine(-crossReach, -crossReach, crossReach, crossReach);
+        painter.drawLine(-crossReach, crossReach, crossReach, -crossReach);
+    }
+    painter.restore();
+}
+
+QRect HintMarks::markBound(const Scene::Hint &hint)
+{
+    return FrameSketch::wellPart(ghost(hint)).extent;
+}
+
+QString HintMarks::moment(int tick)
+{
+    if (tick == 0)
+        return tr("at the start");
+    const double seconds = tick * Physics::frameInterval / millisecondsPerSecond;
+    return tr("at %1 s").arg(QLocale().toString(seconds, 'f', decimals));
+}
+
+QString HintMarks::moments(const Scene::Hint &hint)
+{
+    const QString set = moment(hint.tick);
+    return hint.takenAt ? set + QLatin1Char('\n') + tr("taken away %1", "a well, at a moment").arg(moment(*hint.takenAt)) : set;
+}
+
+QRect HintMarks::momentsRect(const Scene::Hint &hint, const QFontMetrics &metrics)
+{
+    using namespace SceneLayout;
+    const QSize size = metrics.boundingRect(QRect(), Qt::AlignCenter, moments(hint)).size();
+    const int reach = Physics::wellRadius + momentsGap;
+    const int below = hint.at.y() + reach;
+    const int top = below + size.height() <= playfieldHeight ? below : hint.at.y() - reach - size.height();
+    const int left = qBound(0, hint.at.x() - size.width() / 2, playfieldWidth - size.width());
+    return QRect(QPoint(left, top), size);
+}
