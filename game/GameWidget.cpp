@@ -88,6 +88,7 @@ void GameWidget::step(int interval)
         // Only a run that was really kept can be watched.
         if (newRecord)
             emit bestRunChanged(hasBestRun());
+        ending.setPassHints(hints.taken());
         emit levelPassed(played, passing);
     }
     if (levelState.status() != Running) {
@@ -126,6 +127,7 @@ void GameWidget::startLevel(const Level &level)
         currentLevel = level.number;
     played = level;
     ending = EndLine();
+    hints.play(level);
     // A proof that fails is none: the level shows as not proven, and S has nothing to show.
     if (played.proof && !ProofCheck::of(played).holds())
         played.proof.reset();
@@ -148,11 +150,6 @@ void GameWidget::paintEvent(QPaintEvent *event)
     painter.begin(this);
     frame.show(painter, event->region(), painting, shown, target);
     painter.end();
-}
-
-void GameWidget::invalidateFrame()
-{
-    frame.forget();
 }
 
 void GameWidget::drawScene(QPainter &painter)
@@ -182,6 +179,7 @@ Scene GameWidget::scene()
     shown.proven = hasSolution();
     shown.clickGoesOn = played.number != 0 || sequence.isOn();
     shown.endNote = endNote();
+    shown.hints = shownHints();
     return shown;
 }
 
@@ -194,23 +192,19 @@ void GameWidget::restartLevel()
     totalTime = 0;
     levelState = played.newState();
     cues.restart(levelState);
+    hints.hide();
 }
 
 void GameWidget::showSolution()
 {
-    if (hasSolution())
-        watch(played, played.number != 0 ? LevelCatalogue::solution(played.number) : *played.proof,
-              SolutionPlayback::Solution);
+    if (const std::optional<Replay> solution = LevelCatalogue::solutionOf(played))
+        watch(played, *solution, SolutionPlayback::Solution);
 }
 
-bool GameWidget::hasSolution() const
+void GameWidget::showHint()
 {
-    return played.number != 0 || played.proof.has_value();
-}
-
-bool GameWidget::hasBestRun() const
-{
-    return records.hasRun(played);
+    if (!playback.isPlaying())
+        flash.show(hints.reveal(played, levelState));
 }
 
 void GameWidget::watchBestRun()

@@ -6,6 +6,7 @@
 #include "game/LevelSequence.h"
 #include "game/Pause.h"
 #include "game/PlayfieldInput.h"
+#include "game/ProofHints.h"
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
@@ -72,11 +73,15 @@ public:
     // stop it; empty while there is none.
     QString stripNote() const { return flash.isOn() ? flash.text() : playback.note(); }
     // The lines under the message before the level starts and once it has ended (see setEndNote).
-    QString endNote() const { return ending.text(); }
+    QString endNote() const { return ending.text(levelState.status()); }
+    // The hints taken on the level played, which a restart keeps (see showHint).
+    int hintsTaken() const { return hints.taken(); }
+    // The hints shown over the playfield now.
+    QList<Scene::Hint> shownHints() const { return hints.marks(levelState); }
     // A run that set the record of the level played now is kept, to be watched.
-    bool hasBestRun() const;
+    bool hasBestRun() const { return records.hasRun(played); }
     // The level played now has a solution to show: its own, or a proof that holds.
-    bool hasSolution() const;
+    bool hasSolution() const { return played.number != 0 || played.proof.has_value(); }
     // The best times of every level, and the runs kept beside them.
     const RecordBook &recordBook() const { return records; }
     // The level is played as one of a collection's (see playSequence).
@@ -89,7 +94,7 @@ public:
     const QImage &keptFrame() const { return frame.image(); }
 
     // Forgets what the screen shows, so that the next tick repaints the whole widget.
-    void invalidateFrame();
+    void invalidateFrame() { frame.forget(); }
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
     // it advances the wells' grow-in and fade-out.
     void drawScene(QPainter &painter);
@@ -127,6 +132,9 @@ public slots:
     void showSolution();
     // Restarts the level and plays the run that set its record.
     void watchBestRun();
+    // Shows where and when the solution S shows sets its next well, with those shown before, until
+    // the player sets a well or restarts; or says why not. A watched run takes none.
+    void showHint();
     // A line shown under the message before the level starts and once it has ended, until another
     // level starts; what a feature beyond the level has to say there, such as a puzzle's difficulty.
     void setEndNote(const QString &note) { ending.setNote(note); }
@@ -195,6 +203,7 @@ private:
     LevelSequence sequence;
     SoundCues cues;
     FlashNote flash;
+    ProofHints hints;
 };
 
 #endif
