@@ -399,16 +399,17 @@ void ScoreStoreTest::daysFileIsReadStrictly_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("days");
 
-    QTest::newRow("two days") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2\n2026-12-10 2026-12-12 3250 3\n") << true;
+    QTest::newRow("two days") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2 0\n2026-12-10 2026-12-12 3250 3 2\n") << true;
+    QTest::newRow("a day without the hints it took") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2\n") << false;
     QTest::newRow("none yet") << QByteArray("swirlfall-days 1\n") << true;
     QTest::newRow("empty") << QByteArray() << false;
     QTest::newRow("a line cut short") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 48") << false;
-    QTest::newRow("passed before its day") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-09 4810 2\n") << false;
-    QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2\n2026-12-09 2026-12-10 1 2\n") << false;
-    QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2\n2026-12-09 2026-12-09 1 2\n") << false;
-    QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2\n") << false;
-    QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 03\n") << false;
-    QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2\n") << false;
+    QTest::newRow("passed before its day") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-09 4810 2 0\n") << false;
+    QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2 0\n2026-12-09 2026-12-10 1 2 0\n") << false;
+    QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2 0\n2026-12-09 2026-12-09 1 2 0\n") << false;
+    QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2 0\n") << false;
+    QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 3 01\n") << false;
+    QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2 0\n") << false;
     QTest::newRow("another version") << QByteArray("swirlfall-days 2\n") << false;
     QTest::newRow("larger than a file of days") << QByteArray(DayLog::maxFileBytes + 1, '\n') << false;
 }
