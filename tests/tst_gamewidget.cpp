@@ -966,6 +966,7 @@ void GameWidgetTest::hintsShowTheProofsWells_data()
     QTest::newRow("another level: counted afresh") << "HH>H" << 1 << 1 << "137 0 0 0 104" << "";
     QTest::newRow("no proof: said, nothing taken") << "FH" << 0 << 0 << "" << "This level has no proof to hint from";
     QTest::newRow("passed after two hints: a pass, a record, said so") << "HHP" << 0 << 2 << "" << "";
+    QTest::newRow("a restart after that pass: said no more, still taken") << "HHPR" << 0 << 2 << "" << "";
 }
 
 void GameWidgetTest::hintsShowTheProofsWells()
