@@ -8,6 +8,9 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 // Faint enough to tell from a well set, plain enough to find.
 constexpr qreal markOpacity = 0.4;
@@ -65,8 +68,17 @@ QRect HintMarks::momentsRect(const Scene::Hint &hint, const QFontMetrics &metric
     using namespace SceneLayout;
     const QSize size = metrics.boundingRect(QRect(), Qt::AlignCenter, moments(hint)).size();
     const int reach = Physics::wellRadius + momentsGap;
-    const int below = hint.at.y() + reach;
-    const int top = below + size.height() <= playfieldHeight ? below : hint.at.y() - reach - size.height();
-    const int left = qBound(0, hint.at.x() - size.width() / 2, playfieldWidth - size.width());
-    return QRect(QPoint(left, top), size);
+    const QRect under(QPoint(qBound(0, hint.at.x() - size.width() / 2, playfieldWidth - size.width()), hint.at.y() + reach), size);
+    const QRect over = under.translated(0, -2 * reach - size.height());
+    // Under the well or over it, where no text of the playfield stands, else where the fewest do:
+    // the faint help first, then the message, the name; never the well counts and the times.
+    const QRect texts[] = {countsZone, timesZone, nameZone, messageZone, helpZone};
+    for (int kept = std::size(texts); kept >= 2; --kept) {
+        for (const QRect &rect : {under, over}) {
+            if (rect.top() >= 0 && rect.bottom() < playfieldHeight
+                && std::none_of(texts, texts + kept, [&rect](const QRect &zone) { return rect.intersects(zone); }))
+                return rect;
+        }
+    }
+    return under.translated(0, qMin(countsZone.top(), timesZone.top()) - momentsGap - under.bottom());
 }

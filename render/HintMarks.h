@@ -10,9 +10,9 @@
 class QFontMetrics;
 class QPainter;
 
-// A hint as the playfield marks it: a faint well of its kind where the proof sets it, struck
-// through when the proof takes it away again, and when each happens written under it (over it
-// near the bottom), whole on the playfield.
+// A hint as the playfield marks it: a faint well of its kind where the proof sets it, crossed out
+// when the proof takes it away again, and when each happens written by it, whole on the playfield
+// and clear of the other texts where it can be.
 class HintMarks
 {
     Q_DECLARE_TR_FUNCTIONS(HintMarks)

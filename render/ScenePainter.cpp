@@ -18,6 +18,7 @@ const QColor helpColor(255, 255, 255, 128);
 const QColor horizontalDragColor(51, 153, 255, 255);
 const QColor verticalDragColor(255, 68, 0, 255);
 const QColor tableShade(0, 0, 0, 204);
+const QColor momentsPlate(0, 0, 0, 176);
 
 const char *const readyHelp =
     QT_TRANSLATE_NOOP("ScenePainter", "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
@@ -114,15 +115,11 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
             return drawn(text.bound);
         return text.part != FrameSketch::FixedParts ? drawnPart(text.part) : drawnItem(text.item);
     };
-    // The hints under all that moves: a faint well each, then when.
+    // The hints under all that moves: a faint well each.
     for (int i = 0; i < scene.hints.size(); ++i) {
         if (!sketch || drawn(sketch->hintItems.at(i)))
             HintMarks::drawMark(painter, scene.hints.at(i));
     }
-    // The name and message below are drawn with a pen left set before.
-    painter.save();
-    drawTexts(painter, placed, PlacedText::Hints, drawnText);
-    painter.restore();
     if (scene.dragging && drawnPart(FrameSketch::DragPart)) {
         // Coloured as the release would read it.
         dragLinePen.setColor(Drag(scene.dragStart, scene.pointer).wellKind() == BlueWell ? horizontalDragColor
@@ -152,6 +149,12 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     if (sketch && !level.particles.isEmpty())
         painter.setPen(level.particles.last().glyphPen);
     drawTexts(painter, placed, PlacedText::OverLevel, drawnText);
+    // When, on a plate of its own: readable over a text it may have to stand on.
+    for (const PlacedText &text : placed) {
+        if (text.layer == PlacedText::Hints && drawnText(text))
+            painter.fillRect(text.bound, momentsPlate);
+    }
+    drawTexts(painter, placed, PlacedText::Hints, drawnText);
     drawTexts(painter, placed, PlacedText::Times, drawnText);
     drawIcons(painter, BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem)});
     drawTexts(painter, placed, PlacedText::Counts, drawnText);
@@ -265,7 +268,16 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
             place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, notProvenRect(name), notProvenFlags, &messageFont,
                    namePen, tr("Not proven"), {}, {}});
     }
-    place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
+    // The design's lines stay where it centres them, those a feature adds go under them.
+    QRect messageAt = messageRect(w, h);
+    int messageFlags = Qt::AlignCenter;
+    if (!scene.paused && !scene.endNote.isEmpty()) {
+        Scene designed = scene;
+        designed.endNote.clear();
+        messageAt.setTop(QFontMetrics(messageFont, device).boundingRect(messageAt, messageFlags, message(designed)).top());
+        messageFlags = Qt::AlignHCenter | Qt::AlignTop;
+    }
+    place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageAt, messageFlags, &messageFont, namePen,
            scene.paused ? tr("Paused") : message(scene), {}, {}});
     // A note over the strip stands in the help's place.
     place({PlacedText::OverLevel, FrameSketch::HelpItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,

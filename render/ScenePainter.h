@@ -31,10 +31,10 @@ public:
     // fit check all read.
     struct PlacedText
     {
-        // Drawn in this order: the hints' moments (after their marks, under the level), over the
-        // level, then the time display, then (after the icon wells) the well counts, then the
+        // Drawn in this order: over the level, then the hints' moments (their marks are under the
+        // level), then the time display, then (after the icon wells) the well counts, then the
         // high-score table.
-        enum Layer { Hints, OverLevel, Times, Counts, Table };
+        enum Layer { OverLevel, Hints, Times, Counts, Table };
         // The pen the scene painting left (the design draws the name and message so), or one set.
         enum Pen { KeptPen, TextPen, HelpPen, TablePen };
 
