@@ -126,6 +126,8 @@ void GameWidget::startLevel(const Level &level)
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
+    // What was said for a moment was said of the level left.
+    flash = FlashNote();
     ending = EndLine();
     hints.play(level);
     // A proof that fails is none: the level shows as not proven, and S has nothing to show.
