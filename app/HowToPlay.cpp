@@ -143,9 +143,21 @@ HowToPlay::HowToPlay(const QList<QAction *> &actions, QWidget *parent)
     addPicture(wellPicture(RedWell), tr("A drag up or down sets a red well where it began."));
     // What almost every puzzle turns on.
     addPicture(keptSpeedPicture(), tr("A particle keeps its speed after its well is removed."));
-    // A way out for a player who is stuck.
-    addPicture(hintPicture(), tr("H shows where and when the solution sets its next well."));
     layout->addLayout(pictures);
+
+    layout->addWidget(heading(tr("Stuck?"), this));
+    QHBoxLayout *stuck = new QHBoxLayout;
+    QLabel *hint = new QLabel(this);
+    hint->setPixmap(QPixmap::fromImage(hintPicture()));
+    stuck->addWidget(hint);
+    QLabel *hints = new QLabel(tr("H shows where and when the level's solution sets its next well: a faint well, and its moment, until "
+                                  "you set a well or start again. Each H shows one well more, those before too; a well the solution "
+                                  "takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays "
+                                  "the whole solution."),
+                               this);
+    hints->setWordWrap(true);
+    stuck->addWidget(hints, 1);
+    layout->addLayout(stuck);
 
     layout->addWidget(heading(tr("Puzzles and the days in a row"), this));
     QLabel *about = new QLabel(tr("Puzzles, the chooser's last collection, are made from seeds and proven before they are offered: "

@@ -659,8 +659,12 @@
         <translation>Rätsel, die letzte Sammlung der Auswahl, werden aus Startwerten gemacht und bewiesen, bevor sie angeboten werden: Leicht, Mittel oder Schwer, mit einem bis fünf Sternen. Das Rätsel des Tages ist an einem Tag (in UTC) für alle dasselbe; an seinem Tag gelöst, setzt es deine Tage in Folge fort, und ein verpasster Tag beginnt sie von vorn. „Deine Tage“ im Menü zeigt sie alle.</translation>
     </message>
     <message>
-        <source>H shows where and when the solution sets its next well.</source>
-        <translation>H zeigt, wo und wann die Lösung ihren nächsten Brunnen setzt.</translation>
+        <source>Stuck?</source>
+        <translation>Festgefahren?</translation>
+    </message>
+    <message>
+        <source>H shows where and when the level&apos;s solution sets its next well: a faint well, and its moment, until you set a well or start again. Each H shows one well more, those before too; a well the solution takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays the whole solution.</source>
+        <translation>H zeigt, wo und wann die Lösung des Levels ihren nächsten Brunnen setzt: einen blassen Brunnen und seinen Zeitpunkt, bis du einen Brunnen setzt oder neu beginnst. Jedes H zeigt einen Brunnen mehr, die vorigen auch; ein Brunnen, den die Lösung wieder entfernt, ist durchgestrichen. Ein Sieg nach Hinweisen ist ein Sieg und sagt, wie viele er brauchte. S spielt die ganze Lösung ab.</translation>
     </message>
 </context>
 <context>

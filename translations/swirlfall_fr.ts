@@ -659,8 +659,12 @@
         <translation>Les énigmes, dernière collection du sélecteur, sont faites à partir de graines et prouvées avant d’être proposées : Facile, Moyen ou Difficile, avec une à cinq étoiles. L’énigme du jour est la même pour tous un même jour (en UTC) ; réussie le jour même, elle prolonge vos jours d’affilée, et un jour manqué les fait repartir de zéro. « Vos jours », dans le Menu, les montre tous.</translation>
     </message>
     <message>
-        <source>H shows where and when the solution sets its next well.</source>
-        <translation>H montre où et quand la solution pose son prochain puits.</translation>
+        <source>Stuck?</source>
+        <translation>Bloqué ?</translation>
+    </message>
+    <message>
+        <source>H shows where and when the level&apos;s solution sets its next well: a faint well, and its moment, until you set a well or start again. Each H shows one well more, those before too; a well the solution takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays the whole solution.</source>
+        <translation>H montre où et quand la solution du niveau pose son prochain puits : un puits pâle, et son moment, jusqu’à ce que vous posiez un puits ou recommenciez. Chaque H montre un puits de plus, avec les précédents ; un puits que la solution retire ensuite est barré. Une réussite après des indices est une réussite, et dit combien elle en a pris. S rejoue toute la solution.</translation>
     </message>
 </context>
 <context>
