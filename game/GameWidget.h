@@ -11,6 +11,7 @@
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
 #include "game/SoundCues.h"
+#include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
 #include "render/KeptFrame.h"
 #include "render/PlayfieldView.h"
@@ -81,7 +82,7 @@ public:
     // A run that set the record of the level played now is kept, to be watched.
     bool hasBestRun() const { return records.hasRun(played); }
     // The level played now has a solution to show: its own, or a proof that holds.
-    bool hasSolution() const { return played.number != 0 || played.proof.has_value(); }
+    bool hasSolution() const { return LevelCatalogue::solutionOf(played).has_value(); }
     // The best times of every level, and the runs kept beside them.
     const RecordBook &recordBook() const { return records; }
     // The level is played as one of a collection's (see playSequence).
