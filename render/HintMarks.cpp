@@ -17,8 +17,9 @@ constexpr qreal markOpacity = 0.4;
 // The cross over a well taken away stays inside its body.
 constexpr int crossReach = 14;
 constexpr qreal crossWidth = 3;
-// Between the well's rim and its moments.
+// Between the well's rim and its moments, and how much further they may go to stand clear.
 constexpr int momentsGap = 4;
+constexpr int maxDrift = 48;
 constexpr double millisecondsPerSecond = 1000;
 constexpr int decimals = 2;
 
@@ -70,11 +71,20 @@ QRect HintMarks::momentsRect(const Scene::Hint &hint, const QFontMetrics &metric
     const int reach = Physics::wellRadius + momentsGap;
     const QRect under(QPoint(qBound(0, hint.at.x() - size.width() / 2, playfieldWidth - size.width()), hint.at.y() + reach), size);
     const QRect over = under.translated(0, -2 * reach - size.height());
-    // Under the well or over it, where no text of the playfield stands, else where the fewest do:
-    // the faint help first, then the message, the name; never the well counts and the times.
+    // Or under the name and the message, where they stand under the well, if that is near.
+    QRect past = under;
+    for (const QRect &zone : {nameZone, messageZone}) {
+        if (past.intersects(zone))
+            past.moveTop(zone.bottom() + momentsGap);
+    }
+    QList<QRect> places{under, over};
+    if (past.top() - under.top() <= maxDrift)
+        places.append(past);
+    // Where no text of the playfield stands, else where the fewest do: the faint help first, then
+    // the message, the name; never the well counts and the times.
     const QRect texts[] = {countsZone, timesZone, nameZone, messageZone, helpZone};
     for (int kept = std::size(texts); kept >= 2; --kept) {
-        for (const QRect &rect : {under, over}) {
+        for (const QRect &rect : std::as_const(places)) {
             if (rect.top() >= 0 && rect.bottom() < playfieldHeight
                 && std::none_of(texts, texts + kept, [&rect](const QRect &zone) { return rect.intersects(zone); }))
                 return rect;
