@@ -35,6 +35,19 @@ const QPoint keptWellAt(100, 60);
 constexpr int pulledTicks = 75;
 constexpr int freeTicks = 120;
 constexpr qreal wayPenWidth = 2;
+// The hint's well stands high in the picture, its moment under it: 1.2 s in.
+const QPoint hintWellAt(90, 40);
+constexpr int hintTick = 120;
+
+// The part of the playfield scene shows whose top left corner is at corner.
+QImage cutOut(Scene &scene, const QPoint &corner)
+{
+    QImage picture(pictureSize, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.translate(-corner);
+    ScenePainter(&picture).drawScene(painter, scene);
+    return picture;
+}
 
 QLabel *heading(const QString &text, QWidget *parent)
 {
@@ -58,11 +71,7 @@ QImage HowToPlay::wellPicture(int kind)
     scene.dragging = true;
     scene.dragStart = centre;
     scene.pointer = centre + (blue ? QPoint(dragLength, 0) : QPoint(0, dragLength));
-    QImage picture(pictureSize, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    painter.translate(-corner);
-    ScenePainter(&picture).drawScene(painter, scene);
-    return picture;
+    return cutOut(scene, corner);
 }
 
 QImage HowToPlay::keptSpeedPicture()
@@ -83,14 +92,24 @@ QImage HowToPlay::keptSpeedPicture()
     }
     Scene scene;
     scene.level = &state;
-    QImage picture(pictureSize, QImage::Format_RGB32);
+    QImage picture = cutOut(scene, corner);
     QPainter painter(&picture);
     painter.translate(-corner);
-    ScenePainter(&picture).drawScene(painter, scene);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::white, wayPenWidth, Qt::DotLine));
     painter.drawPolyline(way);
     return picture;
+}
+
+QImage HowToPlay::hintPicture()
+{
+    const QPoint centre(Physics::playfieldWidth / 2, Physics::playfieldHeight / 2);
+    LevelState state(0, 0);
+    state.start();
+    Scene scene;
+    scene.level = &state;
+    scene.hints = {{centre, RedWell, hintTick, std::nullopt}};
+    return cutOut(scene, centre - hintWellAt);
 }
 
 HowToPlay::HowToPlay(const QList<QAction *> &actions, QWidget *parent)
@@ -111,28 +130,34 @@ HowToPlay::HowToPlay(const QList<QAction *> &actions, QWidget *parent)
     layout->addWidget(goal);
 
     QGridLayout *pictures = new QGridLayout;
-    const struct
-    {
-        int kind;
-        const char *caption;
-    } drags[] = {{BlueWell, QT_TR_NOOP("A drag sideways sets a blue well where it began.")},
-                 {RedWell, QT_TR_NOOP("A drag up or down sets a red well where it began.")}};
-    for (int i = 0; i < 2; ++i) {
+    int column = 0;
+    const auto addPicture = [&](const QImage &image, const QString &text) {
         QLabel *picture = new QLabel(this);
-        picture->setPixmap(QPixmap::fromImage(wellPicture(drags[i].kind)));
-        QLabel *caption = new QLabel(tr(drags[i].caption), this);
+        picture->setPixmap(QPixmap::fromImage(image));
+        QLabel *caption = new QLabel(text, this);
         caption->setWordWrap(true);
-        pictures->addWidget(picture, 0, i, Qt::AlignHCenter);
-        pictures->addWidget(caption, 1, i, Qt::AlignHCenter | Qt::AlignTop);
-    }
+        pictures->addWidget(picture, 0, column, Qt::AlignHCenter);
+        pictures->addWidget(caption, 1, column++, Qt::AlignHCenter | Qt::AlignTop);
+    };
+    addPicture(wellPicture(BlueWell), tr("A drag sideways sets a blue well where it began."));
+    addPicture(wellPicture(RedWell), tr("A drag up or down sets a red well where it began."));
     // What almost every puzzle turns on.
-    QLabel *kept = new QLabel(this);
-    kept->setPixmap(QPixmap::fromImage(keptSpeedPicture()));
-    QLabel *keptCaption = new QLabel(tr("A particle keeps its speed after its well is removed."), this);
-    keptCaption->setWordWrap(true);
-    pictures->addWidget(kept, 0, 2, Qt::AlignHCenter);
-    pictures->addWidget(keptCaption, 1, 2, Qt::AlignHCenter | Qt::AlignTop);
+    addPicture(keptSpeedPicture(), tr("A particle keeps its speed after its well is removed."));
     layout->addLayout(pictures);
+
+    layout->addWidget(heading(tr("Stuck?"), this));
+    QHBoxLayout *stuck = new QHBoxLayout;
+    QLabel *hint = new QLabel(this);
+    hint->setPixmap(QPixmap::fromImage(hintPicture()));
+    stuck->addWidget(hint);
+    QLabel *hints = new QLabel(tr("H shows where and when the level's solution sets its next well: a faint well, and its moment, until "
+                                  "you set a well or start again. Each H shows one well more, those before too; a well the solution "
+                                  "takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays "
+                                  "the whole solution."),
+                               this);
+    hints->setWordWrap(true);
+    stuck->addWidget(hints, 1);
+    layout->addLayout(stuck);
 
     layout->addWidget(heading(tr("Puzzles and the days in a row"), this));
     QLabel *about = new QLabel(tr("Puzzles, the chooser's last collection, are made from seeds and proven before they are offered: "

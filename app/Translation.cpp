@@ -87,6 +87,8 @@ QString install(QCoreApplication &app)
         if (installLanguage(app, language))
             return language;
     }
+    // English's own catalogue holds only its plural forms: "1 hint", "2 hints".
+    installLanguage(app, QStringLiteral("en"));
     return QString();
 }
 

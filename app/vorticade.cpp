@@ -70,6 +70,10 @@ const Command commands[] = {
          QObject::connect(to.game, &GameWidget::levelPassed, action, [action, to] { offerSolution(action, to.game); });
      }},
     {false,
+     {"hint", QT_TRANSLATE_NOOP("vorticade", "Hint"), QT_TRANSLATE_NOOP("vorticade", "H"), QKeySequence::UnknownKey,
+      QT_TRANSLATE_NOOP("vorticade", "Shows where and when the solution sets its next well, with those shown before")},
+     [](QAction *action, const Targets &to) { QObject::connect(action, &QAction::triggered, to.game, &GameWidget::showHint); }},
+    {false,
      {"watchBestRun", QT_TRANSLATE_NOOP("vorticade", "Watch my best run"), QT_TRANSLATE_NOOP("vorticade", "W"), QKeySequence::UnknownKey,
       QT_TRANSLATE_NOOP("vorticade", "Plays the run that set your record on the level")},
      [](QAction *action, const Targets &to) {

@@ -2,6 +2,9 @@
 
 void FlashNote::show(const QString &text)
 {
+    // Nothing to say shows nothing, and leaves a note shown as it is.
+    if (text.isEmpty())
+        return;
     line = text;
     ticksLeft = shownTicks;
 }

@@ -36,6 +36,7 @@ GameWidget::GameWidget(QWidget *parent, const QString &scoreFileName)
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(playfieldSize());
     connect(&pausing, &Pause::changed, this, &GameWidget::pausedChanged);
+    connect(&cues, &SoundCues::sounded, this, &GameWidget::sounded);
     levelCount = loadLevel(1);
 }
 
@@ -66,15 +67,9 @@ void GameWidget::animate()
     if (!pausing.isOn())
         step(timer ? timer->interval() : Physics::frameInterval);
     flash.tick();
-    hear();
+    cues.follow(levelState, newRecord);
     Scene shown = scene();
     frame.repaintChanges(painting, shown, size(), [this](const QRegion &region) { repaint(region); });
-}
-
-void GameWidget::hear()
-{
-    for (const Sound sound : cues.follow(levelState, newRecord))
-        emit sounded(sound);
 }
 
 void GameWidget::step(int interval)
@@ -93,6 +88,7 @@ void GameWidget::step(int interval)
         // Only a run that was really kept can be watched.
         if (newRecord)
             emit bestRunChanged(hasBestRun());
+        ending.setPassHints(hints.taken());
         emit levelPassed(played, passing);
     }
     if (levelState.status() != Running) {
@@ -130,7 +126,10 @@ void GameWidget::startLevel(const Level &level)
     if (level.number != 0)
         currentLevel = level.number;
     played = level;
-    endLine.clear();
+    // What was said for a moment was said of the level left.
+    flash = FlashNote();
+    ending = EndLine();
+    hints.play(level);
     // A proof that fails is none: the level shows as not proven, and S has nothing to show.
     if (played.proof && !ProofCheck::of(played).holds())
         played.proof.reset();
@@ -153,11 +152,6 @@ void GameWidget::paintEvent(QPaintEvent *event)
     painter.begin(this);
     frame.show(painter, event->region(), painting, shown, target);
     painter.end();
-}
-
-void GameWidget::invalidateFrame()
-{
-    frame.forget();
 }
 
 void GameWidget::drawScene(QPainter &painter)
@@ -186,7 +180,8 @@ Scene GameWidget::scene()
     shown.paused = pausing.isOn();
     shown.proven = hasSolution();
     shown.clickGoesOn = played.number != 0 || sequence.isOn();
-    shown.endNote = endLine;
+    shown.endNote = endNote();
+    shown.hints = shownHints();
     return shown;
 }
 
@@ -199,23 +194,19 @@ void GameWidget::restartLevel()
     totalTime = 0;
     levelState = played.newState();
     cues.restart(levelState);
+    hints.hide();
 }
 
 void GameWidget::showSolution()
 {
-    if (hasSolution())
-        watch(played, played.number != 0 ? LevelCatalogue::solution(played.number) : *played.proof,
-              SolutionPlayback::Solution);
+    if (const std::optional<Replay> solution = LevelCatalogue::solutionOf(played))
+        watch(played, *solution, SolutionPlayback::Solution);
 }
 
-bool GameWidget::hasSolution() const
+void GameWidget::showHint()
 {
-    return played.number != 0 || played.proof.has_value();
-}
-
-bool GameWidget::hasBestRun() const
-{
-    return records.hasRun(played);
+    if (!playback.isPlaying())
+        flash.show(hints.reveal(played, levelState));
 }
 
 void GameWidget::watchBestRun()
@@ -241,16 +232,7 @@ void GameWidget::watch(const Level &level, const Replay &replay, SolutionPlaybac
 
 PlayfieldInput::Mode GameWidget::mode() const
 {
-    using Mode = PlayfieldInput::Mode;
-    // The table first, as ever: while it shows, presses and releases do nothing.
-    if (showHighScores)
-        return Mode::HighScores;
-    if (pausing.isOn())
-        return Mode::Paused;
-    if (playback.isPlaying())
-        return Mode::Watching;
-    const int status = levelState.status();
-    return status == Ready ? Mode::Ready : status == Running ? Mode::Running : Mode::Ended;
+    return PlayfieldInput::modeOf(showHighScores, pausing.isOn(), playback.isPlaying(), levelState.status());
 }
 
 void GameWidget::respond(PlayfieldInput::Response response)
@@ -259,37 +241,30 @@ void GameWidget::respond(PlayfieldInput::Response response)
     switch (response) {
     case Response::Nothing:
     case Response::Ignored:
-        break;
+        return;
     case Response::BeginDrag:
-        beginDrag(mousePos);
-        break;
+        return beginDrag(mousePos);
     case Response::CompleteDrag:
-        completeDrag(mousePos);
-        break;
+        return completeDrag(mousePos);
     case Response::Restart:
     case Response::StopWatching:
-        restartLevel();
-        break;
+        return restartLevel();
     case Response::GoOnAfterEnd:
-        goOnAfterEnd();
-        break;
+        return goOnAfterEnd();
     case Response::Resume:
-        pausing.set(false);
-        break;
+        return pausing.set(false);
     case Response::TogglePause:
-        togglePause();
-        break;
+        return togglePause();
     case Response::Quit:
         emit exit();
-        break;
+        return;
     case Response::ShowTable:
     case Response::HideTable:
         showHighScores = response == Response::ShowTable;
-        break;
+        return;
     case Response::PreviousLevel:
     case Response::NextLevel:
-        goOn(response == Response::PreviousLevel ? -1 : 1);
-        break;
+        return goOn(response == Response::PreviousLevel ? -1 : 1);
     }
 }
 
@@ -348,7 +323,7 @@ void GameWidget::completeDrag(const QPoint &end)
     const Drag drag(dragStart, dragEnd);
     if (drag.applyTo(levelState))
         run.record(drag);
-    hear();
+    cues.follow(levelState, newRecord);
 }
 
 void GameWidget::keyPressEvent(QKeyEvent *event)
@@ -363,12 +338,9 @@ void GameWidget::keyReleaseEvent(QKeyEvent *event)
 
 bool GameWidget::event(QEvent *event)
 {
-    if (event->type() == QEvent::ShortcutOverride) {
-        const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
-        if (!PlayfieldInput::shortcutTakes(playback.isPlaying(), key->key(), key->modifiers())) {
-            event->accept();
-            return true;
-        }
+    if (PlayfieldInput::keepsKey(playback.isPlaying(), event)) {
+        event->accept();
+        return true;
     }
     return QWidget::event(event);
 }
@@ -379,16 +351,6 @@ void GameWidget::goOn(int steps)
         startLevel(sequence.step(steps));
     else
         loadLevel((currentLevel - 1 + steps + levelCount) % levelCount + 1);
-}
-
-void GameWidget::setEndNote(const QString &note)
-{
-    endLine = note;
-}
-
-void GameWidget::flashNote(const QString &note)
-{
-    flash.show(note);
 }
 
 void GameWidget::pause()

@@ -1,14 +1,17 @@
 #ifndef SWIRLFALL_GAMEWIDGET_H
 #define SWIRLFALL_GAMEWIDGET_H
 
+#include "game/EndLine.h"
 #include "game/FlashNote.h"
 #include "game/LevelSequence.h"
 #include "game/Pause.h"
 #include "game/PlayfieldInput.h"
+#include "game/ProofHints.h"
 #include "game/RecordBook.h"
 #include "game/RunRecorder.h"
 #include "game/SolutionPlayback.h"
 #include "game/SoundCues.h"
+#include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/Level.h"
 #include "render/KeptFrame.h"
 #include "render/PlayfieldView.h"
@@ -70,12 +73,16 @@ public:
     // The line over the help strip: a moment's note (see flashNote), or what is watched and how to
     // stop it; empty while there is none.
     QString stripNote() const { return flash.isOn() ? flash.text() : playback.note(); }
-    // The line under the message before the level starts and once it has ended (see setEndNote).
-    const QString &endNote() const { return endLine; }
+    // The lines under the message before the level starts and once it has ended (see setEndNote).
+    QString endNote() const { return ending.text(levelState.status()); }
+    // The hints taken on the level played, which a restart keeps (see showHint).
+    int hintsTaken() const { return hints.taken(); }
+    // The hints shown over the playfield now.
+    QList<Scene::Hint> shownHints() const { return hints.marks(levelState); }
     // A run that set the record of the level played now is kept, to be watched.
-    bool hasBestRun() const;
+    bool hasBestRun() const { return records.hasRun(played); }
     // The level played now has a solution to show: its own, or a proof that holds.
-    bool hasSolution() const;
+    bool hasSolution() const { return LevelCatalogue::solutionOf(played).has_value(); }
     // The best times of every level, and the runs kept beside them.
     const RecordBook &recordBook() const { return records; }
     // The level is played as one of a collection's (see playSequence).
@@ -88,7 +95,7 @@ public:
     const QImage &keptFrame() const { return frame.image(); }
 
     // Forgets what the screen shows, so that the next tick repaints the whole widget.
-    void invalidateFrame();
+    void invalidateFrame() { frame.forget(); }
     // Paints one whole frame with the painter, as a whole repaint of the widget does, and like
     // it advances the wells' grow-in and fade-out.
     void drawScene(QPainter &painter);
@@ -126,12 +133,15 @@ public slots:
     void showSolution();
     // Restarts the level and plays the run that set its record.
     void watchBestRun();
+    // Shows where and when the solution S shows sets its next well, with those shown before, until
+    // the player sets a well or restarts; or says why not. A watched run takes none.
+    void showHint();
     // A line shown under the message before the level starts and once it has ended, until another
     // level starts; what a feature beyond the level has to say there, such as a puzzle's difficulty.
-    void setEndNote(const QString &note);
+    void setEndNote(const QString &note) { ending.setNote(note); }
     // A line shown over the help strip for a moment, in its place: what a key did that shows
     // nowhere else on the playfield.
-    void flashNote(const QString &note);
+    void flashNote(const QString &note) { flash.show(note); }
     // Pauses a running level (or a watched replay), as when the window is left; P goes on.
     void pause();
     void togglePause();
@@ -162,8 +172,6 @@ private:
     void goOn(int steps);
     void watch(const Level &level, const Replay &replay, SolutionPlayback::Kind kind);
     Scene scene();
-    // Says what a player should hear of what the level did since it was last looked at.
-    void hear();
     QPoint eventPos(const QMouseEvent *event) const;
 
     // The painting resources.
@@ -184,7 +192,7 @@ private:
     int levelCount = 0;
     bool newRecord = false;
     bool recordKept = true;
-    QString endLine;
+    EndLine ending;
     PlayfieldInput input;
     // The level as it was loaded, for a restart.
     Level played;
@@ -196,6 +204,7 @@ private:
     LevelSequence sequence;
     SoundCues cues;
     FlashNote flash;
+    ProofHints hints;
 };
 
 #endif

@@ -1,7 +1,23 @@
 #include "game/PlayfieldInput.h"
 
+#include "sim/LevelState.h"
+
+#include <QKeyEvent>
+
 using Mode = PlayfieldInput::Mode;
 using Response = PlayfieldInput::Response;
+
+Mode PlayfieldInput::modeOf(bool table, bool paused, bool watching, int status)
+{
+    // The table first, as ever: while it shows, presses and releases do nothing.
+    if (table)
+        return Mode::HighScores;
+    if (paused)
+        return Mode::Paused;
+    if (watching)
+        return Mode::Watching;
+    return status == Ready ? Mode::Ready : status == Running ? Mode::Running : Mode::Ended;
+}
 
 Response PlayfieldInput::press(Mode mode, Qt::MouseButton button, bool doubleClick)
 {
@@ -90,9 +106,12 @@ Response PlayfieldInput::keyRelease(int key)
     }
 }
 
-bool PlayfieldInput::shortcutTakes(bool watching, int key, Qt::KeyboardModifiers modifiers)
+bool PlayfieldInput::keepsKey(bool watching, const QEvent *event)
 {
+    if (!watching || event->type() != QEvent::ShortcutOverride)
+        return false;
     constexpr Qt::KeyboardModifiers commandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+    const QKeyEvent *key = static_cast<const QKeyEvent *>(event);
     // A pause and the sound switch leave what is watched as it is.
-    return !watching || key == Qt::Key_P || key == Qt::Key_M || (modifiers & commandModifiers);
+    return key->key() != Qt::Key_P && key->key() != Qt::Key_M && !(key->modifiers() & commandModifiers);
 }

@@ -3,6 +3,8 @@
 
 #include <Qt>
 
+class QEvent;
+
 // What each input does on the playfield, decided in one place by what the playfield is doing (its
 // mode): every press, release and key, and whether the window's shortcut for a key may take it.
 // A release follows its press: one whose press was spent on something else (going on from a
@@ -13,6 +15,9 @@ class PlayfieldInput
 public:
     // The high-score table first, then a pause, then a watched run, then the level's status.
     enum class Mode { HighScores, Paused, Watching, Ready, Running, Ended };
+    // The mode of a playfield showing the table or not, paused or not, watching a run or not, its
+    // level in status.
+    static Mode modeOf(bool table, bool paused, bool watching, int status);
 
     enum class Response {
         Nothing,
@@ -43,9 +48,10 @@ public:
     // watching: a run is watched, though a pause or the table may hide it.
     Response keyPress(bool watching, int key);
     Response keyRelease(int key);
-    // True when the window's shortcut may take key: while a run is watched, only P, M and the
-    // commands with Ctrl, Alt or Meta, since any other key stops it and does nothing else.
-    static bool shortcutTakes(bool watching, int key, Qt::KeyboardModifiers modifiers);
+    // True when event asks whether a window's shortcut may take a key that the playfield keeps:
+    // while a run is watched, any but P, M and the commands with Ctrl, Alt or Meta, since any other
+    // key stops it and does nothing else.
+    static bool keepsKey(bool watching, const QEvent *event);
 
 private:
     // The release of the left press that went on from a pause does nothing else.

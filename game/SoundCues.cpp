@@ -19,10 +19,16 @@ void SoundCues::restart(const LevelState &state)
     seen = see(state);
 }
 
-QList<Sound> SoundCues::follow(const LevelState &state, bool newRecord)
+void SoundCues::follow(const LevelState &state, bool newRecord)
 {
     const Seen before = seen;
     seen = see(state);
+    for (const Sound sound : changes(before, newRecord))
+        emit sounded(sound);
+}
+
+QList<Sound> SoundCues::changes(const Seen &before, bool newRecord) const
+{
     // The end says it all for its own step: the particle home, the well it hit.
     if (seen.status != before.status && seen.status == Failed)
         return {Sound::LevelFailed};

@@ -3,7 +3,7 @@
 
 #include "sound/Sound.h"
 
-#include <QList>
+#include <QObject>
 
 class LevelState;
 
@@ -11,13 +11,18 @@ class LevelState;
 // so that the level, its step and the picture know nothing of sound. A well set or removed, the
 // particles that came home since (a burst of them one sound), the level failed or passed (with a
 // new record, the record's sound instead). A watched run is heard as a played one.
-class SoundCues
+class SoundCues : public QObject
 {
+    Q_OBJECT
+
 public:
     // The level as it is now, heard as nothing: one started, restarted or switched.
     void restart(const LevelState &state);
-    // The sounds of what changed since the level was last seen.
-    QList<Sound> follow(const LevelState &state, bool newRecord);
+    // Says each sound of what changed since the level was last seen.
+    void follow(const LevelState &state, bool newRecord);
+
+signals:
+    void sounded(Sound sound);
 
 private:
     struct Seen
@@ -28,6 +33,7 @@ private:
         int status = 0;
     };
     static Seen see(const LevelState &state);
+    QList<Sound> changes(const Seen &before, bool newRecord) const;
 
     Seen seen;
 };

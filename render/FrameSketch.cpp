@@ -79,7 +79,7 @@ bool FrameSketch::sameScene(const FrameSketch &other) const
     return size == other.size && level == other.level && name == other.name
         && status == other.status && newRecord == other.newRecord && recordKept == other.recordKept && highScores == other.highScores
         && note == other.note && endNote == other.endNote && paused == other.paused && proven == other.proven && bestTimes == other.bestTimes
-        && areas.isSharedWith(other.areas);
+        && hints == other.hints && areas.isSharedWith(other.areas);
 }
 
 QRegion FrameSketch::changedSince(const FrameSketch &before) const
@@ -103,7 +103,8 @@ QRegion FrameSketch::changedSince(const FrameSketch &before) const
 
 QList<QRect> FrameSketch::itemBounds() const
 {
-    QList<QRect> bounds{part(DragPart).extent};
+    QList<QRect> bounds = hintItems;
+    bounds.append(part(DragPart).extent);
     for (int i = 0; i < parts.size() - FixedParts - particles; ++i)
         bounds.append(well(i).extent);
     for (int i = 0; i < particles; ++i)

@@ -1,6 +1,7 @@
 #ifndef SWIRLFALL_FRAMESKETCH_H
 #define SWIRLFALL_FRAMESKETCH_H
 
+#include "render/Scene.h"
 #include "sim/Area.h"
 
 #include <QList>
@@ -58,7 +59,7 @@ public:
     // Whether an item that inks within bound is redrawn in a redraw of region.
     static bool meets(const QRegion &region, const QRect &bound);
 
-    // True when both show the same level in the same status, table, note and pause.
+    // True when both show the same level in the same status, table, notes, hints and pause.
     bool sameScene(const FrameSketch &other) const;
     // Everything that differs from before, or the whole frame when the scene does.
     QRegion changedSince(const FrameSketch &before) const;
@@ -78,6 +79,7 @@ public:
     bool paused = false;
     bool proven = true;
     QList<quint32> bestTimes;
+    QList<Scene::Hint> hints;
     // A loaded level has areas of its own: a reload shows as a list no longer shared. What changes
     // only with a reload, such as what a click after the end does, need not be kept here.
     QList<Area> areas;
@@ -88,6 +90,8 @@ public:
     // of them apart.
     QRegion sceneInk;
     std::array<QRect, SceneItems> sceneItems;
+    // Where each hint's mark inks, then each one's moments.
+    QList<QRect> hintItems;
 };
 
 #endif

@@ -6,12 +6,29 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <optional>
+
 class LevelState;
 
 // What one frame of the game shows, as the game widget hands it to painting: everything the
 // frame's pixels depend on.
 struct Scene
 {
+    // A well of a level's proof, shown to a player as a hint: where, of which kind, at which tick
+    // the proof sets it and, if it takes it away again, at which tick it does.
+    struct Hint
+    {
+        bool operator==(const Hint &other) const
+        {
+            return at == other.at && kind == other.kind && tick == other.tick && takenAt == other.takenAt;
+        }
+
+        QPoint at;
+        int kind = 0;
+        int tick = 0;
+        std::optional<int> takenAt;
+    };
+
     // Painting advances its wells' grow-in and fade-out.
     LevelState *level = nullptr;
     // The level's number, as the status messages give it (0 for a level from elsewhere, which has
@@ -42,6 +59,9 @@ struct Scene
     // A line under the message before the level starts and once it has ended, such as a puzzle's
     // tier and difficulty; empty for none.
     QString endNote;
+    // The hints shown over the playfield, in the order the proof sets them; none for a player who
+    // asked for none.
+    QList<Hint> hints;
 };
 
 #endif

@@ -1,5 +1,6 @@
 #include "render/ScenePainter.h"
 
+#include "render/HintMarks.h"
 #include "render/Scene.h"
 #include "render/SceneLayout.h"
 #include "sim/Drag.h"
@@ -17,6 +18,7 @@ const QColor helpColor(255, 255, 255, 128);
 const QColor horizontalDragColor(51, 153, 255, 255);
 const QColor verticalDragColor(255, 68, 0, 255);
 const QColor tableShade(0, 0, 0, 204);
+const QColor momentsPlate(0, 0, 0, 176);
 
 const char *const readyHelp =
     QT_TRANSLATE_NOOP("ScenePainter", "[Left mouse drag] horizontally or vertically to set a gravity well.\n"
@@ -107,6 +109,17 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     const auto drawn = [region](const QRect &bound) { return !region || FrameSketch::meets(*region, bound); };
     const auto drawnItem = [&](FrameSketch::SceneItem item) { return !sketch || drawn(sketch->sceneItems[item]); };
     const auto drawnPart = [&](FrameSketch::FixedPart part) { return !sketch || drawn(sketch->part(part).extent); };
+    const QList<PlacedText> placed = texts(scene);
+    const auto drawnText = [&](const PlacedText &text) {
+        if (text.layer == PlacedText::Hints)
+            return drawn(text.bound);
+        return text.part != FrameSketch::FixedParts ? drawnPart(text.part) : drawnItem(text.item);
+    };
+    // The hints under all that moves: a faint well each.
+    for (int i = 0; i < scene.hints.size(); ++i) {
+        if (!sketch || drawn(sketch->hintItems.at(i)))
+            HintMarks::drawMark(painter, scene.hints.at(i));
+    }
     if (scene.dragging && drawnPart(FrameSketch::DragPart)) {
         // Coloured as the release would read it.
         dragLinePen.setColor(Drag(scene.dragStart, scene.pointer).wellKind() == BlueWell ? horizontalDragColor
@@ -135,11 +148,13 @@ void ScenePainter::paintForeground(QPainter &painter, Scene &scene, const FrameS
     // when that particle was not drawn.
     if (sketch && !level.particles.isEmpty())
         painter.setPen(level.particles.last().glyphPen);
-    const QList<PlacedText> placed = texts(scene);
-    const auto drawnText = [&](const PlacedText &text) {
-        return text.part != FrameSketch::FixedParts ? drawnPart(text.part) : drawnItem(text.item);
-    };
     drawTexts(painter, placed, PlacedText::OverLevel, drawnText);
+    // When, on a plate of its own: readable over a text it may have to stand on.
+    for (const PlacedText &text : placed) {
+        if (text.layer == PlacedText::Hints && drawnText(text))
+            painter.fillRect(text.bound, momentsPlate);
+    }
+    drawTexts(painter, placed, PlacedText::Hints, drawnText);
     drawTexts(painter, placed, PlacedText::Times, drawnText);
     drawIcons(painter, BudgetParts{drawnItem(FrameSketch::RedIconItem), drawnItem(FrameSketch::BlueIconItem)});
     drawTexts(painter, placed, PlacedText::Counts, drawnText);
@@ -239,6 +254,12 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
         if (!text.text.isEmpty())
             placed.append(text);
     };
+    // Each hint's moments by its mark; a pause hides them with the level.
+    for (const Scene::Hint &hint : scene.paused ? QList<Scene::Hint>() : scene.hints) {
+        const QRect rect = HintMarks::momentsRect(hint, QFontMetrics(helpFont, device));
+        place({PlacedText::Hints, FrameSketch::SceneItems, FrameSketch::FixedParts, rect, Qt::AlignCenter, &helpFont, PlacedText::HelpPen,
+               HintMarks::moments(hint), FrameSketch::textInk(rect), {}});
+    }
     const PlacedText::Pen namePen = scene.paused ? PlacedText::TextPen : PlacedText::KeptPen;
     if (scene.level->status() != Running || scene.paused) {
         const QString name = quotedName(scene);
@@ -247,7 +268,16 @@ QList<ScenePainter::PlacedText> ScenePainter::texts(const Scene &scene) const
             place({PlacedText::OverLevel, FrameSketch::NameItem, FrameSketch::FixedParts, notProvenRect(name), notProvenFlags, &messageFont,
                    namePen, tr("Not proven"), {}, {}});
     }
-    place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageRect(w, h), Qt::AlignCenter, &messageFont, namePen,
+    // The design's lines stay where it centres them, those a feature adds go under them.
+    QRect messageAt = messageRect(w, h);
+    int messageFlags = Qt::AlignCenter;
+    if (!scene.paused && !scene.endNote.isEmpty()) {
+        Scene designed = scene;
+        designed.endNote.clear();
+        messageAt.setTop(QFontMetrics(messageFont, device).boundingRect(messageAt, messageFlags, message(designed)).top());
+        messageFlags = Qt::AlignHCenter | Qt::AlignTop;
+    }
+    place({PlacedText::OverLevel, FrameSketch::MessageItem, FrameSketch::FixedParts, messageAt, messageFlags, &messageFont, namePen,
            scene.paused ? tr("Paused") : message(scene), {}, {}});
     // A note over the strip stands in the help's place.
     place({PlacedText::OverLevel, FrameSketch::HelpItem, FrameSketch::FixedParts, helpRect(w), helpFlags, &helpFont, PlacedText::HelpPen,
@@ -410,13 +440,14 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     sketch.paused = scene.paused;
     sketch.proven = scene.proven;
     sketch.bestTimes = scene.bestTimes;
+    sketch.hints = scene.hints;
     sketch.areas = level.areas;
     if (last && last->sameScene(sketch)) {
         sketch.sceneItems = last->sceneItems;
+        sketch.hintItems = last->hintItems;
         sketch.sceneInk = last->sceneInk;
     } else {
-        sketch.sceneItems = sceneItems(scene);
-        sketch.sceneInk = sceneInk(scene, sketch.sceneItems);
+        measureScene(scene, sketch);
     }
 
     // Measuring a text lays it out, too dear for every tick: the time display has one extent for
@@ -443,30 +474,30 @@ FrameSketch ScenePainter::sketch(const Scene &scene, const FrameSketch *last) co
     return sketch;
 }
 
-// Where each text and icon of the present scene inks. A text drawn into a rectangle stays inside
-// it.
-std::array<QRect, FrameSketch::SceneItems> ScenePainter::sceneItems(const Scene &scene) const
+// Where each text, icon and hint of the present scene inks. A text drawn into a rectangle stays
+// inside it.
+void ScenePainter::measureScene(const Scene &scene, FrameSketch &sketch) const
 {
     const int h = playfieldHeight;
-    std::array<QRect, FrameSketch::SceneItems> items;
+    std::array<QRect, FrameSketch::SceneItems> &items = sketch.sceneItems;
+    for (const Scene::Hint &hint : scene.hints)
+        sketch.hintItems.append(HintMarks::markBound(hint));
     for (const PlacedText &text : texts(scene)) {
-        if (text.item != FrameSketch::SceneItems)
+        if (text.layer == PlacedText::Hints)
+            sketch.hintItems.append(text.bound);
+        else if (text.item != FrameSketch::SceneItems)
             items[text.item] |= text.bound;
     }
     items[FrameSketch::RedIconItem] = FrameSketch::wellPart(WellObject(redIconX, h - iconInset, RedWell, false)).extent;
     items[FrameSketch::BlueIconItem] = FrameSketch::wellPart(WellObject(blueIconX, h - iconInset, BlueWell, false)).extent;
-    return items;
-}
-
-// Where the texts, icons and table of the present scene ink.
-QRegion ScenePainter::sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const
-{
-    if (scene.highScores || scene.paused)
-        return QRect(QPoint(0, 0), playfieldSize());
-    QRegion ink;
+    if (scene.highScores || scene.paused) {
+        sketch.sceneInk = QRect(QPoint(0, 0), playfieldSize());
+        return;
+    }
     for (const QRect &item : items)
-        ink += item;
-    return ink;
+        sketch.sceneInk += item;
+    for (const QRect &item : std::as_const(sketch.hintItems))
+        sketch.sceneInk += item;
 }
 
 // Where the time display of any times may ink, and its labels, measured once: from the bottom

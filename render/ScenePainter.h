@@ -31,16 +31,17 @@ public:
     // fit check all read.
     struct PlacedText
     {
-        // Drawn in this order: over the level, then the time display, then (after the icon wells)
-        // the well counts, then the high-score table.
-        enum Layer { OverLevel, Times, Counts, Table };
+        // Drawn in this order: over the level, then the hints' moments (their marks are under the
+        // level), then the time display, then (after the icon wells) the well counts, then the
+        // high-score table.
+        enum Layer { OverLevel, Hints, Times, Counts, Table };
         // The pen the scene painting left (the design draws the name and message so), or one set.
         enum Pen { KeptPen, TextPen, HelpPen, TablePen };
 
         Layer layer;
         // The scene item it is part of, whose repaint bound it adds to; SceneItems for a text that
-        // changes with the ticks (the time display's values and the well counts: see part), and
-        // the table's texts, under the table's shade.
+        // changes with the ticks (the time display's values and the well counts: see part), a
+        // hint's moments, an item of their own, and the table's texts, under the table's shade.
         FrameSketch::SceneItem item;
         // The part of every tick it shows, measured by the sketch; FixedParts for none.
         FrameSketch::FixedPart part;
@@ -110,8 +111,8 @@ private:
     // The icon wells; the counts beside them are texts.
     void drawIcons(QPainter &painter, const BudgetParts &drawn) const;
     void measureTimeDisplay();
-    std::array<QRect, FrameSketch::SceneItems> sceneItems(const Scene &scene) const;
-    QRegion sceneInk(const Scene &scene, const std::array<QRect, FrameSketch::SceneItems> &items) const;
+    // Where sketch's texts, icons and hints ink, each apart and all together.
+    void measureScene(const Scene &scene, FrameSketch &sketch) const;
 
     const QPaintDevice *device;
     QLinearGradient backgroundGradient;

@@ -120,8 +120,9 @@ void RandomPlay::act(const QList<GameWidget *> &games, const std::function<void(
         }
         break;
     case 10:
+        // The table, or now and then a hint.
         for (GameWidget *game : games)
-            game->displayHighScores();
+            button == Qt::RightButton ? game->showHint() : game->displayHighScores();
         if (menuUsed)
             menuUsed();
         break;

@@ -40,7 +40,7 @@ void play(GameWidget *game, const Replay &replay, int delay = 0);
 
 // A seeded stream of everything a player can do, sent alike to every widget given: presses,
 // releases near and far from the press, moves, double clicks, Tab, the arrow keys (rarely),
-// the "High scores" action and, more rarely, a "Levels" menu entry.
+// the "High scores" and "Hint" actions and, more rarely, a "Levels" menu entry.
 class RandomPlay
 {
 public:

@@ -992,6 +992,7 @@ void ChooserTest::puzzlesAreKept_data()
     QTest::newRow("nothing passed: every puzzle offered again") << "";
     QTest::newRow("a first run from the desktop menu, its data folder not made yet") << "first";
     QTest::newRow("the day's puzzle chosen at once, then passed: its streak, the longest kept, and result") << "daily";
+    QTest::newRow("the day's puzzle passed after two hints: said at its end and in its result, kept, its streak carried") << "daily after hints";
     QTest::newRow("yesterday's puzzle passed late: its result, without a streak") << "late";
     QTest::newRow("yesterday's passed late while the streak runs: its result shares no streak") << "late in a streak";
     QTest::newRow("a broken streak file: a fresh start, said once") << "broken";
@@ -1003,6 +1004,11 @@ void ChooserTest::puzzlesAreKept()
 {
     QFETCH(QString, done);
 
+    // Played as the day's, after two hints.
+    const int hints = done.endsWith(QLatin1String("hints")) ? 2 : 0;
+    if (hints > 0)
+        done = QStringLiteral("daily");
+    QString dailyResult;
     const QString streakFile = dir->filePath(QStringLiteral("streak.txt"));
     const QDate today = QDateTime::currentDateTimeUtc().date();
     // A run of three that ended days ago; a run of one, yesterday.
@@ -1044,16 +1050,21 @@ void ChooserTest::puzzlesAreKept()
         QTest::keyClick(chooser->view(), Qt::Key_Return);
         QTRY_VERIFY_WITH_TIMEOUT(game->isInSequence(), 30000);
         QVERIFY(save->isEnabled() && !result->isEnabled());
+        for (int hint = 0; hint < hints; ++hint)
+            window->findChild<QAction *>(QStringLiteral("hint"))->trigger();
         PlayerInput::play(game, *game->level().proof);
         QCOMPARE(game->state().status(), int(Passed));
         QCOMPARE(window->puzzleSession()->streak(), 1);
         QVERIFY2(game->endNote().endsWith(QStringLiteral(" \u00b7 days in a row: 1, longest 3")), qPrintable(game->endNote()));
+        QCOMPARE(game->endNote().startsWith(QStringLiteral("Passed with 2 hints\n")), hints > 0);
         QVERIFY(result->isEnabled());
         result->trigger();
         const QString line = QGuiApplication::clipboard()->text();
         QVERIFY2(line.startsWith(QStringLiteral("Swirlfall \u00b7 ") + Seed::ofDay(today).shownName() + QStringLiteral(" \u00b7 "))
-                     && line.endsWith(QStringLiteral(" \u00b7 days in a row: 1")) && !line.contains(QLatin1String("well ")),
+                     && line.endsWith(QStringLiteral(" \u00b7 days in a row: 1") + QString(hints > 0 ? " \u00b7 2 hints" : ""))
+                     && !line.contains(QLatin1String("well ")),
                  qPrintable(line));
+        dailyResult = line;
         // The chooser's button copies the same line, from the day's row.
         QGuiApplication::clipboard()->clear();
         LevelChooser *shown = openChooser();
@@ -1110,6 +1121,9 @@ void ChooserTest::puzzlesAreKept()
     QCOMPARE(before.mid(3, 2), first.mid(3, 2));
     restart();
     QCOMPARE(window->puzzleSession()->streak(), qMax(streakNow, int(done == QLatin1String("daily"))));
+    // What it shares says the same after a restart.
+    if (!dailyResult.isEmpty())
+        QCOMPARE(window->puzzleSession()->result(Seed::ofDay(today)), dailyResult);
     // The tiers' puzzles not passed are the same, and the one played last, passed or not, stays at
     // hand after a restart too.
     QCOMPARE(puzzleSeeds(openChooser()), before);
@@ -1195,7 +1209,7 @@ void ChooserTest::yourDays()
     for (int i = 0; i < days.size(); ++i) {
         const QDate day = today.addDays(i - int(days.size()));
         if (days.at(i) != QLatin1Char('-'))
-            file += day.toString(Qt::ISODate).toLatin1() + ' ' + day.addDays(days.at(i) == QLatin1Char('L')).toString(Qt::ISODate).toLatin1() + " 4810 2\n";
+            file += day.toString(Qt::ISODate).toLatin1() + ' ' + day.addDays(days.at(i) == QLatin1Char('L')).toString(Qt::ISODate).toLatin1() + " 4810 2 0\n";
     }
     QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("days.txt")), days == QLatin1String("broken") ? QByteArray("swirlfall-days 1\n2026") : file));
     QVERIFY(TestFiles::write(dir->filePath(QStringLiteral("streak.txt")),

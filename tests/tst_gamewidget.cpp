@@ -65,6 +65,8 @@ private slots:
     void twoGamesOnOneFile();
     void soundsOfPlay_data();
     void soundsOfPlay();
+    void hintsShowTheProofsWells_data();
+    void hintsShowTheProofsWells();
 
 private:
     void tick(int n = 1);
@@ -940,6 +942,68 @@ void GameWidgetTest::soundsOfPlay()
     }
     tick();
     QCOMPARE(said.join(QLatin1Char(' ')), heard);
+}
+
+void GameWidgetTest::hintsShowTheProofsWells_data()
+{
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("taken");
+    // The newest well shown: where, its kind, its tick and the tick it is taken away at (-1 never).
+    QTest::addColumn<QString>("newest");
+    QTest::addColumn<QString>("said");
+
+    // Level 14's solution sets a red well at the start and takes it away at tick 149, sets one at 119
+    // and takes it away at 331, then one at 319. H a hint, W a well set, R a right click, S the
+    // solution watched, > the next level, F level 14 from a file without its proof, P a pass.
+    QTest::newRow("the first well, and when it is taken away") << "H" << 1 << 1 << "763 41 0 0 149" << "";
+    QTest::newRow("the next, with the first") << "HH" << 2 << 2 << "730 358 0 119 331" << "";
+    QTest::newRow("the one after, kept to the end") << "HHH" << 3 << 3 << "4 0 0 319 -1" << "";
+    QTest::newRow("every well shown: shown again, said, no more taken") << "HHHH" << 3 << 3 << "4 0 0 319 -1" << "The proof sets no more wells";
+    QTest::newRow("a well set: the marks go, the hint stays taken") << "HW" << 0 << 1 << "" << "";
+    QTest::newRow("a restart hides them, keeps the count: the next hint shows both") << "HRH" << 2 << 2 << "730 358 0 119 331" << "";
+    QTest::newRow("a watched run takes none") << "HSH" << 0 << 1 << "" << "Playing the solution: [Mouse click] or [any key] to stop it.";
+    QTest::newRow("another level: counted afresh") << "HH>H" << 1 << 1 << "137 0 0 0 104" << "";
+    QTest::newRow("no proof: said, nothing taken") << "FH" << 0 << 0 << "" << "This level has no proof to hint from";
+    QTest::newRow("passed after two hints: a pass, a record, said so") << "HHP" << 0 << 2 << "" << "";
+    QTest::newRow("a restart after that pass: said no more, still taken") << "HHPR" << 0 << 2 << "" << "";
+}
+
+void GameWidgetTest::hintsShowTheProofsWells()
+{
+    QFETCH(QString, steps);
+    QFETCH(int, shown);
+    QFETCH(int, taken);
+    QFETCH(QString, newest);
+    QFETCH(QString, said);
+
+    Level file = LevelCatalogue::level(14);
+    file.number = 0;
+    game->loadLevel(14);
+    for (const QChar step : steps) {
+        if (step == QLatin1Char('H'))
+            game->showHint();
+        if (step == QLatin1Char('W'))
+            drag(QPoint(400, 240), QPoint(400, 300));
+        if (step == QLatin1Char('R'))
+            QTest::mouseClick(game, Qt::RightButton, Qt::NoModifier, QPoint(300, 300));
+        if (step == QLatin1Char('S'))
+            game->showSolution();
+        if (step == QLatin1Char('>'))
+            QTest::keyClick(game, Qt::Key_Right);
+        if (step == QLatin1Char('F'))
+            game->playLevel(file);
+        if (step == QLatin1Char('P'))
+            PlayerInput::play(game, LevelCatalogue::solution(14));
+    }
+    const QList<Scene::Hint> marks = game->shownHints();
+    QCOMPARE(marks.size(), shown);
+    QCOMPARE(game->hintsTaken(), taken);
+    const Scene::Hint last = marks.value(shown - 1);
+    QCOMPARE(shown ? QStringLiteral("%1 %2 %3 %4 %5").arg(last.at.x()).arg(last.at.y()).arg(last.kind).arg(last.tick).arg(last.takenAt.value_or(-1)) : QString(), newest);
+    QCOMPARE(game->stripNote(), said);
+    QCOMPARE(game->endNote(), steps.endsWith(QLatin1Char('P')) ? QStringLiteral("Passed with 2 hints") : QString());
+    QCOMPARE(game->hasNewRecord(), steps.endsWith(QLatin1Char('P')));
 }
 
 QTEST_MAIN(GameWidgetTest)

@@ -246,6 +246,8 @@ void PartialRepaintTest::screenIsTheWholeRepaint()
                 widget->showSolution();
             else
                 PlayerInput::start(widget);
+            // Marks over the level until its first well.
+            widget->showHint();
         }
         // As the window's menu and the game's keys do.
         clock->wake();

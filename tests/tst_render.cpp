@@ -738,7 +738,7 @@ void RenderTest::eachThingInksInItsBound_data()
     QTest::newRow("the note over the help") << "note" << "";
     QTest::newRow("the name, the message and the help") << "texts" << "";
     QTest::newRow("\"Not proven\" beside the name") << "not proven" << "";
-    QTest::newRow("everything over the backdrop: labels and icons too") << "all" << "";
+    QTest::newRow("everything over the backdrop: labels, icons and hints too, one in a corner") << "all" << "";
 }
 
 void RenderTest::eachThingInksInItsBound()
@@ -821,6 +821,7 @@ void RenderTest::eachThingInksInItsBound()
         scene.dragging = true;
         scene.dragStart = QPoint(100, 100);
         scene.pointer = QPoint(160, 120);
+        scene.hints = {{QPoint(300, 200), RedWell, 120, std::nullopt}, {QPoint(799, 0), BlueWell, 0, 250}};
         for (const QRect &item : paint(&with).itemBounds())
             bound += item;
     }

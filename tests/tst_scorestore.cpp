@@ -362,7 +362,7 @@ void ScoreStoreTest::daysPassed_data()
         << QList<int>{4, 4, 900, 2, 1, 800} << "OMLM." << 900 << 0 << 0;
     QTest::newRow("tomorrow's passed today: no day counts it") << QList<int>{-1, 0, 900} << "....." << 0 << 0 << 0;
     QTest::newRow("passed late again, faster: the day keeps its own time") << QList<int>{1, 1, 900, 1, 0, 100} << "...O." << 900 << 0 << 1;
-    QTest::newRow("passed again on its day, faster: the faster time") << QList<int>{0, 0, 900, 0, 0, 300} << "....O" << 300 << 1 << 1;
+    QTest::newRow("passed again on its day, faster: the faster time, and its hints") << QList<int>{0, 0, 900, 0, 0, 300} << "....O" << 300 << 1 << 1;
     QTest::newRow("three days on their day, then a late one: a run of the three")
         << QList<int>{2, 2, 9, 1, 1, 9, 0, 0, 9, 3, 0, 9} << ".LOOO" << 9 << 3 << 3;
 }
@@ -378,7 +378,7 @@ void ScoreStoreTest::daysPassed()
     const QDate today(2027, 1, 2);
     DayLog log;
     for (int i = 0; i + 2 < passes.size(); i += 3)
-        log.pass({today.addDays(-passes.at(i)), today.addDays(-passes.at(i + 1)), quint32(passes.at(i + 2)), 1});
+        log.pass({today.addDays(-passes.at(i)), today.addDays(-passes.at(i + 1)), quint32(passes.at(i + 2)), 1, passes.at(i + 2) / 100});
     DayLog back;
     QString why;
     QVERIFY2(DayLog::read(log.write(), &back, &why), qPrintable(why));
@@ -389,6 +389,8 @@ void ScoreStoreTest::daysPassed()
         QCOMPARE(shown, marks);
         const DayLog::Day *first = kept->find(today.addDays(-passes.at(0)));
         QCOMPARE(first ? int(first->ms) : 0, firstMs);
+        // The hints of the pass kept: a pass of n hundred ms took n.
+        QCOMPARE(first ? first->hints : 0, firstMs / 100);
         QCOMPARE(kept->runEndingOn(today), run);
         QCOMPARE(kept->streak().days(today), rebuilt);
     }
@@ -399,16 +401,17 @@ void ScoreStoreTest::daysFileIsReadStrictly_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<bool>("days");
 
-    QTest::newRow("two days") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2\n2026-12-10 2026-12-12 3250 3\n") << true;
+    QTest::newRow("two days") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2 0\n2026-12-10 2026-12-12 3250 3 2\n") << true;
+    QTest::newRow("a day without the hints it took") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2\n") << false;
     QTest::newRow("none yet") << QByteArray("swirlfall-days 1\n") << true;
     QTest::newRow("empty") << QByteArray() << false;
     QTest::newRow("a line cut short") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 48") << false;
-    QTest::newRow("passed before its day") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-09 4810 2\n") << false;
-    QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2\n2026-12-09 2026-12-10 1 2\n") << false;
-    QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2\n2026-12-09 2026-12-09 1 2\n") << false;
-    QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2\n") << false;
-    QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 03\n") << false;
-    QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2\n") << false;
+    QTest::newRow("passed before its day") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-09 4810 2 0\n") << false;
+    QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2 0\n2026-12-09 2026-12-10 1 2 0\n") << false;
+    QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2 0\n2026-12-09 2026-12-09 1 2 0\n") << false;
+    QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2 0\n") << false;
+    QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 3 01\n") << false;
+    QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2 0\n") << false;
     QTest::newRow("another version") << QByteArray("swirlfall-days 2\n") << false;
     QTest::newRow("larger than a file of days") << QByteArray(DayLog::maxFileBytes + 1, '\n') << false;
 }

@@ -12,6 +12,7 @@
 #include "app/editor/EditorWindow.h"
 #include "app/vorticade.h"
 #include "app/widgets/KeyTable.h"
+#include "game/EndLine.h"
 #include "levels/catalogue/LevelCatalogue.h"
 #include "levels/format/LevelFile.h"
 #include "levels/puzzles/LevelGenerator.h"
@@ -52,18 +53,27 @@ QMap<QPair<QString, QString>, Message> readTs(const QString &path)
     QXmlStreamReader xml(&file);
     QString context;
     QString source;
+    bool plural = false;
     while (!xml.atEnd()) {
         if (!xml.readNextStartElement())
             continue;
         if (xml.name() == QLatin1String("name")) {
             context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            plural = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
         } else if (xml.name() == QLatin1String("source")) {
             source = xml.readElementText();
         } else if (xml.name() == QLatin1String("translation")) {
             Message message;
             message.finished = xml.attributes().value(QLatin1String("type")).isEmpty();
-            message.translation = xml.readElementText();
+            // A plural's forms follow: every one must be there, the last stands for their placeholders.
+            if (!plural)
+                message.translation = xml.readElementText();
             messages.insert({context, source}, message);
+        } else if (xml.name() == QLatin1String("numerusform")) {
+            Message &message = messages[{context, source}];
+            message.translation = xml.readElementText();
+            message.finished = message.finished && !message.translation.isEmpty();
         }
     }
     return messages;
@@ -267,14 +277,15 @@ void TranslationsTest::windowsSpeakIt_data()
     QTest::addColumn<QString>("usage");
     QTest::addColumn<QString>("dayPuzzle");
     QTest::addColumn<int>("firstDay");
+    QTest::addColumn<QString>("hints");
 
     // With the game's catalogue alone, as on a machine without Qt's own.
     QTest::newRow("English") << QString() << "Ctrl+L" << "Ctrl+Z" << "Left, Right" << "Usage: |[options]|Options:|Arguments:"
-                             << "Puzzle of 9 January 2027" << int(Qt::Sunday);
+                             << "Puzzle of 9 January 2027" << int(Qt::Sunday) << "Passed with 1 hint|Passed with 2 hints";
     QTest::newRow("German") << "de" << "Strg+L" << "Strg+Z" << "Links, Rechts" << "Aufruf: |[Optionen]|Optionen:|Argumente:"
-                            << "Rätsel vom 9. Januar 2027" << int(Qt::Monday);
+                            << "Rätsel vom 9. Januar 2027" << int(Qt::Monday) << "Mit 1 Hinweis geschafft|Mit 2 Hinweisen geschafft";
     QTest::newRow("French") << "fr" << "Ctrl+L" << "Ctrl+Z" << "Gauche, Droite" << "Utilisation : |[options]|Options :|Arguments :"
-                            << "Énigme du 9 janvier 2027" << int(Qt::Monday);
+                            << "Énigme du 9 janvier 2027" << int(Qt::Monday) << "Réussi avec 1 indice|Réussi avec 2 indices";
 }
 
 void TranslationsTest::windowsSpeakIt()
@@ -286,8 +297,11 @@ void TranslationsTest::windowsSpeakIt()
     QFETCH(QString, usage);
     QFETCH(QString, dayPuzzle);
     QFETCH(int, firstDay);
+    QFETCH(QString, hints);
 
     speak(language);
+    // Plurals as the language makes them, English's too.
+    QCOMPARE(EndLine::hintsLine(1) + QLatin1Char('|') + EndLine::hintsLine(2), hints);
     // Its date in the language of the words around it, whatever the desktop's formats.
     QCOMPARE(Seed::ofDay(QDate(2027, 1, 9)).shownName(), dayPuzzle);
     QTemporaryDir here;

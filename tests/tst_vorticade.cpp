@@ -142,6 +142,7 @@ void VorticadeTest::gameMenu_data()
     const QString levels = QStringLiteral("Levels");
     QTest::newRow("High scores on Tab") << menu << QStringLiteral("High scores") << QKeySequence(Qt::Key_Tab);
     QTest::newRow("Show solution on S") << menu << QStringLiteral("Show solution") << QKeySequence(Qt::Key_S);
+    QTest::newRow("Hint on H") << menu << QStringLiteral("Hint") << QKeySequence(Qt::Key_H);
     QTest::newRow("Watch my best run on W") << menu << QStringLiteral("Watch my best run") << QKeySequence(Qt::Key_W);
     QTest::newRow("Open replay on Ctrl+Shift+O") << menu << QStringLiteral("Open replay\u2026")
                                                 << QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O);
@@ -251,6 +252,7 @@ void VorticadeTest::quitPaths_data()
     QTest::newRow("the Quit action") << QStringLiteral("action") << 0 << 0 << 1;
     QTest::newRow("Escape pressed and released in the game, forwarded") << QStringLiteral("game") << 0 << 0 << 1;
     // "[any key] to stop it": the key that stops a watched run does nothing else.
+    QTest::newRow("H while the solution plays: stops it only, no hint") << QStringLiteral("watch") << int(Qt::Key_S) << int(Qt::Key_H) << 0;
     QTest::newRow("Escape while the solution plays: stops it only")
         << QStringLiteral("watch") << int(Qt::Key_S) << int(Qt::Key_Escape) << 0;
     QTest::newRow("S while the solution plays: stops it only")
@@ -285,9 +287,14 @@ void VorticadeTest::quitPaths()
         QVERIFY(game()->isWatching());
         for (int tick = 0; tick < 70; ++tick)
             game()->animate();
+        const int hints = game()->hintsTaken();
         QTest::keyClick(game(), Qt::Key(key));
         QVERIFY(!game()->isWatching());
         QCOMPARE(game()->state().status(), int(Ready));
+        QCOMPARE(game()->hintsTaken(), hints);
+        // The key spent is given back: H shows its hint now.
+        QTest::keyClick(game(), Qt::Key_H);
+        QVERIFY(!game()->shownHints().isEmpty());
     }
     QCOMPARE(exited.count(), exits);
 }
@@ -466,8 +473,8 @@ void VorticadeTest::howToPlayListsTheKeysBound()
         placed.append(at);
     }
     QVERIFY(goalShown);
-    // Both drags are shown in pictures, and a particle going on past the well removed.
-    QCOMPARE(pictures, 3);
+    // Both drags are shown in pictures, a particle going on past the well removed, and a hint.
+    QCOMPARE(pictures, 4);
     const QImage kept = HowToPlay::keptSpeedPicture();
     int redBefore = 0;
     int redPast = 0;

@@ -140,12 +140,12 @@
         <translation>mehr als %1 Tage</translation>
     </message>
     <message>
-        <source>not a day, the day passed on, a time and wells</source>
-        <translation>kein Tag, Tag der Lösung, Zeit und Brunnen</translation>
-    </message>
-    <message>
         <source>a day out of order, or passed before it came</source>
         <translation>ein Tag außer der Reihe, oder gelöst, bevor er kam</translation>
+    </message>
+    <message>
+        <source>not a day, the day passed on, a time, wells and hints</source>
+        <translation>kein Tag, Tag der Lösung, Zeit, Brunnen und Hinweise</translation>
     </message>
 </context>
 <context>
@@ -495,6 +495,16 @@
     </message>
 </context>
 <context>
+    <name>EndLine</name>
+    <message numerus="yes">
+        <source>Passed with %n hints</source>
+        <translation>
+            <numerusform>Mit %n Hinweis geschafft</numerusform>
+            <numerusform>Mit %n Hinweisen geschafft</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Replays and levels (*.txt *.%1);;All files (*)</source>
@@ -544,6 +554,22 @@
     <message>
         <source>a folder, not a file for best times</source>
         <translation>ein Ordner, keine Datei für Bestzeiten</translation>
+    </message>
+</context>
+<context>
+    <name>HintMarks</name>
+    <message>
+        <source>at the start</source>
+        <translation>am Start</translation>
+    </message>
+    <message>
+        <source>at %1 s</source>
+        <translation>bei %1 s</translation>
+    </message>
+    <message>
+        <source>taken away %1</source>
+        <comment>a well, at a moment</comment>
+        <translation>%1 entfernt</translation>
     </message>
 </context>
 <context>
@@ -631,6 +657,14 @@
     <message>
         <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
         <translation>Rätsel, die letzte Sammlung der Auswahl, werden aus Startwerten gemacht und bewiesen, bevor sie angeboten werden: Leicht, Mittel oder Schwer, mit einem bis fünf Sternen. Das Rätsel des Tages ist an einem Tag (in UTC) für alle dasselbe; an seinem Tag gelöst, setzt es deine Tage in Folge fort, und ein verpasster Tag beginnt sie von vorn. „Deine Tage“ im Menü zeigt sie alle.</translation>
+    </message>
+    <message>
+        <source>Stuck?</source>
+        <translation>Festgefahren?</translation>
+    </message>
+    <message>
+        <source>H shows where and when the level&apos;s solution sets its next well: a faint well, and its moment, until you set a well or start again. Each H shows one well more, those before too; a well the solution takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays the whole solution.</source>
+        <translation>H zeigt, wo und wann die Lösung des Levels ihren nächsten Brunnen setzt: einen blassen Brunnen und seinen Zeitpunkt, bis du einen Brunnen setzt oder neu beginnst. Jedes H zeigt einen Brunnen mehr, die vorigen auch; ein Brunnen, den die Lösung wieder entfernt, ist durchgestrichen. Ein Sieg nach Hinweisen ist ein Sieg und sagt, wie viele er brauchte. S spielt die ganze Lösung ab.</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1095,17 @@
     </message>
 </context>
 <context>
+    <name>ProofHints</name>
+    <message>
+        <source>This level has no proof to hint from</source>
+        <translation>Dieses Level hat keinen Beweis, aus dem ein Hinweis käme</translation>
+    </message>
+    <message>
+        <source>The proof sets no more wells</source>
+        <translation>Der Beweis setzt keine weiteren Brunnen</translation>
+    </message>
+</context>
+<context>
     <name>PuzzleSession</name>
     <message>
         <source>a streak</source>
@@ -1113,6 +1158,13 @@
     <message>
         <source>the days passed could not be kept in %1: %2</source>
         <translation>die gelösten Tage konnten nicht in %1 behalten werden: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n hints</source>
+        <translation>
+            <numerusform>%1 · %n Hinweis</numerusform>
+            <numerusform>%1 · %n Hinweise</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1955,18 @@ Veröffentlicht für Linux-Desktops unter der GNU GPL, Version 3 oder später.</
     <message>
         <source>Shows the puzzles of the days at a glance: passed, late or missed, the streaks and your times</source>
         <translation>Zeigt die Rätsel der Tage auf einen Blick: gelöst, später oder verpasst, die Serien und deine Zeiten</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Shows where and when the solution sets its next well, with those shown before</source>
+        <translation>Zeigt, wo und wann die Lösung ihren nächsten Brunnen setzt, mit den schon gezeigten</translation>
     </message>
 </context>
 </TS>

@@ -140,12 +140,12 @@
         <translation>plus de %1 jours</translation>
     </message>
     <message>
-        <source>not a day, the day passed on, a time and wells</source>
-        <translation>pas un jour, le jour de la réussite, un temps et des puits</translation>
-    </message>
-    <message>
         <source>a day out of order, or passed before it came</source>
         <translation>un jour hors d’ordre, ou réussi avant d’être venu</translation>
+    </message>
+    <message>
+        <source>not a day, the day passed on, a time, wells and hints</source>
+        <translation>pas un jour, le jour de la réussite, un temps, des puits et des indices</translation>
     </message>
 </context>
 <context>
@@ -495,6 +495,16 @@
     </message>
 </context>
 <context>
+    <name>EndLine</name>
+    <message numerus="yes">
+        <source>Passed with %n hints</source>
+        <translation>
+            <numerusform>Réussi avec %n indice</numerusform>
+            <numerusform>Réussi avec %n indices</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Replays and levels (*.txt *.%1);;All files (*)</source>
@@ -544,6 +554,22 @@
     <message>
         <source>a folder, not a file for best times</source>
         <translation>un dossier, pas un fichier de meilleurs temps</translation>
+    </message>
+</context>
+<context>
+    <name>HintMarks</name>
+    <message>
+        <source>at the start</source>
+        <translation>au départ</translation>
+    </message>
+    <message>
+        <source>at %1 s</source>
+        <translation>à %1 s</translation>
+    </message>
+    <message>
+        <source>taken away %1</source>
+        <comment>a well, at a moment</comment>
+        <translation>retiré %1</translation>
     </message>
 </context>
 <context>
@@ -631,6 +657,14 @@
     <message>
         <source>Puzzles, the chooser&apos;s last collection, are made from seeds and proven before they are offered: Easy, Medium or Hard, with one to five stars. The puzzle of the day is the same for everyone on a day (in UTC); passed on its day, it carries your days in a row on, and a day missed starts them again. Your days, in the Menu, shows them all.</source>
         <translation>Les énigmes, dernière collection du sélecteur, sont faites à partir de graines et prouvées avant d’être proposées : Facile, Moyen ou Difficile, avec une à cinq étoiles. L’énigme du jour est la même pour tous un même jour (en UTC) ; réussie le jour même, elle prolonge vos jours d’affilée, et un jour manqué les fait repartir de zéro. « Vos jours », dans le Menu, les montre tous.</translation>
+    </message>
+    <message>
+        <source>Stuck?</source>
+        <translation>Bloqué ?</translation>
+    </message>
+    <message>
+        <source>H shows where and when the level&apos;s solution sets its next well: a faint well, and its moment, until you set a well or start again. Each H shows one well more, those before too; a well the solution takes away again is crossed out. A pass after hints is a pass, and says how many it took. S plays the whole solution.</source>
+        <translation>H montre où et quand la solution du niveau pose son prochain puits : un puits pâle, et son moment, jusqu’à ce que vous posiez un puits ou recommenciez. Chaque H montre un puits de plus, avec les précédents ; un puits que la solution retire ensuite est barré. Une réussite après des indices est une réussite, et dit combien elle en a pris. S rejoue toute la solution.</translation>
     </message>
 </context>
 <context>
@@ -1061,6 +1095,17 @@
     </message>
 </context>
 <context>
+    <name>ProofHints</name>
+    <message>
+        <source>This level has no proof to hint from</source>
+        <translation>Ce niveau n’a pas de preuve d’où tirer un indice</translation>
+    </message>
+    <message>
+        <source>The proof sets no more wells</source>
+        <translation>La preuve ne pose plus d’autre puits</translation>
+    </message>
+</context>
+<context>
     <name>PuzzleSession</name>
     <message>
         <source>a streak</source>
@@ -1113,6 +1158,13 @@
     <message>
         <source>the days passed could not be kept in %1: %2</source>
         <translation>les jours réussis n’ont pas pu être gardés dans %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 · %n hints</source>
+        <translation>
+            <numerusform>%1 · %n indice</numerusform>
+            <numerusform>%1 · %n indices</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1903,6 +1955,18 @@ Publié pour les bureaux Linux sous la GNU GPL, version 3 ou ultérieure.</trans
     <message>
         <source>Shows the puzzles of the days at a glance: passed, late or missed, the streaks and your times</source>
         <translation>Montre les énigmes des jours d’un coup d’œil : réussies, en retard ou manquées, les séries et vos temps</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+    <message>
+        <source>Shows where and when the solution sets its next well, with those shown before</source>
+        <translation>Montre où et quand la solution pose son prochain puits, avec ceux déjà montrés</translation>
     </message>
 </context>
 </TS>

@@ -141,10 +141,11 @@ QString PuzzleSession::result(const Seed &seed) const
     // The days in a row that day made: the streak kept, or the days passed around it.
     const int run = passed->onItsDay() ? qMax(days.days(seed.day), log.runEndingOn(seed.day)) : 0;
     // No streak to boast of, none said: a day's puzzle passed late.
-    if (run == 0)
-        return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3").arg(seed.shownName(), time, QString::number(passed->wells));
-    return tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3 \u00b7 days in a row: %4")
-        .arg(seed.shownName(), time, QString::number(passed->wells), QString::number(run));
+    const QString line = run == 0
+        ? tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3").arg(seed.shownName(), time, QString::number(passed->wells))
+        : tr("Swirlfall \u00b7 %1 \u00b7 %2 s \u00b7 wells: %3 \u00b7 days in a row: %4")
+              .arg(seed.shownName(), time, QString::number(passed->wells), QString::number(run));
+    return passed->hints == 0 ? line : tr("%1 \u00b7 %n hints", nullptr, passed->hints).arg(line);
 }
 
 void PuzzleSession::remember(const LevelGenerator::Generated &made)
@@ -185,7 +186,7 @@ void PuzzleSession::levelPassed(const Level &level, const Replay &run)
     QString why;
     if (days.pass(puzzle->seed.day, today()) && !AtomicWriter::writeKept(keptPath(DailyStreak::fileName), days.write(), &why))
         qCWarning(gameLog).noquote() << tr("the streak could not be kept in %1: %2").arg(keptPath(DailyStreak::fileName), why);
-    if (puzzle->seed.day.isValid() && log.pass({puzzle->seed.day, today(), run.time, wellsOf(run)})
+    if (puzzle->seed.day.isValid() && log.pass({puzzle->seed.day, today(), run.time, wellsOf(run), game->hintsTaken()})
         && !AtomicWriter::writeKept(keptPath(DayLog::fileName), log.write(), &why))
         qCWarning(gameLog).noquote() << tr("the days passed could not be kept in %1: %2").arg(keptPath(DayLog::fileName), why);
     showEnd();

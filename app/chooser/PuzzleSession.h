@@ -53,8 +53,8 @@ public:
     // The best time a puzzle's row shows: a day's puzzle's as passed on its day or late.
     quint32 bestTime(const Seed &seed, const Level &level) const;
     // The line "Copy result" puts on the clipboard for the day's puzzle passed: its date, the best
-    // time, the wells of that run and, passed on its day, the streak, in the player's language;
-    // empty when it has not been passed on or after its day.
+    // time, the wells of that run, passed on its day the streak, and the hints that run took, in the
+    // player's language; empty when it has not been passed on or after its day.
     QString result(const Seed &seed) const;
 
 public slots:

@@ -79,6 +79,13 @@ Replay solution(int number)
     return builtIn().solutions.at(number - 1);
 }
 
+std::optional<Replay> solutionOf(const Level &level)
+{
+    if (level.number != 0)
+        return solution(level.number);
+    return level.proof;
+}
+
 QByteArray fileText(int number)
 {
     initBuiltInLevels();

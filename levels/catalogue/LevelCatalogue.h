@@ -8,6 +8,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The twenty levels of the game: level files built into it (levels/builtin/), read once by the
 // one level-file reader. Numbers run from 1; a number outside 1..levelCount has no content, no
 // budget, no name and no solution.
@@ -20,6 +22,8 @@ QList<QString> names();
 Level level(int number);
 // Its solution: the proof its file carries, a replay of that level.
 Replay solution(int number);
+// The solution S shows of level: a built-in level's own, else the proof it carries, if any.
+std::optional<Replay> solutionOf(const Level &level);
 // The level's file as it is built into the game.
 QByteArray fileText(int number);
 // A file that plays a level back: a level file, whose proof is the replay, or a replay of a

@@ -10,7 +10,8 @@
 namespace {
 const char magic[] = "swirlfall-days 1";
 const char dayFormat[] = "yyyy-MM-dd";
-// A pass longer than a day is none, and no level has more wells than this.
+// A pass longer than a day is none, and no level has more wells than this, nor its proof more to
+// hint.
 constexpr quint32 maxMs = 86400000;
 constexpr int maxWells = 40;
 
@@ -33,7 +34,7 @@ bool DayLog::read(const QByteArray &bytes, DayLog *log, QString *why)
         return refuse(1, QCoreApplication::translate("DayLog", "it is not \"%1\"").arg(QLatin1String(magic)));
     if (lines.size() - 1 > maxDays)
         return refuse(maxDays + 2, QCoreApplication::translate("DayLog", "more than %1 days").arg(maxDays));
-    static const QRegularExpression form(QStringLiteral("^([0-9]{4}-[0-9]{2}-[0-9]{2}) ([0-9]{4}-[0-9]{2}-[0-9]{2}) ([1-9][0-9]{0,7}) (0|[1-9][0-9]?)$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{4}-[0-9]{2}-[0-9]{2}) ([0-9]{4}-[0-9]{2}-[0-9]{2}) ([1-9][0-9]{0,7}) (0|[1-9][0-9]?) (0|[1-9][0-9]?)$"));
     DayLog read;
     for (int i = 1; i < lines.size(); ++i) {
         const QRegularExpressionMatch m = form.match(lines.at(i));
@@ -43,9 +44,10 @@ bool DayLog::read(const QByteArray &bytes, DayLog *log, QString *why)
             day.passedOn = QDate::fromString(m.captured(2), QLatin1String(dayFormat));
             day.ms = m.captured(3).toUInt();
             day.wells = m.captured(4).toInt();
+            day.hints = m.captured(5).toInt();
         }
-        if (!day.day.isValid() || !day.passedOn.isValid() || day.ms == 0 || day.ms > maxMs || day.wells > maxWells)
-            return refuse(i + 1, QCoreApplication::translate("DayLog", "not a day, the day passed on, a time and wells"));
+        if (!day.day.isValid() || !day.passedOn.isValid() || day.ms == 0 || day.ms > maxMs || day.wells > maxWells || day.hints > maxWells)
+            return refuse(i + 1, QCoreApplication::translate("DayLog", "not a day, the day passed on, a time, wells and hints"));
         if (day.passedOn < day.day || (!read.kept.isEmpty() && read.kept.lastKey() >= day.day))
             return refuse(i + 1, QCoreApplication::translate("DayLog", "a day out of order, or passed before it came"));
         read.pass(day);
@@ -58,9 +60,9 @@ QByteArray DayLog::write() const
 {
     QString text = QLatin1String(magic) + QLatin1Char('\n');
     for (const Day &day : kept) {
-        text += QStringLiteral("%1 %2 %3 %4\n")
+        text += QStringLiteral("%1 %2 %3 %4 %5\n")
                     .arg(day.day.toString(QLatin1String(dayFormat)), day.passedOn.toString(QLatin1String(dayFormat)),
-                         QString::number(day.ms), QString::number(day.wells));
+                         QString::number(day.ms), QString::number(day.wells), QString::number(day.hints));
     }
     return text.toUtf8();
 }
@@ -77,6 +79,7 @@ bool DayLog::pass(const Day &passed)
     } else if (found->onItsDay() == passed.onItsDay() && passed.ms < found->ms) {
         found->ms = passed.ms;
         found->wells = passed.wells;
+        found->hints = passed.hints;
     } else {
         return false;
     }

@@ -11,12 +11,13 @@
 #include <QtGlobal>
 
 // The days whose puzzle was passed, on its own day (in UTC, as its seed names it) or late, each
-// with the best time and the wells of that kind of pass: what the calendar of days and the results
-// to share are made from. Kept beside the records in a file of its own, replaced whole, a day a
-// line: the day, the day it was first passed on, the time in ms and the wells set.
+// with the best time, the wells and the hints of that kind of pass: what the calendar of days and
+// the results to share are made from. Kept beside the records in a file of its own, replaced whole,
+// a day a line: the day, the day it was first passed on, the time in ms, the wells set and the
+// hints taken.
 //   swirlfall-days 1
-//   2026-12-09 2026-12-09 4810 2
-//   2026-12-10 2026-12-12 3250 3
+//   2026-12-09 2026-12-09 4810 2 0
+//   2026-12-10 2026-12-12 3250 3 2
 // Read strictly: the days in order, each once, none passed before its day.
 class DayLog
 {
@@ -36,6 +37,7 @@ public:
         QDate passedOn;
         quint32 ms = 0;
         int wells = 0;
+        int hints = 0;
     };
 
     // False, with why in one line, for bytes that are no file of days.
@@ -43,7 +45,7 @@ public:
     QByteArray write() const;
 
     // The puzzle of passed.day passed on passed.passedOn: true when what is kept changed. A pass
-    // before its day counts for no day; a faster pass of the same kind keeps its time and wells.
+    // before its day counts for no day; a faster pass of the same kind keeps its time, wells and hints.
     bool pass(const Day &passed);
     // The day's, or null.
     const Day *find(const QDate &day) const;
