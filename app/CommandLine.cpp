@@ -86,8 +86,8 @@ struct CommandLine::Options
                                          CommandLine::tr("Print level <n> as a level file, with its solution as the proof."),
                                          QStringLiteral("n")};
     const QCommandLineOption generate{QStringLiteral("generate"),
-                                      CommandLine::tr("Print the level the seed <seed> gives, such as 2-easy-42 or "
-                                                      "2-daily-2026-12-09, as a level file with its proof."),
+                                      CommandLine::tr("Print the level the seed <seed> gives, such as 3-easy-42 or "
+                                                      "3-daily-2026-12-20, as a level file with its proof."),
                                       QStringLiteral("seed")};
     const QCommandLineOption replay{QStringLiteral("replay"),
                                     CommandLine::tr("Open the level of the replay in <file> and play the replay, "

@@ -861,7 +861,7 @@ void ChooserTest::puzzlesFromSeeds_data()
         << "2-pro-7" << "\u201c2-pro-7\u201d is not a seed: its tier is easy, medium, hard or daily, not \u201cpro\u201d.";
     QTest::newRow("markup typed: shown as it was typed")
         << "<b>2-easy-1</b>" << "\u201c<b>2-easy-1</b>\u201d is not a seed: a seed is the generator's version, a tier and a "
-                                "word of letters and digits (and - _ . between them), as 2-easy-42.";
+                                "word of letters and digits (and - _ . between them), as 3-easy-42.";
     QTest::newRow("tomorrow's puzzle: it opens on its day, nothing played")
         << "<tomorrow>" << "%1 opens on its day: it can be played from then on, and counts for that day only.";
     QTest::newRow("nothing typed: said so, and asked again") << "  " << "Type or paste a seed to play its level, or Cancel.";

@@ -120,7 +120,7 @@ void LevelGeneratorTest::seedsAreRead_data()
     QTest::addColumn<QString>("error");
 
     const QString notASeed = QStringLiteral("\u201c%1\u201d is not a seed: a seed is the generator's version, a tier and a word of "
-                                            "letters and digits (and - _ . between them), as 2-easy-42.");
+                                            "letters and digits (and - _ . between them), as 3-easy-42.");
     QTest::newRow("a tier and a number") << "2-easy-42" << "2-easy-42" << "Easy 42" << QString();
     QTest::newRow("version 1's, as ever") << "1-easy-42" << "1-easy-42" << "Easy 42" << QString();
     QTest::newRow("a word, written any way") << "  2-HARD-Comet " << "2-hard-comet" << "Hard comet" << QString();
@@ -135,7 +135,7 @@ void LevelGeneratorTest::seedsAreRead_data()
                                          << QString();
     QTest::newRow("a day that is none") << "2-daily-2026-02-30" << QString() << QString()
                                         << "\u201c2-daily-2026-02-30\u201d is not a seed: the puzzle of a day is named by its date, "
-                                           "as 2-daily-2026-12-09.";
+                                           "as 3-daily-2026-12-20.";
     QTest::newRow("the latest generator's") << "3-easy-42" << "3-easy-42" << "Easy 42" << QString();
     QTest::newRow("a later generator's") << "4-easy-42" << QString() << QString()
                                          << "\u201c4-easy-42\u201d is a seed of generator 4; this game's generators are 1 to 3.";

@@ -87,8 +87,8 @@
         <translation>--scores braucht einen Dateinamen</translation>
     </message>
     <message>
-        <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
-        <translation>Das Level, das der Startwert &lt;seed&gt; ergibt, etwa 2-easy-42 oder 2-daily-2026-12-09, als Level-Datei mit seinem Beweis ausgeben.</translation>
+        <source>Print the level the seed &lt;seed&gt; gives, such as 3-easy-42 or 3-daily-2026-12-20, as a level file with its proof.</source>
+        <translation>Das Level, das der Startwert &lt;seed&gt; ergibt, etwa 3-easy-42 oder 3-daily-2026-12-20, als Level-Datei mit seinem Beweis ausgeben.</translation>
     </message>
     <message>
         <source>Play without sound this time; the Sound setting stays as it is.</source>
@@ -1190,8 +1190,8 @@
         <translation>Der Startwert %1 ergibt kein Level.</translation>
     </message>
     <message>
-        <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
-        <translation>Ein Startwert, getippt oder eingefügt, etwa 2-easy-42 oder 2-daily-2026-12-09:</translation>
+        <source>A seed, typed or pasted, such as 3-easy-42 or 3-daily-2026-12-20:</source>
+        <translation>Ein Startwert, getippt oder eingefügt, etwa 3-easy-42 oder 3-daily-2026-12-20:</translation>
     </message>
     <message>
         <source>the new puzzles could not be kept in %1: %2</source>
@@ -1569,8 +1569,8 @@ Geschaffte Level: %2 / %3</translation>
         <translation>d. MMMM yyyy</translation>
     </message>
     <message>
-        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 2-easy-42.</source>
-        <translation>„%1“ ist kein Startwert: Ein Startwert ist die Version des Generators, eine Stufe und ein Wort aus Buchstaben und Ziffern (und - _ . dazwischen), etwa 2-easy-42.</translation>
+        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 3-easy-42.</source>
+        <translation>„%1“ ist kein Startwert: Ein Startwert ist die Version des Generators, eine Stufe und ein Wort aus Buchstaben und Ziffern (und - _ . dazwischen), etwa 3-easy-42.</translation>
     </message>
     <message>
         <source>“%1” is a seed of generator %2; this game&apos;s generators are 1 to %3.</source>
@@ -1581,8 +1581,8 @@ Geschaffte Level: %2 / %3</translation>
         <translation>„%1“ ist kein Startwert: Sein Wort hat %2 Zeichen, und das Wort eines Startwerts hat höchstens %3.</translation>
     </message>
     <message>
-        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.</source>
-        <translation>„%1“ ist kein Startwert: Das Rätsel eines Tages wird nach seinem Datum benannt, etwa 2-daily-2026-12-09.</translation>
+        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 3-daily-2026-12-20.</source>
+        <translation>„%1“ ist kein Startwert: Das Rätsel eines Tages wird nach seinem Datum benannt, etwa 3-daily-2026-12-20.</translation>
     </message>
     <message>
         <source>“%1” is not a seed: its tier is easy, medium, hard or daily, not “%2”.</source>

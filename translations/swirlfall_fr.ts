@@ -87,8 +87,8 @@
         <translation>--scores attend un nom de fichier</translation>
     </message>
     <message>
-        <source>Print the level the seed &lt;seed&gt; gives, such as 2-easy-42 or 2-daily-2026-12-09, as a level file with its proof.</source>
-        <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 2-easy-42 ou 2-daily-2026-12-09, en fichier de niveau avec sa preuve.</translation>
+        <source>Print the level the seed &lt;seed&gt; gives, such as 3-easy-42 or 3-daily-2026-12-20, as a level file with its proof.</source>
+        <translation>Afficher le niveau que donne la graine &lt;seed&gt;, comme 3-easy-42 ou 3-daily-2026-12-20, en fichier de niveau avec sa preuve.</translation>
     </message>
     <message>
         <source>Play without sound this time; the Sound setting stays as it is.</source>
@@ -1190,8 +1190,8 @@
         <translation>La graine %1 ne donne aucun niveau.</translation>
     </message>
     <message>
-        <source>A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:</source>
-        <translation>Une graine, tapée ou collée, comme 2-easy-42 ou 2-daily-2026-12-09 :</translation>
+        <source>A seed, typed or pasted, such as 3-easy-42 or 3-daily-2026-12-20:</source>
+        <translation>Une graine, tapée ou collée, comme 3-easy-42 ou 3-daily-2026-12-20 :</translation>
     </message>
     <message>
         <source>the new puzzles could not be kept in %1: %2</source>
@@ -1569,8 +1569,8 @@ Niveaux réussis : %2 / %3</translation>
         <translation>d MMMM yyyy</translation>
     </message>
     <message>
-        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 2-easy-42.</source>
-        <translation>« %1 » n’est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot de lettres et de chiffres (et - _ . entre eux), comme 2-easy-42.</translation>
+        <source>“%1” is not a seed: a seed is the generator&apos;s version, a tier and a word of letters and digits (and - _ . between them), as 3-easy-42.</source>
+        <translation>« %1 » n’est pas une graine : une graine est la version du générateur, un niveau de difficulté et un mot de lettres et de chiffres (et - _ . entre eux), comme 3-easy-42.</translation>
     </message>
     <message>
         <source>“%1” is a seed of generator %2; this game&apos;s generators are 1 to %3.</source>
@@ -1581,8 +1581,8 @@ Niveaux réussis : %2 / %3</translation>
         <translation>« %1 » n’est pas une graine : son mot a %2 caractères, et le mot d’une graine en a au plus %3.</translation>
     </message>
     <message>
-        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.</source>
-        <translation>« %1 » n’est pas une graine : l’énigme d’un jour porte sa date, comme 2-daily-2026-12-09.</translation>
+        <source>“%1” is not a seed: the puzzle of a day is named by its date, as 3-daily-2026-12-20.</source>
+        <translation>« %1 » n’est pas une graine : l’énigme d’un jour porte sa date, comme 3-daily-2026-12-20.</translation>
     </message>
     <message>
         <source>“%1” is not a seed: its tier is easy, medium, hard or daily, not “%2”.</source>

@@ -159,7 +159,7 @@ void PuzzleShelf::playSeed()
     Seed seed;
     for (;;) {
         bool asked = false;
-        text = QInputDialog::getText(window, tr("Play a seed"), tr("A seed, typed or pasted, such as 2-easy-42 or 2-daily-2026-12-09:"),
+        text = QInputDialog::getText(window, tr("Play a seed"), tr("A seed, typed or pasted, such as 3-easy-42 or 3-daily-2026-12-20:"),
                                      QLineEdit::Normal, text, &asked);
         if (!asked)
             return;

@@ -36,7 +36,7 @@ bool Seed::parse(const QString &text, Seed *seed, QString *error)
     };
     if (!m.hasMatch())
         return refuse(tr("\u201c%1\u201d is not a seed: a seed is the generator's version, a tier and a word of letters "
-                         "and digits (and - _ . between them), as 2-easy-42.")
+                         "and digits (and - _ . between them), as 3-easy-42.")
                           .arg(typed));
     const int version = m.captured(1).toInt();
     if (version < 1 || version > latestVersion)
@@ -53,7 +53,7 @@ bool Seed::parse(const QString &text, Seed *seed, QString *error)
         read.tier = dailyTier;
         read.day = QDate::fromString(read.word, QLatin1String(dayFormat));
         if (!read.day.isValid())
-            return refuse(tr("\u201c%1\u201d is not a seed: the puzzle of a day is named by its date, as 2-daily-2026-12-09.")
+            return refuse(tr("\u201c%1\u201d is not a seed: the puzzle of a day is named by its date, as 3-daily-2026-12-20.")
                               .arg(typed));
         *seed = read;
         return true;
