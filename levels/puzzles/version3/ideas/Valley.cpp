@@ -20,6 +20,14 @@ std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random)
     const int farPeak = tier == Seed::Easy ? Sketch::pick(random, 260, 320) : Sketch::pick(random, 180, 260);
     const int nearFoot = from - Sketch::pick(random, 140, 200);
     const int goal = Sketch::goalOf(kind);
+    // The far peak's outer slope down to the frame, and the ground closed along the bottom.
+    const auto closeBeyond = [&](Contour &ground) {
+        ground.to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
+            .corner({right, Sketch::pick(random, 300, 380)});
+        QVector<QPoint> mass = ground.points();
+        mass += {QPoint(right, bottom)};
+        sketch.hazard(mass);
+    };
     switch (random.uniform(0, 2)) {
     case 0: {
         // Rounded hills, the goal set into the valley floor.
@@ -29,12 +37,8 @@ std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random)
             .to({from - 10, floor - 10})
             .notch({from, floor}, {to, floor}, 20, 6, goal, &sketch)
             .to({to + 10, floor - 10})
-            .to({to + Sketch::pick(random, 50, 80), farPeak})
-            .to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
-            .corner({right, Sketch::pick(random, 300, 380)});
-        QVector<QPoint> mass = ground.points();
-        mass += {QPoint(right, bottom)};
-        sketch.hazard(mass);
+            .to({to + Sketch::pick(random, 50, 80), farPeak});
+        closeBeyond(ground);
         break;
     }
     case 1: {
@@ -56,12 +60,8 @@ std::optional<Sketch> valley(Seed::Tier tier, SeededRandom &random)
             .to({from, floor})
             .corner(low)
             .notch(Shapes::along(low, tip, 0.15), Shapes::along(low, tip, 0.6), 20, 5, goal, &sketch)
-            .corner(tip)
-            .to({to + Sketch::pick(random, 130, 170), farPeak + Sketch::pick(random, 40, 80)})
-            .corner({right, Sketch::pick(random, 300, 380)});
-        QVector<QPoint> mass = ground.points();
-        mass += {QPoint(right, bottom)};
-        sketch.hazard(mass);
+            .corner(tip);
+        closeBeyond(ground);
         break;
     }
     }
