@@ -134,6 +134,22 @@ int markPixels(DaysCalendar *calendar, const QDate &day, const QColor &colour)
     return -1;
 }
 
+// The bars of colour the chart paints: runs of columns that hold the colour.
+int chartBars(QWidget *chart, const QColor &colour)
+{
+    const QImage shown = chart->grab().toImage();
+    int bars = 0;
+    bool inBar = false;
+    for (int x = 0; x < shown.width(); ++x) {
+        bool found = false;
+        for (int y = 0; y < shown.height() && !found; ++y)
+            found = shown.pixelColor(x, y) == colour;
+        bars += found && !inBar;
+        inBar = found;
+    }
+    return bars;
+}
+
 QPushButton *saveButton(const LevelChooser *chooser)
 {
     return chooser->findChild<QPushButton *>(QStringLiteral("savePuzzle"));
@@ -1192,7 +1208,7 @@ void ChooserTest::yourDays_data()
     // day after, - not passed; the streak kept says the last day's run of one, the longest two.
     QTest::newRow("passed, passed, skipped, late, passed: marked so, with the streaks and the day's result")
         << "OO-LO" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 4, 3 of them on their day";
-    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once")
+    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once, its result copied, then Enter plays it again")
         << "OO-LO" << "late" << "Days in a row: 1\nLongest run of days: 2\nDays played: 5, 3 of them on their day";
     QTest::newRow("a broken file of days: said once, the streak kept") << "broken" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 0, 0 of them on their day";
     QTest::newRow("Escape: closed, nothing played") << "OO-LO" << "escape" << "";
@@ -1263,12 +1279,25 @@ void ChooserTest::yourDays()
     // What is shared of a day passed late says no streak.
     QVERIFY2(shown->dayText().startsWith(Seed::ofDay(missed).shownName() + QStringLiteral(": passed late")), qPrintable(shown->dayText()));
     QCOMPARE(window->puzzleSession()->result(Seed::ofDay(missed)).count(QStringLiteral("days in a row")), 0);
-    // The month's chart has a bar for each day passed in it.
+    // Its result copied, Enter still plays the day chosen.
+    QPushButton *copy = shown->findChild<QPushButton *>(QStringLiteral("copyResult"));
+    QTest::mouseClick(copy, Qt::LeftButton);
+    QCOMPARE(QGuiApplication::clipboard()->text(), window->puzzleSession()->result(Seed::ofDay(missed)));
+    QTest::keyClick(copy, Qt::Key_Return);
+    QVERIFY(!shown->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(game->state().status() == int(Ready), 30000);
+    // The month's chart has a bar for each day passed in it, coloured as its mark.
     shown->calendar()->setCurrentPage(today.year(), today.month());
-    int passed = 0;
-    for (int i = 0; i < days.size(); ++i)
-        passed += today.addDays(i - int(days.size())).month() == today.month() && (days.at(i) != QLatin1Char('-') || i == 2);
-    QCOMPARE(shown->chart()->bars(), passed);
+    int onItsDay = 0;
+    int late = 0;
+    for (int i = 0; i < days.size(); ++i) {
+        if (today.addDays(i - int(days.size())).month() != today.month())
+            continue;
+        onItsDay += days.at(i) == QLatin1Char('O');
+        late += days.at(i) == QLatin1Char('L') || i == 2;
+    }
+    QCOMPARE(chartBars(shown->chart(), DaysCalendar::markColor(DayLog::OnItsDay)), onItsDay);
+    QCOMPARE(chartBars(shown->chart(), DaysCalendar::markColor(DayLog::Late)), late);
 }
 
 QTEST_MAIN(ChooserTest)

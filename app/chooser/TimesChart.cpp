@@ -29,14 +29,6 @@ void TimesChart::showMonth(int year, int month)
     update();
 }
 
-int TimesChart::bars() const
-{
-    int passed = 0;
-    for (int day = 0; day < first.daysInMonth(); ++day)
-        passed += days->find(first.addDays(day)) != nullptr;
-    return passed;
-}
-
 void TimesChart::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);

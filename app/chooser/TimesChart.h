@@ -15,8 +15,6 @@ public:
     explicit TimesChart(const DayLog *days, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
-    // The days passed in the month shown: how many bars there are.
-    int bars() const;
 
 public slots:
     void showMonth(int year, int month);

@@ -59,6 +59,7 @@ YourDays::YourDays(const PuzzleSession *session, QWidget *parent)
     QDialogButtonBox *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setAutoDefault(false);
     resultButton = buttons->addButton(tr("Copy result"), QDialogButtonBox::ActionRole);
+    resultButton->setObjectName(QStringLiteral("copyResult"));
     resultButton->setAutoDefault(false);
     playButton = buttons->addButton(tr("Play the day's puzzle"), QDialogButtonBox::AcceptRole);
     playButton->setDefault(true);
