@@ -79,9 +79,14 @@ bool installLanguage(QCoreApplication &app, const QString &language)
 
 QString install(QCoreApplication &app)
 {
+    return install(app, QLocale::system().uiLanguages());
+}
+
+QString install(QCoreApplication &app, const QStringList &preferred)
+{
     QLocale::setDefault(QLocale(QLocale::English));
-    for (const QString &preferred : QLocale::system().uiLanguages()) {
-        const QString language = preferred.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
+    for (const QString &each : preferred) {
+        const QString language = each.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0).toLower();
         if (language == QLatin1String("en") || language == QLatin1String("c"))
             break;
         if (installLanguage(app, language))

@@ -2,6 +2,7 @@
 #define SWIRLFALL_TRANSLATION_H
 
 #include <QString>
+#include <QStringList>
 
 class QCoreApplication;
 
@@ -14,6 +15,8 @@ namespace Translation {
 
 // Installs the translators, with app as their parent; returns the language chosen, "" for English.
 QString install(QCoreApplication &app);
+// The same for the languages preferred, in order, as a locale names them ("de-DE", "fr_FR", "C").
+QString install(QCoreApplication &app, const QStringList &preferred);
 // Installs the game's translator for language ("en", "de", "fr") whatever the desktop says, its
 // dates too.
 bool installLanguage(QCoreApplication &app, const QString &language);
