@@ -371,7 +371,7 @@ void VorticadeTest::openFile_data()
     QTest::addColumn<bool>("solution");
 
     const QByteArray level("swirlfall-level 1\nname Shared\nwells red 1 blue 0\nparticle red 150 200\n");
-    QTest::newRow("a level: played, no solution offered") << false << level << QString() << false;
+    QTest::newRow("a level: played, no solution offered, edited as its file") << false << level << QString() << false;
     QTest::newRow("a level whose proof fails: no solution offered")
         << false << level + "solution 10\n0 well 577 353 0\n" << QString() << false;
     QTest::newRow("a level whose proof holds: its solution offered")
@@ -417,6 +417,12 @@ void VorticadeTest::openFile()
     QCOMPARE(show->isEnabled(), solution);
     // Greyed, it says why.
     QCOMPARE(show->toolTip().contains(QLatin1String("not proven")), !solution);
+    if (replay || !refusal.isEmpty())
+        return;
+    // Edited, it is the file opened, not a copy.
+    named("editLevel")->trigger();
+    const std::unique_ptr<EditorWindow> editor(PlayerInput::topLevel<EditorWindow>());
+    QVERIFY2(editor && editor->windowTitle().contains(QLatin1String("(shared.swirl)")), qPrintable(editor ? editor->windowTitle() : QString()));
 }
 
 void VorticadeTest::tryItProvesTheLevel()
