@@ -7,6 +7,8 @@
 
 namespace {
 const QSize preferred(420, 120);
+// A dialog squeezed to its least still shows the bars.
+const QSize least(210, 80);
 constexpr int gap = 4;
 constexpr double millisecondsPerSecond = 1000;
 constexpr int decimals = 2;
@@ -21,6 +23,11 @@ TimesChart::TimesChart(const DayLog *days, QWidget *parent)
 QSize TimesChart::sizeHint() const
 {
     return preferred;
+}
+
+QSize TimesChart::minimumSizeHint() const
+{
+    return least;
 }
 
 void TimesChart::showMonth(int year, int month)

@@ -15,6 +15,7 @@ public:
     explicit TimesChart(const DayLog *days, QWidget *parent = nullptr);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 public slots:
     void showMonth(int year, int month);
