@@ -938,6 +938,7 @@ void ChooserTest::puzzlesFromSeeds()
         // A filter that shows no puzzle leaves none to save or copy.
         chooser->view()->setCurrentIndex(chooser->model()->index(0));
         QVERIFY(saveButton(chooser)->isVisible());
+        QVERIFY(chooser->findChild<QPushButton *>(QStringLiteral("yourDays"))->isVisible());
         // Copy seed copies it, and says so until another row is chosen.
         QPushButton *copy = chooser->findChild<QPushButton *>(QStringLiteral("copySeed"));
         copy->click();
@@ -1131,6 +1132,8 @@ void ChooserTest::puzzlesAreKept()
         QCOMPARE(saved.data(LevelListModel::DifficultyRole).toString(),
                  LevelGenerator::describe(seed, window->puzzleSession()->find(seed)->difficulty));
         QVERIFY(chooser->findChild<QPushButton *>(QStringLiteral("copySeed"))->isVisible() && !saveButton(chooser)->isVisible());
+        // The days are the puzzles' alone.
+        QVERIFY(!chooser->findChild<QPushButton *>(QStringLiteral("yourDays"))->isVisible());
     }
     const QStringList before = puzzleSeeds(chooser);
     QCOMPARE(before.at(2) != first.at(2), done == QLatin1String("easy"));
