@@ -1211,7 +1211,7 @@ void ChooserTest::yourDays_data()
     // day after, - not passed; the streak kept says the last day's run of one, the longest two.
     QTest::newRow("passed, passed, skipped, late, passed: marked so, with the streaks and the day's result")
         << "OO-LO" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 4, 3 of them on their day";
-    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once, its result copied, then Enter plays it again")
+    QTest::newRow("a missed day chosen with Enter: its puzzle played and passed late, marked so at once, Enter on Close or after Copy result plays it again")
         << "OO-LO" << "late" << "Days in a row: 1\nLongest run of days: 2\nDays played: 5, 3 of them on their day";
     QTest::newRow("a broken file of days: said once, the streak kept") << "broken" << "" << "Days in a row: 1\nLongest run of days: 2\nDays played: 0, 0 of them on their day";
     QTest::newRow("Escape: closed, nothing played") << "OO-LO" << "escape" << "";
@@ -1295,12 +1295,20 @@ void ChooserTest::yourDays()
     QCOMPARE(chartBars(shown->chart(), DaysCalendar::markColor(DayLog::OnItsDay)), onItsDay);
     QCOMPARE(chartBars(shown->chart(), DaysCalendar::markColor(DayLog::Late)), late);
     shown->calendar()->setSelectedDate(missed);
-    // Its result copied, Enter still plays the day chosen.
+    // Enter plays the day chosen, with the focus on Close, or on Copy result once it copied.
+    QSignalSpy chosen(shown, &YourDays::dayChosen);
+    QTest::keyClick(shown->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Close), Qt::Key_Return);
+    QCOMPARE(chosen.count(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(game->state().status() == int(Ready), 30000);
+    PlayerInput::play(game, *game->level().proof);
+    window->findChild<QAction *>(QStringLiteral("yourDays"))->trigger();
+    shown->calendar()->setSelectedDate(missed);
     QPushButton *copy = shown->findChild<QPushButton *>(QStringLiteral("copyResult"));
     QTest::mouseClick(copy, Qt::LeftButton);
     QCOMPARE(QGuiApplication::clipboard()->text(), window->puzzleSession()->result(Seed::ofDay(missed)));
     QTest::keyClick(copy, Qt::Key_Return);
     QVERIFY(!shown->isVisible());
+    QCOMPARE(chosen.count(), 2);
     QTRY_VERIFY_WITH_TIMEOUT(game->state().status() == int(Ready), 30000);
 }
 

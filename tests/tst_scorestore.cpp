@@ -410,6 +410,8 @@ void ScoreStoreTest::daysFileIsReadStrictly_data()
     QTest::newRow("a day twice") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 1 2 0\n2026-12-09 2026-12-10 1 2 0\n") << false;
     QTest::newRow("days out of order") << QByteArray("swirlfall-days 1\n2026-12-10 2026-12-10 1 2 0\n2026-12-09 2026-12-09 1 2 0\n") << false;
     QTest::newRow("no time") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 0 2 0\n") << false;
+    QTest::newRow("more wells than a level offers") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 99 0\n") << false;
+    QTest::newRow("more hints than a proof has wells") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 4810 2 99\n") << false;
     QTest::newRow("a number as it is never written") << QByteArray("swirlfall-days 1\n2026-12-09 2026-12-09 169 3 01\n") << false;
     QTest::newRow("a day that is none") << QByteArray("swirlfall-days 1\n2026-02-30 2026-03-01 10 2 0\n") << false;
     QTest::newRow("another version") << QByteArray("swirlfall-days 2\n") << false;
