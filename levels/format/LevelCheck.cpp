@@ -4,8 +4,12 @@
 #include "sim/LevelState.h"
 
 #include <QCoreApplication>
+#include <QList>
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
+#include <utility>
 
 namespace LevelCheck {
 namespace {
@@ -13,26 +17,90 @@ namespace {
 // goal when the goal holds the points this far from it on every side too.
 constexpr int inside = 2;
 
-bool deepIn(const Area &area, const QPoint &at)
+using Spans = QList<std::pair<int, int>>;
+
+// The points of row y an area holds, as Area::holds tells them, as runs from a first x to a last:
+// the row's edge crossings worked out as QPolygon::containsPoint works each out, a point held
+// where an odd number of them lie at or left of it. The scan below asks of every point of a goal,
+// and asking the polygon point by point made the editor slow to answer an edit.
+Spans heldRuns(const Area &area, int y)
 {
-    return area.holds(at) && area.holds(at + QPoint(inside, 0)) && area.holds(at - QPoint(inside, 0))
-        && area.holds(at + QPoint(0, inside)) && area.holds(at - QPoint(0, inside));
+    if (y < area.bounds.top() || y > area.bounds.bottom() || area.isEmpty())
+        return {};
+    QList<double> crossings;
+    // Horizontal edges cross no row; an edge holds its upper end and not its lower one.
+    const auto cross = [&crossings, y](QPoint from, QPoint to) {
+        if (from.y() == to.y())
+            return;
+        if (to.y() < from.y())
+            std::swap(from, to);
+        const double x1 = from.x();
+        const double y1 = from.y();
+        if (y >= from.y() && y < to.y())
+            crossings.append(x1 + ((double(to.x()) - x1) / (double(to.y()) - y1)) * (double(y) - y1));
+    };
+    QPoint last = area.first();
+    for (int i = 1; i < area.size(); ++i) {
+        cross(last, area.at(i));
+        last = area.at(i);
+    }
+    if (last != area.first())
+        cross(last, area.first());
+    std::sort(crossings.begin(), crossings.end());
+    Spans runs;
+    for (int i = 0; i + 1 < crossings.size(); i += 2) {
+        const int first = std::max(area.bounds.left(), int(std::ceil(crossings.at(i))));
+        const int lastHeld = std::min(area.bounds.right(), int(std::ceil(crossings.at(i + 1))) - 1);
+        if (first <= lastHeld)
+            runs.append({first, lastHeld});
+    }
+    return runs;
+}
+
+// The points both hold.
+Spans common(const Spans &a, const Spans &b)
+{
+    Spans both;
+    for (int i = 0, j = 0; i < a.size() && j < b.size();) {
+        const int first = std::max(a.at(i).first, b.at(j).first);
+        const int last = std::min(a.at(i).second, b.at(j).second);
+        if (first <= last)
+            both.append({first, last});
+        if (a.at(i).second < b.at(j).second)
+            ++i;
+        else
+            ++j;
+    }
+    return both;
+}
+
+Spans shifted(Spans runs, int by)
+{
+    for (std::pair<int, int> &run : runs) {
+        run.first += by;
+        run.second += by;
+    }
+    return runs;
 }
 
 // A point inside goal, as the step tests it, that a hazard holds too: the first, row by row.
 std::optional<QPoint> hazardUnder(const Area &goal, const QList<Area> &areas)
 {
-    const QRect bound = goal.boundingRect();
-    for (int y = bound.top(); y <= bound.bottom(); ++y) {
-        for (int x = bound.left(); x <= bound.right(); ++x) {
-            const QPoint at(x, y);
-            if (!deepIn(goal, at))
+    for (int y = goal.bounds.top(); y <= goal.bounds.bottom(); ++y) {
+        // Held with the points inside away on every side: x - inside held means x in the runs moved right.
+        const Spans row = heldRuns(goal, y);
+        const Spans deep = common(common(common(row, shifted(row, inside)), common(shifted(row, -inside), heldRuns(goal, y - inside))),
+                                  heldRuns(goal, y + inside));
+        std::optional<int> first;
+        for (const Area &area : areas) {
+            if (area.kind != Hazard || deep.isEmpty())
                 continue;
-            for (const Area &area : areas) {
-                if (area.kind == Hazard && area.holds(at))
-                    return at;
-            }
+            const Spans under = common(deep, heldRuns(area, y));
+            if (!under.isEmpty() && (!first || under.first().first < *first))
+                first = under.first().first;
         }
+        if (first)
+            return QPoint(*first, y);
     }
     return std::nullopt;
 }
